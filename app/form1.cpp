@@ -1,0 +1,32 @@
+#include "app/form1.h"
+
+#include "panel/panel_link.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+
+static void initResources() { Q_INIT_RESOURCE(resources); }
+
+Form1::Form1(QWidget *parent) : QWidget(parent)
+{
+    initResources(); // the picture and icon live in a static library
+    buildControls();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+QLineEdit *Form1::designationBox(int item) const
+{
+    const int box = assignment::item(item).designationBox;
+    return box ? m_textBoxes.at(box) : nullptr;
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Closing the window during a panel command stops the transfer and closes the
+    // port; the command then returns on its own.
+    if (m_busy)
+        m_link->abort();
+    event->accept();
+}

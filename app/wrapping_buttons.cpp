@@ -1,0 +1,45 @@
+#include "wrapping_buttons.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+constexpr int kTextFlags = Qt::TextWordWrap;
+}
+
+void WrappingPushButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    p.drawItemText(area.adjusted(2, 0, -2, 0), Qt::AlignCenter | kTextFlags, option.palette,
+                   isEnabled(), caption, QPalette::ButtonText);
+}
+
+void WrappingRadioButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    // The indicator at the left, centred vertically; the caption beside it.
+    QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    indicator.moveTop((height() - indicator.height()) / 2);
+    QStyleOptionButton indicatorOption = option;
+    indicatorOption.rect = indicator;
+    p.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicatorOption);
+    const QRect area(indicator.right() + 5, 0, width() - indicator.right() - 5, height());
+    p.drawItemText(area, Qt::AlignLeft | Qt::AlignVCenter | kTextFlags, option.palette,
+                   isEnabled(), caption, QPalette::WindowText);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = area.adjusted(-2, 2, 0, -2);
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}

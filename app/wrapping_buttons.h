@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPushButton>
+#include <QRadioButton>
+
+// Buttons whose caption wraps onto further lines when it is wider than the button,
+// as the window's long captions need at their fixed sizes.
+class WrappingPushButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    WrappingPushButton(const QString &text, QWidget *parent) : QPushButton(text, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
+class WrappingRadioButton : public QRadioButton
+{
+    Q_OBJECT
+public:
+    WrappingRadioButton(const QString &text, QWidget *parent) : QRadioButton(text, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};

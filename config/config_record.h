@@ -1,0 +1,46 @@
+#pragma once
+
+#include "config/assignment.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// The configuration record the main window keeps for the whole run: per item its
+// live code with the module and channel parts it is made of, the code collected
+// for output and the designation read from a file; the panel name; and the flags
+// and scratch cells of the commands. Numeric fields are 16-bit signed and start at
+// zero, texts start empty.
+struct ItemFields {
+    std::int16_t code = 0;        // live code: s1..s10, led1..led10, BL
+    std::int16_t modulePart = 0;  // s1m.., led1m.., blm
+    std::int16_t channelPart = 0; // s1c.., led1c.., blc
+    std::int16_t output = 0;      // s1w.., led1w..; unused by the backlighting (BL is its own output)
+    QString designation;          // s1desig.., led1desig..; unused by the backlighting
+};
+
+struct ConfigRecord {
+    std::array<ItemFields, assignment::kItemCount> items{};
+
+    std::int16_t timer_flag = 0;
+    std::int16_t error_flag = 0;
+    std::int16_t config_flag = 0;
+    std::int16_t address_l = 0;
+    std::int16_t data_l = 0;
+    std::int16_t h_index = 0;
+    std::int16_t l_index = 0;
+    std::int16_t temp1 = 0;
+    std::int16_t A = 0;
+    QString panel;
+
+    // The collected output code of an item; the backlighting's is BL itself.
+    std::int16_t &output(int item)
+    {
+        return item == assignment::kBacklighting ? items[item].code : items[item].output;
+    }
+
+    // Per item by its name: sw(1).code is s1, led(4).output is led4w, bl().code is BL.
+    ItemFields &sw(int n) { return items.at(n - 1); }
+    ItemFields &led(int n) { return items.at(9 + n); }
+    ItemFields &bl() { return items[assignment::kBacklighting]; }
+};

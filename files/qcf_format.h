@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// The ".qcf" configuration file: one line of 42 comma-separated fields, the panel
+// name, then designation and code of SW1..SW10 and LED1..LED10, then the
+// backlighting code; texts in double quotes, codes as bare decimal numbers, CR LF
+// at the end. Texts are 8-bit (Latin-1) byte strings so that a file read and
+// written again stays byte-identical.
+namespace qcf {
+
+inline constexpr int kFieldCount = 42;
+inline constexpr int kDesignations = 20;
+inline constexpr int kCodes = 21;
+
+// The open command reads at most this many bytes of a file.
+inline constexpr qsizetype kMaxFileSize = 1 << 20;
+
+struct Configuration {
+    QByteArray panel;                                 // field 1
+    std::array<QByteArray, kDesignations> designations; // SW1..SW10, LED1..LED10
+    std::array<std::int16_t, kCodes> codes{};         // SW1..SW10, LED1..LED10, backlighting
+};
+
+// The file's whole content: the line of 42 fields followed by "\r\n".
+QByteArray format(const Configuration &config);
+
+enum class ReadError {
+    None,
+    EndsEarly,        // the data ends before the 42nd field is complete
+    NumberOutOfRange, // a number field outside -32768..32767
+};
+
+struct ReadResult {
+    std::optional<Configuration> config; // set exactly when error == None
+    ReadError error = ReadError::None;
+    int field = 0; // 1-based number of the field where reading failed, 0 on success
+};
+
+// Reads the 42 fields from the bytes of a file (see the reading rules in the
+// implementation). Never reads past `bytes`; anything after the 42nd field is ignored.
+ReadResult parse(QByteArrayView bytes);
+
+// A short user text for a failed read, in capitals, e.g.
+// "THE FILE ENDS BEFORE FIELD 17 OF 42 IS COMPLETE"; empty when reading succeeded.
+QString describe(const ReadResult &result);
+
+} // namespace qcf

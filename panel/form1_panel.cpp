@@ -1,0 +1,227 @@
+// The panel commands: read the configuration out of the panel and write it in,
+// cell by cell over the serial link, with progress and failures in the status box.
+
+#include "app/form1.h"
+#include "panel/memory_map.h"
+#include "panel/panel_link.h"
+#include "panel/protocol.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+const QColor kYellow(255, 255, 0);
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 255, 0);
+
+const QString kFailedToRespond =
+    QStringLiteral("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND");
+const QString kBadData = QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA");
+const QString kCommunicationsOk = QStringLiteral("COMMUNICATIONS OK");
+const QString kCorrupted = QStringLiteral("COMMUNICATIONS CORRUPTED");
+} // namespace
+
+// While a panel command runs, the command buttons are disabled so that no second
+// command opens the port again; the lists stay usable.
+class Form1PanelCommand
+{
+public:
+    explicit Form1PanelCommand(bool &busy, const std::function<void(bool)> &enable)
+        : m_busy(busy), m_enable(enable)
+    {
+        m_busy = true;
+        m_enable(false);
+    }
+    ~Form1PanelCommand()
+    {
+        m_enable(true);
+        m_busy = false;
+    }
+
+private:
+    bool &m_busy;
+    std::function<void(bool)> m_enable;
+};
+
+void Form1::Timer1_Timer() { rec.timer_flag = 1; }
+
+void Form1::setStatus(const QString &text)
+{
+    m_status->setPlainText(text);
+    QTextCursor cursor(m_status->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.mergeBlockFormat(centred);
+}
+
+void Form1::setStatusColor(const QColor &color)
+{
+    QPalette pal = m_status->palette();
+    pal.setColor(QPalette::Base, color);
+    m_status->setPalette(pal);
+}
+
+void Form1::showStatus() { m_status->show(); }
+
+void Form1::failStatus(const QString &text)
+{
+    setStatusColor(kRed);
+    setStatus(text);
+}
+
+void Form1::setCommandsEnabled(bool enabled)
+{
+    for (QPushButton *b : m_commandButtons)
+        b->setEnabled(enabled);
+}
+
+// Writes data_l into cell address_l, then reads the cell back and compares.
+void Form1::WriteCell()
+{
+    const QByteArray ack = m_link->exchange(protocol::writeFrame(rec.address_l, rec.data_l));
+    rec.error_flag = 0;
+    if (!protocol::isAcknowledgement(ack)) {
+        rec.error_flag = 1;
+        return;
+    }
+    const QByteArray reply = m_link->exchange(protocol::readFrame(rec.address_l));
+    const protocol::DecodedReply decoded = protocol::decodeReply(reply);
+    if (decoded.status == protocol::ReplyStatus::TooShort) {
+        rec.error_flag = 1;
+        setStatus(kCorrupted);
+        return;
+    }
+    if (decoded.status == protocol::ReplyStatus::Value)
+        rec.A = decoded.value;
+    if (decoded.status == protocol::ReplyStatus::Value && rec.A == rec.data_l) {
+        setStatusColor(kYellow);
+        setStatus(kCommunicationsOk);
+    } else {
+        rec.error_flag = 1;
+        setStatus(QStringLiteral("DATA FAILED TO VERIFY"));
+    }
+}
+
+// Reads cell address_l into A and checks that it holds an assignment code.
+void Form1::ReadCell()
+{
+    showStatus();
+    rec.error_flag = 0;
+    const QByteArray reply = m_link->exchange(protocol::readFrame(rec.address_l));
+    rec.temp1 = static_cast<std::int16_t>(qMin<qsizetype>(reply.size(), 32767));
+    const protocol::DecodedReply decoded = protocol::decodeReply(reply);
+    if (decoded.status == protocol::ReplyStatus::TooShort) {
+        rec.error_flag = 1;
+        setStatus(kCorrupted);
+        return;
+    }
+    if (decoded.status == protocol::ReplyStatus::Value)
+        rec.A = decoded.value;
+    if (decoded.status != protocol::ReplyStatus::Value || !protocol::isValidCellValue(rec.A)) {
+        rec.error_flag = 1;
+        setStatus(QStringLiteral("ERROR - DATA OUT OF RANGE"));
+    } else {
+        setStatus(kCommunicationsOk);
+    }
+}
+
+void Form1::READ_CONFIG_Click()
+{
+    if (m_busy)
+        return;
+    Form1PanelCommand command(m_busy, [this](bool on) { setCommandsEnabled(on); });
+
+    setStatusColor(kYellow);
+    setStatus(QStringLiteral("STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION"));
+    showStatus();
+    m_textBoxes[2]->clear();
+
+    if (!m_link->openPort()) {
+        failStatus(m_link->errorText());
+    } else if (!m_link->handshake()) {
+        failStatus(kFailedToRespond);
+    } else {
+        bool complete = true;
+        for (int n = 0; n < memory_map::kCellCount; ++n) {
+            m_link->waitTick();
+            rec.address_l = static_cast<std::int16_t>(n);
+            ReadCell();
+            const int i = memory_map::itemAt(n);
+            // A cell that failed its read is not shown: its value means nothing.
+            if (rec.error_flag == 0)
+                LoadItem(i);
+            if (QLineEdit *box = designationBox(i)) {
+                box->clear();
+                box->hide();
+            }
+            if (rec.error_flag == 1) {
+                failStatus(kBadData);
+                complete = false;
+                break;
+            }
+        }
+        if (complete) {
+            m_link->waitTick();
+            setStatusColor(kGreen);
+            setStatus(QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL"));
+        }
+    }
+
+    m_link->closePort();
+    rec.config_flag = 1;
+    ShowSwitchView();
+    rec.config_flag = 0;
+}
+
+void Form1::WRITE_CONFIG_Click()
+{
+    if (m_busy)
+        return;
+    Form1PanelCommand command(m_busy, [this](bool on) { setCommandsEnabled(on); });
+
+    setStatusColor(kYellow);
+    showStatus();
+    setStatus(QStringLiteral("STARTING COMMUNICATIONS TO WRITE SWITCH PANEL CONFIGURATION"));
+
+    rec.error_flag = 0;
+    CollectAssignments();
+    const bool opened = m_link->openPort();
+
+    if (rec.error_flag == 1) {
+        showStatus();
+        failStatus(QStringLiteral(
+            "DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA"));
+    } else if (rec.error_flag == 2) {
+        showStatus();
+        failStatus(QStringLiteral(
+            "DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S AND BACKLIGHTING BEFORE WRITING DATA"));
+    } else if (!opened) {
+        failStatus(m_link->errorText());
+    } else if (!m_link->handshake()) {
+        failStatus(kFailedToRespond);
+    } else {
+        bool complete = true;
+        for (int n = 0; n < memory_map::kCellCount; ++n) {
+            m_link->waitTick();
+            rec.address_l = static_cast<std::int16_t>(n);
+            rec.data_l = rec.output(memory_map::itemAt(n));
+            WriteCell();
+            if (rec.error_flag == 1) {
+                failStatus(kBadData);
+                complete = false;
+                break;
+            }
+        }
+        if (complete) {
+            m_link->waitTick();
+            setStatusColor(kGreen);
+            setStatus(QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"));
+        }
+    }
+
+    m_link->closePort();
+}

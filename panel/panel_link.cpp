@@ -1,0 +1,191 @@
+#include "panel_link.h"
+
+#include "protocol.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+constexpr int kTickMs = 100;
+constexpr int kMaxAttentionBytes = 6;
+} // namespace
+
+PanelLink::PanelLink(QTimer *timer, std::int16_t *timerFlag, QObject *parent)
+    : QObject(parent), m_timer(timer), m_timerFlag(timerFlag), m_port(new QSerialPort(this)),
+      m_portName(defaultPortName())
+{
+    m_port->setObjectName(QStringLiteral("MSComm1"));
+    m_port->setReadBufferSize(1024);
+    connect(m_port, &QSerialPort::errorOccurred, this, &PanelLink::onPortError);
+}
+
+PanelLink::~PanelLink() { closePort(); }
+
+QString PanelLink::defaultPortName()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM1");
+#else
+    return QStringLiteral("/dev/ttyS0");
+#endif
+}
+
+bool PanelLink::openPort()
+{
+    m_aborted = false;
+    m_lost = false;
+    m_errorText.clear();
+    m_port->setPortName(m_portName);
+    m_port->setBaudRate(QSerialPort::Baud9600);
+    m_port->setParity(QSerialPort::NoParity);
+    m_port->setDataBits(QSerialPort::Data8);
+    m_port->setStopBits(QSerialPort::OneStop);
+    m_port->setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        m_errorText = openErrorText(m_portName, m_port->error(), m_port->errorString());
+        return false;
+    }
+    m_port->clear(); // drop whatever the device held from before
+    return true;
+}
+
+void PanelLink::closePort()
+{
+    if (m_port->isOpen())
+        m_port->close();
+}
+
+bool PanelLink::isOpen() const { return m_port->isOpen(); }
+
+void PanelLink::abort()
+{
+    m_aborted = true;
+    closePort();
+    if (m_loop)
+        m_loop->quit();
+}
+
+void PanelLink::send(const QByteArray &message)
+{
+    if (!m_port->isOpen())
+        return;
+    m_port->write(message);
+    m_port->flush(); // hand the bytes to the device now, without blocking
+}
+
+void PanelLink::restartTimer()
+{
+    m_timer->setTimerType(Qt::PreciseTimer);
+    m_timer->setInterval(kTickMs);
+    *m_timerFlag = 0;
+    m_timer->start();
+}
+
+void PanelLink::wait(int threshold)
+{
+    if (m_aborted || (threshold > 0 && !m_port->isOpen()))
+        return;
+    if (threshold > 0 && m_port->bytesAvailable() >= threshold)
+        return;
+    if (*m_timerFlag == 1)
+        return;
+
+    QEventLoop loop;
+    m_loop = &loop;
+    // The window's tick handler is connected first, so timer_flag is already 1
+    // when this runs.
+    connect(m_timer, &QTimer::timeout, &loop, [this, &loop] {
+        if (*m_timerFlag == 1)
+            loop.quit();
+    });
+    if (threshold > 0) {
+        connect(m_port, &QSerialPort::readyRead, &loop, [this, &loop, threshold] {
+            if (m_port->bytesAvailable() >= threshold)
+                loop.quit();
+        });
+    }
+    loop.exec();
+    m_loop = nullptr;
+}
+
+void PanelLink::waitTick()
+{
+    restartTimer();
+    wait(0);
+}
+
+QByteArray PanelLink::exchange(const QByteArray &message)
+{
+    send(message);
+    restartTimer();
+    wait(protocol::kReplyThreshold);
+    return m_port->isOpen() ? m_port->readAll() : QByteArray();
+}
+
+bool PanelLink::handshake()
+{
+    const QByteArray attention(1, protocol::kAttention);
+    for (int sent = 1; sent <= kMaxAttentionBytes; ++sent) {
+        send(attention);
+        restartTimer();
+        wait(protocol::kReplyThreshold);
+        if (m_aborted || !m_port->isOpen())
+            return false;
+        if (m_port->bytesAvailable() >= protocol::kReplyThreshold)
+            break;
+    }
+    const QByteArray reply = m_port->readAll();
+    return protocol::isAcknowledgement(reply) && *m_timerFlag != 1;
+}
+
+void PanelLink::onPortError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+        return;
+    if (!m_port->isOpen())
+        return; // failures of open() itself are reported by openPort()
+    // The device has gone (adapter unplugged) or cannot be read or written: close
+    // it at once, since a vanished device keeps raising errors, and end the wait.
+    m_lost = true;
+    m_port->close();
+    if (m_loop)
+        m_loop->quit();
+}
+
+QString PanelLink::openErrorText(const QString &portName, QSerialPort::SerialPortError error,
+                                 const QString &systemText)
+{
+    const QString head = QStringLiteral("CANNOT OPEN SERIAL PORT %1 - ").arg(portName);
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return head + QStringLiteral("NO SUCH DEVICE");
+    case QSerialPort::OpenError:
+        return head + QStringLiteral("IT IS ALREADY OPEN");
+    case QSerialPort::PermissionError: {
+#ifdef Q_OS_UNIX
+        // Qt reports a port locked by another program as a permission error too;
+        // only a device this user may not open is a matter of group membership.
+        const QByteArray path = QFileInfo(portName).absoluteFilePath().toLocal8Bit();
+        struct stat st {};
+        if (::access(path.constData(), R_OK | W_OK) != 0 && ::stat(path.constData(), &st) == 0) {
+            const struct group *gr = ::getgrgid(st.st_gid);
+            const QString group = gr ? QString::fromLocal8Bit(gr->gr_name)
+                                     : QString::number(st.st_gid);
+            return head + QStringLiteral("PERMISSION DENIED: THE USER MUST BE IN GROUP \"%1\"")
+                              .arg(group);
+        }
+#endif
+        return head + QStringLiteral("IT IS IN USE BY ANOTHER PROGRAM");
+    }
+    default:
+        break;
+    }
+    return head + systemText.toUpper();
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QSerialPort>
+#include <QString>
+#include <cstdint>
+
+class QEventLoop;
+class QTimer;
+
+// The serial link to the switch panel: the port, the attention handshake, and the
+// timer-driven waits. A wait blocks in a local event loop, so the window keeps
+// processing its events, until enough characters have arrived, the timer ticks, or
+// the port fails; it never spins.
+//
+// The link shares the window's interval timer and its timer_flag: every wait sets
+// the timer to 100 ms, clears the flag and restarts the period; the window's tick
+// handler sets the flag to 1 and the wait ends once it reads 1.
+class PanelLink : public QObject
+{
+    Q_OBJECT
+public:
+    PanelLink(QTimer *timer, std::int16_t *timerFlag, QObject *parent = nullptr);
+    ~PanelLink() override;
+
+    static QString defaultPortName(); // port number 1 of this platform
+
+    void setPortName(const QString &name) { m_portName = name; }
+    QString portName() const { return m_portName; }
+
+    // OpenPanelPort: "9600,N,8,1" on the link's port. On failure returns false and
+    // leaves a user text (capitals, naming the port and the reason) in errorText().
+    bool openPort();
+    // ClosePanelPort. Safe to call when the port is not open.
+    void closePort();
+    bool isOpen() const;
+    QString errorText() const { return m_errorText; }
+
+    // Handshake: up to six attention bytes, one per 100 ms, until five characters
+    // are waiting; succeeds only on exactly "D000D" before the tick.
+    bool handshake();
+    // WaitTick: one timer period of pause.
+    void waitTick();
+    // Sends `message`, waits as AwaitReply does and returns every character waiting.
+    QByteArray exchange(const QByteArray &message);
+
+    // Ends a running wait at once and closes the port; every later operation of the
+    // running command then fails at once. Used when the window closes mid-transfer.
+    void abort();
+    bool isAborted() const { return m_aborted; }
+    // True once the port has failed while open (device unplugged).
+    bool isLost() const { return m_lost; }
+
+    // User text for a port that cannot be opened, e.g. for PermissionError on a
+    // device owned by group "dialout".
+    static QString openErrorText(const QString &portName, QSerialPort::SerialPortError error,
+                                 const QString &systemText);
+
+private:
+    void send(const QByteArray &message);
+    void restartTimer();
+    // Waits until `threshold` characters are waiting (0: do not look at the port),
+    // the timer_flag is 1, or the link breaks.
+    void wait(int threshold);
+    void onPortError(QSerialPort::SerialPortError error);
+
+    QTimer *m_timer;
+    std::int16_t *m_timerFlag;
+    QSerialPort *m_port;
+    QString m_portName;
+    QString m_errorText;
+    QPointer<QEventLoop> m_loop;
+    int m_threshold = 0;
+    bool m_aborted = false;
+    bool m_lost = false;
+};
