@@ -47,6 +47,16 @@ public:
     // True while a panel command is running.
     bool isBusy() const { return m_busy; }
 
+    // The window's procedures, called by the handlers across the source folders
+    // (and by the tests).
+    void ShowSwitchView();
+    void ShowLightingView();
+    void CollectAssignments();
+    void SplitCode();
+    void LoadItem(int item); // the loading step: A into the item's two lists
+    void WriteCell();
+    void ReadCell();
+
 public slots:
     void Option1_Click();
     void Option2_Click();
@@ -63,19 +73,12 @@ private:
     void buildControls();
     // app/form1_views.cpp
     void Form_Load();
-    void ShowSwitchView();
-    void ShowLightingView();
     void showItemLists(int item);
     // config/form1_editor.cpp
     void ModuleList_Click(int list);
     void ChannelList_Click(int list);
-    void CollectAssignments();
-    void SplitCode();
-    void LoadItem(int item); // the loading step: A into the item's two lists
     // panel/form1_panel.cpp
     void Timer1_Timer();
-    void WriteCell();
-    void ReadCell();
     void setStatus(const QString &text);
     void setStatusColor(const QColor &color);
     void showStatus();
@@ -87,7 +90,6 @@ private:
 
     QListWidget *list(int n) const { return m_lists.at(n); }
     QLineEdit *designationBox(int item) const;
-    void setListsEnabled(bool enabled);
 
     ConfigRecord rec;
 
