@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -9,6 +10,32 @@ namespace numtext {
 namespace {
 bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// For a number that does not fit a double: whether it is too small rather than
+// too large, from the place of its first significant digit and its exponent.
+bool isTooSmall(const std::string &number)
+{
+    const std::size_t e = number.find('e');
+    const std::string mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        const bool negative = number[e + 1] == '-';
+        for (std::size_t i = e + 1; i < number.size(); ++i)
+            if (isDigit(number[i]) && exponent < 1'000'000'000)
+                exponent = exponent * 10 + (number[i] - '0');
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstSignificant = mantissa.find_first_of("123456789");
+    if (firstSignificant == std::string::npos)
+        return true; // zero
+    // Decimal magnitude: digits before the point, or minus the zeros after it.
+    const long long magnitude = firstSignificant < point
+                                    ? static_cast<long long>(point - firstSignificant)
+                                    : -static_cast<long long>(firstSignificant - point - 1);
+    return magnitude + exponent <= 0;
+}
 } // namespace
 
 double leadingNumber(QByteArrayView text)
@@ -72,11 +99,8 @@ double leadingNumber(QByteArrayView text)
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(first, number.data() + number.size(), value);
     (void)ptr;
-    if (ec == std::errc::result_out_of_range) {
-        if (number.find("e-") != std::string::npos)
-            return 0.0; // underflow: far too small to matter
-        return (*first == '-') ? -HUGE_VAL : HUGE_VAL;
-    }
+    if (ec == std::errc::result_out_of_range)
+        return isTooSmall(number) ? 0.0 : ((*first == '-') ? -HUGE_VAL : HUGE_VAL);
     return value;
 }
 

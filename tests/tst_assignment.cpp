@@ -161,6 +161,11 @@ void TestAssignment::decodeReply_data()
     QTest::newRow("too large") << QByteArray("9999999") << huge << 0;
     QTest::newRow("overflowing exponent") << QByteArray("1E999") << huge << 0;
     QTest::newRow("underflowing exponent") << QByteArray("1E-999") << value << 0;
+    QTest::newRow("underflowing fraction")
+        << (QByteArray("0.") + QByteArray(400, '0') + "1") << value << 0;
+    QTest::newRow("overflowing digits") << QByteArray(400, '9') << huge << 0;
+    QTest::newRow("overflow despite negative exponent")
+        << (QByteArray(400, '9') + "E-5") << huge << 0;
 }
 
 void TestAssignment::decodeReply()
