@@ -1,0 +1,358 @@
+// The save and open commands: dialogs, the file written, reading files back,
+// and failures that must leave window and disk as they were.
+
+#include "form1_helpers.h"
+
+#include <QFile>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include <csignal>
+#include <sys/resource.h>
+
+class TestFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void saveWithIncompleteSwitchAndNoName();
+    void saveWithIncompleteLed();
+    void saveWithoutPanelName();
+    void saveProposesPanelName_data();
+    void saveProposesPanelName();
+    void savedFileBytes();
+    void openThenSaveIsByteIdentical();
+    void openProposesLastFileAndNameIsKept();
+    void openLoadsUnassignedAndOutOfRangeCodes();
+    void openMinusOneThenSaveReportsIncomplete();
+    void cancelledDialogsDoNothing();
+    void malformedFilesChangeNothing_data();
+    void malformedFilesChangeNothing();
+    void failedSaveKeepsExistingFile();
+    void saveToMissingFolderReportsIt();
+
+private:
+    QString writeFile(const QString &name, const QByteArray &bytes);
+    QByteArray readFile(const QString &path);
+    QByteArray sampleFile() const;
+    struct Snapshot {
+        QList<int> selections;
+        QStringList texts;
+        bool switchView;
+        bool operator==(const Snapshot &) const = default;
+    };
+    Snapshot snapshot();
+
+    Form1 *w = nullptr;
+    QTemporaryDir *dir = nullptr;
+    QList<Form1::FileDialogRequest> requests;
+    QString nextChoice;
+    QStringList messages;
+};
+
+void TestFiles::init()
+{
+    dir = new QTemporaryDir;
+    w = new Form1;
+    requests.clear();
+    messages.clear();
+    nextChoice.clear();
+    w->chooseFile = [this](const Form1::FileDialogRequest &r) {
+        requests << r;
+        return nextChoice;
+    };
+    w->showMessage = [this](const QString &text, bool) { messages << text; };
+}
+
+void TestFiles::cleanup()
+{
+    delete w;
+    delete dir;
+}
+
+QString TestFiles::writeFile(const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir->filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write test file");
+    return path;
+}
+
+QByteArray TestFiles::readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// A file as the program writes it: SW1 "HORN" on A/1, SW2 on P/10, SW3 on C/4,
+// every other item unassigned, backlighting on P/2, a designation with a comma
+// and Latin-1 bytes.
+QByteArray TestFiles::sampleFile() const
+{
+    QByteArray line = "\"PANEL 7\",\"HORN\",0,\"WIPER, FAST\",159,\"\xC5LAND\",23";
+    for (int i = 3; i < 20; ++i)
+        line += ",\"DESIGNATION \",160";
+    return line + ",151\r\n";
+}
+
+TestFiles::Snapshot TestFiles::snapshot()
+{
+    Snapshot s;
+    for (int n = 1; n <= 42; ++n)
+        s.selections << selectedIndex(listOf(*w, n)) << int(listOf(*w, n)->isHidden());
+    for (int n = 2; n <= 22; ++n)
+        s.texts << textOf(*w, n)->text() << QString::number(textOf(*w, n)->isHidden());
+    s.switchView = w->findChild<QRadioButton *>("Option1")->isChecked();
+    return s;
+}
+
+void TestFiles::saveWithIncompleteSwitchAndNoName()
+{
+    chooseAll(*w);
+    setSelectedIndex(listOf(*w, 8), -1); // SW4 without channel
+    w->WRITE_FILE_Click();
+    auto *status = w->findChild<QTextEdit *>("Text1");
+    QVERIFY(!status->isHidden());
+    QCOMPARE(status->toPlainText(),
+             QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA"));
+    QCOMPARE(status->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QVERIFY(requests.isEmpty());
+    QVERIFY(messages.isEmpty());
+}
+
+void TestFiles::saveWithIncompleteLed()
+{
+    chooseAll(*w);
+    setSelectedIndex(listOf(*w, 30), -1);
+    textOf(*w, 2)->setText(QStringLiteral("X"));
+    w->WRITE_FILE_Click();
+    QCOMPARE(w->findChild<QTextEdit *>("Text1")->toPlainText(),
+             QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL LED's AND BACKLIGHTING BEFORE "
+                            "WRITING DATA"));
+    QVERIFY(requests.isEmpty());
+}
+
+void TestFiles::saveWithoutPanelName()
+{
+    chooseAll(*w);
+    w->findChild<QRadioButton *>("Option2")->click();
+    w->WRITE_FILE_Click();
+    QCOMPARE(messages, QStringList{QStringLiteral("Name must be entered in PANEL NAME field")});
+    QVERIFY(requests.isEmpty());
+    QVERIFY(w->findChild<QRadioButton *>("Option1")->isChecked());
+    QVERIFY(w->findChild<QTextEdit *>("Text1")->isHidden());
+}
+
+void TestFiles::saveProposesPanelName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("ABC") << QStringLiteral("ABC");
+    QTest::newRow("blanks") << QStringLiteral("   ");
+}
+
+void TestFiles::saveProposesPanelName()
+{
+    QFETCH(QString, name);
+    chooseAll(*w);
+    textOf(*w, 2)->setText(name);
+    w->WRITE_FILE_Click();
+    QCOMPARE(requests.size(), 1);
+    QVERIFY(requests[0].save);
+    QCOMPARE(requests[0].proposedName, name + QStringLiteral(".qcf"));
+    QCOMPARE(requests[0].title, QStringLiteral("WRITE CONFIGURATION FILE"));
+    QCOMPARE(requests[0].filter, QStringLiteral("MARVOLANTIS CONFIGURATION FILES (*.qcf)"));
+    QVERIFY(messages.isEmpty());
+}
+
+void TestFiles::savedFileBytes()
+{
+    for (int i = 0; i < 21; ++i)
+        choose(*w, i, 0);
+    choose(*w, 0, 1, 0);
+    choose(*w, 1, 16, 9);
+    choose(*w, 2, 3, 3);
+    choose(*w, 20, 16, 1);
+    textOf(*w, 2)->setText(QStringLiteral("PANEL 7"));
+    textOf(*w, 3)->setText(QStringLiteral("HORN"));
+    textOf(*w, 4)->setText(QStringLiteral("WIPER, FAST"));
+    textOf(*w, 5)->setText(QString::fromLatin1("\xC5LAND"));
+    nextChoice = dir->filePath(QStringLiteral("PANEL 7.qcf"));
+    w->WRITE_FILE_Click(); // the LED boxes are hidden in the switch view and written all the same
+    QCOMPARE(readFile(nextChoice), sampleFile());
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(w->lastFileName(), nextChoice);
+}
+
+void TestFiles::openThenSaveIsByteIdentical()
+{
+    const QString path = writeFile(QStringLiteral("a.qcf"), sampleFile());
+    nextChoice = path;
+    w->READ_FILE_Click();
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(textOf(*w, 2)->text(), QStringLiteral("PANEL 7"));
+    QCOMPARE(textOf(*w, 4)->text(), QStringLiteral("WIPER, FAST"));
+    QCOMPARE(selectedIndex(listOf(*w, 5)), 3);
+    QCOMPARE(selectedIndex(listOf(*w, 6)), 3);
+    QCOMPARE(w->record().sw(3).code, 23);
+    QCOMPARE(w->record().panel, QStringLiteral("PANEL 7"));
+    QCOMPARE(w->record().sw(1).designation, QStringLiteral("HORN"));
+    // Switch view with the switch designations shown.
+    for (int n = 3; n <= 22; ++n)
+        QCOMPARE(textOf(*w, n)->isHidden(), n > 12);
+    w->WRITE_FILE_Click();
+    QCOMPARE(readFile(path), sampleFile());
+}
+
+void TestFiles::openProposesLastFileAndNameIsKept()
+{
+    const QString path = writeFile(QStringLiteral("b.qcf"), sampleFile());
+    nextChoice = path;
+    w->READ_FILE_Click();
+    QCOMPARE(requests.last().title, QStringLiteral("READ CONFIGURATION FILE"));
+    QVERIFY(!requests.last().save);
+    QCOMPARE(requests.last().proposedName, QString()); // nothing chosen before
+    w->READ_FILE_Click();
+    QCOMPARE(requests.last().proposedName, path);
+    nextChoice.clear();
+    w->WRITE_FILE_Click();
+    QCOMPARE(requests.last().proposedName, QStringLiteral("PANEL 7.qcf"));
+}
+
+void TestFiles::openLoadsUnassignedAndOutOfRangeCodes()
+{
+    QByteArray bytes = sampleFile();
+    bytes.replace(",\"DESIGNATION \",160", ",\"DESIGNATION \",200"); // every later switch/LED
+    nextChoice = writeFile(QStringLiteral("c.qcf"), bytes);
+    w->READ_FILE_Click();
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(selectedIndex(listOf(*w, 9)), 0); // SW5 "N/A"
+    QVERIFY(listOf(*w, 10)->isHidden());
+    // The unassigned SW4 follows SW3 (channel "4") on its hidden channel list.
+    QCOMPARE(selectedIndex(listOf(*w, 8)), 3);
+    nextChoice = dir->filePath(QStringLiteral("c2.qcf"));
+    w->WRITE_FILE_Click();
+    QCOMPARE(readFile(nextChoice), sampleFile());
+}
+
+void TestFiles::openMinusOneThenSaveReportsIncomplete()
+{
+    QByteArray bytes = sampleFile();
+    bytes.replace(",23,", ",-1,");
+    nextChoice = writeFile(QStringLiteral("d.qcf"), bytes);
+    w->READ_FILE_Click();
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(selectedIndex(listOf(*w, 5)), 1);  // module "A"
+    QCOMPARE(selectedIndex(listOf(*w, 6)), -1); // no channel
+    QCOMPARE(selectedIndex(listOf(*w, 41)), 16); // loading went on to the backlighting
+    requests.clear();
+    w->WRITE_FILE_Click();
+    QVERIFY(requests.isEmpty());
+    QCOMPARE(w->findChild<QTextEdit *>("Text1")->toPlainText(),
+             QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA"));
+}
+
+void TestFiles::cancelledDialogsDoNothing()
+{
+    chooseAll(*w);
+    textOf(*w, 2)->setText(QStringLiteral("ABC"));
+    w->ShowSwitchView(); // programmatic choices showed the LED boxes too
+    const Snapshot before = snapshot();
+    nextChoice.clear();
+    w->WRITE_FILE_Click();
+    w->READ_FILE_Click();
+    QCOMPARE(requests.size(), 2);
+    QVERIFY(messages.isEmpty());
+    QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(snapshot() == before);
+    QCOMPARE(w->lastFileName(), QString());
+}
+
+void TestFiles::malformedFilesChangeNothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QByteArray fortyOne = sampleFile();
+    fortyOne.chop(6); // ",151\r\n"
+    QTest::newRow("41 fields") << fortyOne + "\r\n" << QStringLiteral("FIELD 42");
+    QByteArray tooBig = sampleFile();
+    tooBig.replace(",159,", ",40000,");
+    QTest::newRow("number out of range") << tooBig << QStringLiteral("FIELD 5");
+    QByteArray minusTwo = sampleFile();
+    minusTwo.replace(",159,", ",-2,");
+    QTest::newRow("code -2") << minusTwo << QStringLiteral("FIELD 5");
+    QTest::newRow("empty") << QByteArray() << QStringLiteral("FIELD 1");
+    QTest::newRow("binary") << QByteArray("\x00\xFF\x01\"", 4) << QStringLiteral("FIELD 2");
+    QTest::newRow("huge without fields") << QByteArray(3 << 20, 'x')
+                                         << QStringLiteral("TOO LARGE");
+}
+
+void TestFiles::malformedFilesChangeNothing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    chooseAll(*w);
+    textOf(*w, 2)->setText(QStringLiteral("KEEP"));
+    textOf(*w, 7)->setText(QStringLiteral("KEPT"));
+    w->findChild<QRadioButton *>("Option2")->click();
+    const Snapshot before = snapshot();
+    const ConfigRecord recordBefore = w->record();
+
+    nextChoice = writeFile(QStringLiteral("bad.qcf"), bytes);
+    w->READ_FILE_Click();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].contains(nextChoice), qPrintable(messages[0]));
+    QVERIFY2(messages[0].contains(reason), qPrintable(messages[0]));
+    QVERIFY(snapshot() == before);
+    for (int i = 0; i < 21; ++i)
+        QCOMPARE(w->record().items[i].code, recordBefore.items[i].code);
+
+    // The next open works normally.
+    messages.clear();
+    nextChoice = writeFile(QStringLiteral("good.qcf"), sampleFile());
+    w->READ_FILE_Click();
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(textOf(*w, 2)->text(), QStringLiteral("PANEL 7"));
+}
+
+void TestFiles::failedSaveKeepsExistingFile()
+{
+    // A file-size limit makes the write fail half way, as a full disk would.
+    const QString path = writeFile(QStringLiteral("keep.qcf"), sampleFile());
+    chooseAll(*w);
+    textOf(*w, 2)->setText(QStringLiteral("BIG"));
+    textOf(*w, 3)->setText(QString(8000, QLatin1Char('W')));
+    nextChoice = path;
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limited = old;
+    limited.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    w->WRITE_FILE_Click();
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    QCOMPARE(readFile(path), sampleFile());
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages[0].contains(QStringLiteral("COULD NOT BE SAVED")));
+    QVERIFY(messages[0].contains(path));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.qcf")});
+}
+
+void TestFiles::saveToMissingFolderReportsIt()
+{
+    chooseAll(*w);
+    textOf(*w, 2)->setText(QStringLiteral("X"));
+    nextChoice = dir->filePath(QStringLiteral("no/such/folder/x.qcf"));
+    w->WRITE_FILE_Click();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages[0].contains(nextChoice));
+    QVERIFY(!QFile::exists(nextChoice));
+}
+
+QTEST_MAIN(TestFiles)
+#include "tst_files.moc"
