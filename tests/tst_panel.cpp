@@ -1,0 +1,397 @@
+// The panel commands end to end: the real window against the panel simulator on a
+// pseudo-terminal. Timing is checked loosely (order and counts).
+
+#include "form1_helpers.h"
+#include "panel/panel_link.h"
+#include "panel/protocol.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+
+class TestPanel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void writeAllNotAssigned();
+    void writeSendsExactFrames();
+    void writeIncompleteSwitchSendsNothing();
+    void silentPanel();
+    void readbackMismatchStopsWrite();
+    void faultyRepliesFailTheWrite_data();
+    void faultyRepliesFailTheWrite();
+    void splitAcknowledgementIsAccepted();
+    void fullRead();
+    void readStopsWhenPanelFallsSilent();
+    void readOutOfRangeIsNotShown();
+    void portThatCannotBeOpened();
+    void deviceVanishingDuringTransfer();
+    void commandsLockedWhileRunning();
+    void closingWindowStopsTransfer();
+
+private:
+    QString startSim(const QStringList &args, const QByteArray &cells = {});
+    QStringList logFrames(const QString &direction);
+    QList<int> dumpedCells();
+    QString status() { return w->findChild<QTextEdit *>("Text1")->toPlainText(); }
+    QColor statusColor() { return w->findChild<QTextEdit *>("Text1")->palette().color(QPalette::Base); }
+    void expectEndState(const QString &text, const QColor &color);
+
+    Form1 *w = nullptr;
+    QTemporaryDir *dir = nullptr;
+    QProcess *sim = nullptr;
+};
+
+static const QColor kRed(255, 0, 0), kGreen(0, 255, 0);
+
+void TestPanel::init()
+{
+    dir = new QTemporaryDir;
+    w = new Form1;
+    w->show();
+}
+
+void TestPanel::cleanup()
+{
+    delete w;
+    if (sim) {
+        sim->terminate();
+        sim->waitForFinished(3000);
+        delete sim;
+        sim = nullptr;
+    }
+    delete dir;
+}
+
+QString TestPanel::startSim(const QStringList &args, const QByteArray &cells)
+{
+    QStringList all = {QStringLiteral("--log"), dir->filePath(QStringLiteral("sim.log")),
+                       QStringLiteral("--dump"), dir->filePath(QStringLiteral("cells.txt"))};
+    if (!cells.isEmpty()) {
+        QFile f(dir->filePath(QStringLiteral("start.txt")));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(cells);
+        all << QStringLiteral("--cells") << f.fileName();
+    }
+    sim = new QProcess;
+    sim->setStandardErrorFile(QProcess::nullDevice());
+    sim->start(QStringLiteral(PANEL_SIM_PATH), all + args);
+    if (!sim->waitForStarted(5000))
+        return QString();
+    QElapsedTimer t;
+    t.start();
+    while (!sim->canReadLine() && t.elapsed() < 5000)
+        sim->waitForReadyRead(100);
+    const QString device = QString::fromLocal8Bit(sim->readLine()).trimmed();
+    w->link().setPortName(device);
+    return device;
+}
+
+// The frames the simulator logged in one direction ("RX" from the program, "TX"
+// to it), as hex strings.
+QStringList TestPanel::logFrames(const QString &direction)
+{
+    QFile f(dir->filePath(QStringLiteral("sim.log")));
+    QStringList frames;
+    if (!f.open(QIODevice::ReadOnly))
+        return frames;
+    const QString marker = QLatin1Char(' ') + direction + QLatin1Char(' ');
+    while (!f.atEnd()) {
+        const QString line = QString::fromLatin1(f.readLine()).trimmed();
+        const int at = line.indexOf(marker);
+        if (at > 0)
+            frames << line.mid(at + marker.size()).remove(QLatin1Char(' ')).toLower();
+    }
+    return frames;
+}
+
+QList<int> TestPanel::dumpedCells()
+{
+    QFile f(dir->filePath(QStringLiteral("cells.txt")));
+    QList<int> cells;
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray &v : f.readAll().simplified().split(' '))
+            cells << v.toInt();
+    return cells;
+}
+
+void TestPanel::expectEndState(const QString &text, const QColor &color)
+{
+    QCOMPARE(status(), text);
+    QCOMPARE(statusColor(), color);
+    QVERIFY(!w->link().isOpen());
+    QVERIFY(!w->isBusy());
+    for (QPushButton *b : w->findChildren<QPushButton *>())
+        QVERIFY(b->isEnabled());
+}
+
+void TestPanel::writeAllNotAssigned()
+{
+    QVERIFY(!startSim({}, "0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20").isEmpty());
+    for (int i = 0; i < 21; ++i)
+        choose(*w, i, 0);
+    w->WRITE_CONFIG_Click();
+    expectEndState(QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"), kGreen);
+    QCOMPARE(dumpedCells(), QList<int>(21, 160));
+}
+
+void TestPanel::writeSendsExactFrames()
+{
+    startSim({});
+    chooseAll(*w);
+    choose(*w, 5, 3, 3); // SW6 on C/4 = 23 at address 5
+    w->WRITE_CONFIG_Click();
+    expectEndState(QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"), kGreen);
+    QStringList expected = {QStringLiteral("41")};
+    QList<int> cells;
+    for (int n = 0; n < 21; ++n) {
+        const int value = n == 5 ? 23 : expectedCodeOfChooseAll(n);
+        cells << value;
+        expected << QString::fromLatin1(protocol::writeFrame(n, value).toHex())
+                 << QString::fromLatin1(protocol::readFrame(n).toHex());
+    }
+    QCOMPARE(logFrames(QStringLiteral("RX")), expected);
+    QCOMPARE(expected[11], QStringLiteral("530005001744"));
+    QCOMPARE(expected[12], QStringLiteral("560005303056"));
+    QCOMPARE(dumpedCells(), cells);
+}
+
+void TestPanel::writeIncompleteSwitchSendsNothing()
+{
+    startSim({});
+    chooseAll(*w);
+    setSelectedIndex(listOf(*w, 8), -1); // SW4 module without channel
+    w->WRITE_CONFIG_Click();
+    expectEndState(
+        QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA"), kRed);
+    QVERIFY(logFrames(QStringLiteral("RX")).isEmpty());
+
+    chooseAll(*w);
+    setSelectedIndex(listOf(*w, 41), -1);
+    w->WRITE_CONFIG_Click();
+    expectEndState(QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S AND BACKLIGHTING "
+                                  "BEFORE WRITING DATA"),
+                   kRed);
+    QVERIFY(logFrames(QStringLiteral("RX")).isEmpty());
+}
+
+void TestPanel::silentPanel()
+{
+    startSim({QStringLiteral("--silent")});
+    chooseAll(*w);
+    QElapsedTimer t;
+    t.start();
+    w->WRITE_CONFIG_Click();
+    const qint64 elapsed = t.elapsed();
+    expectEndState(QStringLiteral("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND"), kRed);
+    QCOMPARE(logFrames(QStringLiteral("RX")), QStringList(6, QStringLiteral("41")));
+    QVERIFY2(elapsed >= 450, qPrintable(QString::number(elapsed))); // six waits of ~100 ms
+
+    w->READ_CONFIG_Click();
+    expectEndState(QStringLiteral("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND"), kRed);
+    QVERIFY(textOf(*w, 2)->text().isEmpty());
+    QCOMPARE(selectedIndex(listOf(*w, 1)), 1); // lists unchanged
+}
+
+void TestPanel::readbackMismatchStopsWrite()
+{
+    startSim({QStringLiteral("--readback-mismatch"), QStringLiteral("12")});
+    chooseAll(*w);
+    w->WRITE_CONFIG_Click();
+    expectEndState(QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"), kRed);
+    const QList<int> cells = dumpedCells();
+    QCOMPARE(cells.size(), 21);
+    for (int n = 0; n <= 12; ++n)
+        QCOMPARE(cells[n], expectedCodeOfChooseAll(n));
+    for (int n = 13; n < 21; ++n)
+        QCOMPARE(cells[n], 160);
+    const QStringList frames = logFrames(QStringLiteral("RX"));
+    QCOMPARE(frames.size(), 1 + 2 * 13);
+    QCOMPARE(frames.last(), QStringLiteral("56000c303056"));
+}
+
+void TestPanel::faultyRepliesFailTheWrite_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<int>("framesSent");
+    QTest::newRow("short read-back") << QStringList{"--short-reply", "2"} << 1 + 2 * 3;
+    QTest::newRow("late acknowledgement")
+        << QStringList{"--late-reply", "4", "--late-ms", "250"} << 1 + 2 * 4 + 1;
+    QTest::newRow("no answer from 7 on") << QStringList{"--mute-from", "7"} << 1 + 2 * 7 + 1;
+}
+
+void TestPanel::faultyRepliesFailTheWrite()
+{
+    QFETCH(QStringList, faults);
+    startSim(faults);
+    chooseAll(*w);
+    w->WRITE_CONFIG_Click();
+    expectEndState(QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"), kRed);
+    QTEST(int(logFrames(QStringLiteral("RX")).size()), "framesSent");
+}
+
+void TestPanel::splitAcknowledgementIsAccepted()
+{
+    startSim({QStringLiteral("--split-ack")});
+    chooseAll(*w);
+    w->WRITE_CONFIG_Click();
+    expectEndState(QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"), kGreen);
+
+    // Two acknowledgements read together are not one.
+    cleanup();
+    init();
+    startSim({QStringLiteral("--double-ack")});
+    chooseAll(*w);
+    w->WRITE_CONFIG_Click();
+    expectEndState(QStringLiteral("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND"), kRed);
+}
+
+void TestPanel::fullRead()
+{
+    QByteArray cells = "23 0";
+    for (int n = 2; n < 21; ++n)
+        cells += " 160";
+    startSim({}, cells);
+    textOf(*w, 2)->setText(QStringLiteral("OLD"));
+    w->findChild<QRadioButton *>("Option2")->click();
+    w->READ_CONFIG_Click();
+    expectEndState(QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL"), kGreen);
+    QCOMPARE(selectedIndex(listOf(*w, 1)), 3); // C
+    QCOMPARE(selectedIndex(listOf(*w, 2)), 3); // 4
+    QCOMPARE(selectedIndex(listOf(*w, 3)), 1); // A
+    QCOMPARE(selectedIndex(listOf(*w, 4)), 0); // 1
+    for (int n = 5; n <= 41; n += 2)
+        QCOMPARE(selectedIndex(listOf(*w, n)), 0); // N/A
+    QVERIFY(textOf(*w, 2)->text().isEmpty());
+    QVERIFY(w->findChild<QRadioButton *>("Option1")->isChecked());
+    for (int n = 3; n <= 22; ++n) {
+        QVERIFY(textOf(*w, n)->isHidden());
+        QVERIFY(textOf(*w, n)->text().isEmpty());
+    }
+    QCOMPARE(w->record().sw(1).code, 23);
+    // Choosing a channel for SW4 shows its box alone; the lighting view shows all LED
+    // boxes, and back in the switch view all switch boxes are shown again.
+    choose(*w, 3, 2, 1);
+    QVERIFY(!textOf(*w, 6)->isHidden());
+    QVERIFY(textOf(*w, 5)->isHidden());
+    w->findChild<QRadioButton *>("Option2")->click();
+    w->findChild<QRadioButton *>("Option1")->click();
+    for (int n = 3; n <= 12; ++n)
+        QVERIFY(!textOf(*w, n)->isHidden());
+}
+
+void TestPanel::readStopsWhenPanelFallsSilent()
+{
+    startSim({QStringLiteral("--mute-from"), QStringLiteral("7")},
+             "0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20");
+    for (int n = 3; n <= 12; ++n)
+        textOf(*w, n)->setText(QStringLiteral("KEEP"));
+    for (int i = 0; i < 21; ++i)
+        choose(*w, i, 16, 9);
+    w->READ_CONFIG_Click();
+    expectEndState(QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"), kRed);
+    for (int i = 0; i < 7; ++i) {
+        QCOMPARE(selectedIndex(listOf(*w, 2 * i + 1)), 1);
+        QCOMPARE(selectedIndex(listOf(*w, 2 * i + 2)), i);
+    }
+    for (int i = 7; i < 21; ++i)
+        QCOMPARE(selectedIndex(listOf(*w, 2 * i + 1)), 16); // SW8 (failed) onward unchanged
+    for (int n = 3; n <= 10; ++n)
+        QVERIFY(textOf(*w, n)->text().isEmpty()); // SW1..SW8 emptied
+    QCOMPARE(textOf(*w, 11)->text(), QStringLiteral("KEEP"));
+    QCOMPARE(textOf(*w, 12)->text(), QStringLiteral("KEEP"));
+}
+
+void TestPanel::readOutOfRangeIsNotShown()
+{
+    startSim({QStringLiteral("--out-of-range"), QStringLiteral("3")});
+    chooseAll(*w);
+    w->READ_CONFIG_Click();
+    expectEndState(QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"), kRed);
+    QCOMPARE(selectedIndex(listOf(*w, 5)), 0);            // SW3 read as 160
+    QCOMPARE(selectedIndex(listOf(*w, 7)), 1 + 3 % 16);    // SW4 keeps its selection
+    QCOMPARE(selectedIndex(listOf(*w, 8)), 3 % 10);
+}
+
+void TestPanel::portThatCannotBeOpened()
+{
+    w->link().setPortName(dir->filePath(QStringLiteral("no-such-port")));
+    chooseAll(*w);
+    w->WRITE_CONFIG_Click();
+    QVERIFY2(status().startsWith(QStringLiteral("CANNOT OPEN SERIAL PORT ") +
+                                 dir->filePath(QStringLiteral("no-such-port"))),
+             qPrintable(status()));
+    expectEndState(status(), kRed);
+    w->READ_CONFIG_Click();
+    QVERIFY(status().startsWith(QStringLiteral("CANNOT OPEN SERIAL PORT")));
+    expectEndState(status(), kRed);
+
+    // Texts for ports that exist but cannot be had.
+    QVERIFY(PanelLink::openErrorText(QStringLiteral("/dev/null"), QSerialPort::PermissionError, {})
+                .endsWith(QStringLiteral("IN USE BY ANOTHER PROGRAM")));
+    QCOMPARE(PanelLink::openErrorText(QStringLiteral("COM9"), QSerialPort::DeviceNotFoundError, {}),
+             QStringLiteral("CANNOT OPEN SERIAL PORT COM9 - NO SUCH DEVICE"));
+}
+
+void TestPanel::deviceVanishingDuringTransfer()
+{
+    startSim({QStringLiteral("--hangup-at"), QStringLiteral("5")});
+    chooseAll(*w);
+    QElapsedTimer t;
+    t.start();
+    w->WRITE_CONFIG_Click();
+    expectEndState(QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"), kRed);
+    QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
+    // The next command reports the missing device and does not hang either.
+    w->READ_CONFIG_Click();
+    QCOMPARE(statusColor(), kRed);
+    QVERIFY(!w->link().isOpen());
+}
+
+void TestPanel::commandsLockedWhileRunning()
+{
+    startSim({});
+    chooseAll(*w);
+    bool disabledDuring = false, busyDuring = false;
+    int framesBefore = -1;
+    QTimer::singleShot(400, this, [&] {
+        busyDuring = w->isBusy();
+        disabledDuring = !w->findChild<QPushButton *>("READ_CONFIG")->isEnabled();
+        framesBefore = logFrames(QStringLiteral("RX")).size();
+        w->READ_CONFIG_Click(); // a nested command must not start
+        // The lists stay usable during the transfer.
+        choose(*w, 0, 0);
+    });
+    w->WRITE_CONFIG_Click();
+    QVERIFY(busyDuring);
+    QVERIFY(disabledDuring);
+    expectEndState(QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"), kGreen);
+    QCOMPARE(logFrames(QStringLiteral("RX")).size(), 1 + 42);
+    QCOMPARE(w->record().sw(1).code, 160);           // live code followed the click
+    QCOMPARE(dumpedCells().value(0), expectedCodeOfChooseAll(0)); // output was collected before
+}
+
+void TestPanel::closingWindowStopsTransfer()
+{
+    startSim({});
+    chooseAll(*w);
+    QTimer::singleShot(500, w, [&] { w->close(); });
+    QElapsedTimer t;
+    t.start();
+    w->WRITE_CONFIG_Click();
+    QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
+    QVERIFY(!w->link().isOpen());
+    QVERIFY(!w->isBusy());
+    QVERIFY(logFrames(QStringLiteral("RX")).size() < 1 + 42);
+}
+
+QTEST_MAIN(TestPanel)
+#include "tst_panel.moc"

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "panel_protocol.h"
+
+#include <bitset>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the simulated panel does with each message: the cell store and the
+// replies, including deliberately broken replies for testing the host.
+namespace panelsim {
+
+// Misbehaviour switched on from the command line. Faults change only what the
+// panel sends back; a write is stored whatever the faults say (except at a
+// hang-up, which ends the run before the frame is acted on).
+struct Faults {
+    bool silent = false;                      // never answer
+    int muteFrom = -1;                        // no answer to frames with address >= this
+    std::bitset<kCellCount> readbackMismatch; // read answers stored value + 1
+    std::bitset<kCellCount> outOfRange;       // read answers "1610\r"
+    std::bitset<kCellCount> shortReply;       // read answers only three characters
+    std::bitset<kCellCount> lateReply;        // replies sent lateMs late
+    int lateMs = 150;
+    bool splitAck = false;  // "D0", then "00D" kSplitAckGapMs later
+    bool doubleAck = false; // "D000DD000D" in one piece
+    int hangupAt = -1;      // first frame for this address hangs up
+};
+
+constexpr int kSplitAckGapMs = 20;
+
+// One piece of a reply, to be written in a single write() `delayMs` after the
+// message that caused it was received.
+struct Chunk {
+    int delayMs = 0;
+    Bytes bytes;
+};
+
+// A line for the log explaining what happened besides plain traffic.
+struct Note {
+    std::string tag; // "IGN" (frame ignored) or "FAULT" (injected misbehaviour)
+    std::string text;
+};
+
+struct Outcome {
+    std::vector<Note> notes;
+    std::vector<Chunk> replies; // in sending order, delays never decreasing
+    bool cellsChanged = false;
+    bool hangup = false; // close the device now and end the run
+};
+
+class Panel {
+  public:
+    explicit Panel(const Cells &cells, const Faults &faults = {});
+
+    // Acts on one message from the parser. Ignored bytes give an empty outcome.
+    Outcome handle(const Message &message);
+
+    const Cells &cells() const { return cells_; }
+
+  private:
+    void addAcknowledgement(Outcome &outcome, int delayMs) const;
+    Bytes readAnswer(int address, Outcome &outcome) const;
+
+    Cells cells_;
+    Faults faults_;
+};
+
+// Reads start values: exactly 21 decimal integers 0..255, separated by any
+// mix of whitespace and commas. On bad input returns std::nullopt and describes
+// the problem in `error`.
+std::optional<Cells> parseCells(std::string_view text, std::string &error);
+
+// The dump line: the 21 values separated by single blanks, then "\n".
+// parseCells() reads it back.
+std::string formatCells(const Cells &cells);
+
+} // namespace panelsim
