@@ -84,6 +84,8 @@ private:
     void showStatus();
     void failStatus(const QString &text);
     void setCommandsEnabled(bool enabled);
+    void transferCells(const std::function<void(int address)> &transaction,
+                       const QString &doneText);
     // files/form1_files.cpp
     QString runFileDialog(const FileDialogRequest &request);
     void reportFileError(const QString &text);

@@ -129,6 +129,31 @@ void Form1::ReadCell()
     }
 }
 
+// The exchange both panel commands share once the port is open: the handshake,
+// then one transaction per cell in ascending address order with a pause before
+// each, stopping at the first cell that fails; after the last cell one more pause
+// and the green end text.
+void Form1::transferCells(const std::function<void(int address)> &transaction,
+                          const QString &doneText)
+{
+    if (!m_link->handshake()) {
+        failStatus(kFailedToRespond);
+        return;
+    }
+    for (int n = 0; n < memory_map::kCellCount; ++n) {
+        m_link->waitTick();
+        rec.address_l = static_cast<std::int16_t>(n);
+        transaction(n);
+        if (rec.error_flag == 1) {
+            failStatus(kBadData);
+            return;
+        }
+    }
+    m_link->waitTick();
+    setStatusColor(kGreen);
+    setStatus(doneText);
+}
+
 void Form1::READ_CONFIG_Click()
 {
     if (m_busy)
@@ -142,33 +167,20 @@ void Form1::READ_CONFIG_Click()
 
     if (!m_link->openPort()) {
         failStatus(m_link->errorText());
-    } else if (!m_link->handshake()) {
-        failStatus(kFailedToRespond);
     } else {
-        bool complete = true;
-        for (int n = 0; n < memory_map::kCellCount; ++n) {
-            m_link->waitTick();
-            rec.address_l = static_cast<std::int16_t>(n);
-            ReadCell();
-            const int i = memory_map::itemAt(n);
-            // A cell that failed its read is not shown: its value means nothing.
-            if (rec.error_flag == 0)
-                LoadItem(i);
-            if (QLineEdit *box = designationBox(i)) {
-                box->clear();
-                box->hide();
-            }
-            if (rec.error_flag == 1) {
-                failStatus(kBadData);
-                complete = false;
-                break;
-            }
-        }
-        if (complete) {
-            m_link->waitTick();
-            setStatusColor(kGreen);
-            setStatus(QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL"));
-        }
+        transferCells(
+            [this](int n) {
+                ReadCell();
+                const int i = memory_map::itemAt(n);
+                // A cell that failed its read is not shown: its value means nothing.
+                if (rec.error_flag == 0)
+                    LoadItem(i);
+                if (QLineEdit *box = designationBox(i)) {
+                    box->clear();
+                    box->hide();
+                }
+            },
+            QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL"));
     }
 
     m_link->closePort();
@@ -201,26 +213,13 @@ void Form1::WRITE_CONFIG_Click()
             "DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S AND BACKLIGHTING BEFORE WRITING DATA"));
     } else if (!opened) {
         failStatus(m_link->errorText());
-    } else if (!m_link->handshake()) {
-        failStatus(kFailedToRespond);
     } else {
-        bool complete = true;
-        for (int n = 0; n < memory_map::kCellCount; ++n) {
-            m_link->waitTick();
-            rec.address_l = static_cast<std::int16_t>(n);
-            rec.data_l = rec.output(memory_map::itemAt(n));
-            WriteCell();
-            if (rec.error_flag == 1) {
-                failStatus(kBadData);
-                complete = false;
-                break;
-            }
-        }
-        if (complete) {
-            m_link->waitTick();
-            setStatusColor(kGreen);
-            setStatus(QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"));
-        }
+        transferCells(
+            [this](int n) {
+                rec.data_l = rec.output(memory_map::itemAt(n));
+                WriteCell();
+            },
+            QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"));
     }
 
     m_link->closePort();
