@@ -64,6 +64,22 @@ public:
 int columnLeft(int position, int left, int right) { return position % 2 == 0 ? left : right; }
 int rowTop(int position, int top) { return top + 1080 * (position / 2); }
 
+// An assignment list: one entry selected at a time, and a selection cannot be
+// taken back (Ctrl+click would otherwise leave an item with no entry at all).
+class AssignmentList : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override
+    {
+        const auto flags = QListWidget::selectionCommand(index, event);
+        return (flags & QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : flags;
+    }
+};
+
 } // namespace
 
 void Form1::buildControls()
@@ -143,7 +159,7 @@ void Form1::buildControls()
     const QFont listFont = makeFont("MS Sans Serif", 8.25, false);
     auto makeList = [&](int number, const QString &tip, const QRect &place, const QColor &color,
                         bool module) {
-        auto *l = new QListWidget(this);
+        auto *l = new AssignmentList(this);
         name(l, QStringLiteral("List%1").arg(number), tip);
         l->setToolTip(tip);
         l->setFont(listFont);
@@ -152,8 +168,9 @@ void Form1::buildControls()
         l->setUniformItemSizes(true);
         l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         l->setGeometry(place);
-        // Three entries fill the visible height; the rest scroll.
-        const int rowHeight = (place.height() - 2 * l->frameWidth()) / 3;
+        // Three entries fill the visible height (the third clipped by at most a
+        // pixel, so that no sliver of a fourth shows); the rest scroll.
+        const int rowHeight = (place.height() - 2 * l->frameWidth() + 2) / 3;
         const int entries = module ? assignment::kModuleEntries : assignment::kChannelEntries;
         for (int i = 0; i < entries; ++i) {
             auto *entry = new QListWidgetItem(module ? assignment::moduleEntryText(i)
@@ -208,6 +225,9 @@ void Form1::buildControls()
     name(m_status, QStringLiteral("Text1"), QStringLiteral("STATUS"));
     m_status->setFont(makeFont("Arial", 8.25, false));
     m_status->setReadOnly(true);
+    m_status->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_status->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_status->document()->setDocumentMargin(1); // three lines of text fit the box
     m_status->setGeometry(twipsRect(1680, 1680, 3255, 615));
     m_status->setAutoFillBackground(true);
     setStatusColor(palette().color(QPalette::Midlight));
@@ -289,4 +309,5 @@ void Form1::buildControls()
         order << list(n);
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
+    order.first()->setFocus();
 }

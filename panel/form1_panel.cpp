@@ -7,6 +7,7 @@
 #include "panel/protocol.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -25,23 +26,32 @@ const QString kCorrupted = QStringLiteral("COMMUNICATIONS CORRUPTED");
 } // namespace
 
 // While a panel command runs, the command buttons are disabled so that no second
-// command opens the port again; the lists stay usable.
+// command opens the port again; the lists stay usable. The keyboard focus waits on
+// the window meanwhile: left on a disabled button, Qt would pass it on to the next
+// control, an assignment list, where the next key press would change a selection.
 class Form1PanelCommand
 {
 public:
-    explicit Form1PanelCommand(bool &busy, const std::function<void(bool)> &enable)
-        : m_busy(busy), m_enable(enable)
+    Form1PanelCommand(Form1 *window, bool &busy, const std::function<void(bool)> &enable)
+        : m_window(window), m_focus(window->focusWidget()), m_busy(busy), m_enable(enable)
     {
         m_busy = true;
+        if (m_focus)
+            m_window->setFocus();
         m_enable(false);
     }
     ~Form1PanelCommand()
     {
         m_enable(true);
         m_busy = false;
+        if (m_focus && m_window->focusWidget() == m_window && m_focus->isEnabled() &&
+            m_focus->isVisible())
+            m_focus->setFocus();
     }
 
 private:
+    Form1 *m_window;
+    QPointer<QWidget> m_focus;
     bool &m_busy;
     std::function<void(bool)> m_enable;
 };
@@ -82,8 +92,8 @@ void Form1::setCommandsEnabled(bool enabled)
 // Writes data_l into cell address_l, then reads the cell back and compares.
 void Form1::WriteCell()
 {
-    const QByteArray ack = m_link->exchange(protocol::writeFrame(rec.address_l, rec.data_l));
     rec.error_flag = 0;
+    const QByteArray ack = m_link->exchange(protocol::writeFrame(rec.address_l, rec.data_l));
     if (!protocol::isAcknowledgement(ack)) {
         rec.error_flag = 1;
         return;
@@ -158,7 +168,7 @@ void Form1::READ_CONFIG_Click()
 {
     if (m_busy)
         return;
-    Form1PanelCommand command(m_busy, [this](bool on) { setCommandsEnabled(on); });
+    Form1PanelCommand command(this, m_busy, [this](bool on) { setCommandsEnabled(on); });
 
     setStatusColor(kYellow);
     setStatus(QStringLiteral("STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION"));
@@ -193,7 +203,7 @@ void Form1::WRITE_CONFIG_Click()
 {
     if (m_busy)
         return;
-    Form1PanelCommand command(m_busy, [this](bool on) { setCommandsEnabled(on); });
+    Form1PanelCommand command(this, m_busy, [this](bool on) { setCommandsEnabled(on); });
 
     setStatusColor(kYellow);
     showStatus();

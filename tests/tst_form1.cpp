@@ -28,6 +28,7 @@ private slots:
     void switchModuleChannelAndNotAssigned();
     void backlightingChannelShowsNoBox();
     void focusAloneSelectsNothing();
+    void selectionCannotBeTakenBack();
 
     void lightingViewShowsUntouchedChannelLists();
     void notAssignedStaysHiddenAcrossViews();
@@ -114,10 +115,10 @@ void TestForm1::placesOfControls()
     QCOMPARE(geometry("Label13").topLeft(), QPoint(336, 472));
     // Stacking: the picture is beneath everything else.
     QCOMPARE(w->children().indexOf(w->findChild<QWidget *>("Image1")), 0);
-    // Exactly three entries fit a list's height; the rest scroll.
+    // Exactly three entries show in a list's height, no part of a fourth; the rest scroll.
     QListWidget *l = listOf(*w, 1);
-    QVERIFY(l->visualItemRect(l->item(2)).bottom() < l->viewport()->height());
-    QVERIFY(l->visualItemRect(l->item(3)).bottom() >= l->viewport()->height());
+    QVERIFY(l->visualItemRect(l->item(2)).bottom() >= l->viewport()->height() - 2);
+    QVERIFY(l->visualItemRect(l->item(3)).top() >= l->viewport()->height());
 }
 
 void TestForm1::namesTipsAndAccessibleNames()
@@ -189,6 +190,8 @@ void TestForm1::focusOrder()
     QCOMPARE(next("List22"), QStringLiteral("READ_CONFIG"));
     QCOMPARE(next("READ_CONFIG"), QStringLiteral("List24"));
     QCOMPARE(next("List41"), QStringLiteral("List42"));
+    // The first control of the order has the focus at start.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("WRITE_CONFIG"));
 }
 
 void TestForm1::panelNameTakesTwelveLatin1Characters()
@@ -276,6 +279,19 @@ void TestForm1::focusAloneSelectsNothing()
         QCOMPARE(selectedIndex(listOf(*w, n)), -1);
     for (const ItemFields &f : rec().items)
         QCOMPARE(f.code, 0);
+}
+
+void TestForm1::selectionCannotBeTakenBack()
+{
+    QListWidget *module = listOf(*w, 1);
+    clickEntry(module, 3);
+    QListWidgetItem *entry = module->item(3);
+    QTest::mouseClick(module->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      module->visualItemRect(entry).center());
+    QCOMPARE(selectedIndex(module), 3);
+    QTest::keyClick(module, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(selectedIndex(module), 3);
+    QCOMPARE(rec().sw(1).code, 20);
 }
 
 void TestForm1::lightingViewShowsUntouchedChannelLists()

@@ -35,6 +35,7 @@ private slots:
     void portThatCannotBeOpened();
     void deviceVanishingDuringTransfer();
     void commandsLockedWhileRunning();
+    void focusStaysOnTheButtonPressed();
     void closingWindowStopsTransfer();
 
 private:
@@ -377,6 +378,22 @@ void TestPanel::commandsLockedWhileRunning()
     QCOMPARE(logFrames(QStringLiteral("RX")).size(), 1 + 42);
     QCOMPARE(w->record().sw(1).code, 160);           // live code followed the click
     QCOMPARE(dumpedCells().value(0), expectedCodeOfChooseAll(0)); // output was collected before
+}
+
+void TestPanel::focusStaysOnTheButtonPressed()
+{
+    startSim({});
+    chooseAll(*w);
+    auto *button = w->findChild<QPushButton *>("READ_CONFIG");
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space); // runs the whole read
+    expectEndState(QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL"), kGreen);
+    QCOMPARE(QApplication::focusWidget(), button);
+    const int before = selectedIndex(listOf(*w, 2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(selectedIndex(listOf(*w, 2)), before);
 }
 
 void TestPanel::closingWindowStopsTransfer()
