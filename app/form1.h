@@ -84,11 +84,12 @@ private:
     void showStatus();
     void failStatus(const QString &text);
     void setCommandsEnabled(bool enabled);
+    class PanelCommand; // marks a running panel command
     void transferCells(const std::function<void(int address)> &transaction,
                        const QString &doneText);
     // files/form1_files.cpp
     QString runFileDialog(const FileDialogRequest &request);
-    void reportFileError(const QString &text);
+    void showMessageBox(const QString &text, bool isError);
 
     QListWidget *list(int n) const { return m_lists.at(n); }
     QLineEdit *designationBox(int item) const;

@@ -34,14 +34,16 @@ QString Form1::runFileDialog(const FileDialogRequest &request)
     return dialog.selectedFiles().constFirst();
 }
 
-void Form1::reportFileError(const QString &text)
+// A modal message with an OK button under the application's title; failures
+// carry a warning icon.
+void Form1::showMessageBox(const QString &text, bool isError)
 {
     if (showMessage) {
-        showMessage(text, true);
+        showMessage(text, isError);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, this);
+    QMessageBox box(isError ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -61,14 +63,7 @@ void Form1::WRITE_FILE_Click()
     }
     const QString panelName = m_textBoxes[2]->text();
     if (panelName.isEmpty()) {
-        const QString text = QStringLiteral("Name must be entered in PANEL NAME field");
-        if (showMessage) {
-            showMessage(text, false);
-        } else {
-            QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
-                            QMessageBox::Ok, this);
-            box.exec();
-        }
+        showMessageBox(QStringLiteral("Name must be entered in PANEL NAME field"), false);
         return;
     }
 
@@ -99,8 +94,9 @@ void Form1::WRITE_FILE_Click()
         failure = file.errorString();
     }
     if (!failure.isEmpty())
-        reportFileError(QStringLiteral("THE CONFIGURATION FILE COULD NOT BE SAVED:\n%1\n\n%2")
-                            .arg(QDir::toNativeSeparators(path), failure));
+        showMessageBox(QStringLiteral("THE CONFIGURATION FILE COULD NOT BE SAVED:\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(path), failure),
+                       true);
 }
 
 void Form1::READ_FILE_Click()
@@ -113,8 +109,9 @@ void Form1::READ_FILE_Click()
     m_lastFileName = path;
 
     auto fail = [&](const QString &why) {
-        reportFileError(QStringLiteral("THE CONFIGURATION FILE COULD NOT BE OPENED:\n%1\n\n%2")
-                            .arg(QDir::toNativeSeparators(path), why));
+        showMessageBox(QStringLiteral("THE CONFIGURATION FILE COULD NOT BE OPENED:\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(path), why),
+                       true);
     };
 
     // Read and check the whole file before anything on the window changes.

@@ -29,21 +29,20 @@ const QString kCorrupted = QStringLiteral("COMMUNICATIONS CORRUPTED");
 // command opens the port again; the lists stay usable. The keyboard focus waits on
 // the window meanwhile: left on a disabled button, Qt would pass it on to the next
 // control, an assignment list, where the next key press would change a selection.
-class Form1PanelCommand
+class Form1::PanelCommand
 {
 public:
-    Form1PanelCommand(Form1 *window, bool &busy, const std::function<void(bool)> &enable)
-        : m_window(window), m_focus(window->focusWidget()), m_busy(busy), m_enable(enable)
+    explicit PanelCommand(Form1 *window) : m_window(window), m_focus(window->focusWidget())
     {
-        m_busy = true;
+        m_window->m_busy = true;
         if (m_focus)
             m_window->setFocus();
-        m_enable(false);
+        m_window->setCommandsEnabled(false);
     }
-    ~Form1PanelCommand()
+    ~PanelCommand()
     {
-        m_enable(true);
-        m_busy = false;
+        m_window->setCommandsEnabled(true);
+        m_window->m_busy = false;
         if (m_focus && m_window->focusWidget() == m_window && m_focus->isEnabled() &&
             m_focus->isVisible())
             m_focus->setFocus();
@@ -52,8 +51,6 @@ public:
 private:
     Form1 *m_window;
     QPointer<QWidget> m_focus;
-    bool &m_busy;
-    std::function<void(bool)> m_enable;
 };
 
 void Form1::Timer1_Timer() { rec.timer_flag = 1; }
@@ -168,7 +165,7 @@ void Form1::READ_CONFIG_Click()
 {
     if (m_busy)
         return;
-    Form1PanelCommand command(this, m_busy, [this](bool on) { setCommandsEnabled(on); });
+    PanelCommand command(this);
 
     setStatusColor(kYellow);
     setStatus(QStringLiteral("STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION"));
@@ -203,7 +200,7 @@ void Form1::WRITE_CONFIG_Click()
 {
     if (m_busy)
         return;
-    Form1PanelCommand command(this, m_busy, [this](bool on) { setCommandsEnabled(on); });
+    PanelCommand command(this);
 
     setStatusColor(kYellow);
     showStatus();

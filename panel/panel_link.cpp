@@ -21,6 +21,7 @@ PanelLink::PanelLink(QTimer *timer, std::int16_t *timerFlag, QObject *parent)
     : QObject(parent), m_timer(timer), m_timerFlag(timerFlag), m_port(new QSerialPort(this)),
       m_portName(defaultPortName())
 {
+    m_timer->setTimerType(Qt::PreciseTimer); // the 100 ms pauses are timed to the protocol
     m_port->setObjectName(QStringLiteral("MSComm1"));
     m_port->setReadBufferSize(1024);
     connect(m_port, &QSerialPort::errorOccurred, this, &PanelLink::onPortError);
@@ -82,7 +83,6 @@ void PanelLink::send(const QByteArray &message)
 
 void PanelLink::restartTimer()
 {
-    m_timer->setTimerType(Qt::PreciseTimer);
     m_timer->setInterval(kTickMs);
     *m_timerFlag = 0;
     m_timer->start();
