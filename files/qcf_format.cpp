@@ -30,31 +30,31 @@ namespace qcf {
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool endsField(char c) {
-    return c == ',' || c == '\r' || c == '\n';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool endsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
 
 // Splits the data into fields one at a time.
-class FieldReader {
-  public:
-    explicit FieldReader(QByteArrayView data)
-        : pos_(data.data()), end_(data.data() + data.size()) {}
+class FieldReader
+{
+public:
+    explicit FieldReader(QByteArrayView data) : pos_(data.data()), end_(data.data() + data.size())
+    {}
 
     // The content of the next field (without quotes), or std::nullopt if the
     // data ends before the field is complete.
-    std::optional<QByteArrayView> next() {
+    std::optional<QByteArrayView> next()
+    {
         while (pos_ != end_ && isBlank(*pos_))
             ++pos_;
-        if (pos_ == end_) return std::nullopt;
+        if (pos_ == end_)
+            return std::nullopt;
 
         QByteArrayView content;
         if (*pos_ == '"') {
             const char *open = pos_ + 1;
             const char *close = std::find(open, end_, '"');
-            if (close == end_) return std::nullopt;
+            if (close == end_)
+                return std::nullopt;
             content = QByteArrayView(open, close - open);
             pos_ = std::find_if(close + 1, end_, endsField); // junk after the quote
         } else {
@@ -66,24 +66,29 @@ class FieldReader {
         return content;
     }
 
-  private:
-    void skipTerminator() {
-        if (pos_ == end_) return;
+private:
+    void skipTerminator()
+    {
+        if (pos_ == end_)
+            return;
         const char c = *pos_++;
-        if (c == '\r' && pos_ != end_ && *pos_ == '\n') ++pos_;
+        if (c == '\r' && pos_ != end_ && *pos_ == '\n')
+            ++pos_;
     }
 
     const char *pos_;
     const char *end_;
 };
 
-void appendText(QByteArray &out, const QByteArray &text) {
+void appendText(QByteArray &out, const QByteArray &text)
+{
     out += '"';
     out += text;
     out += '"';
 }
 
-ReadResult failure(ReadError error, int field) {
+ReadResult failure(ReadError error, int field)
+{
     ReadResult result;
     result.error = error;
     result.field = field;
@@ -92,7 +97,8 @@ ReadResult failure(ReadError error, int field) {
 
 } // namespace
 
-QByteArray format(const Configuration &config) {
+QByteArray format(const Configuration &config)
+{
     QByteArray out;
     qsizetype textBytes = config.panel.size();
     for (const QByteArray &d : config.designations)
@@ -112,13 +118,15 @@ QByteArray format(const Configuration &config) {
     return out;
 }
 
-ReadResult parse(QByteArrayView bytes) {
+ReadResult parse(QByteArrayView bytes)
+{
     Configuration config;
     FieldReader reader(bytes);
 
     for (int field = 1; field <= kFieldCount; ++field) {
         const std::optional<QByteArrayView> content = reader.next();
-        if (!content) return failure(ReadError::EndsEarly, field);
+        if (!content)
+            return failure(ReadError::EndsEarly, field);
 
         // Field 1 is the panel name; fields 2..41 alternate designation and code
         // of each item; field 42 is the backlighting code.
@@ -128,7 +136,8 @@ ReadResult parse(QByteArrayView bytes) {
             config.designations[(field - 2) / 2] = content->toByteArray();
         } else {
             const auto value = numtext::roundToInt16(numtext::leadingNumber(*content));
-            if (!value) return failure(ReadError::NumberOutOfRange, field);
+            if (!value)
+                return failure(ReadError::NumberOutOfRange, field);
             config.codes[field == kFieldCount ? kCodes - 1 : (field - 3) / 2] = *value;
         }
     }
@@ -138,7 +147,8 @@ ReadResult parse(QByteArrayView bytes) {
     return result;
 }
 
-QString describe(const ReadResult &result) {
+QString describe(const ReadResult &result)
+{
     switch (result.error) {
     case ReadError::None:
         return {};

@@ -22,9 +22,9 @@ inline constexpr int kCodes = 21;
 inline constexpr qsizetype kMaxFileSize = 1 << 20;
 
 struct Configuration {
-    QByteArray panel;                                 // field 1
+    QByteArray panel;                                   // field 1
     std::array<QByteArray, kDesignations> designations; // SW1..SW10, LED1..LED10
-    std::array<std::int16_t, kCodes> codes{};         // SW1..SW10, LED1..LED10, backlighting
+    std::array<std::int16_t, kCodes> codes{};           // SW1..SW10, LED1..LED10, backlighting
 };
 
 // The file's whole content: the line of 42 fields followed by "\r\n".
