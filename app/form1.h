@@ -37,12 +37,17 @@ public:
         QString title;
         QString filter;
         QString proposedName;
+        QString folder; // where the dialog starts
     };
     std::function<QString(const FileDialogRequest &)> chooseFile; // "" when cancelled
     std::function<void(const QString &text, bool isError)> showMessage;
 
     // The file name the dialog last returned; both file commands propose it.
     QString lastFileName() const { return m_lastFileName; }
+
+    // Opens a configuration file as the open command does after its dialog, with
+    // the same checks and messages. Returns whether the file was loaded.
+    bool openFile(const QString &path);
 
     // True while a panel command is running.
     bool isBusy() const { return m_busy; }
@@ -88,6 +93,8 @@ private:
     void transferCells(const std::function<void(int address)> &transaction,
                        const QString &doneText);
     // files/form1_files.cpp
+    QString fileDialogFolder() const;
+    void rememberFile(const QString &path);
     QString runFileDialog(const FileDialogRequest &request);
     void showMessageBox(const QString &text, bool isError);
 

@@ -38,7 +38,9 @@ bool isTooSmall(const std::string &number)
 }
 } // namespace
 
-double leadingNumber(QByteArrayView text)
+double leadingNumber(QByteArrayView text) { return leadingNumberIfAny(text).value_or(0.0); }
+
+std::optional<double> leadingNumberIfAny(QByteArrayView text)
 {
     // Collect the characters of the number with the skipped blanks taken out,
     // then let strtod do the conversion (it rounds correctly).
@@ -72,7 +74,7 @@ double leadingNumber(QByteArrayView text)
             number = intPart;
     }
     if (!mantissa)
-        return 0.0;
+        return std::nullopt;
     skip();
     if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         const qsizetype save = i;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <optional>
 #include <cstdint>
+#include <optional>
 
 // Reading a number out of text the way the panel protocol and the configuration
 // files expect it: the leading number of the text, anything after it ignored.
@@ -14,6 +14,11 @@ namespace numtext {
 // sign, digits). Reading stops at the first character that cannot continue the
 // number. Text that does not begin with a number reads as 0.
 double leadingNumber(QByteArrayView text);
+
+// The same number, or std::nullopt when the text does not begin with one (after
+// the skipped blanks, an optional sign and then a digit, or a decimal point and
+// a digit).
+std::optional<double> leadingNumberIfAny(QByteArrayView text);
 
 // Rounds to the nearest integer, exact halves to the even neighbour, and returns
 // the result if it fits a 16-bit signed integer; std::nullopt otherwise (also for

@@ -1,22 +1,39 @@
 // The file commands: save the configuration to a ".qcf" file and open one again.
 
 #include "app/form1.h"
+#include "files/qcf_file.h"
 #include "files/qcf_format.h"
 
-#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTextEdit>
 
 namespace {
 const QString kFilter = QStringLiteral("MARVOLANTIS CONFIGURATION FILES (*.qcf)");
-
-// The file field that holds the code of item i (1-based field numbers).
-int codeField(int i) { return i == assignment::kBacklighting ? qcf::kFieldCount : 2 * i + 3; }
+const QString kLastFolderKey = QStringLiteral("files/lastFolder");
 } // namespace
+
+// The folder both dialogs start in: that of the last file used, remembered between
+// runs, else the user's documents folder; never the folder the program was started
+// from.
+QString Form1::fileDialogFolder() const
+{
+    const QString last = QSettings().value(kLastFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void Form1::rememberFile(const QString &path)
+{
+    m_lastFileName = path;
+    QSettings().setValue(kLastFolderKey, QFileInfo(path).absolutePath());
+}
 
 QString Form1::runFileDialog(const FileDialogRequest &request)
 {
@@ -27,6 +44,7 @@ QString Form1::runFileDialog(const FileDialogRequest &request)
     dialog.setDefaultSuffix(QStringLiteral("qcf"));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDirectory(request.folder);
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -67,12 +85,6 @@ void Form1::WRITE_FILE_Click()
         return;
     }
 
-    const QString path = runFileDialog(
-        {true, QStringLiteral("WRITE CONFIGURATION FILE"), kFilter, panelName + QStringLiteral(".qcf")});
-    if (path.isEmpty())
-        return; // cancelled: nothing written
-    m_lastFileName = path;
-
     qcf::Configuration config;
     config.panel = panelName.toLatin1();
     for (int i = 0; i < qcf::kDesignations; ++i)
@@ -80,68 +92,49 @@ void Form1::WRITE_FILE_Click()
     for (int i = 0; i < qcf::kCodes; ++i)
         config.codes[i] = rec.output(i);
     const QByteArray bytes = qcf::format(config);
-
-    // Written beside the target and renamed over it only when complete, so a failed
-    // save leaves an existing file as it was and no truncated file behind.
-    QSaveFile file(path);
-    QString failure;
-    if (!file.open(QIODevice::WriteOnly)) {
-        failure = file.errorString();
-    } else if (file.write(bytes) != bytes.size() || !file.flush()) {
-        failure = file.errorString();
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        failure = file.errorString();
-    }
-    if (!failure.isEmpty())
+    auto fail = [this](const QString &path, const QString &why) {
         showMessageBox(QStringLiteral("THE CONFIGURATION FILE COULD NOT BE SAVED:\n%1\n\n%2")
-                           .arg(QDir::toNativeSeparators(path), failure),
+                           .arg(QDir::toNativeSeparators(path), why),
                        true);
+    };
+    if (const QString problem = qcf::sizeProblem(bytes.size()); !problem.isEmpty())
+        return fail(panelName + QStringLiteral(".qcf"), problem);
+
+    const QString path = runFileDialog({true, QStringLiteral("WRITE CONFIGURATION FILE"), kFilter,
+                                        panelName + QStringLiteral(".qcf"), fileDialogFolder()});
+    if (path.isEmpty())
+        return; // cancelled: nothing written
+    rememberFile(path);
+    const QString failure = qcf::saveFile(path, bytes);
+    if (!failure.isEmpty())
+        fail(path, failure);
 }
 
 void Form1::READ_FILE_Click()
 {
     m_status->hide();
-    const QString path = runFileDialog(
-        {false, QStringLiteral("READ CONFIGURATION FILE"), kFilter, m_lastFileName});
+    const QString path = runFileDialog({false, QStringLiteral("READ CONFIGURATION FILE"), kFilter,
+                                        m_lastFileName, fileDialogFolder()});
     if (path.isEmpty())
         return; // cancelled: nothing read
-    m_lastFileName = path;
+    openFile(path);
+}
 
-    auto fail = [&](const QString &why) {
+// What the open command does with the file its dialog returned; also used for a
+// file named on the command line. The whole file is read and checked before
+// anything on the window changes.
+bool Form1::openFile(const QString &path)
+{
+    m_status->hide();
+    rememberFile(path);
+    const qcf::LoadedFile loaded = qcf::loadFile(path);
+    if (!loaded.config) {
         showMessageBox(QStringLiteral("THE CONFIGURATION FILE COULD NOT BE OPENED:\n%1\n\n%2")
-                           .arg(QDir::toNativeSeparators(path), why),
+                           .arg(QDir::toNativeSeparators(path), loaded.error),
                        true);
-    };
-
-    // Read and check the whole file before anything on the window changes.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    QByteArray bytes = file.read(qcf::kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    file.close();
-    const bool oversized = bytes.size() > qcf::kMaxFileSize;
-    if (oversized)
-        bytes.truncate(qcf::kMaxFileSize);
-
-    const qcf::ReadResult result = qcf::parse(bytes);
-    if (!result.config) {
-        if (oversized && result.error == qcf::ReadError::EndsEarly)
-            return fail(QStringLiteral("THE FILE IS TOO LARGE TO BE A CONFIGURATION FILE"));
-        return fail(qcf::describe(result));
+        return false;
     }
-    const qcf::Configuration &config = *result.config;
-    for (int i = 0; i < qcf::kCodes; ++i) {
-        // Codes of 160 and more load as "N/A" and -1 as a module without a channel;
-        // below that no channel list has a matching entry.
-        if (config.codes[i] < -1)
-            return fail(QStringLiteral("FIELD %1 HOLDS THE CODE %2, WHICH IS NOT AN ASSIGNMENT")
-                            .arg(codeField(i))
-                            .arg(config.codes[i]));
-    }
-
+    const qcf::Configuration &config = *loaded.config;
     rec.panel = QString::fromLatin1(config.panel);
     for (int i = 0; i < qcf::kDesignations; ++i)
         rec.items[i].designation = QString::fromLatin1(config.designations[i]);
@@ -156,4 +149,5 @@ void Form1::READ_FILE_Click()
         LoadItem(i);
     }
     ShowSwitchView();
+    return true;
 }

@@ -97,7 +97,7 @@ void Form1::WriteCell()
     }
     const QByteArray reply = m_link->exchange(protocol::readFrame(rec.address_l));
     const protocol::DecodedReply decoded = protocol::decodeReply(reply);
-    if (decoded.status == protocol::ReplyStatus::TooShort) {
+    if (protocol::isCorrupted(decoded)) {
         rec.error_flag = 1;
         setStatus(kCorrupted);
         return;
@@ -121,7 +121,7 @@ void Form1::ReadCell()
     const QByteArray reply = m_link->exchange(protocol::readFrame(rec.address_l));
     rec.temp1 = static_cast<std::int16_t>(qMin<qsizetype>(reply.size(), 32767));
     const protocol::DecodedReply decoded = protocol::decodeReply(reply);
-    if (decoded.status == protocol::ReplyStatus::TooShort) {
+    if (protocol::isCorrupted(decoded)) {
         rec.error_flag = 1;
         setStatus(kCorrupted);
         return;
@@ -212,8 +212,8 @@ void Form1::WRITE_CONFIG_Click()
 
     if (rec.error_flag == 1) {
         showStatus();
-        failStatus(QStringLiteral(
-            "DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA"));
+        failStatus(
+            QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA"));
     } else if (rec.error_flag == 2) {
         showStatus();
         failStatus(QStringLiteral(

@@ -77,6 +77,10 @@ void PanelLink::send(const QByteArray &message)
 {
     if (!m_port->isOpen())
         return;
+    // A reply belongs to the frame just sent: whatever is still waiting (a late
+    // answer to an earlier message, a stray character on the line) is dropped, so
+    // that it cannot become the start of this message's reply.
+    m_port->clear(QSerialPort::Input);
     m_port->write(message);
     m_port->flush(); // hand the bytes to the device now, without blocking
 }
@@ -176,10 +180,10 @@ QString PanelLink::openErrorText(const QString &portName, QSerialPort::SerialPor
         struct stat st {};
         if (::access(path.constData(), R_OK | W_OK) != 0 && ::stat(path.constData(), &st) == 0) {
             const struct group *gr = ::getgrgid(st.st_gid);
-            const QString group = gr ? QString::fromLocal8Bit(gr->gr_name)
-                                     : QString::number(st.st_gid);
-            return head + QStringLiteral("PERMISSION DENIED: THE USER MUST BE IN GROUP \"%1\"")
-                              .arg(group);
+            const QString group =
+                gr ? QString::fromLocal8Bit(gr->gr_name) : QString::number(st.st_gid);
+            return head +
+                   QStringLiteral("PERMISSION DENIED: THE USER MUST BE IN GROUP \"%1\"").arg(group);
         }
 #endif
         return head + QStringLiteral("IT IS IN USE BY ANOTHER PROGRAM");

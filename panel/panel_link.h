@@ -44,6 +44,7 @@ public:
     // WaitTick: one timer period of pause.
     void waitTick();
     // Sends `message`, waits as AwaitReply does and returns every character waiting.
+    // Characters received before `message` was sent are dropped, not returned.
     QByteArray exchange(const QByteArray &message);
 
     // Ends a running wait at once and closes the port; every later operation of the

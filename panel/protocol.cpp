@@ -31,7 +31,10 @@ DecodedReply decodeReply(QByteArrayView reply)
 {
     if (reply.size() < kMinReplyLength)
         return {ReplyStatus::TooShort, 0};
-    const auto value = numtext::roundToInt16(numtext::leadingNumber(reply) / 10.0);
+    const std::optional<double> number = numtext::leadingNumberIfAny(reply);
+    if (!number)
+        return {ReplyStatus::NotANumber, 0};
+    const auto value = numtext::roundToInt16(*number / 10.0);
     if (!value)
         return {ReplyStatus::Unrepresentable, 0};
     return {ReplyStatus::Value, *value};

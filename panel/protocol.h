@@ -22,7 +22,7 @@ QByteArray readFrame(std::int16_t address);
 // included, is not one.
 bool isAcknowledgement(QByteArrayView reply);
 
-enum class ReplyStatus { TooShort, Value, Unrepresentable };
+enum class ReplyStatus { TooShort, NotANumber, Value, Unrepresentable };
 
 struct DecodedReply {
     ReplyStatus status = ReplyStatus::TooShort;
@@ -30,11 +30,19 @@ struct DecodedReply {
 };
 
 // A read reply: its leading number divided by ten, rounded half to even. Fewer
-// than four characters is too short; a result outside the 16-bit range is
-// unrepresentable.
+// than four characters is too short; a reply that does not begin with a number
+// (line noise, NUL bytes, a stray acknowledgement) carries no value at all; a
+// result outside the 16-bit range is unrepresentable.
 DecodedReply decodeReply(QByteArrayView reply);
 
 // A cell value read from the panel is accepted in 0..160.
+// Whether a reply is unusable in the way a short one is: the cell's transaction
+// fails as corrupted.
+inline bool isCorrupted(const DecodedReply &reply)
+{
+    return reply.status == ReplyStatus::TooShort || reply.status == ReplyStatus::NotANumber;
+}
+
 inline bool isValidCellValue(std::int16_t value) { return value >= 0 && value <= 160; }
 
 } // namespace protocol

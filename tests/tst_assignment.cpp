@@ -139,6 +139,7 @@ void TestAssignment::decodeReply_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("value");
     const int tooShort = int(protocol::ReplyStatus::TooShort);
+    const int noNumber = int(protocol::ReplyStatus::NotANumber);
     const int value = int(protocol::ReplyStatus::Value);
     const int huge = int(protocol::ReplyStatus::Unrepresentable);
     QTest::newRow("cell 23") << QByteArray("0230\r") << value << 23;
@@ -156,7 +157,14 @@ void TestAssignment::decodeReply_data()
     QTest::newRow("exponent D") << QByteArray("2.3D2") << value << 23;
     QTest::newRow("E without digits") << QByteArray("230E\r") << value << 23;
     QTest::newRow("stops at letter") << QByteArray("02X30") << value << 0;
-    QTest::newRow("no number") << QByteArray("D000D") << value << 0;
+    QTest::newRow("acknowledgement") << QByteArray("D000D") << noNumber << 0;
+    QTest::newRow("letters") << QByteArray("XXXX") << noNumber << 0;
+    QTest::newRow("NUL bytes") << QByteArray(4, '\0') << noNumber << 0;
+    QTest::newRow("0xFF flood") << QByteArray(8, '\xff') << noNumber << 0;
+    QTest::newRow("sign without digit") << QByteArray("- X0230") << noNumber << 0;
+    QTest::newRow("point without digit") << QByteArray(".E10\r") << noNumber << 0;
+    QTest::newRow("point and digit") << QByteArray(" .5E3\r") << value << 50;
+    QTest::newRow("sign, blank, digit") << QByteArray("- 010") << value << -1;
     QTest::newRow("plus sign") << QByteArray("+230") << value << 23;
     QTest::newRow("too large") << QByteArray("9999999") << huge << 0;
     QTest::newRow("overflowing exponent") << QByteArray("1E999") << huge << 0;

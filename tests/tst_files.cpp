@@ -5,16 +5,19 @@
 
 #include <QFile>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 class TestFiles : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init();
     void cleanup();
 
@@ -33,6 +36,8 @@ private slots:
     void malformedFilesChangeNothing();
     void failedSaveKeepsExistingFile();
     void saveToMissingFolderReportsIt();
+    void saveRefusesFileTooLargeToOpen();
+    void openRefusesWhatIsNotAFile();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -245,8 +250,8 @@ void TestFiles::openMinusOneThenSaveReportsIncomplete()
     nextChoice = writeFile(QStringLiteral("d.qcf"), bytes);
     w->READ_FILE_Click();
     QVERIFY(messages.isEmpty());
-    QCOMPARE(selectedIndex(listOf(*w, 5)), 1);  // module "A"
-    QCOMPARE(selectedIndex(listOf(*w, 6)), -1); // no channel
+    QCOMPARE(selectedIndex(listOf(*w, 5)), 1);   // module "A"
+    QCOMPARE(selectedIndex(listOf(*w, 6)), -1);  // no channel
     QCOMPARE(selectedIndex(listOf(*w, 41)), 16); // loading went on to the backlighting
     requests.clear();
     w->WRITE_FILE_Click();
@@ -286,8 +291,7 @@ void TestFiles::malformedFilesChangeNothing_data()
     QTest::newRow("code -2") << minusTwo << QStringLiteral("FIELD 5");
     QTest::newRow("empty") << QByteArray() << QStringLiteral("FIELD 1");
     QTest::newRow("binary") << QByteArray("\x00\xFF\x01\"", 4) << QStringLiteral("FIELD 2");
-    QTest::newRow("huge without fields") << QByteArray(3 << 20, 'x')
-                                         << QStringLiteral("TOO LARGE");
+    QTest::newRow("huge without fields") << QByteArray(3 << 20, 'x') << QStringLiteral("TOO LARGE");
 }
 
 void TestFiles::malformedFilesChangeNothing()
@@ -340,6 +344,7 @@ void TestFiles::failedSaveKeepsExistingFile()
     QCOMPARE(messages.size(), 1);
     QVERIFY(messages[0].contains(QStringLiteral("COULD NOT BE SAVED")));
     QVERIFY(messages[0].contains(path));
+    QVERIFY2(messages[0].endsWith(QStringLiteral("File too large")), qPrintable(messages[0]));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.qcf")});
 }
 
@@ -352,6 +357,41 @@ void TestFiles::saveToMissingFolderReportsIt()
     QCOMPARE(messages.size(), 1);
     QVERIFY(messages[0].contains(nextChoice));
     QVERIFY(!QFile::exists(nextChoice));
+}
+
+void TestFiles::saveRefusesFileTooLargeToOpen()
+{
+    chooseAll(*w);
+    textOf(*w, 2)->setText(QStringLiteral("BIG"));
+    for (int n = 3; n <= 22; ++n)
+        textOf(*w, n)->setText(QString(60000, QLatin1Char('W'))); // 1.2 MB in all
+    nextChoice = dir->filePath(QStringLiteral("big.qcf"));
+    w->WRITE_FILE_Click();
+    QVERIFY(requests.isEmpty()); // refused before the dialog
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].contains(QStringLiteral("TOO LARGE TO BE OPENED AGAIN")),
+             qPrintable(messages[0]));
+    QVERIFY(!QFile::exists(nextChoice));
+}
+
+// A pipe would block the window until someone writes into it, a device never
+// ends: neither is opened.
+void TestFiles::openRefusesWhatIsNotAFile()
+{
+    const QString fifo = dir->filePath(QStringLiteral("pipe.qcf"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    chooseAll(*w);
+    const Snapshot before = snapshot();
+    for (const QString &path : {fifo, QStringLiteral("/dev/urandom"), dir->path()}) {
+        messages.clear();
+        nextChoice = path;
+        w->READ_FILE_Click(); // returns at once, or the test hangs here
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(path), qPrintable(messages[0]));
+        QVERIFY2(messages[0].endsWith(QStringLiteral("NOT A CONFIGURATION FILE")),
+                 qPrintable(messages[0]));
+        QVERIFY(snapshot() == before);
+    }
 }
 
 QTEST_MAIN(TestFiles)

@@ -29,6 +29,8 @@ private slots:
     void faultyRepliesFailTheWrite_data();
     void faultyRepliesFailTheWrite();
     void splitAcknowledgementIsAccepted();
+    void noisyLine_data();
+    void noisyLine();
     void fullRead();
     void readStopsWhenPanelFallsSilent();
     void readOutOfRangeIsNotShown();
@@ -43,7 +45,10 @@ private:
     QStringList logFrames(const QString &direction);
     QList<int> dumpedCells();
     QString status() { return w->findChild<QTextEdit *>("Text1")->toPlainText(); }
-    QColor statusColor() { return w->findChild<QTextEdit *>("Text1")->palette().color(QPalette::Base); }
+    QColor statusColor()
+    {
+        return w->findChild<QTextEdit *>("Text1")->palette().color(QPalette::Base);
+    }
     void expectEndState(const QString &text, const QColor &color);
 
     Form1 *w = nullptr;
@@ -172,7 +177,8 @@ void TestPanel::writeIncompleteSwitchSendsNothing()
     setSelectedIndex(listOf(*w, 8), -1); // SW4 module without channel
     w->WRITE_CONFIG_Click();
     expectEndState(
-        QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA"), kRed);
+        QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA"),
+        kRed);
     QVERIFY(logFrames(QStringLiteral("RX")).isEmpty());
 
     chooseAll(*w);
@@ -255,6 +261,52 @@ void TestPanel::splitAcknowledgementIsAccepted()
     expectEndState(QStringLiteral("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND"), kRed);
 }
 
+// On a noisy line a command ends green with exactly the panel's values, or red.
+void TestPanel::noisyLine_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<bool>("succeeds");
+    // SW1 is on A/1, code 0, which noise used to decode to.
+    QTest::newRow("noise read-back") << QStringList{"--noise-reply", "0"} << true << false;
+    QTest::newRow("noise read") << QStringList{"--noise-reply", "0"} << false << false;
+    QTest::newRow("stray after read-back") << QStringList{"--stray-after", "3"} << true << true;
+    QTest::newRow("stray after read") << QStringList{"--stray-after", "3"} << false << true;
+    QTest::newRow("late attention answer")
+        << QStringList{"--late-attention", "150"} << true << true;
+}
+
+void TestPanel::noisyLine()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(bool, write);
+    QFETCH(bool, succeeds);
+    QByteArray cells;
+    for (int n = 0; n < 21; ++n)
+        cells += QByteArray::number(expectedCodeOfChooseAll(n)) + ' ';
+    startSim(faults, write ? QByteArray() : cells);
+    if (write) {
+        chooseAll(*w);
+        w->WRITE_CONFIG_Click();
+    } else {
+        for (int i = 0; i < 21; ++i)
+            choose(*w, i, 16, 9);
+        w->READ_CONFIG_Click();
+    }
+    if (!succeeds) {
+        expectEndState(QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"), kRed);
+        QCOMPARE(selectedIndex(listOf(*w, 1)), write ? 1 : 16); // noise is not shown as A
+        return;
+    }
+    expectEndState(write ? QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED")
+                         : QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL"),
+                   kGreen);
+    for (int i = 0; i < 21; ++i) {
+        QCOMPARE(dumpedCells().value(i), expectedCodeOfChooseAll(i));
+        QCOMPARE(w->record().items[i].code, expectedCodeOfChooseAll(i));
+    }
+}
+
 void TestPanel::fullRead()
 {
     QByteArray cells = "23 0";
@@ -317,8 +369,8 @@ void TestPanel::readOutOfRangeIsNotShown()
     chooseAll(*w);
     w->READ_CONFIG_Click();
     expectEndState(QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"), kRed);
-    QCOMPARE(selectedIndex(listOf(*w, 5)), 0);            // SW3 read as 160
-    QCOMPARE(selectedIndex(listOf(*w, 7)), 1 + 3 % 16);    // SW4 keeps its selection
+    QCOMPARE(selectedIndex(listOf(*w, 5)), 0);          // SW3 read as 160
+    QCOMPARE(selectedIndex(listOf(*w, 7)), 1 + 3 % 16); // SW4 keeps its selection
     QCOMPARE(selectedIndex(listOf(*w, 8)), 3 % 10);
 }
 
@@ -376,7 +428,7 @@ void TestPanel::commandsLockedWhileRunning()
     QVERIFY(disabledDuring);
     expectEndState(QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"), kGreen);
     QCOMPARE(logFrames(QStringLiteral("RX")).size(), 1 + 42);
-    QCOMPARE(w->record().sw(1).code, 160);           // live code followed the click
+    QCOMPARE(w->record().sw(1).code, 160);                        // live code followed the click
     QCOMPARE(dumpedCells().value(0), expectedCodeOfChooseAll(0)); // output was collected before
 }
 

@@ -63,14 +63,19 @@ const char kUsage[] =
     "  --short-reply ADDR        a read of ADDR answers only three characters\n"
     "  --late-reply ADDR         answers to frames for ADDR are sent late\n"
     "  --late-ms N               delay for --late-reply in ms (default 150)\n"
+    "  --noise-reply ADDR        a read of ADDR answers line noise: 00 FF 'X' 00 CR\n"
+    "  --stray-after ADDR        a stray '7' follows each read answer for ADDR 30 ms later\n"
+    "  --late-attention N        the first attention byte is answered N ms late; answers\n"
+    "                            queued behind it follow 30 ms after it\n"
     "  --split-ack               send acknowledgements as \"D0\", then \"00D\" 20 ms later\n"
     "  --double-ack              send every acknowledgement twice in one write\n"
     "  --hangup-at ADDR          on the first frame for ADDR close the device (as if\n"
     "                            the cable was pulled) and exit with status 0\n"
     "\n"
     "ADDR is 0..20 (SW1..SW10 = 0..9, LED1..LED10 = 10..19, backlight = 20).\n"
-    "--readback-mismatch, --out-of-range, --short-reply and --late-reply may be\n"
-    "given several times. Answers are sent in order: a held-back answer delays\n"
+    "--readback-mismatch, --out-of-range, --short-reply, --late-reply, --noise-reply\n"
+    "and --stray-after may be given several times. Answers are sent in order: a held-back answer "
+    "delays\n"
     "the ones after it.\n"
     "\n"
     "Log lines: '<seconds.ms since start> <TAG> <text>' with TAG one of\n"
@@ -90,14 +95,16 @@ struct Options {
     Faults faults;
 };
 
-[[noreturn]] void usageError(const std::string &message) {
+[[noreturn]] void usageError(const std::string &message)
+{
     std::fprintf(stderr, "panel-sim: %s\nTry 'panel-sim --help' for more information.\n",
                  message.c_str());
     std::exit(kExitUsage);
 }
 
 // A whole decimal number in [low, high], or a usage error naming `option`.
-int parseInt(const char *text, const char *option, int low, int high, const char *what) {
+int parseInt(const char *text, const char *option, int low, int high, const char *what)
+{
     errno = 0;
     char *end = nullptr;
     const long value = std::strtol(text, &end, 10);
@@ -106,11 +113,13 @@ int parseInt(const char *text, const char *option, int low, int high, const char
     return static_cast<int>(value);
 }
 
-int parseAddress(const char *text, const char *option) {
+int parseAddress(const char *text, const char *option)
+{
     return parseInt(text, option, 0, kCellCount - 1, "an address from 0 to 20");
 }
 
-Options parseOptions(int argc, char **argv) {
+Options parseOptions(int argc, char **argv)
+{
     enum {
         OptLink = 256,
         OptCells,
@@ -124,6 +133,9 @@ Options parseOptions(int argc, char **argv) {
         OptShort,
         OptLate,
         OptLateMs,
+        OptNoise,
+        OptStray,
+        OptLateAttention,
         OptSplitAck,
         OptDoubleAck,
         OptHangupAt,
@@ -141,6 +153,9 @@ Options parseOptions(int argc, char **argv) {
         {"short-reply", required_argument, nullptr, OptShort},
         {"late-reply", required_argument, nullptr, OptLate},
         {"late-ms", required_argument, nullptr, OptLateMs},
+        {"noise-reply", required_argument, nullptr, OptNoise},
+        {"stray-after", required_argument, nullptr, OptStray},
+        {"late-attention", required_argument, nullptr, OptLateAttention},
         {"split-ack", no_argument, nullptr, OptSplitAck},
         {"double-ack", no_argument, nullptr, OptDoubleAck},
         {"hangup-at", required_argument, nullptr, OptHangupAt},
@@ -197,6 +212,16 @@ Options parseOptions(int argc, char **argv) {
         case OptLateMs:
             f.lateMs = parseInt(optarg, "late-ms", 0, 600000, "a delay from 0 to 600000 ms");
             break;
+        case OptNoise:
+            f.noiseReply.set(parseAddress(optarg, "noise-reply"));
+            break;
+        case OptStray:
+            f.strayAfter.set(parseAddress(optarg, "stray-after"));
+            break;
+        case OptLateAttention:
+            f.lateAttentionMs =
+                parseInt(optarg, "late-attention", 0, 600000, "a delay from 0 to 600000 ms");
+            break;
         case OptSplitAck:
             f.splitAck = true;
             break;
@@ -214,12 +239,14 @@ Options parseOptions(int argc, char **argv) {
             std::exit(kExitUsage);
         }
     }
-    if (optind < argc) usageError(std::string("unexpected argument '") + argv[optind] + "'");
+    if (optind < argc)
+        usageError(std::string("unexpected argument '") + argv[optind] + "'");
     return opts;
 }
 
 // Describes the active faults for the start-up log line.
-std::string faultSummary(const Faults &f) {
+std::string faultSummary(const Faults &f)
+{
     std::string text;
     auto add = [&text](const std::string &item) { text += (text.empty() ? "" : " ") + item; };
     auto addSet = [&add](const char *name, const std::bitset<kCellCount> &set) {
@@ -227,26 +254,38 @@ std::string faultSummary(const Faults &f) {
             if (set.test(static_cast<std::size_t>(a)))
                 add(std::string("--") + name + " " + std::to_string(a));
     };
-    if (f.silent) add("--silent");
-    if (f.muteFrom >= 0) add("--mute-from " + std::to_string(f.muteFrom));
+    if (f.silent)
+        add("--silent");
+    if (f.muteFrom >= 0)
+        add("--mute-from " + std::to_string(f.muteFrom));
     addSet("readback-mismatch", f.readbackMismatch);
     addSet("out-of-range", f.outOfRange);
     addSet("short-reply", f.shortReply);
     addSet("late-reply", f.lateReply);
-    if (f.lateReply.any()) add("--late-ms " + std::to_string(f.lateMs));
-    if (f.splitAck) add("--split-ack");
-    if (f.doubleAck) add("--double-ack");
-    if (f.hangupAt >= 0) add("--hangup-at " + std::to_string(f.hangupAt));
+    if (f.lateReply.any())
+        add("--late-ms " + std::to_string(f.lateMs));
+    addSet("noise-reply", f.noiseReply);
+    addSet("stray-after", f.strayAfter);
+    if (f.lateAttentionMs >= 0)
+        add("--late-attention " + std::to_string(f.lateAttentionMs));
+    if (f.splitAck)
+        add("--split-ack");
+    if (f.doubleAck)
+        add("--double-ack");
+    if (f.hangupAt >= 0)
+        add("--hangup-at " + std::to_string(f.hangupAt));
     return text.empty() ? "none" : text;
 }
 
 // Writes the whole buffer, retrying after signals and short writes.
-bool writeAll(int fd, const std::string &text) {
+bool writeAll(int fd, const std::string &text)
+{
     std::size_t done = 0;
     while (done < text.size()) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -254,7 +293,8 @@ bool writeAll(int fd, const std::string &text) {
     return true;
 }
 
-std::optional<std::string> readFile(const std::string &path, std::string &error) {
+std::optional<std::string> readFile(const std::string &path, std::string &error)
+{
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         error = std::strerror(errno);
@@ -264,13 +304,15 @@ std::optional<std::string> readFile(const std::string &path, std::string &error)
     char buffer[4096];
     while (true) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n < 0) {
             error = std::strerror(errno);
             ::close(fd);
             return std::nullopt;
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         text.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
@@ -279,7 +321,8 @@ std::optional<std::string> readFile(const std::string &path, std::string &error)
 
 // Replaces `path` by a file holding `text` in one step (temp file + rename), so
 // a reader never sees a half-written file.
-bool writeFileAtomically(const std::string &path, const std::string &text, std::string &error) {
+bool writeFileAtomically(const std::string &path, const std::string &text, std::string &error)
+{
     const std::string temp = path + ".tmp." + std::to_string(::getpid());
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
@@ -303,11 +346,13 @@ bool writeFileAtomically(const std::string &path, const std::string &text, std::
 
 // Timestamped log lines, each written with one write() so nothing is held in
 // a buffer when the process is killed.
-class Log {
-  public:
+class Log
+{
+public:
     explicit Log(Clock::time_point start) : start_(start) {}
 
-    bool openFile(const std::string &path, std::string &error) {
+    bool openFile(const std::string &path, std::string &error)
+    {
         fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0644);
         if (fd_ < 0) {
             error = std::strerror(errno);
@@ -322,8 +367,9 @@ class Log {
     // The same line format, always to standard error (for DUMP lines).
     void toStderr(const char *tag, const std::string &text) { writeTo(STDERR_FILENO, tag, text); }
 
-  private:
-    void writeTo(int fd, const char *tag, const std::string &text) {
+private:
+    void writeTo(int fd, const char *tag, const std::string &text)
+    {
         const auto ms =
             std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
         char stamp[32];
@@ -345,10 +391,12 @@ struct Pending {
     Bytes bytes;
 };
 
-class Simulator {
-  public:
+class Simulator
+{
+public:
     Simulator(const Options &opts, const Cells &cells, Log &log)
-        : opts_(opts), panel_(cells, opts.faults), log_(log) {}
+        : opts_(opts), panel_(cells, opts.faults), log_(log)
+    {}
 
     // Creates the pty, the link and the first dump. Returns an exit status on
     // failure.
@@ -359,7 +407,7 @@ class Simulator {
 
     const std::string &device() const { return device_; }
 
-  private:
+private:
     bool openPty(std::string &error);
     bool makeLink(std::string &error);
     void removeLink();
@@ -389,7 +437,8 @@ class Simulator {
     Clock::time_point lastReceived_ = Clock::now();
 };
 
-bool Simulator::openPty(std::string &error) {
+bool Simulator::openPty(std::string &error)
+{
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (master_ < 0) {
         error = std::string("posix_openpt: ") + std::strerror(errno);
@@ -442,7 +491,8 @@ bool Simulator::openPty(std::string &error) {
     return true;
 }
 
-bool Simulator::makeLink(std::string &error) {
+bool Simulator::makeLink(std::string &error)
+{
     struct stat st {};
     if (::lstat(opts_.link.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
         error = opts_.link + " exists and is not a symlink; not replacing it";
@@ -465,8 +515,10 @@ bool Simulator::makeLink(std::string &error) {
     return true;
 }
 
-void Simulator::removeLink() {
-    if (!linked_) return;
+void Simulator::removeLink()
+{
+    if (!linked_)
+        return;
     linked_ = false;
     // Leave the link alone if someone has pointed it elsewhere meanwhile
     // (for instance a second simulator started with the same --link).
@@ -476,20 +528,24 @@ void Simulator::removeLink() {
         ::unlink(opts_.link.c_str());
 }
 
-std::string Simulator::cellsText() const {
+std::string Simulator::cellsText() const
+{
     std::string text = formatCells(panel_.cells());
     text.pop_back(); // the line feed; log lines add their own
     return text;
 }
 
-void Simulator::dump() {
-    if (opts_.dumpFile.empty()) return;
+void Simulator::dump()
+{
+    if (opts_.dumpFile.empty())
+        return;
     std::string error;
     if (!writeFileAtomically(opts_.dumpFile, formatCells(panel_.cells()), error))
         log_.line("ERR", "dump failed: " + error);
 }
 
-std::optional<int> Simulator::setUp() {
+std::optional<int> Simulator::setUp()
+{
     // Signals arrive through a descriptor in the poll loop. They are blocked
     // first, so one arriving during start-up waits there instead of killing
     // us with the link already made. SIGPIPE is ignored so a closed stdout
@@ -530,28 +586,35 @@ std::optional<int> Simulator::setUp() {
     return std::nullopt;
 }
 
-int Simulator::pollTimeout(Clock::time_point now) const {
+int Simulator::pollTimeout(Clock::time_point now) const
+{
     std::optional<Clock::time_point> wake;
-    if (!queue_.empty()) wake = nextDue();
+    if (!queue_.empty())
+        wake = nextDue();
     if (opts_.exitAfterIdle > 0) {
         const auto idleEnd =
             lastReceived_ + std::chrono::duration_cast<Clock::duration>(
                                 std::chrono::duration<double>(opts_.exitAfterIdle));
-        if (!wake || idleEnd < *wake) wake = idleEnd;
+        if (!wake || idleEnd < *wake)
+            wake = idleEnd;
     }
-    if (!wake) return -1;
-    if (*wake <= now) return 0;
+    if (!wake)
+        return -1;
+    if (*wake <= now)
+        return 0;
     // Round up so poll() does not wake just before the deadline and spin.
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(*wake - now).count();
     return static_cast<int>(std::min<long long>(left, 24LL * 3600 * 1000));
 }
 
-Clock::time_point Simulator::nextDue() const {
+Clock::time_point Simulator::nextDue() const
+{
     const Pending &front = queue_.front();
     return std::max(front.earliest, lastSent_ + front.gap);
 }
 
-void Simulator::send(const Bytes &bytes) {
+void Simulator::send(const Bytes &bytes)
+{
     ssize_t n;
     do {
         n = ::write(master_, bytes.data(), bytes.size());
@@ -568,7 +631,8 @@ void Simulator::send(const Bytes &bytes) {
     }
 }
 
-void Simulator::sendDue(Clock::time_point now) {
+void Simulator::sendDue(Clock::time_point now)
+{
     // Strictly in order: a held-back answer also holds back everything after it.
     while (!queue_.empty() && nextDue() <= now) {
         send(queue_.front().bytes);
@@ -577,11 +641,13 @@ void Simulator::sendDue(Clock::time_point now) {
     }
 }
 
-Simulator::ReadResult Simulator::receive(Clock::time_point now) {
+Simulator::ReadResult Simulator::receive(Clock::time_point now)
+{
     std::uint8_t buffer[4096];
     const ssize_t n = ::read(master_, buffer, sizeof buffer);
     if (n <= 0) {
-        if (n < 0 && (errno == EAGAIN || errno == EINTR)) return ReadResult::Ok;
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            return ReadResult::Ok;
         // Not expected while the slave descriptor is held open.
         log_.line("ERR", std::string("reading the pty failed: ") +
                              (n == 0 ? "end of file" : std::strerror(errno)));
@@ -600,12 +666,14 @@ Simulator::ReadResult Simulator::receive(Clock::time_point now) {
         Outcome outcome = panel_.handle(message);
         for (const Note &note : outcome.notes)
             log_.line(note.tag.c_str(), note.text);
-        if (outcome.hangup) return ReadResult::HungUp;
-        if (outcome.cellsChanged) dump();
+        if (outcome.hangup)
+            return ReadResult::HungUp;
+        if (outcome.cellsChanged)
+            dump();
         int previousDelay = -1;
         for (Chunk &chunk : outcome.replies) {
-            const auto gap =
-                std::chrono::milliseconds(previousDelay < 0 ? 0 : chunk.delayMs - previousDelay);
+            const auto gap = std::chrono::milliseconds(
+                previousDelay < 0 ? chunk.minGapMs : chunk.delayMs - previousDelay);
             previousDelay = chunk.delayMs;
             queue_.push_back(
                 {now + std::chrono::milliseconds(chunk.delayMs), gap, std::move(chunk.bytes)});
@@ -616,14 +684,18 @@ Simulator::ReadResult Simulator::receive(Clock::time_point now) {
     return ReadResult::Ok;
 }
 
-void Simulator::closeDevice() {
-    if (master_ >= 0) ::close(master_);
-    if (slave_ >= 0) ::close(slave_);
+void Simulator::closeDevice()
+{
+    if (master_ >= 0)
+        ::close(master_);
+    if (slave_ >= 0)
+        ::close(slave_);
     master_ = slave_ = -1;
     removeLink();
 }
 
-void Simulator::finish(const std::string &reason) {
+void Simulator::finish(const std::string &reason)
+{
     if (!parser_.pending().empty())
         log_.line("IGN", hex(parser_.pending()) + " (incomplete frame at exit)");
     if (!queue_.empty())
@@ -633,7 +705,8 @@ void Simulator::finish(const std::string &reason) {
     dumpToStderr();
 }
 
-int Simulator::run() {
+int Simulator::run()
+{
     while (true) {
         pollfd fds[2] = {{master_, POLLIN, 0}, {signals_, POLLIN, 0}};
         Clock::time_point now = Clock::now();
@@ -686,7 +759,8 @@ int Simulator::run() {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     const auto start = Clock::now();
     const Options opts = parseOptions(argc, argv);
 
@@ -696,7 +770,8 @@ int main(int argc, char **argv) {
         std::string error;
         const std::optional<std::string> text = readFile(opts.cellsFile, error);
         std::optional<Cells> loaded;
-        if (text) loaded = parseCells(*text, error);
+        if (text)
+            loaded = parseCells(*text, error);
         if (!loaded) {
             std::fprintf(stderr, "panel-sim: --cells %s: %s\n", opts.cellsFile.c_str(),
                          error.c_str());
@@ -715,7 +790,8 @@ int main(int argc, char **argv) {
     }
 
     Simulator sim(opts, cells, log);
-    if (const std::optional<int> failed = sim.setUp()) return *failed;
+    if (const std::optional<int> failed = sim.setUp())
+        return *failed;
 
     // The device path is the first line on stdout: whoever started us reads it
     // to know what to open.

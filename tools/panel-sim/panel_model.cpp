@@ -4,9 +4,11 @@ namespace panelsim {
 
 Panel::Panel(const Cells &cells, const Faults &faults) : cells_(cells), faults_(faults) {}
 
-Outcome Panel::handle(const Message &message) {
+Outcome Panel::handle(const Message &message)
+{
     Outcome outcome;
-    if (message.kind == MessageKind::Ignored) return outcome;
+    if (message.kind == MessageKind::Ignored)
+        return outcome;
 
     const int address = message.address;
     if (message.kind != MessageKind::Attention) {
@@ -44,10 +46,33 @@ Outcome Panel::handle(const Message &message) {
                                               " ms"});
     }
 
+    int minGapMs = 0;
+    if (message.kind == MessageKind::Attention && faults_.lateAttentionMs >= 0) {
+        if (attentionsAnswered_ == 0) {
+            delayMs = faults_.lateAttentionMs;
+            outcome.notes.push_back(
+                {"FAULT", "late-attention: answer held back " + std::to_string(delayMs) + " ms"});
+        } else {
+            minGapMs = kBehindLateAttentionMs;
+        }
+    }
+
     if (message.kind == MessageKind::Read)
         outcome.replies.push_back({delayMs, readAnswer(address, outcome)});
     else
         addAcknowledgement(outcome, delayMs);
+    if (!outcome.replies.empty())
+        outcome.replies.front().minGapMs = minGapMs;
+    if (message.kind == MessageKind::Attention)
+        ++attentionsAnswered_;
+
+    if (message.kind == MessageKind::Read && !outcome.replies.empty() &&
+        faults_.strayAfter.test(static_cast<std::size_t>(address))) {
+        outcome.notes.push_back({"FAULT", "stray-after " + std::to_string(address) +
+                                              ": a stray '7' " + std::to_string(kStrayGapMs) +
+                                              " ms after the read answer"});
+        outcome.replies.push_back({outcome.replies.back().delayMs + kStrayGapMs, Bytes{'7'}});
+    }
 
     if (faults_.silent) {
         for (const Chunk &chunk : outcome.replies)
@@ -57,7 +82,8 @@ Outcome Panel::handle(const Message &message) {
     return outcome;
 }
 
-void Panel::addAcknowledgement(Outcome &outcome, int delayMs) const {
+void Panel::addAcknowledgement(Outcome &outcome, int delayMs) const
+{
     Bytes ack = acknowledgement();
     if (faults_.doubleAck) {
         const Bytes once = ack;
@@ -74,7 +100,8 @@ void Panel::addAcknowledgement(Outcome &outcome, int delayMs) const {
     }
 }
 
-Bytes Panel::readAnswer(int address, Outcome &outcome) const {
+Bytes Panel::readAnswer(int address, Outcome &outcome) const
+{
     const auto index = static_cast<std::size_t>(address);
     const std::string where = " " + std::to_string(address) + ": ";
     int value = cells_[index];
@@ -90,6 +117,10 @@ Bytes Panel::readAnswer(int address, Outcome &outcome) const {
         value = wrong;
     }
     Bytes answer = readReply(value);
+    if (faults_.noiseReply.test(index)) {
+        outcome.notes.push_back({"FAULT", "noise-reply" + where + "answering " + hex(kNoise)});
+        answer = kNoise;
+    }
     if (faults_.shortReply.test(index)) {
         answer.resize(3);
         outcome.notes.push_back(
@@ -98,7 +129,8 @@ Bytes Panel::readAnswer(int address, Outcome &outcome) const {
     return answer;
 }
 
-std::optional<Cells> parseCells(std::string_view text, std::string &error) {
+std::optional<Cells> parseCells(std::string_view text, std::string &error)
+{
     auto isSeparator = [](char c) {
         return c == ',' || c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' ||
                c == '\v';
@@ -110,7 +142,8 @@ std::optional<Cells> parseCells(std::string_view text, std::string &error) {
     while (true) {
         while (pos < text.size() && isSeparator(text[pos]))
             ++pos;
-        if (pos == text.size()) break;
+        if (pos == text.size())
+            break;
         std::size_t end = pos;
         while (end < text.size() && !isSeparator(text[end]))
             ++end;
@@ -148,10 +181,12 @@ std::optional<Cells> parseCells(std::string_view text, std::string &error) {
     return cells;
 }
 
-std::string formatCells(const Cells &cells) {
+std::string formatCells(const Cells &cells)
+{
     std::string line;
     for (std::uint8_t value : cells) {
-        if (!line.empty()) line += ' ';
+        if (!line.empty())
+            line += ' ';
         line += std::to_string(value);
     }
     line += '\n';

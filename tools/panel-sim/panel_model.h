@@ -23,18 +23,28 @@ struct Faults {
     std::bitset<kCellCount> shortReply;       // read answers only three characters
     std::bitset<kCellCount> lateReply;        // replies sent lateMs late
     int lateMs = 150;
-    bool splitAck = false;  // "D0", then "00D" kSplitAckGapMs later
-    bool doubleAck = false; // "D000DD000D" in one piece
-    int hangupAt = -1;      // first frame for this address hangs up
+    std::bitset<kCellCount> noiseReply; // read answers line noise, no number
+    std::bitset<kCellCount> strayAfter; // a stray digit kStrayGapMs after each read answer
+    int lateAttentionMs = -1;           // first attention answered this late
+    bool splitAck = false;              // "D0", then "00D" kSplitAckGapMs later
+    bool doubleAck = false;             // "D000DD000D" in one piece
+    int hangupAt = -1;                  // first frame for this address hangs up
 };
 
 constexpr int kSplitAckGapMs = 20;
+constexpr int kStrayGapMs = 30;
+// With --late-attention, answers queued behind the late one follow it this much
+// later, so that the late answer arrives on its own.
+constexpr int kBehindLateAttentionMs = 30;
+// Five bytes that begin no number: a NUL, 0xFF, a letter, a NUL, CR.
+inline const Bytes kNoise = {0x00, 0xFF, 'X', 0x00, '\r'};
 
 // One piece of a reply, to be written in a single write() `delayMs` after the
 // message that caused it was received.
 struct Chunk {
     int delayMs = 0;
     Bytes bytes;
+    int minGapMs = 0; // at least this long after the piece sent before it
 };
 
 // A line for the log explaining what happened besides plain traffic.
@@ -50,8 +60,9 @@ struct Outcome {
     bool hangup = false; // close the device now and end the run
 };
 
-class Panel {
-  public:
+class Panel
+{
+public:
     explicit Panel(const Cells &cells, const Faults &faults = {});
 
     // Acts on one message from the parser. Ignored bytes give an empty outcome.
@@ -59,12 +70,13 @@ class Panel {
 
     const Cells &cells() const { return cells_; }
 
-  private:
+private:
     void addAcknowledgement(Outcome &outcome, int delayMs) const;
     Bytes readAnswer(int address, Outcome &outcome) const;
 
     Cells cells_;
     Faults faults_;
+    int attentionsAnswered_ = 0;
 };
 
 // Reads start values: exactly 21 decimal integers 0..255, separated by any

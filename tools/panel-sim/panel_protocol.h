@@ -40,8 +40,9 @@ struct Message {
 // pieces; a frame is held until its sixth byte arrives. When a byte breaks the
 // fixed pattern of a frame, the frame's first byte is reported as ignored and
 // the bytes after it are parsed again, so a following 'A', 'S' or 'V' is found.
-class FrameParser {
-  public:
+class FrameParser
+{
+public:
     // Appends the messages completed by `data` to `out`, in stream order.
     void feed(const std::uint8_t *data, std::size_t size, std::vector<Message> &out);
     void feed(const Bytes &data, std::vector<Message> &out) { feed(data.data(), data.size(), out); }
@@ -49,7 +50,7 @@ class FrameParser {
     // Bytes of a frame that has started but not yet completed.
     const Bytes &pending() const { return frame_; }
 
-  private:
+private:
     void push(std::uint8_t byte, std::vector<Message> &out);
     void flushIgnored(std::vector<Message> &out);
 

@@ -19,8 +19,10 @@ int g_failures = 0;
 const char *g_currentTest = "";
 
 template <typename A, typename B>
-void checkEqual(const A &actual, const B &expected, const char *expr, const char *file, int line) {
-    if (actual == expected) return;
+void checkEqual(const A &actual, const B &expected, const char *expr, const char *file, int line)
+{
+    if (actual == expected)
+        return;
     std::ostringstream out;
     out << file << ":" << line << ": [" << g_currentTest << "] " << expr
         << "\n    actual:   " << actual << "\n    expected: " << expected << "\n";
@@ -38,25 +40,21 @@ void checkEqual(const A &actual, const B &expected, const char *expr, const char
     } while (0)
 #define CHECK_EQ(actual, expected) checkEqual((actual), (expected), #actual, __FILE__, __LINE__)
 
-Bytes bytes(std::initializer_list<int> values) {
+Bytes bytes(std::initializer_list<int> values)
+{
     Bytes out;
     for (int v : values)
         out.push_back(static_cast<std::uint8_t>(v));
     return out;
 }
 
-Bytes text(const std::string &s) {
-    return Bytes(s.begin(), s.end());
-}
+Bytes text(const std::string &s) { return Bytes(s.begin(), s.end()); }
 
-Bytes writeFrame(int address, int value) {
-    return bytes({0x53, 0x00, address, 0x00, value, 0x44});
-}
-Bytes readFrame(int address) {
-    return bytes({0x56, 0x00, address, 0x30, 0x30, 0x56});
-}
+Bytes writeFrame(int address, int value) { return bytes({0x53, 0x00, address, 0x00, value, 0x44}); }
+Bytes readFrame(int address) { return bytes({0x56, 0x00, address, 0x30, 0x30, 0x56}); }
 
-Bytes concat(std::initializer_list<Bytes> parts) {
+Bytes concat(std::initializer_list<Bytes> parts)
+{
     Bytes out;
     for (const Bytes &p : parts)
         out.insert(out.end(), p.begin(), p.end());
@@ -64,7 +62,8 @@ Bytes concat(std::initializer_list<Bytes> parts) {
 }
 
 // A message written compactly for comparisons: "A", "W5=23", "R5", "I[53 00]".
-std::string describe(const Message &m) {
+std::string describe(const Message &m)
+{
     switch (m.kind) {
     case MessageKind::Attention:
         return "A";
@@ -78,14 +77,16 @@ std::string describe(const Message &m) {
     return "?";
 }
 
-std::string describe(const std::vector<Message> &messages) {
+std::string describe(const std::vector<Message> &messages)
+{
     std::string out;
     for (const Message &m : messages)
         out += (out.empty() ? "" : " ") + describe(m);
     return out;
 }
 
-std::string parseWhole(const Bytes &stream) {
+std::string parseWhole(const Bytes &stream)
+{
     FrameParser parser;
     std::vector<Message> out;
     parser.feed(stream, out);
@@ -94,18 +95,21 @@ std::string parseWhole(const Bytes &stream) {
 
 // Messages with ignored bytes left out, so results from different read
 // boundaries can be compared (ignored runs merge per read).
-std::string parseBytewiseKnown(const Bytes &stream) {
+std::string parseBytewiseKnown(const Bytes &stream)
+{
     FrameParser parser;
     std::vector<Message> out;
     for (std::uint8_t b : stream)
         parser.feed(&b, 1, out);
     std::vector<Message> known;
     for (const Message &m : out)
-        if (m.kind != MessageKind::Ignored) known.push_back(m);
+        if (m.kind != MessageKind::Ignored)
+            known.push_back(m);
     return describe(known);
 }
 
-std::string chunksText(const std::vector<Chunk> &chunks) {
+std::string chunksText(const std::vector<Chunk> &chunks)
+{
     std::string out;
     for (const Chunk &c : chunks) {
         std::string shown;
@@ -116,32 +120,38 @@ std::string chunksText(const std::vector<Chunk> &chunks) {
     return out;
 }
 
-Cells defaultCells() {
+Cells defaultCells()
+{
     Cells c;
     c.fill(kUnassigned);
     return c;
 }
 
-Message parseOne(const Bytes &frame) {
+Message parseOne(const Bytes &frame)
+{
     FrameParser parser;
     std::vector<Message> out;
     parser.feed(frame, out);
     return out.size() == 1 ? out[0] : Message{};
 }
 
-std::string replyTo(Panel &panel, const Bytes &frame) {
+std::string replyTo(Panel &panel, const Bytes &frame)
+{
     return chunksText(panel.handle(parseOne(frame)).replies);
 }
 
-bool hasNote(const Outcome &o, const std::string &tag) {
+bool hasNote(const Outcome &o, const std::string &tag)
+{
     for (const Note &n : o.notes)
-        if (n.tag == tag) return true;
+        if (n.tag == tag)
+            return true;
     return false;
 }
 
 // ---------------------------------------------------------------- parser
 
-void parserRecognisesEachMessage() {
+void parserRecognisesEachMessage()
+{
     CHECK_EQ(parseWhole(text("A")), "A");
     CHECK_EQ(parseWhole(writeFrame(5, 23)), "W5=23");
     CHECK_EQ(parseWhole(readFrame(5)), "R5");
@@ -153,12 +163,14 @@ void parserRecognisesEachMessage() {
     CHECK_EQ(hex(parseOne(writeFrame(5, 23)).bytes), "53 00 05 00 17 44");
 }
 
-void parserTakesEveryAddressAndValue() {
+void parserTakesEveryAddressAndValue()
+{
     // Address and value bytes that look like message starts ('A' = 65,
     // 'S' = 83, 'V' = 86, 'D' = 68) are ordinary data inside a frame.
     int wrong = 0;
     for (int address = 0; address <= 255; ++address) {
-        if (parseWhole(readFrame(address)) != "R" + std::to_string(address)) ++wrong;
+        if (parseWhole(readFrame(address)) != "R" + std::to_string(address))
+            ++wrong;
         for (int value = 0; value <= 255; ++value)
             if (parseWhole(writeFrame(address, value)) !=
                 "W" + std::to_string(address) + "=" + std::to_string(value))
@@ -167,7 +179,8 @@ void parserTakesEveryAddressAndValue() {
     CHECK_EQ(wrong, 0);
 }
 
-void parserHandlesAnyReadBoundaries() {
+void parserHandlesAnyReadBoundaries()
+{
     const Bytes stream = concat({text("A"), writeFrame(5, 23), readFrame(5), text("A"),
                                  writeFrame(0x41, 0x53), readFrame(0x56), writeFrame(9, 0x44)});
     const std::string expected = "A W5=23 R5 A W65=83 R86 W9=68";
@@ -187,7 +200,8 @@ void parserHandlesAnyReadBoundaries() {
     }
 }
 
-void parserHoldsPartialFrame() {
+void parserHoldsPartialFrame()
+{
     FrameParser parser;
     std::vector<Message> out;
     const Bytes frame = writeFrame(5, 23);
@@ -199,7 +213,8 @@ void parserHoldsPartialFrame() {
     CHECK(parser.pending().empty());
 }
 
-void parserReportsGarbage() {
+void parserReportsGarbage()
+{
     // Unknown bytes between messages: one ignored run per read, in stream order.
     CHECK_EQ(parseWhole(concat({bytes({0x00, 0x05, 0xFF}), text("A"), bytes({0x0D}), readFrame(3),
                                 bytes({0x44})})),
@@ -208,7 +223,8 @@ void parserReportsGarbage() {
     CHECK_EQ(parseWhole(Bytes{}), "");
 }
 
-void parserResynchronisesAfterBrokenFrame() {
+void parserResynchronisesAfterBrokenFrame()
+{
     // An abandoned write, then a retry: the partial bytes are dropped and the
     // complete frame inside the stream is still found.
     CHECK_EQ(parseWhole(concat({bytes({0x53, 0x00}), writeFrame(5, 23)})), "I[53 00] W5=23");
@@ -234,7 +250,8 @@ void parserResynchronisesAfterBrokenFrame() {
 
 // ---------------------------------------------------------------- replies
 
-void replyFormats() {
+void replyFormats()
+{
     CHECK_EQ(hex(acknowledgement()), "44 30 30 30 44");
     CHECK_EQ(chunksText({{0, readReply(0)}}), "0:0000\\r");
     CHECK_EQ(chunksText({{0, readReply(23)}}), "0:0230\\r");
@@ -245,7 +262,8 @@ void replyFormats() {
 
 // ---------------------------------------------------------------- panel
 
-void panelStoresAndReadsBack() {
+void panelStoresAndReadsBack()
+{
     Panel panel(defaultCells());
     CHECK_EQ(replyTo(panel, text("A")), "0:D000D");
     CHECK_EQ(replyTo(panel, readFrame(5)), "0:1600\\r");
@@ -269,7 +287,8 @@ void panelStoresAndReadsBack() {
     CHECK_EQ(replyTo(panel, readFrame(20)), "0:2550\\r");
 }
 
-void panelIgnoresOutOfRangeAddresses() {
+void panelIgnoresOutOfRangeAddresses()
+{
     Panel panel(defaultCells());
     for (int address : {21, 65, 255}) {
         Outcome w = panel.handle(parseOne(writeFrame(address, 1)));
@@ -287,7 +306,8 @@ void panelIgnoresOutOfRangeAddresses() {
     CHECK(panel.handle(garbage).replies.empty());
 }
 
-void faultSilent() {
+void faultSilent()
+{
     Faults f;
     f.silent = true;
     Panel panel(defaultCells(), f);
@@ -301,7 +321,8 @@ void faultSilent() {
     CHECK_EQ(replyTo(panel, readFrame(3)), "");
 }
 
-void faultMuteFrom() {
+void faultMuteFrom()
+{
     Faults f;
     f.muteFrom = 10;
     Panel panel(defaultCells(), f);
@@ -319,7 +340,8 @@ void faultMuteFrom() {
     CHECK_EQ(replyTo(all, readFrame(0)), "");
 }
 
-void faultWrongReadAnswers() {
+void faultWrongReadAnswers()
+{
     Faults f;
     f.readbackMismatch.set(5);
     f.outOfRange.set(6);
@@ -350,7 +372,8 @@ void faultWrongReadAnswers() {
     CHECK_EQ(int(wrapping.cells()[0]), 255);
 }
 
-void faultAcknowledgementShapes() {
+void faultAcknowledgementShapes()
+{
     Faults dbl;
     dbl.doubleAck = true;
     Panel doubled(defaultCells(), dbl);
@@ -371,7 +394,8 @@ void faultAcknowledgementShapes() {
     CHECK_EQ(replyTo(bothPanel, text("A")), "0:D0 20:00DD000D");
 }
 
-void faultLateReply() {
+void faultLateReply()
+{
     Faults f;
     f.lateReply.set(4);
     f.lateMs = 300;
@@ -386,7 +410,8 @@ void faultLateReply() {
     CHECK_EQ(replyTo(late, writeFrame(4, 9)), "300:D0 320:00D");
 }
 
-void faultHangup() {
+void faultHangup()
+{
     Faults f;
     f.hangupAt = 7;
     Panel panel(defaultCells(), f);
@@ -413,12 +438,14 @@ void faultHangup() {
 
 // ---------------------------------------------------------------- cells text
 
-std::string parseError(const std::string &input) {
+std::string parseError(const std::string &input)
+{
     std::string error;
     return parseCells(input, error) ? std::string("accepted") : error;
 }
 
-void cellsDumpRoundTrip() {
+void cellsDumpRoundTrip()
+{
     const std::string defaults =
         "160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160\n";
     CHECK_EQ(formatCells(defaultCells()), defaults);
@@ -434,7 +461,8 @@ void cellsDumpRoundTrip() {
     CHECK_EQ(formatCells(cells).substr(0, 8), "0 12 24 ");
 }
 
-void cellsAcceptedSeparators() {
+void cellsAcceptedSeparators()
+{
     std::string error;
     const auto parsed =
         parseCells("1,2, 3 ,\t4\r\n5\n6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 007,\n", error);
@@ -447,7 +475,8 @@ void cellsAcceptedSeparators() {
     CHECK_EQ(parseError(",,0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0000,,"), "accepted");
 }
 
-void cellsRejectedInput() {
+void cellsRejectedInput()
+{
     const std::string twenty = "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
     CHECK_EQ(parseError(""), "expected 21 values, found 0");
     CHECK_EQ(parseError(twenty), "expected 21 values, found 20");
@@ -468,7 +497,8 @@ struct TestCase {
 
 } // namespace
 
-int main() {
+int main()
+{
     const std::vector<TestCase> tests = {
         {"parserRecognisesEachMessage", parserRecognisesEachMessage},
         {"parserTakesEveryAddressAndValue", parserTakesEveryAddressAndValue},

@@ -1,0 +1,95 @@
+#include "qcf_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+
+namespace qcf {
+
+LoadedFile loadFile(const QString &path)
+{
+    auto fail = [](const QString &why) { return LoadedFile{std::nullopt, why}; };
+
+    // Only a regular file is opened: opening a named pipe blocks until someone
+    // writes into it, and a device such as /dev/urandom never ends.
+    const QFileInfo info(path);
+    if (info.exists() && info.isDir())
+        return fail(QStringLiteral("IT IS A FOLDER, NOT A CONFIGURATION FILE"));
+    if (info.exists() && !info.isFile())
+        return fail(QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT A CONFIGURATION FILE"));
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    if (file.isSequential()) // replaced by a pipe or device after the check above
+        return fail(QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT A CONFIGURATION FILE"));
+    QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    file.close();
+    const bool oversized = bytes.size() > kMaxFileSize;
+    if (oversized)
+        bytes.truncate(kMaxFileSize);
+
+    ReadResult result = parse(bytes);
+    if (!result.config) {
+        if (oversized && result.error == ReadError::EndsEarly)
+            return fail(QStringLiteral("THE FILE IS TOO LARGE TO BE A CONFIGURATION FILE"));
+        return fail(describe(result));
+    }
+    for (int i = 0; i < kCodes; ++i) {
+        if (result.config->codes[i] < -1)
+            return fail(QStringLiteral("FIELD %1 HOLDS THE CODE %2, WHICH IS NOT AN ASSIGNMENT")
+                            .arg(codeField(i))
+                            .arg(result.config->codes[i]));
+    }
+    return {std::move(result.config), QString()};
+}
+
+QString sizeProblem(qsizetype size)
+{
+    if (size <= kMaxFileSize)
+        return QString();
+    return QStringLiteral("THE FILE WOULD BE LARGER THAN %1 KIB, TOO LARGE TO BE OPENED AGAIN: "
+                          "SHORTEN THE PANEL NAME OR THE DESIGNATIONS")
+        .arg(kMaxFileSize / 1024);
+}
+
+QString saveFile(const QString &path, const QByteArray &bytes)
+{
+    // A file the open command would refuse is not written at all.
+    if (const QString problem = sizeProblem(bytes.size()); !problem.isEmpty())
+        return problem;
+
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        const QFileInfo folderInfo(folder);
+        if (folderInfo.isDir() && !folderInfo.isWritable())
+            return QStringLiteral("THE FOLDER %1 CANNOT BE WRITTEN")
+                .arg(QDir::toNativeSeparators(folder));
+        return file.errorString();
+    }
+    // A write that stops short or a flush that fails (a full disk, a file-size
+    // limit) leaves QSaveFile with no useful text of its own ("Unknown error"); the
+    // reason is in errno right after the call that failed.
+    errno = 0;
+    bool written = file.write(bytes) == bytes.size();
+    if (written) {
+        errno = 0;
+        written = file.flush();
+    }
+    if (!written) {
+        const int reason = errno;
+        file.cancelWriting();
+        return reason != 0 ? qt_error_string(reason) : file.errorString();
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+} // namespace qcf

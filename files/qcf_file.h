@@ -1,0 +1,36 @@
+#pragma once
+
+#include "files/qcf_format.h"
+
+#include <QString>
+#include <optional>
+
+// Configuration files on disk, as both the window and the command line use them:
+// what may be opened, how much is read, and how a file is replaced safely.
+namespace qcf {
+
+struct LoadedFile {
+    std::optional<Configuration> config; // set exactly when error is empty
+    QString error;                       // user text in capitals, e.g. "IT IS A FOLDER, ..."
+};
+
+// Reads and checks a whole configuration file: only a regular file (a pipe or a
+// device would block or never end), at most kMaxFileSize bytes, the reading rules
+// of the format, and no code below -1 (no list entry matches one). Codes of 160 and
+// more, and -1, are valid here; what they mean is up to the caller.
+LoadedFile loadFile(const QString &path);
+
+// Why content of `size` bytes cannot be saved (the open command would refuse the
+// file), or an empty text when it can.
+QString sizeProblem(qsizetype size);
+
+// Writes `bytes` as the file's whole content. The bytes go to a file beside the
+// target first, which replaces the target only once complete, so a failed save
+// leaves an existing file as it was and no partial file behind. Returns the user
+// text of the failure, empty on success.
+QString saveFile(const QString &path, const QByteArray &bytes);
+
+// The file-field number (1-based) that holds the code of item i (0..20).
+inline int codeField(int item) { return item == kCodes - 1 ? kFieldCount : 2 * item + 3; }
+
+} // namespace qcf
