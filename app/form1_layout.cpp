@@ -2,6 +2,7 @@
 // focus order, and the fixed entries of the 42 assignment lists.
 
 #include "app/form1.h"
+#include "app/app_icon.h"
 #include "app/shapes.h"
 #include "app/twips.h"
 #include "app/wrapping_buttons.h"
@@ -90,7 +91,7 @@ void Form1::buildControls()
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    setWindowIcon(appIcon());
     setFixedSize(twips(9210), twips(8895));
     setFont(makeFont("MS Sans Serif", 8.25, true));
     const QColor highlightedText = palette().color(QPalette::HighlightedText);
