@@ -1,12 +1,14 @@
 #pragma once
 
 #include "config/config_record.h"
+#include "panel/port_choice.h"
 
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <functional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -49,6 +51,11 @@ public:
     // the same checks and messages. Returns whether the file was loaded.
     bool openFile(const QString &path);
 
+    // The serial port the panel commands open: the one selected or typed in the
+    // SERIAL PORT drop-down at the moment a command starts.
+    QString selectedPort() const;
+    void setPort(const QString &path);
+
     // True while a panel command is running.
     bool isBusy() const { return m_busy; }
 
@@ -89,9 +96,14 @@ private:
     void showStatus();
     void failStatus(const QString &text);
     void setCommandsEnabled(bool enabled);
+    bool openPanelPort();
+    void failPortStatus();
     class PanelCommand; // marks a running panel command
     void transferCells(const std::function<void(int address)> &transaction,
                        const QString &doneText);
+    // panel/form1_port.cpp
+    void buildPortChooser();
+    void refreshPorts();
     // files/form1_files.cpp
     QString fileDialogFolder() const;
     void rememberFile(const QString &path);
@@ -111,6 +123,8 @@ private:
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;
     std::array<QPushButton *, 4> m_commandButtons{};
+    QComboBox *m_portCombo = nullptr; // Combo1
+    QList<portchoice::PortEntry> m_portEntries;
     QTimer *m_timer1 = nullptr;
     PanelLink *m_link = nullptr;
     QString m_lastFileName;

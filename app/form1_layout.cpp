@@ -10,6 +10,7 @@
 #include "config/list_selection.h"
 #include "panel/panel_link.h"
 
+#include <QComboBox>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -294,6 +295,8 @@ void Form1::buildControls()
     connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     m_link = new PanelLink(m_timer1, &rec.timer_flag, this);
 
+    buildPortChooser(); // Label15 and Combo1, panel/form1_port.cpp
+
     // Keyboard focus order.
     QList<QWidget *> order = {m_commandButtons[3], m_commandButtons[0], m_commandButtons[1]};
     for (int n : {2, 4, 8, 10, 12, 14, 6, 16, 18, 20, 1, 11, 9, 7, 5, 3, 13, 19, 17, 15})
@@ -308,6 +311,7 @@ void Form1::buildControls()
           << list(25);
     for (int n = 27; n <= 42; ++n)
         order << list(n);
+    order << m_portCombo;
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     order.first()->setFocus();

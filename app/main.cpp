@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
 
     Form1 window;
     if (parser.isSet(portOption))
-        window.link().setPortName(parser.value(portOption));
+        window.setPort(parser.value(portOption));
     // Centred on the screen.
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();

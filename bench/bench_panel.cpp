@@ -41,7 +41,8 @@ int main(int argc, char *argv[])
 
     QProcess sim;
     sim.setStandardErrorFile(QProcess::nullDevice());
-    sim.start(QStringLiteral(PANEL_SIM_PATH), {QStringLiteral("--log"), QStringLiteral("/dev/null")});
+    sim.start(QStringLiteral(PANEL_SIM_PATH),
+              {QStringLiteral("--log"), QStringLiteral("/dev/null")});
     if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
         std::fprintf(stderr, "bench: panel-sim did not start\n");
         return 1;
@@ -49,7 +50,7 @@ int main(int argc, char *argv[])
     const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
 
     Form1 w;
-    w.link().setPortName(device);
+    w.setPort(device);
     w.show();
     for (int n = 1; n <= 41; n += 2) { // every item on module C, channel 4
         setSelectedIndex(w.findChild<QListWidget *>(QStringLiteral("List%1").arg(n)), 3);

@@ -4,8 +4,10 @@
 #include "app/form1.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
+#include "panel/port_choice.h"
 #include "panel/protocol.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -84,6 +86,22 @@ void Form1::setCommandsEnabled(bool enabled)
 {
     for (QPushButton *b : m_commandButtons)
         b->setEnabled(enabled);
+    m_portCombo->setEnabled(enabled);
+}
+
+// OpenPanelPort on the port selected in the window at this moment.
+bool Form1::openPanelPort()
+{
+    m_link->setPortName(selectedPort());
+    return m_link->openPort();
+}
+
+// Why the port could not be opened, and which other ports the machine has.
+void Form1::failPortStatus()
+{
+    failStatus(m_link->errorText() +
+               portchoice::portsFoundText(portchoice::entries(portchoice::availablePorts()),
+                                          m_link->portName()));
 }
 
 // Writes data_l into cell address_l, then reads the cell back and compares.
@@ -147,6 +165,7 @@ void Form1::transferCells(const std::function<void(int address)> &transaction,
         failStatus(kFailedToRespond);
         return;
     }
+    portchoice::rememberPort(m_link->portName()); // the next run starts on this port
     for (int n = 0; n < memory_map::kCellCount; ++n) {
         m_link->waitTick();
         rec.address_l = static_cast<std::int16_t>(n);
@@ -172,8 +191,8 @@ void Form1::READ_CONFIG_Click()
     showStatus();
     m_textBoxes[2]->clear();
 
-    if (!m_link->openPort()) {
-        failStatus(m_link->errorText());
+    if (!openPanelPort()) {
+        failPortStatus();
     } else {
         transferCells(
             [this](int n) {
@@ -208,7 +227,7 @@ void Form1::WRITE_CONFIG_Click()
 
     rec.error_flag = 0;
     CollectAssignments();
-    const bool opened = m_link->openPort();
+    const bool opened = openPanelPort();
 
     if (rec.error_flag == 1) {
         showStatus();
@@ -219,7 +238,7 @@ void Form1::WRITE_CONFIG_Click()
         failStatus(QStringLiteral(
             "DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S AND BACKLIGHTING BEFORE WRITING DATA"));
     } else if (!opened) {
-        failStatus(m_link->errorText());
+        failPortStatus();
     } else {
         transferCells(
             [this](int n) {

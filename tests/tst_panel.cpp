@@ -5,11 +5,13 @@
 #include "panel/panel_link.h"
 #include "panel/protocol.h"
 
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -18,6 +20,7 @@ class TestPanel : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init();
     void cleanup();
 
@@ -97,7 +100,8 @@ QString TestPanel::startSim(const QStringList &args, const QByteArray &cells)
     while (!sim->canReadLine() && t.elapsed() < 5000)
         sim->waitForReadyRead(100);
     const QString device = QString::fromLocal8Bit(sim->readLine()).trimmed();
-    w->link().setPortName(device);
+    // Typed into the SERIAL PORT drop-down, as for a port the system does not list.
+    w->findChild<QComboBox *>("Combo1")->setEditText(device);
     return device;
 }
 
@@ -141,12 +145,15 @@ void TestPanel::expectEndState(const QString &text, const QColor &color)
 
 void TestPanel::writeAllNotAssigned()
 {
-    QVERIFY(!startSim({}, "0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20").isEmpty());
+    const QString device = startSim({}, "0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20");
+    QVERIFY(!device.isEmpty());
     for (int i = 0; i < 21; ++i)
         choose(*w, i, 0);
     w->WRITE_CONFIG_Click();
     expectEndState(QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"), kGreen);
     QCOMPARE(dumpedCells(), QList<int>(21, 160));
+    // The port of a successful handshake is where the next run starts.
+    QCOMPARE(Form1().selectedPort(), device);
 }
 
 void TestPanel::writeSendsExactFrames()
@@ -376,7 +383,7 @@ void TestPanel::readOutOfRangeIsNotShown()
 
 void TestPanel::portThatCannotBeOpened()
 {
-    w->link().setPortName(dir->filePath(QStringLiteral("no-such-port")));
+    w->findChild<QComboBox *>("Combo1")->setEditText(dir->filePath(QStringLiteral("no-such-port")));
     chooseAll(*w);
     w->WRITE_CONFIG_Click();
     QVERIFY2(status().startsWith(QStringLiteral("CANNOT OPEN SERIAL PORT ") +
@@ -413,11 +420,12 @@ void TestPanel::commandsLockedWhileRunning()
 {
     startSim({});
     chooseAll(*w);
-    bool disabledDuring = false, busyDuring = false;
+    bool disabledDuring = false, busyDuring = false, portDisabledDuring = false;
     int framesBefore = -1;
     QTimer::singleShot(400, this, [&] {
         busyDuring = w->isBusy();
         disabledDuring = !w->findChild<QPushButton *>("READ_CONFIG")->isEnabled();
+        portDisabledDuring = !w->findChild<QComboBox *>("Combo1")->isEnabled();
         framesBefore = logFrames(QStringLiteral("RX")).size();
         w->READ_CONFIG_Click(); // a nested command must not start
         // The lists stay usable during the transfer.
@@ -426,6 +434,8 @@ void TestPanel::commandsLockedWhileRunning()
     w->WRITE_CONFIG_Click();
     QVERIFY(busyDuring);
     QVERIFY(disabledDuring);
+    QVERIFY(portDisabledDuring);
+    QVERIFY(w->findChild<QComboBox *>("Combo1")->isEnabled());
     expectEndState(QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"), kGreen);
     QCOMPARE(logFrames(QStringLiteral("RX")).size(), 1 + 42);
     QCOMPARE(w->record().sw(1).code, 160);                        // live code followed the click

@@ -1,0 +1,112 @@
+#include "port_choice.h"
+
+#include "panel/panel_link.h"
+
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QSettings>
+#include <algorithm>
+
+namespace portchoice {
+
+namespace {
+const QString kRememberedKey = QStringLiteral("panel/port");
+
+// Name order in which runs of digits compare as numbers: ttyS2 before ttyS10.
+bool namedBefore(QStringView a, QStringView b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            const qsizetype startA = i, startB = j;
+            while (i < a.size() && a[i].isDigit())
+                ++i;
+            while (j < b.size() && b[j].isDigit())
+                ++j;
+            const QStringView x = a.sliced(startA, i - startA), y = b.sliced(startB, j - startB);
+            if (x.size() != y.size())
+                return x.size() < y.size();
+            if (x != y)
+                return x < y;
+        } else {
+            if (a[i] != b[j])
+                return a[i] < b[j];
+            ++i;
+            ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+
+// Built-in ports first, then USB adapters, each group in name order.
+QList<PortDescription> sorted(QList<PortDescription> ports)
+{
+    std::stable_sort(ports.begin(), ports.end(),
+                     [](const PortDescription &a, const PortDescription &b) {
+                         if (a.usb != b.usb)
+                             return !a.usb;
+                         return namedBefore(a.path, b.path);
+                     });
+    return ports;
+}
+} // namespace
+
+QList<PortDescription> availablePorts()
+{
+    QList<PortDescription> ports;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        ports.append({info.systemLocation(), info.description(), info.manufacturer(),
+                      info.hasVendorIdentifier()});
+    return ports;
+}
+
+QList<PortEntry> entries(const QList<PortDescription> &ports)
+{
+    QList<PortEntry> result;
+    for (const PortDescription &p : sorted(ports)) {
+        const QString what = !p.description.isEmpty() ? p.description : p.manufacturer;
+        result.append({p.path, what.isEmpty() ? p.path : p.path + QStringLiteral(" - ") + what});
+    }
+    return result;
+}
+
+QString startingPort(const QList<PortDescription> &ports, const QString &commandLine,
+                     const QString &remembered)
+{
+    if (!commandLine.isEmpty())
+        return commandLine;
+    if (!remembered.isEmpty()) {
+        const bool listed = std::any_of(ports.begin(), ports.end(), [&](const PortDescription &p) {
+            return p.path == remembered;
+        });
+        if (listed || QFileInfo::exists(remembered))
+            return remembered;
+    }
+    for (const PortDescription &p : sorted(ports))
+        if (p.usb)
+            return p.path;
+    return PanelLink::defaultPortName();
+}
+
+QString pathOfText(const QList<PortEntry> &entries, const QString &text)
+{
+    for (const PortEntry &e : entries)
+        if (e.text == text)
+            return e.path;
+    return text.trimmed();
+}
+
+QString portsFoundText(const QList<PortEntry> &entries, const QString &tried)
+{
+    QStringList others;
+    for (const PortEntry &e : entries)
+        if (e.path != tried)
+            others << e.path;
+    return others.isEmpty() ? QString() : QStringLiteral(" - PORTS FOUND: ") + others.join(", ");
+}
+
+QString rememberedPort() { return QSettings().value(kRememberedKey).toString(); }
+
+void rememberPort(const QString &path) { QSettings().setValue(kRememberedKey, path); }
+
+} // namespace portchoice
