@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/window_placement.h"
 #include "panel/panel_link.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ int main(int argc, char *argv[])
     if (parser.isSet(portOption))
         window.setPort(parser.value(portOption));
     // Centred on the screen.
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    placeOnScreen(window);
     window.show();
     return app.exec();
 }

@@ -3,10 +3,13 @@
 
 #include "form1_helpers.h"
 
+#include "app/window_placement.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -24,6 +27,7 @@ private slots:
     void focusOrder();
     void panelNameTakesTwelveLatin1Characters();
     void designationBoxesAcceptLongText();
+    void placementKeepsTitleBarInAvailableArea();
 
     void switchModuleChannelAndNotAssigned();
     void backlightingChannelShowsNoBox();
@@ -215,6 +219,16 @@ void TestForm1::designationBoxesAcceptLongText()
     const QString longText(300, QLatin1Char('W'));
     box->setText(longText);
     QCOMPARE(box->text(), longText);
+}
+
+void TestForm1::placementKeepsTitleBarInAvailableArea()
+{
+    const QRect belowPanel(0, 32, 1280, 992); // a desktop panel along the top
+    QCOMPARE(centredTopLeft(belowPanel, QSize(640, 620)), QPoint(320, 218));
+    QCOMPARE(centredTopLeft(belowPanel, QSize(640, 1100)), QPoint(320, 32));
+    QCOMPARE(centredTopLeft(QRect(1280, 0, 640, 512), QSize(700, 640)), QPoint(1280, 0));
+    placeOnScreen(*w);
+    QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry().topLeft()));
 }
 
 void TestForm1::switchModuleChannelAndNotAssigned()
