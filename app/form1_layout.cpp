@@ -1,8 +1,11 @@
 // The window's controls: names, texts, tips, fonts, colours, places, stacking and
 // focus order, and the fixed entries of the 42 assignment lists.
 
-#include "app/form1.h"
+#include "app/accessibility.h"
 #include "app/app_icon.h"
+#include "app/focus_ring.h"
+#include "app/form1.h"
+#include "app/light_scheme.h"
 #include "app/shapes.h"
 #include "app/twips.h"
 #include "app/wrapping_buttons.h"
@@ -12,6 +15,7 @@
 
 #include <QComboBox>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -68,6 +72,9 @@ int rowTop(int position, int top) { return top + 1080 * (position / 2); }
 
 // An assignment list: one entry selected at a time, and a selection cannot be
 // taken back (Ctrl+click would otherwise leave an item with no entry at all).
+// The arrow keys, Home, End and the page keys choose the entry they move to, each
+// choice a click; one that cannot move (Up or Home on the first entry of an
+// untouched list) chooses the entry under the cursor.
 class AssignmentList : public QListWidget
 {
 public:
@@ -80,6 +87,31 @@ protected:
         const auto flags = QListWidget::selectionCommand(index, event);
         return (flags & QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : flags;
     }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const QModelIndex before = currentIndex();
+        QListWidget::keyPressEvent(event);
+        if (isMove(event->key()) && event->modifiers() == Qt::NoModifier &&
+            currentIndex() == before && before.isValid() && !selectionModel()->isSelected(before))
+            selectionModel()->select(before, QItemSelectionModel::ClearAndSelect);
+    }
+
+private:
+    static bool isMove(int key)
+    {
+        switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+        }
+    }
 };
 
 } // namespace
@@ -90,22 +122,30 @@ void Form1::buildControls()
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
     setWindowIcon(appIcon());
     setFixedSize(twips(9210), twips(8895));
     setFont(makeFont("MS Sans Serif", 8.25, true));
+    // The design's colours, and the system colours it names, belong to the
+    // standard light scheme; under a dark desktop theme its blue, green and
+    // dark-red texts would stand on dark grounds. The window keeps the light
+    // scheme whatever the theme.
+    setPalette(lightScheme());
     const QColor highlightedText = palette().color(QPalette::HighlightedText);
     const QColor buttonText = palette().color(QPalette::ButtonText);
 
-    auto name = [](QWidget *w, const QString &objectName, const QString &accessible) {
+    // Object names are for the program and its tests. Assistive technology reads
+    // what the window shows: a label its caption, a button its caption, a control
+    // the name given here, and as description the tip (Qt's own fallback).
+    auto name = [](QWidget *w, const QString &objectName, const QString &accessible = {}) {
         w->setObjectName(objectName);
-        w->setAccessibleName(accessible.isEmpty() ? objectName : accessible);
-        w->setAccessibleDescription(objectName);
+        w->setAccessibleName(accessible);
     };
     auto label = [&](const QString &objectName, const QString &caption, const QRect &place) {
         auto *l = new QLabel(caption, this);
-        name(l, objectName, caption);
+        l->setObjectName(objectName);
         l->setGeometry(place);
         return l;
     };
@@ -121,9 +161,9 @@ void Form1::buildControls()
     auto *shape = new RectangleShape(twipsRect(1080, 6720, 615, 975), kMarkerOutline, this);
     name(shape, QStringLiteral("Shape1"), QStringLiteral("PROGRAMMING HEADER MARKER"));
     auto *line1 = new LineShape(twipsPoint(1320, 7680), twipsPoint(1320, 8760), this);
-    name(line1, QStringLiteral("Line1"), QString());
+    name(line1, QStringLiteral("Line1"));
     auto *line2 = new LineShape(twipsPoint(1680, 8760), twipsPoint(1320, 8760), this);
-    name(line2, QStringLiteral("Line2"), QString());
+    name(line2, QStringLiteral("Line2"));
 
     QLabel *heading = label(QStringLiteral("Label1"),
                             QStringLiteral("TRV 6/10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"),
@@ -147,7 +187,6 @@ void Form1::buildControls()
     for (int p = 0; p < 10; ++p) {
         QLabel *l = label(QStringLiteral("Label%1").arg(positionLabelNumbers[p]), item(p).name(),
                           QRect(twipsPoint(columnLeft(p, 1200, 5040), rowTop(p, 2760)), QSize()));
-        l->setAccessibleName(QStringLiteral("POSITION %1").arg(p + 1));
         setTextColor(l, QPalette::WindowText, highlightedText);
         l->adjustSize();
         m_positionLabels[p] = l;
@@ -164,6 +203,7 @@ void Form1::buildControls()
         auto *l = new AssignmentList(this);
         name(l, QStringLiteral("List%1").arg(number), tip);
         l->setToolTip(tip);
+        l->setAccessibleDescription(tip); // item views do not fall back to the tip
         l->setFont(listFont);
         setTextColor(l, QPalette::Text, color);
         l->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -233,6 +273,8 @@ void Form1::buildControls()
     m_status->setGeometry(twipsRect(1680, 1680, 3255, 615));
     m_status->setAutoFillBackground(true);
     setStatusColor(palette().color(QPalette::Midlight));
+    // Black reads on every ground the commands give the box.
+    setTextColor(m_status, QPalette::Text, Qt::black);
     setStatus(QStringLiteral("Text1\r\n"));
     m_status->hide();
 
@@ -245,16 +287,17 @@ void Form1::buildControls()
     panelName->setMaxLength(12);
     panelName->setValidator(new Latin1Validator(panelName));
     panelName->setGeometry(twipsRect(6360, 1680, 1695, 285));
+    panelNameCaption->setBuddy(panelName);
     m_textBoxes[2] = panelName;
 
     // View selection.
     m_option1 = new WrappingRadioButton(QStringLiteral("SWITCH CHANNEL ASSIGNMENTS"), this);
-    name(m_option1, QStringLiteral("Option1"), m_option1->text());
+    name(m_option1, QStringLiteral("Option1"));
     setTextColor(m_option1, QPalette::WindowText, kSwitchText);
     m_option1->setGeometry(twipsRect(6000, 2280, 2415, 495));
     m_option1->setChecked(true);
     m_option2 = new WrappingRadioButton(QStringLiteral("LIGHTING CHANNEL ASSIGNMENTS"), this);
-    name(m_option2, QStringLiteral("Option2"), m_option2->text());
+    name(m_option2, QStringLiteral("Option2"));
     setTextColor(m_option2, QPalette::WindowText, kLightingText);
     m_option2->setGeometry(twipsRect(6000, 2760, 2415, 495));
     connect(m_option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
@@ -280,7 +323,7 @@ void Form1::buildControls()
     for (int b = 0; b < 4; ++b) {
         const QString caption = QString::fromLatin1(buttons[b].caption);
         auto *button = new WrappingPushButton(caption, this);
-        name(button, QString::fromLatin1(buttons[b].name), caption);
+        name(button, QString::fromLatin1(buttons[b].name));
         button->setToolTip(QString::fromLatin1(buttons[b].tip));
         button->setFont(buttonFont);
         button->setGeometry(twipsRect(6000, buttons[b].top, 2415, 855));
@@ -296,6 +339,8 @@ void Form1::buildControls()
     m_link = new PanelLink(m_timer1, &rec.timer_flag, this);
 
     buildPortChooser(); // Label15 and Combo1, panel/form1_port.cpp
+
+    new FocusRing(this);
 
     // Keyboard focus order.
     QList<QWidget *> order = {m_commandButtons[3], m_commandButtons[0], m_commandButtons[1]};

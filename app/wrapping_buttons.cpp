@@ -1,5 +1,6 @@
 #include "wrapping_buttons.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -20,6 +21,19 @@ void WrappingPushButton::paintEvent(QPaintEvent *)
                    isEnabled(), caption, QPalette::ButtonText);
 }
 
+// Return and Enter press the focused button as Space does (outside dialogs Qt
+// leaves them to Space alone). Held down, they press it once.
+void WrappingPushButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier)) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        click();
+}
+
 void WrappingRadioButton::paintEvent(QPaintEvent *)
 {
     QStylePainter p(this);
@@ -34,8 +48,8 @@ void WrappingRadioButton::paintEvent(QPaintEvent *)
     indicatorOption.rect = indicator;
     p.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicatorOption);
     const QRect area(indicator.right() + 5, 0, width() - indicator.right() - 5, height());
-    p.drawItemText(area, Qt::AlignLeft | Qt::AlignVCenter | kTextFlags, option.palette,
-                   isEnabled(), caption, QPalette::WindowText);
+    p.drawItemText(area, Qt::AlignLeft | Qt::AlignVCenter | kTextFlags, option.palette, isEnabled(),
+                   caption, QPalette::WindowText);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

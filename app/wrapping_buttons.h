@@ -13,6 +13,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 class WrappingRadioButton : public QRadioButton

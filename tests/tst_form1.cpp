@@ -3,13 +3,18 @@
 
 #include "form1_helpers.h"
 
+#include "app/shapes.h"
 #include "app/window_placement.h"
 
+#include <QAccessible>
+#include <QFocusFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QStyle>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -27,6 +32,9 @@ private slots:
     void focusOrder();
     void panelNameTakesTwelveLatin1Characters();
     void designationBoxesAcceptLongText();
+    void accessibleTreeReadsWhatIsShown();
+    void keyboardAloneDrivesSw1AndLightingView();
+    void lightSchemeUnderDarkTheme();
     void placementKeepsTitleBarInAvailableArea();
 
     void switchModuleChannelAndNotAssigned();
@@ -136,11 +144,8 @@ void TestForm1::namesTipsAndAccessibleNames()
         names << QStringLiteral("Text%1").arg(n);
     for (int n : {2, 3, 4, 5, 8, 9, 10, 11, 12, 13})
         names << QStringLiteral("Label%1").arg(n);
-    for (const QString &name : names) {
-        auto *control = w->findChild<QWidget *>(name);
-        QVERIFY2(control, qPrintable(name));
-        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(name));
-    }
+    for (const QString &name : names)
+        QVERIFY2(w->findChild<QWidget *>(name), qPrintable(name));
     QCOMPARE(listOf(*w, 1)->toolTip(), QStringLiteral("SW1 MODULE ASSIGNMENT"));
     QCOMPARE(listOf(*w, 40)->toolTip(), QStringLiteral("LED10 CHANNEL ASSIGNMENT"));
     QCOMPARE(listOf(*w, 41)->toolTip(), QStringLiteral("BACKLIGHTING MODULE ASSIGNMENT"));
@@ -219,6 +224,109 @@ void TestForm1::designationBoxesAcceptLongText()
     const QString longText(300, QLatin1Char('W'));
     box->setText(longText);
     QCOMPARE(box->text(), longText);
+}
+
+// The window's accessible children as a screen reader reads them, in both views:
+// labels and buttons by their captions, lists by their tips, descriptions from
+// the tips; no object names, no leader lines.
+void TestForm1::accessibleTreeReadsWhatIsShown()
+{
+    QHash<QString, QAccessibleInterface *> read; // by object name
+    auto walk = [&] {
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(w);
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface *child = window->child(i);
+            auto *control = qobject_cast<QWidget *>(child->object());
+            const QString name = child->text(QAccessible::Name), id = control->objectName();
+            QVERIFY2(!name.isEmpty() && name != id && !qobject_cast<LineShape *>(control),
+                     qPrintable(id));
+            QCOMPARE(child->text(QAccessible::Description), control->toolTip());
+            if (auto *label = qobject_cast<QLabel *>(control); label && label->pixmap().isNull())
+                QCOMPARE(name, label->text());
+            if (auto *button = qobject_cast<QAbstractButton *>(control))
+                QCOMPARE(name, button->text());
+            if (qobject_cast<QListWidget *>(control))
+                QCOMPARE(name, control->toolTip());
+            read[id] = child;
+        }
+    };
+    auto name = [&](const char *id) { return read.value(id)->text(QAccessible::Name); };
+
+    walk();
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(name("Label2"), QStringLiteral("SW1"));
+    QCOMPARE(name("Image1"), QStringLiteral("SWITCH PANEL PICTURE"));
+    QCOMPARE(name("Shape1"), QStringLiteral("PROGRAMMING HEADER MARKER"));
+    QCOMPARE(read.value("Shape1")->role(), QAccessible::Graphic);
+    QCOMPARE(read.value("Text1")->text(QAccessible::Value),
+             w->findChild<QTextEdit *>("Text1")->toPlainText());
+    QVERIFY(w->findChild<LineShape *>("Line1") && !read.contains("Line1"));
+    w->findChild<QRadioButton *>("Option2")->click();
+    walk();
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(name("Label2"), QStringLiteral("LED1"));
+}
+
+// No mouse: Tab to SW1's lists and choose with the keys, switch the views with
+// the option buttons, press a command button with Space, Return and Enter; the
+// focus ring goes with the focus.
+void TestForm1::keyboardAloneDrivesSw1AndLightingView()
+{
+    auto tabTo = [&](const char *id) {
+        for (int k = 0; k < 100 && QApplication::focusWidget()->objectName() != QLatin1String(id);
+             ++k)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    QWidget *module = tabTo("List1");
+    QCOMPARE(module, listOf(*w, 1));
+    auto *ring = w->findChild<QFocusFrame *>();
+    QVERIFY(ring && ring->isVisible() && ring->geometry().contains(module->geometry()));
+
+    QTest::keyClick(module, Qt::Key_Up); // untouched: the first entry, "N/A"
+    QCOMPARE(rec().sw(1).code, 160);
+    QTest::keyClick(module, Qt::Key_Down);
+    QTest::keyClick(module, Qt::Key_Down);        // "B"
+    QTest::keyClick(tabTo("List2"), Qt::Key_End); // "10"
+    QCOMPARE(rec().sw(1).code, 19);
+    QVERIFY(!textOf(*w, 3)->isHidden());
+
+    QTest::keyClick(tabTo("Option1"), Qt::Key_Down);
+    QVERIFY(w->findChild<QRadioButton *>("Option2")->isChecked());
+    QVERIFY(listOf(*w, 1)->isHidden() && !listOf(*w, 21)->isHidden());
+    QTest::keyClick(tabTo("Option2"), Qt::Key_Up);
+    QVERIFY(!listOf(*w, 1)->isHidden() && listOf(*w, 21)->isHidden());
+
+    int asked = 0;
+    w->chooseFile = [&](const Form1::FileDialogRequest &) { return ++asked, QString(); };
+    QWidget *open = tabTo("READ_FILE");
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(open, key);
+    QCOMPARE(asked, 3);
+}
+
+// Under a dark desktop palette the window keeps the standard light scheme (as Qt
+// draws it on the light test platform), the status text black on its ground.
+void TestForm1::lightSchemeUnderDarkTheme()
+{
+    const QPalette desktop = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    QApplication::setPalette(dark);
+
+    Form1 themed;
+    const QPalette light = themed.style()->standardPalette();
+    auto used = [&](const char *id, QPalette::ColorRole role) {
+        return themed.findChild<QWidget *>(id)->palette().color(role).rgba();
+    };
+    QCOMPARE(themed.palette().color(QPalette::Window).rgba(), light.color(QPalette::Window).rgba());
+    QCOMPARE(used("Label2", QPalette::WindowText), light.color(QPalette::HighlightedText).rgba());
+    QCOMPARE(used("List1", QPalette::Base), light.color(QPalette::Base).rgba());
+    QCOMPARE(used("Text1", QPalette::Base), light.color(QPalette::Midlight).rgba());
+    QCOMPARE(used("Text1", QPalette::Text), QColor(Qt::black).rgba());
 }
 
 void TestForm1::placementKeepsTitleBarInAvailableArea()
