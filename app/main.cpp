@@ -1,35 +1,64 @@
+#include "app/command_line.h"
 #include "app/form1.h"
+#include "app/headless.h"
 #include "app/window_placement.h"
 #include "panel/panel_link.h"
+#include "panel/traffic_log.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QScreen>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("switchpanel-config"));
-    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("switchpanel-config"));
+    QCoreApplication::setApplicationName(QStringLiteral("switchpanel-config"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Configures the switches, LEDs and backlighting of a 10-button switch panel."));
-    parser.addHelpOption();
-    const QCommandLineOption portOption(
-        QStringLiteral("port"),
-        QStringLiteral("Serial device the panel is connected to, e.g. /dev/ttyUSB0 for a USB "
-                       "adapter (default: %1, the first serial port).")
-            .arg(PanelLink::defaultPortName()),
-        QStringLiteral("DEVICE"));
-    parser.addOption(portOption);
-    parser.process(app);
+    // The command line is read before any application object exists: help,
+    // version, usage errors and the headless modes need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine cl = parseCommandLine(arguments);
+    QTextStream out(stdout), err(stderr);
+    switch (cl.mode) {
+    case CommandLine::Mode::Help:
+    case CommandLine::Mode::Version:
+        out << cl.message;
+        return headless::kDone;
+    case CommandLine::Mode::Error:
+        err << "switchpanel-config: " << cl.message << "\n"
+            << "Try 'switchpanel-config --help' for more information.\n";
+        return headless::kUnusable;
+    default:
+        break;
+    }
+    if (isHeadless(cl.mode)) {
+        QCoreApplication app(argc, argv);
+        return headless::run(cl, out, err);
+    }
+
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("switchpanel-config"));
+    TrafficLog log; // outlives the window and its link
+    if (!cl.log.isEmpty()) {
+        const QString why = log.open(cl.log);
+        if (!why.isEmpty()) {
+            err << "switchpanel-config: " << cl.log << ": " << why << "\n";
+            return headless::kUnusable;
+        }
+    }
 
     Form1 window;
-    if (parser.isSet(portOption))
-        window.setPort(parser.value(portOption));
-    // Centred on the screen.
+    window.link().setTrafficLog(cl.log.isEmpty() ? nullptr : &log);
+    if (!cl.port.isEmpty())
+        window.setPort(cl.port);
     placeOnScreen(window);
     window.show();
+    if (!cl.file.isEmpty()) // loaded once the window is up, messages over it
+        QTimer::singleShot(0, &window, [&window, file = cl.file] { window.openFile(file); });
     return app.exec();
 }

@@ -2,10 +2,10 @@
 // cell by cell over the serial link, with progress and failures in the status box.
 
 #include "app/form1.h"
+#include "panel/cell_walk.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
 #include "panel/port_choice.h"
-#include "panel/protocol.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -19,12 +19,6 @@ namespace {
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
-
-const QString kFailedToRespond =
-    QStringLiteral("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND");
-const QString kBadData = QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA");
-const QString kCommunicationsOk = QStringLiteral("COMMUNICATIONS OK");
-const QString kCorrupted = QStringLiteral("COMMUNICATIONS CORRUPTED");
 } // namespace
 
 // While a panel command runs, the command buttons are disabled so that no second
@@ -108,27 +102,15 @@ void Form1::failPortStatus()
 void Form1::WriteCell()
 {
     rec.error_flag = 0;
-    const QByteArray ack = m_link->exchange(protocol::writeFrame(rec.address_l, rec.data_l));
-    if (!protocol::isAcknowledgement(ack)) {
-        rec.error_flag = 1;
-        return;
-    }
-    const QByteArray reply = m_link->exchange(protocol::readFrame(rec.address_l));
-    const protocol::DecodedReply decoded = protocol::decodeReply(reply);
-    if (protocol::isCorrupted(decoded)) {
-        rec.error_flag = 1;
-        setStatus(kCorrupted);
-        return;
-    }
-    if (decoded.status == protocol::ReplyStatus::Value)
-        rec.A = decoded.value;
-    if (decoded.status == protocol::ReplyStatus::Value && rec.A == rec.data_l) {
+    const cellwalk::Cell cell = cellwalk::writeCell(*m_link, rec.address_l, rec.data_l);
+    if (cell.hasValue)
+        rec.A = cell.value;
+    if (cell.result == cellwalk::CellResult::Ok)
         setStatusColor(kYellow);
-        setStatus(kCommunicationsOk);
-    } else {
+    else
         rec.error_flag = 1;
-        setStatus(QStringLiteral("DATA FAILED TO VERIFY"));
-    }
+    if (cell.result != cellwalk::CellResult::NotAcknowledged) // leaves the text as it was
+        setStatus(cellwalk::cellText(cell.result));
 }
 
 // Reads cell address_l into A and checks that it holds an assignment code.
@@ -136,48 +118,31 @@ void Form1::ReadCell()
 {
     showStatus();
     rec.error_flag = 0;
-    const QByteArray reply = m_link->exchange(protocol::readFrame(rec.address_l));
-    rec.temp1 = static_cast<std::int16_t>(qMin<qsizetype>(reply.size(), 32767));
-    const protocol::DecodedReply decoded = protocol::decodeReply(reply);
-    if (protocol::isCorrupted(decoded)) {
+    const cellwalk::Cell cell = cellwalk::readCell(*m_link, rec.address_l);
+    rec.temp1 = cell.replyLength;
+    if (cell.hasValue)
+        rec.A = cell.value;
+    if (cell.result != cellwalk::CellResult::Ok)
         rec.error_flag = 1;
-        setStatus(kCorrupted);
-        return;
-    }
-    if (decoded.status == protocol::ReplyStatus::Value)
-        rec.A = decoded.value;
-    if (decoded.status != protocol::ReplyStatus::Value || !protocol::isValidCellValue(rec.A)) {
-        rec.error_flag = 1;
-        setStatus(QStringLiteral("ERROR - DATA OUT OF RANGE"));
-    } else {
-        setStatus(kCommunicationsOk);
-    }
+    setStatus(cellwalk::cellText(cell.result));
 }
 
 // The exchange both panel commands share once the port is open: the handshake,
-// then one transaction per cell in ascending address order with a pause before
-// each, stopping at the first cell that fails; after the last cell one more pause
-// and the green end text.
+// then one transaction per cell, stopping at the first that fails; the outcome in
+// the status box.
 void Form1::transferCells(const std::function<void(int address)> &transaction,
                           const QString &doneText)
 {
-    if (!m_link->handshake()) {
-        failStatus(kFailedToRespond);
-        return;
-    }
-    portchoice::rememberPort(m_link->portName()); // the next run starts on this port
-    for (int n = 0; n < memory_map::kCellCount; ++n) {
-        m_link->waitTick();
+    const cellwalk::Outcome outcome = cellwalk::walk(*m_link, [&](int n) {
         rec.address_l = static_cast<std::int16_t>(n);
         transaction(n);
-        if (rec.error_flag == 1) {
-            failStatus(kBadData);
-            return;
-        }
-    }
-    m_link->waitTick();
-    setStatusColor(kGreen);
-    setStatus(doneText);
+        return rec.error_flag != 1;
+    });
+    if (outcome == cellwalk::Outcome::Done)
+        setStatusColor(kGreen);
+    else
+        setStatusColor(kRed);
+    setStatus(cellwalk::outcomeText(outcome, doneText));
 }
 
 void Form1::READ_CONFIG_Click()
@@ -206,7 +171,7 @@ void Form1::READ_CONFIG_Click()
                     box->hide();
                 }
             },
-            QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL"));
+            cellwalk::kReadSuccessful);
     }
 
     m_link->closePort();
@@ -245,7 +210,7 @@ void Form1::WRITE_CONFIG_Click()
                 rec.data_l = rec.output(memory_map::itemAt(n));
                 WriteCell();
             },
-            QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"));
+            cellwalk::kProgrammed);
     }
 
     m_link->closePort();

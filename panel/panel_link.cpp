@@ -1,6 +1,7 @@
 #include "panel_link.h"
 
 #include "protocol.h"
+#include "traffic_log.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -51,16 +52,26 @@ bool PanelLink::openPort()
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port->open(QIODevice::ReadWrite)) {
         m_errorText = openErrorText(m_portName, m_port->error(), m_port->errorString());
+        if (m_log)
+            m_log->event(QStringLiteral("OPEN FAILED %1: %2").arg(m_portName, m_errorText));
         return false;
     }
+    if (m_log)
+        m_log->event(QStringLiteral("OPEN %1 9600 8N1").arg(m_portName));
     m_port->clear(); // drop whatever the device held from before
     return true;
 }
 
 void PanelLink::closePort()
 {
-    if (m_port->isOpen())
-        m_port->close();
+    if (!m_port->isOpen())
+        return;
+    if (m_log) {
+        if (const QByteArray rest = m_port->readAll(); !rest.isEmpty())
+            m_log->dropped(rest);
+        m_log->event(QStringLiteral("CLOSE %1").arg(m_portName));
+    }
+    m_port->close();
 }
 
 bool PanelLink::isOpen() const { return m_port->isOpen(); }
@@ -80,9 +91,25 @@ void PanelLink::send(const QByteArray &message)
     // A reply belongs to the frame just sent: whatever is still waiting (a late
     // answer to an earlier message, a stray character on the line) is dropped, so
     // that it cannot become the start of this message's reply.
+    if (m_log) {
+        if (const QByteArray stale = m_port->readAll(); !stale.isEmpty())
+            m_log->dropped(stale);
+    }
     m_port->clear(QSerialPort::Input);
     m_port->write(message);
+    if (m_log)
+        m_log->sent(message);
     m_port->flush(); // hand the bytes to the device now, without blocking
+}
+
+QByteArray PanelLink::readAll()
+{
+    if (!m_port->isOpen())
+        return QByteArray();
+    const QByteArray bytes = m_port->readAll();
+    if (m_log && !bytes.isEmpty())
+        m_log->received(bytes);
+    return bytes;
 }
 
 void PanelLink::restartTimer()
@@ -130,7 +157,7 @@ QByteArray PanelLink::exchange(const QByteArray &message)
     send(message);
     restartTimer();
     wait(protocol::kReplyThreshold);
-    return m_port->isOpen() ? m_port->readAll() : QByteArray();
+    return readAll();
 }
 
 bool PanelLink::handshake()
@@ -145,7 +172,7 @@ bool PanelLink::handshake()
         if (m_port->bytesAvailable() >= protocol::kReplyThreshold)
             break;
     }
-    const QByteArray reply = m_port->readAll();
+    const QByteArray reply = readAll();
     return protocol::isAcknowledgement(reply) && *m_timerFlag != 1;
 }
 
@@ -158,6 +185,8 @@ void PanelLink::onPortError(QSerialPort::SerialPortError error)
     // The device has gone (adapter unplugged) or cannot be read or written: close
     // it at once, since a vanished device keeps raising errors, and end the wait.
     m_lost = true;
+    if (m_log)
+        m_log->event(QStringLiteral("LOST %1: %2").arg(m_portName, m_port->errorString()));
     m_port->close();
     if (m_loop)
         m_loop->quit();

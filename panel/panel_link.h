@@ -9,6 +9,7 @@
 
 class QEventLoop;
 class QTimer;
+class TrafficLog;
 
 // The serial link to the switch panel: the port, the attention handshake, and the
 // timer-driven waits. A wait blocks in a local event loop, so the window keeps
@@ -28,6 +29,8 @@ public:
     static QString defaultPortName(); // port number 1 of this platform
 
     void setPortName(const QString &name) { m_portName = name; }
+    // Where the traffic is logged; nullptr (the default) logs nothing.
+    void setTrafficLog(TrafficLog *log) { m_log = log; }
     QString portName() const { return m_portName; }
 
     // OpenPanelPort: "9600,N,8,1" on the link's port. On failure returns false and
@@ -61,6 +64,7 @@ public:
 
 private:
     void send(const QByteArray &message);
+    QByteArray readAll(); // every character waiting, logged as received
     void restartTimer();
     // Waits until `threshold` characters are waiting (0: do not look at the port),
     // the timer_flag is 1, or the link breaks.
@@ -72,6 +76,7 @@ private:
     QSerialPort *m_port;
     QString m_portName;
     QString m_errorText;
+    TrafficLog *m_log = nullptr;
     QPointer<QEventLoop> m_loop;
     int m_threshold = 0;
     bool m_aborted = false;

@@ -4,6 +4,7 @@
 #include "form1_helpers.h"
 #include "panel/panel_link.h"
 #include "panel/protocol.h"
+#include "simulated_panel.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -45,8 +46,8 @@ private slots:
 
 private:
     QString startSim(const QStringList &args, const QByteArray &cells = {});
-    QStringList logFrames(const QString &direction);
-    QList<int> dumpedCells();
+    QStringList logFrames(const QString &direction) { return sim->frames(direction); }
+    QList<int> dumpedCells() { return sim->cells(); }
     QString status() { return w->findChild<QTextEdit *>("Text1")->toPlainText(); }
     QColor statusColor()
     {
@@ -56,7 +57,7 @@ private:
 
     Form1 *w = nullptr;
     QTemporaryDir *dir = nullptr;
-    QProcess *sim = nullptr;
+    SimulatedPanel *sim = nullptr;
 };
 
 static const QColor kRed(255, 0, 0), kGreen(0, 255, 0);
@@ -71,66 +72,18 @@ void TestPanel::init()
 void TestPanel::cleanup()
 {
     delete w;
-    if (sim) {
-        sim->terminate();
-        sim->waitForFinished(3000);
-        delete sim;
-        sim = nullptr;
-    }
+    delete sim;
+    sim = nullptr;
     delete dir;
 }
 
 QString TestPanel::startSim(const QStringList &args, const QByteArray &cells)
 {
-    QStringList all = {QStringLiteral("--log"), dir->filePath(QStringLiteral("sim.log")),
-                       QStringLiteral("--dump"), dir->filePath(QStringLiteral("cells.txt"))};
-    if (!cells.isEmpty()) {
-        QFile f(dir->filePath(QStringLiteral("start.txt")));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(cells);
-        all << QStringLiteral("--cells") << f.fileName();
-    }
-    sim = new QProcess;
-    sim->setStandardErrorFile(QProcess::nullDevice());
-    sim->start(QStringLiteral(PANEL_SIM_PATH), all + args);
-    if (!sim->waitForStarted(5000))
-        return QString();
-    QElapsedTimer t;
-    t.start();
-    while (!sim->canReadLine() && t.elapsed() < 5000)
-        sim->waitForReadyRead(100);
-    const QString device = QString::fromLocal8Bit(sim->readLine()).trimmed();
+    sim = new SimulatedPanel(dir->path());
+    const QString device = sim->start(args, cells);
     // Typed into the SERIAL PORT drop-down, as for a port the system does not list.
     w->findChild<QComboBox *>("Combo1")->setEditText(device);
     return device;
-}
-
-// The frames the simulator logged in one direction ("RX" from the program, "TX"
-// to it), as hex strings.
-QStringList TestPanel::logFrames(const QString &direction)
-{
-    QFile f(dir->filePath(QStringLiteral("sim.log")));
-    QStringList frames;
-    if (!f.open(QIODevice::ReadOnly))
-        return frames;
-    const QString marker = QLatin1Char(' ') + direction + QLatin1Char(' ');
-    while (!f.atEnd()) {
-        const QString line = QString::fromLatin1(f.readLine()).trimmed();
-        const int at = line.indexOf(marker);
-        if (at > 0)
-            frames << line.mid(at + marker.size()).remove(QLatin1Char(' ')).toLower();
-    }
-    return frames;
-}
-
-QList<int> TestPanel::dumpedCells()
-{
-    QFile f(dir->filePath(QStringLiteral("cells.txt")));
-    QList<int> cells;
-    if (f.open(QIODevice::ReadOnly))
-        for (const QByteArray &v : f.readAll().simplified().split(' '))
-            cells << v.toInt();
-    return cells;
 }
 
 void TestPanel::expectEndState(const QString &text, const QColor &color)

@@ -1,0 +1,98 @@
+#include "command_line.h"
+
+#include "panel/panel_link.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Configures the switches, LEDs and backlighting of a 10-button switch panel.\n"
+        "Without a mode option the window opens, with FILE.qcf loaded if one is given.\n"
+        "The modes --write-panel, --read-panel and --compare work without the window\n"
+        "and without a display. Their exit status: 0 done (or the panel holds the\n"
+        "file's configuration), 1 the panel or the port failed, 2 a bad command line or\n"
+        "a file that cannot be read or used, 3 the panel differs from the file."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral("Serial device the panel is connected to, e.g. /dev/ttyUSB0 (default: "
+                       "the port last used successfully, else the first USB serial adapter, "
+                       "else %1).")
+            .arg(PanelLink::defaultPortName()),
+        QStringLiteral("DEVICE"));
+    const QCommandLineOption writePanel(
+        QStringLiteral("write-panel"),
+        QStringLiteral("Program the panel with the configuration in FILE, without the window."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption readPanel(
+        QStringLiteral("read-panel"),
+        QStringLiteral("Read the panel's configuration and save it as FILE, without the window."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption compare(
+        QStringLiteral("compare"),
+        QStringLiteral("Read the panel and list every item whose assignment differs from FILE."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption log(
+        QStringLiteral("log"),
+        QStringLiteral("Append every byte sent to and received from the panel, and each port "
+                       "open and close, to FILE (hex, millisecond timestamps)."),
+        QStringLiteral("FILE"));
+    parser.addOptions({port, writePanel, readPanel, compare, log});
+    parser.addPositionalArgument(QStringLiteral("FILE.qcf"),
+                                 QStringLiteral("Configuration file to open in the window."),
+                                 QStringLiteral("[FILE.qcf]"));
+
+    CommandLine cl;
+    auto fail = [&](const QString &why) {
+        cl.mode = CommandLine::Mode::Error;
+        cl.message = why;
+        return cl;
+    };
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        cl.mode = CommandLine::Mode::Help;
+        // Without an application object the parser cannot know the program's name.
+        cl.message = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                               QCoreApplication::applicationName());
+        return cl;
+    }
+    if (parser.isSet(version)) {
+        cl.mode = CommandLine::Mode::Version;
+        cl.message = QCoreApplication::applicationName() + QLatin1Char(' ') +
+                     QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        return cl;
+    }
+
+    cl.port = parser.value(port);
+    cl.log = parser.value(log);
+    int modes = 0;
+    for (const auto &[option, mode] : {std::pair{&writePanel, CommandLine::Mode::WritePanel},
+                                       std::pair{&readPanel, CommandLine::Mode::ReadPanel},
+                                       std::pair{&compare, CommandLine::Mode::Compare}}) {
+        if (!parser.isSet(*option))
+            continue;
+        ++modes;
+        cl.mode = mode;
+        cl.file = parser.value(*option);
+        if (parser.values(*option).size() > 1)
+            return fail(
+                QStringLiteral("Option '%1' given more than once.").arg(option->names()[0]));
+    }
+    if (modes > 1)
+        return fail(QStringLiteral("Only one of --write-panel, --read-panel and --compare can be "
+                                   "given."));
+    const QStringList files = parser.positionalArguments();
+    if (modes == 1 && !files.isEmpty())
+        return fail(QStringLiteral("Unexpected argument '%1'.").arg(files[0]));
+    if (files.size() > 1)
+        return fail(
+            QStringLiteral("Unexpected argument '%1': only one file can be opened.").arg(files[1]));
+    if (modes == 0 && !files.isEmpty())
+        cl.file = files[0];
+    return cl;
+}

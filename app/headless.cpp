@@ -1,0 +1,254 @@
+#include "headless.h"
+
+#include "config/assignment.h"
+#include "files/qcf_file.h"
+#include "panel/cell_walk.h"
+#include "panel/memory_map.h"
+#include "panel/panel_link.h"
+#include "panel/port_choice.h"
+#include "panel/traffic_log.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QTimer>
+
+#include <array>
+#include <optional>
+
+namespace headless {
+
+namespace {
+
+using Codes = std::array<std::int16_t, assignment::kItemCount>;
+
+// "C 4" for code 23, "N/A" for 160.
+QString assignmentText(std::int16_t code)
+{
+    if (code < 0 || code >= assignment::kUnassigned)
+        return QStringLiteral("N/A");
+    return assignment::moduleEntryText(code / 10 + 1) + QLatin1Char(' ') +
+           assignment::channelEntryText(code % 10);
+}
+
+QString cellLine(int address, std::optional<std::int16_t> code, const QString &result)
+{
+    const QString value = code ? QStringLiteral("%1 (%2)").arg(*code, 3).arg(assignmentText(*code))
+                               : QStringLiteral("-");
+    return QStringLiteral("%1  %2  %3  %4")
+        .arg(address, 2)
+        .arg(assignment::item(memory_map::itemAt(address)).name(), -12)
+        .arg(value, -11)
+        .arg(result);
+}
+
+// The link with a timer of its own, ticking as the window's Timer1 does.
+class Session
+{
+public:
+    Session() : m_link(&m_timer, &m_timerFlag)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { m_timerFlag = 1; });
+    }
+    PanelLink &link() { return m_link; }
+
+private:
+    QTimer m_timer;
+    std::int16_t m_timerFlag = 0;
+    PanelLink m_link;
+};
+
+class Runner
+{
+public:
+    Runner(const CommandLine &cl, QTextStream &out, QTextStream &err)
+        : m_cl(cl), m_out(out), m_err(err)
+    {}
+
+    int run()
+    {
+        if (!m_cl.log.isEmpty()) {
+            const QString why = m_log.open(m_cl.log);
+            if (!why.isEmpty())
+                return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.log, why));
+            m_session.link().setTrafficLog(&m_log);
+        }
+        switch (m_cl.mode) {
+        case CommandLine::Mode::WritePanel:
+            return writePanel();
+        case CommandLine::Mode::ReadPanel:
+            return readPanel();
+        case CommandLine::Mode::Compare:
+            return compare();
+        default:
+            return fail(kUnusable, QStringLiteral("no mode to run"));
+        }
+    }
+
+private:
+    int fail(int status, const QString &message)
+    {
+        m_err << "switchpanel-config: " << message << Qt::endl;
+        return status;
+    }
+
+    // The codes that opening the file in the window and writing would send: 160
+    // and more as 160; -1 is an item without a complete assignment.
+    std::optional<Codes> fileCodes(int &status)
+    {
+        status = kUnusable;
+        const qcf::LoadedFile loaded = qcf::loadFile(m_cl.file);
+        if (!loaded.config) {
+            fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, loaded.error));
+            return std::nullopt;
+        }
+        Codes codes{};
+        for (int i = 0; i < assignment::kItemCount; ++i) {
+            const std::int16_t c = loaded.config->codes[i];
+            if (c == -1) {
+                const bool sw = assignment::item(i).kind == assignment::ItemKind::Switch;
+                fail(kUnusable,
+                     QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
+                         .arg(m_cl.file, assignment::item(i).name())
+                         .arg(qcf::codeField(i))
+                         .arg(sw ? QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL "
+                                                  "SWITCHES BEFORE WRITING DATA")
+                                 : QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S "
+                                                  "AND BACKLIGHTING BEFORE WRITING DATA")));
+                return std::nullopt;
+            }
+            codes[i] = std::min(c, assignment::kUnassigned);
+        }
+        return codes;
+    }
+
+    bool openPort()
+    {
+        PanelLink &link = m_session.link();
+        const QList<portchoice::PortDescription> ports = portchoice::availablePorts();
+        link.setPortName(portchoice::startingPort(ports, m_cl.port, portchoice::rememberedPort()));
+        if (link.openPort())
+            return true;
+        fail(kPanelFailed, link.errorText() + portchoice::portsFoundText(portchoice::entries(ports),
+                                                                         link.portName()));
+        return false;
+    }
+
+    // Reads all 21 cells, with a line per cell when `report`; the values, or
+    // nothing when the panel failed.
+    std::optional<Codes> readCells(bool report)
+    {
+        Codes values{};
+        PanelLink &link = m_session.link();
+        const cellwalk::Outcome outcome = cellwalk::walk(link, [&](int n) {
+            const cellwalk::Cell cell = cellwalk::readCell(link, std::int16_t(n));
+            if (report || cell.result != cellwalk::CellResult::Ok)
+                m_out << cellLine(n, cell.hasValue ? std::optional(cell.value) : std::nullopt,
+                                  cellwalk::cellText(cell.result))
+                      << Qt::endl;
+            values[n] = cell.value;
+            return cell.result == cellwalk::CellResult::Ok;
+        });
+        link.closePort();
+        if (outcome != cellwalk::Outcome::Done) {
+            m_out << cellwalk::outcomeText(outcome, QString()) << Qt::endl;
+            return std::nullopt;
+        }
+        return values;
+    }
+
+    int writePanel()
+    {
+        int status;
+        const std::optional<Codes> codes = fileCodes(status);
+        if (!codes)
+            return status;
+        if (!openPort())
+            return kPanelFailed;
+        PanelLink &link = m_session.link();
+        const cellwalk::Outcome outcome = cellwalk::walk(link, [&](int n) {
+            const cellwalk::Cell cell = cellwalk::writeCell(link, std::int16_t(n), (*codes)[n]);
+            m_out << cellLine(n, (*codes)[n], cellwalk::cellText(cell.result)) << Qt::endl;
+            return cell.result == cellwalk::CellResult::Ok;
+        });
+        link.closePort();
+        m_out << cellwalk::outcomeText(outcome, cellwalk::kProgrammed) << Qt::endl;
+        return outcome == cellwalk::Outcome::Done ? kDone : kPanelFailed;
+    }
+
+    int readPanel()
+    {
+        // A folder that is not there is found before the panel is read.
+        const QFileInfo target(m_cl.file);
+        if (m_cl.file.isEmpty() || target.isDir() || !target.absoluteDir().exists())
+            return fail(kUnusable, QStringLiteral("%1: THE FOLDER DOES NOT EXIST OR THIS IS A "
+                                                  "FOLDER")
+                                       .arg(m_cl.file));
+        if (!openPort())
+            return kPanelFailed;
+        const std::optional<Codes> values = readCells(true);
+        if (!values)
+            return kPanelFailed;
+
+        // As the save command would save it after the read: the panel name from the
+        // file name, no designations.
+        qcf::Configuration config;
+        QString name = target.fileName();
+        if (name.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive))
+            name.chop(4);
+        config.panel = name.left(12).toLatin1();
+        for (int i = 0; i < qcf::kCodes; ++i)
+            config.codes[i] = (*values)[i];
+        const QString why = qcf::saveFile(m_cl.file, qcf::format(config));
+        if (!why.isEmpty())
+            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, why));
+        m_out << cellwalk::kReadSuccessful << Qt::endl;
+        return kDone;
+    }
+
+    int compare()
+    {
+        int status;
+        const std::optional<Codes> codes = fileCodes(status);
+        if (!codes)
+            return status;
+        if (!openPort())
+            return kPanelFailed;
+        const std::optional<Codes> values = readCells(false);
+        if (!values)
+            return kPanelFailed;
+        int differences = 0;
+        for (int i = 0; i < assignment::kItemCount; ++i) {
+            const std::int16_t panel = (*values)[memory_map::addressOf(i)];
+            if (panel == (*codes)[i])
+                continue;
+            ++differences;
+            m_out << QStringLiteral("%1: PANEL %2, FILE %3")
+                         .arg(assignment::item(i).name(), assignmentText(panel),
+                              assignmentText((*codes)[i]))
+                  << Qt::endl;
+        }
+        if (differences == 0) {
+            m_out << QStringLiteral("THE PANEL HOLDS THE CONFIGURATION OF %1")
+                         .arg(QDir::toNativeSeparators(m_cl.file))
+                  << Qt::endl;
+            return kDone;
+        }
+        return kDiffers;
+    }
+
+    const CommandLine &m_cl;
+    QTextStream &m_out;
+    QTextStream &m_err;
+    TrafficLog m_log; // outlives the session's link
+    Session m_session;
+};
+
+} // namespace
+
+int run(const CommandLine &commandLine, QTextStream &out, QTextStream &err)
+{
+    return Runner(commandLine, out, err).run();
+}
+
+} // namespace headless

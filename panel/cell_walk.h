@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class PanelLink;
+
+// The transactions on one memory cell and the walk over all 21 cells, shared by
+// the window's panel commands and the command line. The port must be open.
+namespace cellwalk {
+
+enum class CellResult {
+    Ok,
+    NotAcknowledged, // a write frame not answered by exactly "D000D"
+    Corrupted,       // a reply too short, or not beginning with a number
+    FailedToVerify,  // the read-back differs from the value written
+    OutOfRange,      // a value read outside 0..160
+};
+
+struct Cell {
+    CellResult result = CellResult::Ok;
+    bool hasValue = false;  // a number was decoded (then in `value`)
+    std::int16_t value = 0; // the value read or read back
+    std::int16_t replyLength = 0;
+};
+
+// Writes `value` into cell `address`, then reads the cell back and compares.
+Cell writeCell(PanelLink &link, std::int16_t address, std::int16_t value);
+// Reads cell `address` and checks that it holds an assignment code (0..160).
+Cell readCell(PanelLink &link, std::int16_t address);
+
+// The status text a cell's transaction leaves: "COMMUNICATIONS OK",
+// "COMMUNICATIONS CORRUPTED", "DATA FAILED TO VERIFY", "ERROR - DATA OUT OF RANGE";
+// "NOT ACKNOWLEDGED" for a write frame without acknowledgement (the window leaves
+// its status text as it was then).
+QString cellText(CellResult result);
+
+enum class Outcome {
+    Done,
+    NoResponse,
+    CellFailed,
+};
+
+// The handshake, then for addresses 0 to 20 in ascending order a pause and the
+// transaction `cell`, stopping at the first cell for which it returns false; after
+// the last cell one more pause. The port of a successful handshake is remembered
+// as the one the next run starts on.
+Outcome walk(PanelLink &link, const std::function<bool(int address)> &cell);
+
+// The text the status box ends with: "COMMUNICATIONS FAILURE SWITCH PANEL FAILED
+// TO RESPOND", "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA", or `doneText`.
+QString outcomeText(Outcome outcome, const QString &doneText);
+
+inline const QString kProgrammed = QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED");
+inline const QString kReadSuccessful = QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL");
+
+} // namespace cellwalk

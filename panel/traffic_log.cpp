@@ -1,0 +1,59 @@
+#include "traffic_log.h"
+
+#include <QDateTime>
+
+TrafficLog::~TrafficLog()
+{
+    if (!m_writer.joinable())
+        return;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_one();
+    m_writer.join(); // writes what is still queued first
+}
+
+QString TrafficLog::open(const QString &path)
+{
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return m_file.errorString();
+    m_open = true;
+    m_writer = std::thread([this] { writeLines(); });
+    return QString();
+}
+
+void TrafficLog::line(const char *tag, const QByteArray &text)
+{
+    if (!m_open)
+        return;
+    QByteArray l = QDateTime::currentDateTime().toString(u"yyyy-MM-dd HH:mm:ss.zzz").toLatin1();
+    l += ' ';
+    l += tag;
+    if (!text.isEmpty())
+        l += ' ' + text;
+    l += '\n';
+    {
+        const std::lock_guard lock(m_mutex);
+        m_queue.push_back(std::move(l));
+    }
+    m_wake.notify_one();
+}
+
+void TrafficLog::writeLines()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
+        if (m_queue.empty())
+            return; // stopping, and everything is written
+        const QByteArray l = std::move(m_queue.front());
+        m_queue.pop_front();
+        lock.unlock();
+        // Unbuffered: the line is in the file once write() returns. A log that
+        // cannot be written must not stop the transfer, so failures are ignored.
+        m_file.write(l);
+        lock.lock();
+    }
+}

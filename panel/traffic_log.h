@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+// A log of the serial traffic for fault reports: every byte sent and received in
+// hex, each port open and close, one line each with a millisecond timestamp:
+//   2026-12-08 14:03:07.412 TX 53 00 05 00 17 44
+// Lines are appended to the file and flushed one by one by a writer thread of the
+// log's own, so a slow disk never holds up a transfer.
+class TrafficLog
+{
+public:
+    TrafficLog() = default;
+    ~TrafficLog();
+    TrafficLog(const TrafficLog &) = delete;
+    TrafficLog &operator=(const TrafficLog &) = delete;
+
+    // Opens `path` for appending. Returns the reason on failure, empty on success.
+    QString open(const QString &path);
+
+    void sent(const QByteArray &bytes) { line("TX", bytes.toHex(' ').toUpper()); }
+    void received(const QByteArray &bytes) { line("RX", bytes.toHex(' ').toUpper()); }
+    // Received, but dropped unread: arrived after its wait ended, before the next send.
+    void dropped(const QByteArray &bytes) { line("RX-DROPPED", bytes.toHex(' ').toUpper()); }
+    void event(const QString &text) { line("PORT", text.toUtf8()); }
+
+private:
+    void line(const char *tag, const QByteArray &text);
+    void writeLines();
+
+    QFile m_file; // written by the writer thread only, once open
+    bool m_open = false;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<QByteArray> m_queue;
+    bool m_stopping = false;
+    std::thread m_writer;
+};

@@ -1,0 +1,79 @@
+#pragma once
+
+// The panel simulator as the test suites use it: started on a pseudo-terminal in a
+// folder of its own, with its traffic log and its cell dump read back.
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+
+class SimulatedPanel
+{
+public:
+    // `folder` holds the log, the dump and the start values while the panel runs.
+    explicit SimulatedPanel(const QString &folder) : m_dir(folder) {}
+    ~SimulatedPanel()
+    {
+        m_process.terminate();
+        m_process.waitForFinished(3000);
+    }
+
+    // Starts the simulator with fault switches `args` and start values `cells` (all
+    // 160 when empty); returns the device to open, empty on failure.
+    QString start(const QStringList &args, const QByteArray &cells = {})
+    {
+        QStringList all = {QStringLiteral("--log"), path("sim.log"), QStringLiteral("--dump"),
+                           path("cells.txt")};
+        if (!cells.isEmpty()) {
+            QFile f(path("start.txt"));
+            if (f.open(QIODevice::WriteOnly))
+                f.write(cells);
+            all << QStringLiteral("--cells") << f.fileName();
+        }
+        m_process.setStandardErrorFile(QProcess::nullDevice());
+        m_process.start(QStringLiteral(PANEL_SIM_PATH), all + args);
+        if (!m_process.waitForStarted(5000))
+            return QString();
+        QElapsedTimer t;
+        t.start();
+        while (!m_process.canReadLine() && t.elapsed() < 5000)
+            m_process.waitForReadyRead(100);
+        return QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+
+    // The frames logged in one direction ("RX" from the program, "TX" to it), as
+    // hex strings.
+    QStringList frames(const QString &direction) const
+    {
+        QFile f(path("sim.log"));
+        QStringList frames;
+        if (!f.open(QIODevice::ReadOnly))
+            return frames;
+        const QString marker = QLatin1Char(' ') + direction + QLatin1Char(' ');
+        while (!f.atEnd()) {
+            const QString line = QString::fromLatin1(f.readLine()).trimmed();
+            const int at = line.indexOf(marker);
+            if (at > 0)
+                frames << line.mid(at + marker.size()).remove(QLatin1Char(' ')).toLower();
+        }
+        return frames;
+    }
+
+    // The values the panel holds now.
+    QList<int> cells() const
+    {
+        QFile f(path("cells.txt"));
+        QList<int> cells;
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray &v : f.readAll().simplified().split(' '))
+                cells << v.toInt();
+        return cells;
+    }
+
+private:
+    QString path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+
+    QDir m_dir;
+    QProcess m_process;
+};

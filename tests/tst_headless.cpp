@@ -1,0 +1,176 @@
+// The modes without the window against the panel simulator, beside the window's
+// own commands: the same bytes on the wire, the same file, and the exit statuses.
+
+#include "app/command_line.h"
+#include "app/headless.h"
+#include "form1_helpers.h"
+#include "simulated_panel.h"
+
+#include <QComboBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+class TestHeadless : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void commandLine();
+    void writeSendsWhatTheWindowSends();
+    void readSavesWhatTheWindowSaves();
+    void compareFindsOneChangedCell();
+    void failuresWriteNothing();
+
+private:
+    int run(const QStringList &arguments, const QString &device);
+    QString writeFile(const QString &name, const QByteArray &bytes);
+    QByteArray readFile(const QString &name);
+
+    QTemporaryDir dir;
+    QString out, err;
+};
+
+// SW1 on C/4, SW2 with a code above 160 (written as 160), everything else
+// unassigned, the backlighting on P/2.
+static const QByteArray kFile = [] {
+    QByteArray line = "\"BENCH\",\"HORN\",23,\"\",200";
+    for (int i = 2; i < 20; ++i)
+        line += ",\"\",160";
+    return line + ",151\r\n";
+}();
+
+int TestHeadless::run(const QStringList &arguments, const QString &device)
+{
+    QStringList all = QStringList{"switchpanel-config"} + arguments;
+    if (!device.isEmpty())
+        all << "--port" << device;
+    out.clear();
+    err.clear();
+    QTextStream o(&out), e(&err);
+    return headless::run(parseCommandLine(all), o, e);
+}
+
+QString TestHeadless::writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile f(dir.filePath(name));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write test file");
+    return f.fileName();
+}
+
+QByteArray TestHeadless::readFile(const QString &name)
+{
+    QFile f(dir.filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void TestHeadless::commandLine()
+{
+    auto mode = [](const QStringList &args) {
+        return parseCommandLine(QStringList{"switchpanel-config"} + args).mode;
+    };
+    using M = CommandLine::Mode;
+    QCOMPARE(mode({}), M::Window);
+    QCOMPARE(mode({"a.qcf"}), M::Window);
+    QCOMPARE(parseCommandLine({"switchpanel-config", "a.qcf"}).file, QStringLiteral("a.qcf"));
+    QCOMPARE(mode({"--version"}), M::Version);
+    QCOMPARE(mode({"--compare", "a.qcf", "--port", "/dev/ttyUSB0"}), M::Compare);
+    const CommandLine bad = parseCommandLine({"switchpanel-config", "--bogus"});
+    QCOMPARE(bad.mode, M::Error);
+    QVERIFY(bad.message.contains("bogus"));
+    QCOMPARE(mode({"a.qcf", "b.qcf"}), M::Error);
+    QCOMPARE(mode({"--read-panel", "a.qcf", "b.qcf"}), M::Error);
+    QCOMPARE(mode({"--read-panel", "a.qcf", "--write-panel", "b.qcf"}), M::Error);
+}
+
+void TestHeadless::writeSendsWhatTheWindowSends()
+{
+    const QString file = writeFile("standard.qcf", kFile);
+    QList<int> expectedCells(21, 160);
+    expectedCells[0] = 23;
+    expectedCells[20] = 151;
+
+    QStringList window, batch;
+    {
+        SimulatedPanel sim(dir.path());
+        Form1 w;
+        w.findChild<QComboBox *>("Combo1")->setEditText(sim.start({}));
+        QVERIFY(w.openFile(file));
+        w.WRITE_CONFIG_Click();
+        window = sim.frames("RX");
+        QCOMPARE(sim.cells(), expectedCells);
+    }
+    {
+        SimulatedPanel sim(dir.path());
+        QCOMPARE(run({"--write-panel", file}, sim.start({})), headless::kDone);
+        batch = sim.frames("RX");
+        QCOMPARE(sim.cells(), expectedCells);
+    }
+    QCOMPARE(batch, window);
+    QCOMPARE(batch.size(), 1 + 42);
+    QVERIFY2(out.endsWith("SWITCH PANEL HAS BEEN PROGRAMMED\n"), qPrintable(out));
+    QVERIFY2(out.contains(" 1  SW2           160 (N/A)    COMMUNICATIONS OK\n"), qPrintable(out));
+}
+
+void TestHeadless::readSavesWhatTheWindowSaves()
+{
+    const QByteArray cells = "23 0 160 45 99 160 12 150 7 160 31 62 160 88 110 5 160 140 77 3 159";
+    QByteArray saved;
+    {
+        SimulatedPanel sim(dir.path());
+        Form1 w;
+        w.findChild<QComboBox *>("Combo1")->setEditText(sim.start({}, cells));
+        w.READ_CONFIG_Click();
+        textOf(w, 2)->setText("LONGPANELNAM");
+        w.chooseFile = [&](const Form1::FileDialogRequest &) { return dir.filePath("w.qcf"); };
+        w.WRITE_FILE_Click();
+        saved = readFile("w.qcf");
+    }
+    SimulatedPanel sim(dir.path());
+    QCOMPARE(run({"--read-panel", dir.filePath("LONGPANELNAME.qcf")}, sim.start({}, cells)),
+             headless::kDone);
+    QCOMPARE(readFile("LONGPANELNAME.qcf"), saved);
+}
+
+void TestHeadless::compareFindsOneChangedCell()
+{
+    const QString file = writeFile("standard.qcf", kFile);
+    SimulatedPanel sim(dir.path());
+    const QString device =
+        sim.start({}, "23 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 "
+                      "160 160 151");
+    QCOMPARE(run({"--compare", file}, device), headless::kDone);
+    QVERIFY(out.startsWith("THE PANEL HOLDS THE CONFIGURATION OF"));
+
+    SimulatedPanel changed(dir.path());
+    QCOMPARE(run({"--compare", file},
+                 changed.start({}, "23 160 23 160 160 160 160 160 160 160 160 160 160 160 160 "
+                                   "160 160 160 160 160 151")),
+             headless::kDiffers);
+    QCOMPARE(out, QStringLiteral("SW3: PANEL C 4, FILE N/A\n"));
+}
+
+void TestHeadless::failuresWriteNothing()
+{
+    // A silent panel: status 1, and the file that was there stays as it was.
+    const QString kept = writeFile("kept.qcf", kFile);
+    {
+        SimulatedPanel sim(dir.path());
+        QCOMPARE(run({"--read-panel", kept}, sim.start({"--silent"})), headless::kPanelFailed);
+        QCOMPARE(readFile("kept.qcf"), kFile);
+        QVERIFY(out.endsWith("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND\n"));
+    }
+    // An item without a channel: status 2 before a byte is sent.
+    QByteArray incomplete = kFile;
+    incomplete.replace(",23,", ",-1,");
+    const QString file = writeFile("incomplete.qcf", incomplete);
+    for (const char *mode : {"--write-panel", "--compare"}) {
+        SimulatedPanel sim(dir.path());
+        QCOMPARE(run({mode, file}, sim.start({})), headless::kUnusable);
+        QVERIFY2(err.contains("SW1 HAS NO CHANNEL"), qPrintable(err));
+        QVERIFY(sim.frames("RX").isEmpty());
+    }
+}
+
+QTEST_MAIN(TestHeadless)
+#include "tst_headless.moc"
