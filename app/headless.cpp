@@ -92,34 +92,28 @@ private:
         return status;
     }
 
-    // The codes that opening the file in the window and writing would send: 160
-    // and more as 160; -1 is an item without a complete assignment.
-    std::optional<Codes> fileCodes(int &status)
+    // The codes that opening the file in the window and writing would send (160 and
+    // more as 160; -1 is an item without a complete assignment), then the port
+    // opened. Returns kDone, or the exit status of what failed.
+    int loadFileAndOpenPort(Codes &codes)
     {
-        status = kUnusable;
         const qcf::LoadedFile loaded = qcf::loadFile(m_cl.file);
-        if (!loaded.config) {
-            fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, loaded.error));
-            return std::nullopt;
-        }
-        Codes codes{};
+        if (!loaded.config)
+            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, loaded.error));
         for (int i = 0; i < assignment::kItemCount; ++i) {
             const std::int16_t c = loaded.config->codes[i];
             if (c == -1) {
                 const bool sw = assignment::item(i).kind == assignment::ItemKind::Switch;
-                fail(kUnusable,
-                     QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
-                         .arg(m_cl.file, assignment::item(i).name())
-                         .arg(qcf::codeField(i))
-                         .arg(sw ? QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL "
-                                                  "SWITCHES BEFORE WRITING DATA")
-                                 : QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S "
-                                                  "AND BACKLIGHTING BEFORE WRITING DATA")));
-                return std::nullopt;
+                return fail(
+                    kUnusable,
+                    QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
+                        .arg(m_cl.file, assignment::item(i).name())
+                        .arg(qcf::codeField(i))
+                        .arg(sw ? cellwalk::kIncompleteSwitches : cellwalk::kIncompleteLeds));
             }
             codes[i] = std::min(c, assignment::kUnassigned);
         }
-        return codes;
+        return openPort() ? kDone : kPanelFailed;
     }
 
     bool openPort()
@@ -159,16 +153,13 @@ private:
 
     int writePanel()
     {
-        int status;
-        const std::optional<Codes> codes = fileCodes(status);
-        if (!codes)
+        Codes codes{};
+        if (const int status = loadFileAndOpenPort(codes); status != kDone)
             return status;
-        if (!openPort())
-            return kPanelFailed;
         PanelLink &link = m_session.link();
         const cellwalk::Outcome outcome = cellwalk::walk(link, [&](int n) {
-            const cellwalk::Cell cell = cellwalk::writeCell(link, std::int16_t(n), (*codes)[n]);
-            m_out << cellLine(n, (*codes)[n], cellwalk::cellText(cell.result)) << Qt::endl;
+            const cellwalk::Cell cell = cellwalk::writeCell(link, std::int16_t(n), codes[n]);
+            m_out << cellLine(n, codes[n], cellwalk::cellText(cell.result)) << Qt::endl;
             return cell.result == cellwalk::CellResult::Ok;
         });
         link.closePort();
@@ -208,24 +199,21 @@ private:
 
     int compare()
     {
-        int status;
-        const std::optional<Codes> codes = fileCodes(status);
-        if (!codes)
+        Codes codes{};
+        if (const int status = loadFileAndOpenPort(codes); status != kDone)
             return status;
-        if (!openPort())
-            return kPanelFailed;
         const std::optional<Codes> values = readCells(false);
         if (!values)
             return kPanelFailed;
         int differences = 0;
         for (int i = 0; i < assignment::kItemCount; ++i) {
             const std::int16_t panel = (*values)[memory_map::addressOf(i)];
-            if (panel == (*codes)[i])
+            if (panel == codes[i])
                 continue;
             ++differences;
             m_out << QStringLiteral("%1: PANEL %2, FILE %3")
                          .arg(assignment::item(i).name(), assignmentText(panel),
-                              assignmentText((*codes)[i]))
+                              assignmentText(codes[i]))
                   << Qt::endl;
         }
         if (differences == 0) {

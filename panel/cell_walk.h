@@ -54,5 +54,10 @@ QString outcomeText(Outcome outcome, const QString &doneText);
 
 inline const QString kProgrammed = QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED");
 inline const QString kReadSuccessful = QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL");
+// What a write refuses to start with: an item without a complete assignment.
+inline const QString kIncompleteSwitches =
+    QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA");
+inline const QString kIncompleteLeds = QStringLiteral(
+    "DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S AND BACKLIGHTING BEFORE WRITING DATA");
 
 } // namespace cellwalk

@@ -196,12 +196,10 @@ void Form1::WRITE_CONFIG_Click()
 
     if (rec.error_flag == 1) {
         showStatus();
-        failStatus(
-            QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA"));
+        failStatus(cellwalk::kIncompleteSwitches);
     } else if (rec.error_flag == 2) {
         showStatus();
-        failStatus(QStringLiteral(
-            "DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S AND BACKLIGHTING BEFORE WRITING DATA"));
+        failStatus(cellwalk::kIncompleteLeds);
     } else if (!opened) {
         failPortStatus();
     } else {
