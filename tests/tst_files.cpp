@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -60,6 +61,7 @@ private:
 
 void TestFiles::init()
 {
+    QSettings().clear(); // no folder remembered from an earlier case
     dir = new QTemporaryDir;
     w = new Form1;
     requests.clear();
@@ -220,8 +222,16 @@ void TestFiles::openProposesLastFileAndNameIsKept()
     QCOMPARE(requests.last().title, QStringLiteral("READ CONFIGURATION FILE"));
     QVERIFY(!requests.last().save);
     QCOMPARE(requests.last().proposedName, QString()); // nothing chosen before
+    QCOMPARE(requests.last().folder,
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     w->READ_FILE_Click();
     QCOMPARE(requests.last().proposedName, path);
+    QCOMPARE(requests.last().folder, dir->path());
+    // The folder is remembered between runs.
+    Form1 next;
+    next.chooseFile = w->chooseFile;
+    next.READ_FILE_Click();
+    QCOMPARE(requests.last().folder, dir->path());
     nextChoice.clear();
     w->WRITE_FILE_Click();
     QCOMPARE(requests.last().proposedName, QStringLiteral("PANEL 7.qcf"));

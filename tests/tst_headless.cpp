@@ -102,7 +102,8 @@ void TestHeadless::writeSendsWhatTheWindowSends()
     }
     {
         SimulatedPanel sim(dir.path());
-        QCOMPARE(run({"--write-panel", file}, sim.start({})), headless::kDone);
+        QCOMPARE(run({"--write-panel", file, "--log", dir.filePath("traffic.log")}, sim.start({})),
+                 headless::kDone);
         batch = sim.frames("RX");
         QCOMPARE(sim.cells(), expectedCells);
     }
@@ -110,6 +111,14 @@ void TestHeadless::writeSendsWhatTheWindowSends()
     QCOMPARE(batch.size(), 1 + 42);
     QVERIFY2(out.endsWith("SWITCH PANEL HAS BEEN PROGRAMMED\n"), qPrintable(out));
     QVERIFY2(out.contains(" 1  SW2           160 (N/A)    COMMUNICATIONS OK\n"), qPrintable(out));
+    // The log has the port's open and close around every byte both ways.
+    const QList<QByteArray> log = readFile("traffic.log").split('\n');
+    QVERIFY2(log.value(0).contains(" PORT OPEN "), log.value(0).constData());
+    QVERIFY(log.value(1).endsWith(" TX 41"));
+    QVERIFY(log.value(2).endsWith(" RX 44 30 30 30 44"));
+    QVERIFY(log.value(3).endsWith(" TX 53 00 00 00 17 44")); // SW1 on C/4 = 23
+    QVERIFY(log.value(log.size() - 2).contains(" PORT CLOSE "));
+    QCOMPARE(log.size(), 1 + 2 * (1 + 42) + 1 + 1); // the last line ends with a line feed
 }
 
 void TestHeadless::readSavesWhatTheWindowSaves()
