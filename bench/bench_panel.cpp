@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
@@ -53,6 +54,8 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(
+        true); // the remembered port stays out of the user's settings
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
 
     QProcess sim;
