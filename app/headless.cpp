@@ -121,8 +121,10 @@ private:
         PanelLink &link = m_session.link();
         const QList<portchoice::PortDescription> ports = portchoice::availablePorts();
         link.setPortName(portchoice::startingPort(ports, m_cl.port, portchoice::rememberedPort()));
-        if (link.openPort())
+        if (link.openPort()) {
+            m_err << "switchpanel-config: panel on " << link.portName() << Qt::endl;
             return true;
+        }
         fail(kPanelFailed, link.errorText() + portchoice::portsFoundText(portchoice::entries(ports),
                                                                          link.portName()));
         return false;

@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -37,6 +38,11 @@ int main(int argc, char *argv[])
         break;
     }
     if (isHeadless(cl.mode)) {
+#ifdef SIGPIPE
+        // Output piped into a program that stops reading (| head) must not end a
+        // transfer half way; the walk goes on and the exit status tells.
+        std::signal(SIGPIPE, SIG_IGN);
+#endif
         QCoreApplication app(argc, argv);
         return headless::run(cl, out, err);
     }

@@ -26,7 +26,8 @@ QString Form1::fileDialogFolder() const
     const QString last = QSettings().value(kLastFolderKey).toString();
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 void Form1::rememberFile(const QString &path)

@@ -8,17 +8,26 @@
 
 namespace qcf {
 
+namespace {
+// Why `info` cannot be a configuration file although it exists, or empty.
+QString notAFile(const QFileInfo &info)
+{
+    if (!info.exists() || info.isFile())
+        return QString();
+    if (info.isDir())
+        return QStringLiteral("IT IS A FOLDER, NOT A CONFIGURATION FILE");
+    return QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT A CONFIGURATION FILE");
+}
+} // namespace
+
 LoadedFile loadFile(const QString &path)
 {
     auto fail = [](const QString &why) { return LoadedFile{std::nullopt, why}; };
 
     // Only a regular file is opened: opening a named pipe blocks until someone
     // writes into it, and a device such as /dev/urandom never ends.
-    const QFileInfo info(path);
-    if (info.exists() && info.isDir())
-        return fail(QStringLiteral("IT IS A FOLDER, NOT A CONFIGURATION FILE"));
-    if (info.exists() && !info.isFile())
-        return fail(QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT A CONFIGURATION FILE"));
+    if (const QString why = notAFile(QFileInfo(path)); !why.isEmpty())
+        return fail(why);
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -63,7 +72,10 @@ QString saveFile(const QString &path, const QByteArray &bytes)
     if (const QString problem = sizeProblem(bytes.size()); !problem.isEmpty())
         return problem;
 
+    // A device or a pipe would be replaced by a regular file.
     const QFileInfo info(path);
+    if (const QString why = notAFile(info); !why.isEmpty())
+        return why;
     const QString folder = info.absolutePath();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -12,6 +12,13 @@ namespace portchoice {
 namespace {
 const QString kRememberedKey = QStringLiteral("panel/port");
 
+// A pseudo-terminal (a simulated panel) is never remembered nor reused: its number
+// goes to another program's terminal later.
+bool isPseudoTerminal(const QString &path)
+{
+    return path.startsWith(QStringLiteral("/dev/pts/")) || path == QStringLiteral("/dev/ptmx");
+}
+
 // Name order in which runs of digits compare as numbers: ttyS2 before ttyS10.
 bool namedBefore(QStringView a, QStringView b)
 {
@@ -79,7 +86,7 @@ QString startingPort(const QList<PortDescription> &ports, const QString &command
         const bool listed = std::any_of(ports.begin(), ports.end(), [&](const PortDescription &p) {
             return p.path == remembered;
         });
-        if (listed || QFileInfo::exists(remembered))
+        if (listed || (!isPseudoTerminal(remembered) && QFileInfo::exists(remembered)))
             return remembered;
     }
     for (const PortDescription &p : sorted(ports))
@@ -107,6 +114,10 @@ QString portsFoundText(const QList<PortEntry> &entries, const QString &tried)
 
 QString rememberedPort() { return QSettings().value(kRememberedKey).toString(); }
 
-void rememberPort(const QString &path) { QSettings().setValue(kRememberedKey, path); }
+void rememberPort(const QString &path)
+{
+    if (!isPseudoTerminal(path))
+        QSettings().setValue(kRememberedKey, path);
+}
 
 } // namespace portchoice

@@ -42,7 +42,8 @@ QString pathOfText(const QList<PortEntry> &entries, const QString &text);
 // `tried`; empty when there are none.
 QString portsFoundText(const QList<PortEntry> &entries, const QString &tried);
 
-// The port remembered between runs (last successful handshake).
+// The port remembered between runs (last successful handshake); pseudo-terminals
+// are not remembered.
 QString rememberedPort();
 void rememberPort(const QString &path);
 

@@ -1,6 +1,7 @@
 #include "traffic_log.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 
 TrafficLog::~TrafficLog()
 {
@@ -16,6 +17,10 @@ TrafficLog::~TrafficLog()
 
 QString TrafficLog::open(const QString &path)
 {
+    // Opening a pipe would block until someone reads it; a device is no log.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("NOT A REGULAR FILE");
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return m_file.errorString();

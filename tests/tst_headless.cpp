@@ -7,8 +7,11 @@
 #include "simulated_panel.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 class TestHeadless : public QObject
 {
@@ -168,6 +171,15 @@ void TestHeadless::failuresWriteNothing()
         QCOMPARE(run({"--read-panel", kept}, sim.start({"--silent"})), headless::kPanelFailed);
         QCOMPARE(readFile("kept.qcf"), kFile);
         QVERIFY(out.endsWith("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND\n"));
+    }
+    // A pipe is not replaced by a file.
+    const QString fifo = dir.filePath("pipe.qcf");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    {
+        SimulatedPanel sim(dir.path());
+        QCOMPARE(run({"--read-panel", fifo}, sim.start({})), headless::kUnusable);
+        QVERIFY2(err.contains("NOT A CONFIGURATION FILE"), qPrintable(err));
+        QVERIFY(!QFileInfo(fifo).isFile());
     }
     // An item without a channel: status 2 before a byte is sent.
     QByteArray incomplete = kFile;

@@ -50,6 +50,7 @@ void TestPortChoice::entriesAndStartingPort()
     QCOMPARE(portchoice::startingPort(adapters, {}, "/dev/ttyUSB7"),
              QStringLiteral("/dev/ttyUSB0"));
     QCOMPARE(portchoice::startingPort(none, {}, "/dev/null"), QStringLiteral("/dev/null"));
+    QCOMPARE(portchoice::startingPort(adapters, {}, "/dev/ptmx"), QStringLiteral("/dev/ttyUSB0"));
 
     // The command line wins, listed or not.
     QCOMPARE(portchoice::startingPort(adapters, "/dev/pts/7", "/dev/ttyUSB1"),
