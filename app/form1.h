@@ -97,13 +97,12 @@ private:
     void failStatus(const QString &text);
     void setCommandsEnabled(bool enabled);
     bool openPanelPort();
-    void failPortStatus();
     class PanelCommand; // marks a running panel command
     void transferCells(const std::function<void(int address)> &transaction,
                        const QString &doneText);
     // panel/form1_port.cpp
     void buildPortChooser();
-    void refreshPorts();
+    QList<portchoice::PortDescription> refreshPorts(); // the ports it read
     // files/form1_files.cpp
     QString fileDialogFolder() const;
     void rememberFile(const QString &path);
@@ -118,7 +117,7 @@ private:
     std::array<QListWidget *, 43> m_lists{};   // List1..List42 at their numbers
     std::array<QLineEdit *, 23> m_textBoxes{}; // Text2..Text22 at their numbers
     std::array<QLabel *, 10> m_positionLabels{};
-    QTextEdit *m_status = nullptr; // Text1
+    QTextEdit *m_status = nullptr;         // Text1
     QLabel *m_backlightingLabel = nullptr; // Label14
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;

@@ -119,14 +119,13 @@ private:
     bool openPort()
     {
         PanelLink &link = m_session.link();
-        const QList<portchoice::PortDescription> ports = portchoice::availablePorts();
-        link.setPortName(portchoice::startingPort(ports, m_cl.port, portchoice::rememberedPort()));
+        link.setPortName(portchoice::startingPort(portchoice::availablePorts(), m_cl.port,
+                                                  portchoice::rememberedPort()));
         if (link.openPort()) {
             m_err << "switchpanel-config: panel on " << link.portName() << Qt::endl;
             return true;
         }
-        fail(kPanelFailed, link.errorText() + portchoice::portsFoundText(portchoice::entries(ports),
-                                                                         link.portName()));
+        fail(kPanelFailed, link.errorText());
         return false;
     }
 

@@ -5,7 +5,6 @@
 #include "panel/cell_walk.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
-#include "panel/port_choice.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -90,14 +89,6 @@ bool Form1::openPanelPort()
     return m_link->openPort();
 }
 
-// Why the port could not be opened, and which other ports the machine has.
-void Form1::failPortStatus()
-{
-    failStatus(m_link->errorText() +
-               portchoice::portsFoundText(portchoice::entries(portchoice::availablePorts()),
-                                          m_link->portName()));
-}
-
 // Writes data_l into cell address_l, then reads the cell back and compares.
 void Form1::WriteCell()
 {
@@ -157,7 +148,7 @@ void Form1::READ_CONFIG_Click()
     m_textBoxes[2]->clear();
 
     if (!openPanelPort()) {
-        failPortStatus();
+        failStatus(m_link->errorText());
     } else {
         transferCells(
             [this](int n) {
@@ -201,7 +192,7 @@ void Form1::WRITE_CONFIG_Click()
         showStatus();
         failStatus(cellwalk::kIncompleteLeds);
     } else if (!opened) {
-        failPortStatus();
+        failStatus(m_link->errorText());
     } else {
         transferCells(
             [this](int n) {

@@ -51,20 +51,21 @@ void Form1::buildPortChooser()
     caption->setBuddy(combo);
     m_portCombo = combo;
 
-    refreshPorts();
-    const QList<portchoice::PortDescription> ports = portchoice::availablePorts();
+    const QList<portchoice::PortDescription> ports = refreshPorts();
     setPort(portchoice::startingPort(ports, QString(), portchoice::rememberedPort()));
 }
 
-void Form1::refreshPorts()
+QList<portchoice::PortDescription> Form1::refreshPorts()
 {
     const QString current = selectedPort();
-    m_portEntries = portchoice::entries(portchoice::availablePorts());
+    const QList<portchoice::PortDescription> ports = portchoice::availablePorts();
+    m_portEntries = portchoice::entries(ports);
     const QSignalBlocker blocker(m_portCombo);
     m_portCombo->clear();
     for (const portchoice::PortEntry &e : m_portEntries)
         m_portCombo->addItem(e.text, e.path);
     setPort(current);
+    return ports;
 }
 
 void Form1::setPort(const QString &path)

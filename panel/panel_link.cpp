@@ -1,5 +1,6 @@
 #include "panel_link.h"
 
+#include "port_choice.h"
 #include "protocol.h"
 #include "traffic_log.h"
 
@@ -51,7 +52,10 @@ bool PanelLink::openPort()
     m_port->setStopBits(QSerialPort::OneStop);
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port->open(QIODevice::ReadWrite)) {
-        m_errorText = openErrorText(m_portName, m_port->error(), m_port->errorString());
+        // Which other ports the machine has, so that the user sees what to choose.
+        m_errorText = openErrorText(m_portName, m_port->error(), m_port->errorString()) +
+                      portchoice::portsFoundText(portchoice::entries(portchoice::availablePorts()),
+                                                 m_portName);
         if (m_log)
             m_log->event(QStringLiteral("OPEN FAILED %1: %2").arg(m_portName, m_errorText));
         return false;

@@ -34,7 +34,8 @@ public:
     QString portName() const { return m_portName; }
 
     // OpenPanelPort: "9600,N,8,1" on the link's port. On failure returns false and
-    // leaves a user text (capitals, naming the port and the reason) in errorText().
+    // leaves a user text (capitals, naming the port and the reason, then the other
+    // ports found) in errorText().
     bool openPort();
     // ClosePanelPort. Safe to call when the port is not open.
     void closePort();
