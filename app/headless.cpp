@@ -170,12 +170,10 @@ private:
 
     int readPanel()
     {
-        // A folder that is not there is found before the panel is read.
+        // A target that cannot be written is found before the panel is read.
         const QFileInfo target(m_cl.file);
-        if (m_cl.file.isEmpty() || target.isDir() || !target.absoluteDir().exists())
-            return fail(kUnusable, QStringLiteral("%1: THE FOLDER DOES NOT EXIST OR THIS IS A "
-                                                  "FOLDER")
-                                       .arg(m_cl.file));
+        if (const QString why = qcf::targetProblem(m_cl.file); !why.isEmpty())
+            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, why));
         if (!openPort())
             return kPanelFailed;
         const std::optional<Codes> values = readCells(true);

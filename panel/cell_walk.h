@@ -13,21 +13,25 @@ namespace cellwalk {
 enum class CellResult {
     Ok,
     NotAcknowledged, // a write frame not answered by exactly "D000D"
-    Corrupted,       // a reply too short, or not beginning with a number
+    Corrupted,       // a reply too short or malformed, or a read not confirmed
     FailedToVerify,  // the read-back differs from the value written
     OutOfRange,      // a value read outside 0..160
 };
 
 struct Cell {
     CellResult result = CellResult::Ok;
-    bool hasValue = false;  // a number was decoded (then in `value`)
+    bool hasValue = false;  // a well-formed reply was decoded (then in `value`)
     std::int16_t value = 0; // the value read or read back
     std::int16_t replyLength = 0;
 };
 
 // Writes `value` into cell `address`, then reads the cell back and compares.
 Cell writeCell(PanelLink &link, std::int16_t address, std::int16_t value);
-// Reads cell `address` and checks that it holds an assignment code (0..160).
+// Reads cell `address` until two consecutive replies are identical (at most
+// kMaxReadFrames read frames; without such a pair the cell is corrupted) and
+// checks that it holds an assignment code (0..160). The read-back of writeCell
+// stays a single read: a damaged one already fails to verify.
+inline constexpr int kMaxReadFrames = 4;
 Cell readCell(PanelLink &link, std::int16_t address);
 
 // The status text a cell's transaction leaves: "COMMUNICATIONS OK",

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestHeadless : public QObject
 {
@@ -22,6 +23,8 @@ private slots:
     void writeSendsWhatTheWindowSends();
     void readSavesWhatTheWindowSaves();
     void compareFindsOneChangedCell();
+    void oneDamagedReply_data();
+    void oneDamagedReply();
     void failuresWriteNothing();
 
 private:
@@ -162,6 +165,46 @@ void TestHeadless::compareFindsOneChangedCell()
     QCOMPARE(out, QStringLiteral("SW3: PANEL C 4, FILE N/A\n"));
 }
 
+// Any one read reply damaged on the line (a byte changed, added or dropped): the
+// read ends with exactly the panel's values or fails; it never saves a value the
+// panel does not hold.
+void TestHeadless::oneDamagedReply_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("repeats");
+    for (const char *kind : {"digit", "unit", "letter", "blank", "extra", "drop", "formfeed"})
+        QTest::addRow("%s once", kind) << QString::fromLatin1(kind) << false;
+    for (const char *kind : {"unit", "letter", "blank", "extra", "drop", "formfeed"})
+        QTest::addRow("%s repeated", kind) << QString::fromLatin1(kind) << true;
+}
+
+void TestHeadless::oneDamagedReply()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, repeats);
+    const QByteArray cells = "23 0 160 45 99 160 12 102 7 160 31 62 160 88 110 5 160 140 77 3 159";
+    const QString target = dir.filePath(QStringLiteral("read-%1.qcf").arg(QTest::currentDataTag()));
+    SimulatedPanel sim(dir.path());
+    const QString device = sim.start(
+        {repeats ? "--damage-always" : "--damage-once", "7", "--damage-kind", kind}, cells);
+    const int status = run({"--read-panel", target}, device);
+    if (repeats) {
+        QCOMPARE(status, headless::kPanelFailed);
+        QVERIFY2(out.contains(" 7  SW8           -            COMMUNICATIONS CORRUPTED\n"),
+                 qPrintable(out));
+        QVERIFY(!QFileInfo::exists(target));
+        return;
+    }
+    QCOMPARE(status, headless::kDone);
+    QByteArray expected = "\"" + QFileInfo(target).completeBaseName().left(12).toLatin1() + "\"";
+    const QList<QByteArray> values = cells.split(' ');
+    for (int i = 0; i < 20; ++i)
+        expected += ",\"\"," + values[i];
+    QCOMPARE(readFile(QFileInfo(target).fileName()), expected + "," + values[20] + "\r\n");
+    // The damaged cell took a third read frame; every other cell two.
+    QCOMPARE(sim.frames("RX").size(), 1 + 2 * 21 + 1);
+}
+
 void TestHeadless::failuresWriteNothing()
 {
     // A silent panel: status 1, and the file that was there stays as it was.
@@ -180,6 +223,7 @@ void TestHeadless::failuresWriteNothing()
         QCOMPARE(run({"--read-panel", fifo}, sim.start({})), headless::kUnusable);
         QVERIFY2(err.contains("NOT A CONFIGURATION FILE"), qPrintable(err));
         QVERIFY(!QFileInfo(fifo).isFile());
+        QVERIFY(sim.frames("RX").isEmpty()); // refused before the panel is read
     }
     // An item without a channel: status 2 before a byte is sent.
     QByteArray incomplete = kFile;

@@ -239,6 +239,13 @@ void TestPanel::noisyLine_data()
     QTest::newRow("stray after read") << QStringList{"--stray-after", "3"} << false << true;
     QTest::newRow("late attention answer")
         << QStringList{"--late-attention", "150"} << true << true;
+    // A read reply damaged once is outvoted by the two after it; a damage that
+    // repeats is never shown; the read-back of a write is not read again.
+    QTest::newRow("wrong value once in read") << QStringList{"--damage-once", "0"} << false << true;
+    QTest::newRow("damage repeated in read")
+        << QStringList{"--damage-always", "0", "--damage-kind", "blank"} << false << false;
+    QTest::newRow("wrong value once in read-back")
+        << QStringList{"--damage-once", "0"} << true << false;
 }
 
 void TestPanel::noisyLine()
