@@ -96,6 +96,7 @@ private:
     void showStatus();
     void failStatus(const QString &text);
     void setCommandsEnabled(bool enabled);
+    void reportLogFailure();
     bool openPanelPort();
     class PanelCommand; // marks a running panel command
     void transferCells(const std::function<void(int address)> &transaction,

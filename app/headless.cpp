@@ -73,6 +73,15 @@ public:
                 return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.log, why));
             m_session.link().setTrafficLog(&m_log);
         }
+        const int status = runMode();
+        if (const QString why = m_log.takeFailure(); !why.isEmpty())
+            m_err << "switchpanel-config: " << m_log.failureText(why) << Qt::endl;
+        return status;
+    }
+
+private:
+    int runMode()
+    {
         switch (m_cl.mode) {
         case CommandLine::Mode::WritePanel:
             return writePanel();
@@ -85,7 +94,6 @@ public:
         }
     }
 
-private:
     int fail(int status, const QString &message)
     {
         m_err << "switchpanel-config: " << message << Qt::endl;

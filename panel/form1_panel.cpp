@@ -5,6 +5,7 @@
 #include "panel/cell_walk.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
+#include "panel/traffic_log.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -41,6 +42,7 @@ public:
         if (m_focus && m_window->focusWidget() == m_window && m_focus->isEnabled() &&
             m_focus->isVisible())
             m_focus->setFocus();
+        m_window->reportLogFailure();
     }
 
 private:
@@ -49,6 +51,17 @@ private:
 };
 
 void Form1::Timer1_Timer() { rec.timer_flag = 1; }
+
+// A traffic log that could not be written is told once, after the command, which
+// itself went on without it.
+void Form1::reportLogFailure()
+{
+    TrafficLog *log = m_link->trafficLog();
+    if (!log)
+        return;
+    if (const QString why = log->takeFailure(); !why.isEmpty())
+        showMessageBox(log->failureText(why), true);
+}
 
 void Form1::setStatus(const QString &text)
 {

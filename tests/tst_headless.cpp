@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +28,7 @@ private slots:
     void oneDamagedReply_data();
     void oneDamagedReply();
     void failuresWriteNothing();
+    void logThatCannotBeWritten();
 
 private:
     int run(const QStringList &arguments, const QString &device);
@@ -235,6 +238,27 @@ void TestHeadless::failuresWriteNothing()
         QVERIFY2(err.contains("SW1 HAS NO CHANNEL"), qPrintable(err));
         QVERIFY(sim.frames("RX").isEmpty());
     }
+}
+
+// A traffic log that fills up is reported once; the command goes on and ends as
+// it would.
+void TestHeadless::logThatCannotBeWritten()
+{
+    SimulatedPanel sim(dir.path());
+    const QString device = sim.start({});
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1000; // a few lines of log; the configuration file fits
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int status =
+        run({"--read-panel", dir.filePath("full.qcf"), "--log", dir.filePath("full.log")}, device);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    QCOMPARE(status, headless::kDone);
+    QVERIFY(out.endsWith("SWITCH PANEL DATA READ SUCCESSFUL\n"));
+    QCOMPARE(err.count("COULD NOT BE WRITTEN"), 1);
+    QVERIFY2(err.contains("full.log"), qPrintable(err));
 }
 
 QTEST_MAIN(TestHeadless)

@@ -431,7 +431,8 @@ void TestPanel::closingWindowStopsTransfer()
     QElapsedTimer t;
     t.start();
     w->WRITE_CONFIG_Click();
-    QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
+    // Sooner than the pauses of a whole write, and with frames left unsent.
+    QVERIFY2(t.elapsed() < 2200, qPrintable(QString::number(t.elapsed())));
     QVERIFY(!w->link().isOpen());
     QVERIFY(!w->isBusy());
     QVERIFY(logFrames(QStringLiteral("RX")).size() < 1 + 42);
