@@ -12,6 +12,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     initResources(); // the picture and icon live in a static library
     buildControls();
     Form_Load();
+    m_shown = shown();
+    buildActions();
 }
 
 Form1::~Form1() = default;
@@ -22,11 +24,16 @@ QLineEdit *Form1::designationBox(int item) const
     return box ? m_textBoxes.at(box) : nullptr;
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+// Closing the window during a panel command stops the transfer and closes the
+// port; the command then returns on its own.
+void Form1::stopTransfer()
 {
-    // Closing the window during a panel command stops the transfer and closes the
-    // port; the command then returns on its own.
     if (m_busy)
         m_link->abort();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    stopTransfer();
     event->accept();
 }

@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QTimer>
+#include <QUndoStack>
 #include <QValidator>
 
 using assignment::item;
@@ -124,6 +125,7 @@ void Form1::buildControls()
 
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
+    ++m_quiet; // no change is recorded while the controls are built
     setWindowTitle(QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
     setWindowIcon(appIcon());
     setFixedSize(twips(9210), twips(8895));
@@ -223,10 +225,13 @@ void Form1::buildControls()
             l->addItem(entry);
         }
         connect(l, &QListWidget::itemSelectionChanged, this, [this, number] {
-            if (assignment::isModuleList(number))
+            const bool module = assignment::isModuleList(number);
+            if (module)
                 ModuleList_Click(number);
             else
                 ChannelList_Click(number);
+            recordChange(assignment::item(assignment::itemOfList(number)).name() +
+                         (module ? QStringLiteral(" MODULE") : QStringLiteral(" CHANNEL")));
         });
         m_lists[number] = l;
     };
@@ -254,6 +259,10 @@ void Form1::buildControls()
             box->setValidator(new Latin1Validator(box));
             setTextColor(box, QPalette::Text, color);
             box->setGeometry(twipsRect(columnLeft(p, 1680, 3480), rowTop(p, 2400), 1455, 285));
+            connect(box, &QLineEdit::textChanged, this, [this, i] {
+                recordChange(item(i).name() + QStringLiteral(" DESIGNATION"),
+                             item(i).designationBox);
+            });
             m_textBoxes[it.designationBox] = box;
         }
         makeList(it.moduleList, it.name() + QStringLiteral(" MODULE ASSIGNMENT"), moduleRect, color,
@@ -288,6 +297,8 @@ void Form1::buildControls()
     panelName->setValidator(new Latin1Validator(panelName));
     panelName->setGeometry(twipsRect(6360, 1680, 1695, 285));
     panelNameCaption->setBuddy(panelName);
+    connect(panelName, &QLineEdit::textChanged, this,
+            [this] { recordChange(QStringLiteral("PANEL NAME"), 2); });
     m_textBoxes[2] = panelName;
 
     // View selection.
@@ -360,4 +371,9 @@ void Form1::buildControls()
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     order.first()->setFocus();
+
+    m_undo = new QUndoStack(this);
+    connect(m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modifiedChanged(!clean); });
+    --m_quiet;
 }

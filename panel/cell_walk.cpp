@@ -87,6 +87,19 @@ Outcome walk(PanelLink &link, const std::function<bool(int address)> &cell)
     return Outcome::Done;
 }
 
+PanelRead readPanel(PanelLink &link, const std::function<void(int address, const Cell &)> &onCell)
+{
+    PanelRead read;
+    read.outcome = walk(link, [&](int n) {
+        const Cell cell = readCell(link, static_cast<std::int16_t>(n));
+        if (onCell)
+            onCell(n, cell);
+        read.codes[n] = cell.value;
+        return cell.result == CellResult::Ok;
+    });
+    return read;
+}
+
 QString outcomeText(Outcome outcome, const QString &doneText)
 {
     switch (outcome) {

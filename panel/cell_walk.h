@@ -1,6 +1,9 @@
 #pragma once
 
+#include "config/assignment.h"
+
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -52,11 +55,26 @@ enum class Outcome {
 // as the one the next run starts on.
 Outcome walk(PanelLink &link, const std::function<bool(int address)> &cell);
 
+using Codes = std::array<std::int16_t, assignment::kItemCount>;
+
+struct PanelRead {
+    Outcome outcome = Outcome::NoResponse;
+    Codes codes{}; // by address; complete when outcome is Done
+};
+
+// The whole read of a panel as the read command does it (handshake, then a pause
+// and readCell per cell, stopping at the first that fails), with `onCell` told of
+// every cell read. The port must be open.
+PanelRead readPanel(PanelLink &link,
+                    const std::function<void(int address, const Cell &)> &onCell = {});
+
 // The text the status box ends with: "COMMUNICATIONS FAILURE SWITCH PANEL FAILED
 // TO RESPOND", "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA", or `doneText`.
 QString outcomeText(Outcome outcome, const QString &doneText);
 
 inline const QString kProgrammed = QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED");
+// What the status box says while a write first reads the panel for its backup.
+inline const QString kReadingBeforeWrite = QStringLiteral("READING THE PANEL BEFORE WRITING");
 inline const QString kReadSuccessful = QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL");
 // What a write refuses to start with: an item without a complete assignment.
 inline const QString kIncompleteSwitches =

@@ -59,12 +59,19 @@ private slots:
 private:
     Form1 *w = nullptr;
     ConfigRecord &rec() { return w->record(); }
-    bool shown(const char *name) { return !w->findChild<QWidget *>(QLatin1String(name))->isHidden(); }
+    bool shown(const char *name)
+    {
+        return !w->findChild<QWidget *>(QLatin1String(name))->isHidden();
+    }
 };
 
 void TestForm1::init()
 {
     w = new Form1;
+    // The designed flows replace unsaved edits without a question.
+    w->askQuestion = [](const QString &, QMessageBox::StandardButtons) {
+        return QMessageBox::Discard;
+    };
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
 }
@@ -77,7 +84,8 @@ void TestForm1::cleanup()
 
 void TestForm1::stateAfterStart()
 {
-    QCOMPARE(w->windowTitle(), QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
+    QCOMPARE(w->windowTitle(),
+             QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
     QCOMPARE(w->size(), QSize(614, 593));
     QVERIFY(w->findChild<QRadioButton *>("Option1")->isChecked());
     QVERIFY(!w->findChild<QRadioButton *>("Option2")->isChecked());
@@ -135,9 +143,9 @@ void TestForm1::placesOfControls()
 
 void TestForm1::namesTipsAndAccessibleNames()
 {
-    QStringList names = {"Text1", "Label1", "Label6", "Label7", "Label14", "Option1", "Option2",
-                         "READ_FILE", "WRITE_FILE", "READ_CONFIG", "WRITE_CONFIG", "Image1",
-                         "Shape1", "Line1", "Line2"};
+    QStringList names = {"Text1",        "Label1",  "Label6",    "Label7",     "Label14",
+                         "Option1",      "Option2", "READ_FILE", "WRITE_FILE", "READ_CONFIG",
+                         "WRITE_CONFIG", "Image1",  "Shape1",    "Line1",      "Line2"};
     for (int n = 1; n <= 42; ++n)
         names << QStringLiteral("List%1").arg(n);
     for (int n = 2; n <= 22; ++n)
@@ -462,9 +470,9 @@ void TestForm1::collectAllNotAssigned()
 void TestForm1::collectCodes()
 {
     chooseAll(*w);
-    choose(*w, 0, 1, 0);   // A, 1
-    choose(*w, 1, 16, 9);  // P, 10
-    choose(*w, 2, 3, 3);   // C, 4
+    choose(*w, 0, 1, 0);  // A, 1
+    choose(*w, 1, 16, 9); // P, 10
+    choose(*w, 2, 3, 3);  // C, 4
     rec().error_flag = 0;
     w->CollectAssignments();
     QCOMPARE(rec().error_flag, 0);

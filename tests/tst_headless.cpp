@@ -3,10 +3,13 @@
 
 #include "app/command_line.h"
 #include "app/headless.h"
+#include "files/panel_backup.h"
+#include "files/qcf_file.h"
 #include "form1_helpers.h"
 #include "simulated_panel.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -23,6 +26,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void commandLine();
     void writeSendsWhatTheWindowSends();
+    void writeWithBackupReadsFirst();
     void readSavesWhatTheWindowSaves();
     void compareFindsOneChangedCell();
     void oneDamagedReply_data();
@@ -90,6 +94,8 @@ void TestHeadless::commandLine()
     QCOMPARE(mode({"a.qcf", "b.qcf"}), M::Error);
     QCOMPARE(mode({"--read-panel", "a.qcf", "b.qcf"}), M::Error);
     QCOMPARE(mode({"--read-panel", "a.qcf", "--write-panel", "b.qcf"}), M::Error);
+    QCOMPARE(mode({"--read-panel", "a.qcf", "--backup"}), M::Error);
+    QVERIFY(parseCommandLine({"switchpanel-config", "--write-panel", "a.qcf", "--backup"}).backup);
 }
 
 void TestHeadless::writeSendsWhatTheWindowSends()
@@ -103,6 +109,7 @@ void TestHeadless::writeSendsWhatTheWindowSends()
     {
         SimulatedPanel sim(dir.path());
         Form1 w;
+        w.setBackupBeforeWrite(false);
         w.findChild<QComboBox *>("Combo1")->setEditText(sim.start({}));
         QVERIFY(w.openFile(file));
         w.WRITE_CONFIG_Click();
@@ -128,6 +135,24 @@ void TestHeadless::writeSendsWhatTheWindowSends()
     QVERIFY(log.value(3).endsWith(" TX 53 00 00 00 17 44")); // SW1 on C/4 = 23
     QVERIFY(log.value(log.size() - 2).contains(" PORT CLOSE "));
     QCOMPARE(log.size(), 1 + 2 * (1 + 42) + 1 + 1); // the last line ends with a line feed
+}
+
+void TestHeadless::writeWithBackupReadsFirst()
+{
+    QDir(backup::folder()).removeRecursively();
+    const QString file = writeFile("standard.qcf", kFile);
+    const QByteArray cells = "23 0 160 45 99 160 12 102 7 160 31 62 160 88 110 5 160 140 77 3 159";
+    SimulatedPanel sim(dir.path());
+    QCOMPARE(run({"--write-panel", file, "--backup"}, sim.start({}, cells)), headless::kDone);
+    QCOMPARE(sim.frames("RX").size(), 2 * (1 + 42)); // a whole read, then the write
+    const QStringList kept = QDir(backup::folder()).entryList({"*before write*.qcf"});
+    QCOMPARE(kept.size(), 1);
+    const qcf::LoadedFile backup = qcf::loadFile(backup::folder() + "/" + kept[0]);
+    QVERIFY(backup.config);
+    QCOMPARE(backup.config->panel, QByteArray("BENCH"));
+    QCOMPARE(backup.config->designations[0], QByteArray("HORN"));
+    for (int n = 0; n < 21; ++n)
+        QCOMPARE(int(backup.config->codes[n]), cells.split(' ')[n].toInt());
 }
 
 void TestHeadless::readSavesWhatTheWindowSaves()
