@@ -11,6 +11,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 {
     initResources(); // the picture and icon live in a static library
     buildControls();
+    buildItemMarks();
     Form_Load();
 }
 

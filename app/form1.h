@@ -17,6 +17,7 @@ class QRadioButton;
 class QTextEdit;
 class QTimer;
 class PanelLink;
+class ItemMarks;
 
 // The program's one window. It owns the configuration record and every control;
 // the handlers below are the window's behaviour, spread over the source folders by
@@ -59,6 +60,12 @@ public:
     // True while a panel command is running.
     bool isBusy() const { return m_busy; }
 
+    // Marks on the items, such as those of the last compare with the panel.
+    ItemMarks &itemMarks() { return *m_marks; }
+    // The file that holds the configuration the window shows: the one last opened
+    // or saved, until the configuration changes; empty when there is none.
+    QString configurationFile() const { return m_configurationFile; }
+
     // The window's procedures, called by the handlers across the source folders
     // (and by the tests).
     void ShowSwitchView();
@@ -77,6 +84,14 @@ public slots:
     void READ_CONFIG_Click();
     void WRITE_CONFIG_Click();
 
+    // Reads the panel as READ_CONFIG does, leaving the window's configuration as it
+    // is, and marks every item in which the panel differs (panel/form1_compare.cpp).
+    void comparePanel();
+    // Every change of the configuration the window shows ends here: a list
+    // selection, a designation or the panel name edited, an open, a read. Takes
+    // away what no longer holds: the compare's marks, the configuration's file.
+    void configurationChanged();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -86,9 +101,12 @@ private:
     // app/form1_views.cpp
     void Form_Load();
     void showItemLists(int item);
+    // panel/form1_compare.cpp
+    void buildItemMarks();
     // config/form1_editor.cpp
     void ModuleList_Click(int list);
     void ChannelList_Click(int list);
+    std::int16_t selectedCode(int item) const; // -1 without a complete selection
     // panel/form1_panel.cpp
     void Timer1_Timer();
     void setStatus(const QString &text);
@@ -98,8 +116,8 @@ private:
     void setCommandsEnabled(bool enabled);
     bool openPanelPort();
     class PanelCommand; // marks a running panel command
-    void transferCells(const std::function<void(int address)> &transaction,
-                       const QString &doneText);
+    bool transferCells(const std::function<void(int address)> &transaction,
+                       const QString &doneText); // true when every cell was done
     // panel/form1_port.cpp
     void buildPortChooser();
     QList<portchoice::PortDescription> refreshPorts(); // the ports it read
@@ -127,5 +145,7 @@ private:
     QTimer *m_timer1 = nullptr;
     PanelLink *m_link = nullptr;
     QString m_lastFileName;
+    QString m_configurationFile;
+    ItemMarks *m_marks = nullptr;
     bool m_busy = false;
 };

@@ -109,6 +109,8 @@ void Form1::WRITE_FILE_Click()
     const QString failure = qcf::saveFile(path, bytes);
     if (!failure.isEmpty())
         fail(path, failure);
+    else
+        m_configurationFile = path;
 }
 
 void Form1::READ_FILE_Click()
@@ -150,5 +152,7 @@ bool Form1::openFile(const QString &path)
         LoadItem(i);
     }
     ShowSwitchView();
+    configurationChanged();
+    m_configurationFile = path;
     return true;
 }

@@ -4,11 +4,11 @@
 #include "app/form1.h"
 #include "panel/cell_walk.h"
 #include "panel/memory_map.h"
+#include "panel/panel_command.h"
 #include "panel/panel_link.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -19,34 +19,6 @@ const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
 } // namespace
-
-// While a panel command runs, the command buttons are disabled so that no second
-// command opens the port again; the lists stay usable. The keyboard focus waits on
-// the window meanwhile: left on a disabled button, Qt would pass it on to the next
-// control, an assignment list, where the next key press would change a selection.
-class Form1::PanelCommand
-{
-public:
-    explicit PanelCommand(Form1 *window) : m_window(window), m_focus(window->focusWidget())
-    {
-        m_window->m_busy = true;
-        if (m_focus)
-            m_window->setFocus();
-        m_window->setCommandsEnabled(false);
-    }
-    ~PanelCommand()
-    {
-        m_window->setCommandsEnabled(true);
-        m_window->m_busy = false;
-        if (m_focus && m_window->focusWidget() == m_window && m_focus->isEnabled() &&
-            m_focus->isVisible())
-            m_focus->setFocus();
-    }
-
-private:
-    Form1 *m_window;
-    QPointer<QWidget> m_focus;
-};
 
 void Form1::Timer1_Timer() { rec.timer_flag = 1; }
 
@@ -121,7 +93,7 @@ void Form1::ReadCell()
 // The exchange both panel commands share once the port is open: the handshake,
 // then one transaction per cell, stopping at the first that fails; the outcome in
 // the status box.
-void Form1::transferCells(const std::function<void(int address)> &transaction,
+bool Form1::transferCells(const std::function<void(int address)> &transaction,
                           const QString &doneText)
 {
     const cellwalk::Outcome outcome = cellwalk::walk(*m_link, [&](int n) {
@@ -134,6 +106,7 @@ void Form1::transferCells(const std::function<void(int address)> &transaction,
     else
         setStatusColor(kRed);
     setStatus(cellwalk::outcomeText(outcome, doneText));
+    return outcome == cellwalk::Outcome::Done;
 }
 
 void Form1::READ_CONFIG_Click()
@@ -145,6 +118,7 @@ void Form1::READ_CONFIG_Click()
     setStatusColor(kYellow);
     setStatus(QStringLiteral("STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION"));
     showStatus();
+    configurationChanged();
     m_textBoxes[2]->clear();
 
     if (!openPanelPort()) {
