@@ -18,6 +18,9 @@ class QTextEdit;
 class QTimer;
 class PanelLink;
 class ItemMarks;
+namespace configsheet {
+struct Sheet;
+}
 
 // The program's one window. It owns the configuration record and every control;
 // the handlers below are the window's behaviour, spread over the source folders by
@@ -40,7 +43,8 @@ public:
         QString title;
         QString filter;
         QString proposedName;
-        QString folder; // where the dialog starts
+        QString folder;                         // where the dialog starts
+        QString suffix = QStringLiteral("qcf"); // added to a name typed without one
     };
     std::function<QString(const FileDialogRequest &)> chooseFile; // "" when cancelled
     std::function<void(const QString &text, bool isError)> showMessage;
@@ -65,6 +69,8 @@ public:
     // The file that holds the configuration the window shows: the one last opened
     // or saved, until the configuration changes; empty when there is none.
     QString configurationFile() const { return m_configurationFile; }
+    // The configuration sheet of what the window shows.
+    configsheet::Sheet sheet() const;
 
     // The window's procedures, called by the handlers across the source folders
     // (and by the tests).
@@ -91,6 +97,10 @@ public slots:
     // selection, a designation or the panel name edited, an open, a read. Takes
     // away what no longer holds: the compare's marks, the configuration's file.
     void configurationChanged();
+    // The configuration sheet: printed after Qt's print dialog, or saved as a PDF
+    // file chosen in a save dialog (files/form1_sheet.cpp).
+    void printSheet();
+    void exportSheetPdf();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -42,7 +42,7 @@ QString Form1::runFileDialog(const FileDialogRequest &request)
         return chooseFile(request);
     QFileDialog dialog(this, request.title);
     dialog.setNameFilter(request.filter);
-    dialog.setDefaultSuffix(QStringLiteral("qcf"));
+    dialog.setDefaultSuffix(request.suffix);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDirectory(request.folder);
