@@ -1,12 +1,18 @@
 #include "app/accessibility.h"
 
+#include "app/item_marks.h"
 #include "app/shapes.h"
 
 #include <QAccessibleWidget>
 
 namespace {
 
-bool isDecoration(const QObject *object) { return qobject_cast<const LineShape *>(object); }
+// The leader lines, and the outlines of marked items, whose texts the items' lists
+// carry.
+bool isDecoration(const QObject *object)
+{
+    return qobject_cast<const LineShape *>(object) || qobject_cast<const MarkRing *>(object);
+}
 
 // The window as Qt presents it, less its decoration.
 class WindowInterface : public QAccessibleWidget

@@ -11,10 +11,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Configures the switches, LEDs and backlighting of a 10-button switch panel.\n"
         "Without a mode option the window opens, with FILE.qcf loaded if one is given.\n"
-        "The modes --write-panel, --read-panel and --compare work without the window\n"
-        "and without a display. Their exit status: 0 done (or the panel holds the\n"
-        "file's configuration), 1 the panel or the port failed, 2 a bad command line or\n"
-        "a file that cannot be read or used, 3 the panel differs from the file."));
+        "The modes --write-panel, --read-panel, --compare and --sheet work without the\n"
+        "window and without a display. Their exit status: 0 done (or the panel holds\n"
+        "the file's configuration), 1 the panel or the port failed, 2 a bad command line\n"
+        "or a file that cannot be read, used or written, 3 the panel differs from the\n"
+        "file."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption port(
@@ -36,6 +37,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("compare"),
         QStringLiteral("Read the panel and list every item whose assignment differs from FILE."),
         QStringLiteral("FILE"));
+    const QCommandLineOption sheet(
+        QStringLiteral("sheet"),
+        QStringLiteral("--sheet FILE.qcf OUT.pdf: write the configuration sheet of FILE (the "
+                       "panel's two views with designations and assignments, and a table of "
+                       "the 21 items) as the one-page PDF OUT.pdf, A4 or in US locales Letter."),
+        QStringLiteral("FILE"));
     const QCommandLineOption log(
         QStringLiteral("log"),
         QStringLiteral("Append every byte sent to and received from the panel, and each port "
@@ -46,7 +53,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("With --write-panel: read the panel first and keep what it held as a dated "
                        "configuration file in ~/.local/share/switchpanel-config/backups/ (the "
                        "window does so by default)."));
-    parser.addOptions({port, writePanel, readPanel, compare, log, backupOption});
+    parser.addOptions({port, writePanel, readPanel, compare, sheet, log, backupOption});
     parser.addPositionalArgument(QStringLiteral("FILE.qcf"),
                                  QStringLiteral("Configuration file to open in the window."),
                                  QStringLiteral("[FILE.qcf]"));
@@ -78,7 +85,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     int modes = 0;
     for (const auto &[option, mode] : {std::pair{&writePanel, CommandLine::Mode::WritePanel},
                                        std::pair{&readPanel, CommandLine::Mode::ReadPanel},
-                                       std::pair{&compare, CommandLine::Mode::Compare}}) {
+                                       std::pair{&compare, CommandLine::Mode::Compare},
+                                       std::pair{&sheet, CommandLine::Mode::Sheet}}) {
         if (!parser.isSet(*option))
             continue;
         ++modes;
@@ -92,9 +100,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (cl.backup && cl.mode != CommandLine::Mode::WritePanel)
         return fail(QStringLiteral("--backup goes with --write-panel."));
     if (modes > 1)
-        return fail(QStringLiteral("Only one of --write-panel, --read-panel and --compare can be "
-                                   "given."));
-    const QStringList files = parser.positionalArguments();
+        return fail(QStringLiteral("Only one of --write-panel, --read-panel, --compare and --sheet "
+                                   "can be given."));
+    QStringList files = parser.positionalArguments();
+    if (cl.mode == CommandLine::Mode::Sheet) {
+        if (files.isEmpty())
+            return fail(QStringLiteral("--sheet needs the PDF file to write: --sheet FILE.qcf "
+                                       "OUT.pdf"));
+        cl.output = files.takeFirst();
+    }
     if (modes == 1 && !files.isEmpty())
         return fail(QStringLiteral("Unexpected argument '%1'.").arg(files[0]));
     if (files.size() > 1)

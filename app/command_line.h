@@ -7,9 +7,10 @@
 // application object exists, so that --help, --version and usage errors need no
 // display.
 struct CommandLine {
-    enum class Mode { Window, WritePanel, ReadPanel, Compare, Help, Version, Error };
+    enum class Mode { Window, WritePanel, ReadPanel, Compare, Sheet, Help, Version, Error };
     Mode mode = Mode::Window;
     QString file;        // the .qcf file of a headless mode, or the one to open in the window
+    QString output;      // Sheet: the PDF file to write
     QString port;        // --port, empty when not given
     QString log;         // --log, empty when not given
     bool backup = false; // --backup: keep what the panel held before writing
@@ -19,6 +20,8 @@ struct CommandLine {
 // `arguments` as in main's argv, the program name first.
 CommandLine parseCommandLine(const QStringList &arguments);
 
+// The modes that talk to the panel without the window (--sheet, which draws,
+// needs a QGuiApplication, though no display).
 inline bool isHeadless(CommandLine::Mode mode)
 {
     return mode == CommandLine::Mode::WritePanel || mode == CommandLine::Mode::ReadPanel ||

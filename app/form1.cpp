@@ -5,12 +5,17 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 
-static void initResources() { Q_INIT_RESOURCE(resources); }
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(panel_picture); // shared with the configuration sheet
+}
 
 Form1::Form1(QWidget *parent) : QWidget(parent)
 {
-    initResources(); // the picture and icon live in a static library
+    initResources(); // the picture and icon live in static libraries
     buildControls();
+    buildItemMarks();
     Form_Load();
     m_shown = shown();
     buildActions();

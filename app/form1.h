@@ -22,6 +22,10 @@ class QRadioButton;
 class QTextEdit;
 class QTimer;
 class PanelLink;
+class ItemMarks;
+namespace configsheet {
+struct Sheet;
+}
 
 // The program's one window. It owns the configuration record and every control;
 // the handlers below are the window's behaviour, spread over the source folders by
@@ -44,7 +48,8 @@ public:
         QString title;
         QString filter;
         QString proposedName;
-        QString folder; // where the dialog starts
+        QString folder;                         // where the dialog starts
+        QString suffix = QStringLiteral("qcf"); // added to a name typed without one
     };
     std::function<QString(const FileDialogRequest &)> chooseFile; // "" when cancelled
     std::function<void(const QString &text, bool isError)> showMessage;
@@ -88,6 +93,13 @@ public:
     QString lastBackup() const { return m_lastBackup; }
     // Ends a running panel command at once (the window is closing).
     void stopTransfer();
+    // Marks on the items, such as those of the last compare with the panel.
+    ItemMarks &itemMarks() { return *m_marks; }
+    // The file that holds the configuration the window shows: the one last opened
+    // or saved, until the configuration changes; empty when there is none.
+    QString configurationFile() const { return m_configurationFile; }
+    // The configuration sheet of what the window shows.
+    configsheet::Sheet sheet() const;
 
     // The window's procedures, called by the handlers across the source folders
     // (and by the tests).
@@ -101,8 +113,6 @@ public:
 
 signals:
     void modifiedChanged(bool modified);
-    // The window's configuration changed: an edit, an open, a read, an undo.
-    void configurationChanged();
 
 public slots:
     void restoreBackup(); // opens a file of the backup folder
@@ -115,6 +125,18 @@ public slots:
     void READ_CONFIG_Click();
     void WRITE_CONFIG_Click();
 
+    // Reads the panel as READ_CONFIG does, leaving the window's configuration as it
+    // is, and marks every item in which the panel differs (panel/form1_compare.cpp).
+    void comparePanel();
+    // Every change of the configuration the window shows ends here: a list
+    // selection, a designation or the panel name edited, an open, a read. Takes
+    // away what no longer holds: the compare's marks, the configuration's file.
+    void configurationChanged();
+    // The configuration sheet: printed after Qt's print dialog, or saved as a PDF
+    // file chosen in a save dialog (files/form1_sheet.cpp).
+    void printSheet();
+    void exportSheetPdf();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -124,9 +146,12 @@ private:
     // app/form1_views.cpp
     void Form_Load();
     void showItemLists(int item);
+    // panel/form1_compare.cpp
+    void buildItemMarks();
     // config/form1_editor.cpp
     void ModuleList_Click(int list);
     void ChannelList_Click(int list);
+    std::int16_t selectedCode(int item) const; // -1 without a complete selection
     // panel/form1_panel.cpp
     void Timer1_Timer();
     void setStatus(const QString &text);
@@ -138,7 +163,7 @@ private:
     bool openPanelPort();
     class PanelCommand; // marks a running panel command
     bool transferCells(const std::function<void(int address)> &transaction,
-                       const QString &doneText);
+                       const QString &doneText); // true when every cell was done
     // panel/form1_port.cpp
     void buildPortChooser();
     QList<portchoice::PortDescription> refreshPorts(); // the ports it read
@@ -192,6 +217,8 @@ private:
     QTimer *m_timer1 = nullptr;
     PanelLink *m_link = nullptr;
     QString m_lastFileName;
+    QString m_configurationFile;
+    ItemMarks *m_marks = nullptr;
     bool m_busy = false;
     QUndoStack *m_undo = nullptr;
     Shown m_shown;   // as the last undo step left it

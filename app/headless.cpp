@@ -2,6 +2,7 @@
 
 #include "config/assignment.h"
 #include "files/panel_backup.h"
+#include "config/panel_compare.h"
 #include "files/qcf_file.h"
 #include "panel/cell_walk.h"
 #include "panel/memory_map.h"
@@ -23,19 +24,11 @@ namespace {
 
 using cellwalk::Codes;
 
-// "C 4" for code 23, "N/A" for 160.
-QString assignmentText(std::int16_t code)
-{
-    if (code < 0 || code >= assignment::kUnassigned)
-        return QStringLiteral("N/A");
-    return assignment::moduleEntryText(code / 10 + 1) + QLatin1Char(' ') +
-           assignment::channelEntryText(code % 10);
-}
-
 QString cellLine(int address, std::optional<std::int16_t> code, const QString &result)
 {
-    const QString value = code ? QStringLiteral("%1 (%2)").arg(*code, 3).arg(assignmentText(*code))
-                               : QStringLiteral("-");
+    const QString value =
+        code ? QStringLiteral("%1 (%2)").arg(*code, 3).arg(panelcompare::assignmentText(*code))
+             : QStringLiteral("-");
     return QStringLiteral("%1  %2  %3  %4")
         .arg(address, 2)
         .arg(assignment::item(memory_map::itemAt(address)).name(), -12)
@@ -242,18 +235,14 @@ private:
         m_session.link().closePort();
         if (!values)
             return kPanelFailed;
-        int differences = 0;
-        for (int i = 0; i < assignment::kItemCount; ++i) {
-            const std::int16_t panel = (*values)[memory_map::addressOf(i)];
-            if (panel == codes[i])
-                continue;
-            ++differences;
-            m_out << QStringLiteral("%1: PANEL %2, FILE %3")
-                         .arg(assignment::item(i).name(), assignmentText(panel),
-                              assignmentText(codes[i]))
-                  << Qt::endl;
-        }
-        if (differences == 0) {
+        // The cells in item order.
+        Codes panel{};
+        for (int i = 0; i < assignment::kItemCount; ++i)
+            panel[i] = (*values)[memory_map::addressOf(i)];
+        const QList<panelcompare::Difference> differences = panelcompare::differences(codes, panel);
+        for (const panelcompare::Difference &d : differences)
+            m_out << panelcompare::fileLine(d) << Qt::endl;
+        if (differences.isEmpty()) {
             m_out << QStringLiteral("THE PANEL HOLDS THE CONFIGURATION OF %1")
                          .arg(QDir::toNativeSeparators(m_cl.file))
                   << Qt::endl;

@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "app/headless.h"
 #include "app/main_window.h"
+#include "app/headless_sheet.h"
 #include "app/window_placement.h"
 #include "panel/panel_link.h"
 #include "panel/traffic_log.h"
@@ -37,6 +38,14 @@ int main(int argc, char *argv[])
         return headless::kUnusable;
     default:
         break;
+    }
+    if (cl.mode == CommandLine::Mode::Sheet) {
+        // Drawing needs fonts, not a screen: the offscreen platform unless another
+        // one is asked for.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return headless::writeSheet(cl, out, err);
     }
     if (isHeadless(cl.mode)) {
 #ifdef SIGPIPE

@@ -45,27 +45,35 @@ void Form1::ChannelList_Click(int n)
         box->show();
 }
 
+// The code item i's lists select: the "N/A" entry's number, or the sum of the
+// module and channel entries' numbers; -1 while the item has no complete selection.
+std::int16_t Form1::selectedCode(int i) const
+{
+    const QListWidget *module = list(item(i).moduleList);
+    const QListWidget *channel = list(item(i).channelList);
+    const int m = selectedIndex(module);
+    if (m == 0)
+        return static_cast<std::int16_t>(entryNumber(module, 0));
+    const int c = selectedIndex(channel);
+    if (m < 0 || c < 0)
+        return -1;
+    const auto code = add16(static_cast<std::int16_t>(entryNumber(module, m)),
+                            static_cast<std::int16_t>(entryNumber(channel, c)));
+    return code.value_or(assignment::kUnassigned);
+}
+
 // Fills the 21 output codes from the lists, whatever their visibility, in item
 // order. Stops at the first item without a complete selection with error_flag 1
 // (a switch) or 2 (an LED or the backlighting); on success shows the switch view.
 void Form1::CollectAssignments()
 {
     for (int i = 0; i < assignment::kItemCount; ++i) {
-        const QListWidget *module = list(item(i).moduleList);
-        const QListWidget *channel = list(item(i).channelList);
-        const int m = selectedIndex(module);
-        if (m == 0) {
-            rec.output(i) = static_cast<std::int16_t>(entryNumber(module, 0));
-            continue;
-        }
-        const int c = selectedIndex(channel);
-        if (m < 0 || c < 0) {
+        const std::int16_t code = selectedCode(i);
+        if (code < 0) {
             rec.error_flag = item(i).incompleteFlag;
             return;
         }
-        const auto code = add16(static_cast<std::int16_t>(entryNumber(module, m)),
-                                static_cast<std::int16_t>(entryNumber(channel, c)));
-        rec.output(i) = code.value_or(assignment::kUnassigned);
+        rec.output(i) = code;
     }
     ShowSwitchView();
 }

@@ -91,7 +91,7 @@ void Form1::applyShown(const Shown &s)
     }
     --m_quiet;
     m_shown = shown();
-    emit configurationChanged();
+    configurationChanged();
 }
 
 void Form1::recordChange(const QString &text, int mergeId)
@@ -105,7 +105,7 @@ void Form1::recordChange(const QString &text, int mergeId)
     }
     m_undo->push(new ConfigurationChange(this, m_shown, now, text, mergeId));
     m_shown = std::move(now);
-    emit configurationChanged();
+    configurationChanged();
 }
 
 void Form1::recordReplacement(const Shown &before, const QString &text)
@@ -114,7 +114,7 @@ void Form1::recordReplacement(const Shown &before, const QString &text)
     if (!now.sameConfiguration(before))
         m_undo->push(new ConfigurationChange(this, before, now, text, -1));
     m_shown = std::move(now);
-    emit configurationChanged();
+    configurationChanged();
 }
 
 bool Form1::isModified() const { return !m_undo->isClean(); }

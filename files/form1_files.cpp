@@ -44,7 +44,7 @@ QString Form1::runFileDialog(const FileDialogRequest &request)
         return chooseFile(request);
     QFileDialog dialog(this, request.title);
     dialog.setNameFilter(request.filter);
-    dialog.setDefaultSuffix(QStringLiteral("qcf"));
+    dialog.setDefaultSuffix(request.suffix);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDirectory(request.folder);
@@ -113,6 +113,7 @@ bool Form1::saveConfiguration()
     rememberFile(path);
     if (const QString failure = qcf::saveFile(path, bytes); !failure.isEmpty())
         return fail(path, failure);
+    m_configurationFile = path;
     m_undo->setClean();
     return true;
 }
@@ -193,6 +194,7 @@ bool Form1::openFile(const QString &path)
     ShowSwitchView();
     --m_quiet;
     recordReplacement(before, QStringLiteral("OPEN %1").arg(QFileInfo(path).fileName()));
+    m_configurationFile = path;
     m_undo->setClean();
     return true;
 }

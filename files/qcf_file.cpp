@@ -9,14 +9,14 @@
 namespace qcf {
 
 namespace {
-// Why `info` cannot be a configuration file although it exists, or empty.
-QString notAFile(const QFileInfo &info)
+// Why `info` cannot be a file of the kind `what` although it exists, or empty.
+QString notAFile(const QFileInfo &info, const QString &what = QStringLiteral("CONFIGURATION FILE"))
 {
     if (!info.exists() || info.isFile())
         return QString();
     if (info.isDir())
-        return QStringLiteral("IT IS A FOLDER, NOT A CONFIGURATION FILE");
-    return QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT A CONFIGURATION FILE");
+        return QStringLiteral("IT IS A FOLDER, NOT A %1").arg(what);
+    return QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT A %1").arg(what);
 }
 } // namespace
 
@@ -88,15 +88,22 @@ QString saveFile(const QString &path, const QByteArray &bytes)
     // A file the open command would refuse is not written at all.
     if (const QString problem = sizeProblem(bytes.size()); !problem.isEmpty())
         return problem;
+    return replaceFile(path, bytes, QStringLiteral("CONFIGURATION FILE"));
+}
 
+QString replaceFile(const QString &path, const QByteArray &bytes, const QString &what)
+{
     // A device or a pipe would be replaced by a regular file.
     const QFileInfo info(path);
-    if (const QString why = notAFile(info); !why.isEmpty())
+    if (const QString why = notAFile(info, what); !why.isEmpty())
         return why;
     const QString folder = info.absolutePath();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         const QFileInfo folderInfo(folder);
+        if (!folderInfo.exists())
+            return QStringLiteral("THE FOLDER %1 DOES NOT EXIST")
+                .arg(QDir::toNativeSeparators(folder));
         if (folderInfo.isDir() && !folderInfo.isWritable())
             return QStringLiteral("THE FOLDER %1 CANNOT BE WRITTEN")
                 .arg(QDir::toNativeSeparators(folder));

@@ -35,6 +35,11 @@ QString targetProblem(const QString &path);
 // text of the failure, empty on success.
 QString saveFile(const QString &path, const QByteArray &bytes);
 
+// What saveFile does once the size is known to be right, for any file the program
+// writes: `what` names the kind of file in the texts ("IT IS A FOLDER, NOT A PDF
+// FILE").
+QString replaceFile(const QString &path, const QByteArray &bytes, const QString &what);
+
 // The file-field number (1-based) that holds the code of item i (0..20).
 inline int codeField(int item) { return item == kCodes - 1 ? kFieldCount : 2 * item + 3; }
 

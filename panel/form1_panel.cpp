@@ -5,13 +5,13 @@
 #include "files/panel_backup.h"
 #include "panel/cell_walk.h"
 #include "panel/memory_map.h"
+#include "panel/panel_command.h"
 #include "panel/panel_link.h"
 #include "panel/traffic_log.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -23,35 +23,6 @@ const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
 } // namespace
-
-// While a panel command runs, the command buttons are disabled so that no second
-// command opens the port again; the lists stay usable. The keyboard focus waits on
-// the window meanwhile: left on a disabled button, Qt would pass it on to the next
-// control, an assignment list, where the next key press would change a selection.
-class Form1::PanelCommand
-{
-public:
-    explicit PanelCommand(Form1 *window) : m_window(window), m_focus(window->focusWidget())
-    {
-        m_window->m_busy = true;
-        if (m_focus)
-            m_window->setFocus();
-        m_window->setCommandsEnabled(false);
-    }
-    ~PanelCommand()
-    {
-        m_window->m_busy = false;
-        m_window->setCommandsEnabled(true);
-        if (m_focus && m_window->focusWidget() == m_window && m_focus->isEnabled() &&
-            m_focus->isVisible())
-            m_focus->setFocus();
-        m_window->reportLogFailure();
-    }
-
-private:
-    Form1 *m_window;
-    QPointer<QWidget> m_focus;
-};
 
 void Form1::Timer1_Timer() { rec.timer_flag = 1; }
 
@@ -183,6 +154,7 @@ void Form1::READ_CONFIG_Click()
     setStatusColor(kYellow);
     setStatus(QStringLiteral("STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION"));
     showStatus();
+    configurationChanged();
     m_textBoxes[2]->clear();
 
     cellwalk::Codes codes{};

@@ -3,6 +3,7 @@
 
 #include "form1_helpers.h"
 
+#include "app/item_marks.h"
 #include "app/shapes.h"
 #include "app/window_placement.h"
 
@@ -36,6 +37,7 @@ private slots:
     void keyboardAloneDrivesSw1AndLightingView();
     void lightSchemeUnderDarkTheme();
     void placementKeepsTitleBarInAvailableArea();
+    void marksOfSeveralKinds();
 
     void switchModuleChannelAndNotAssigned();
     void backlightingChannelShowsNoBox();
@@ -345,6 +347,38 @@ void TestForm1::placementKeepsTitleBarInAvailableArea()
     QCOMPARE(centredTopLeft(QRect(1280, 0, 640, 512), QSize(700, 640)), QPoint(1280, 0));
     placeOnScreen(*w);
     QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry().topLeft()));
+}
+
+// Marks of two kinds on one item: both colours in the outline, both texts in
+// kind order after the lists' own tips; each kind goes on its own. The outline is
+// no control a screen reader would list.
+void TestForm1::marksOfSeveralKinds()
+{
+    const MarkKind other{kPanelDiffers.id + 1, QColor(255, 0, 255)};
+    ItemMarks &marks = w->itemMarks();
+    marks.mark(6, other, QStringLiteral("SAME CHANNEL AS SW1"));
+    marks.mark(6, kPanelDiffers, QStringLiteral("PANEL HOLDS C 4"));
+    marks.mark(6, kPanelDiffers, QStringLiteral("PANEL HOLDS N/A")); // replaces
+    auto *ring = w->findChild<MarkRing *>(QStringLiteral("Mark6"));
+    QVERIFY(ring->isVisible());
+    QCOMPARE(ring->colours(), (QList<QColor>{kPanelDiffers.colour, other.colour}));
+    QCOMPARE(listOf(*w, 14)->toolTip(),
+             QStringLiteral("SW7 CHANNEL ASSIGNMENT, PANEL HOLDS N/A, SAME CHANNEL AS SW1"));
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(w);
+    for (int i = 0; i < window->childCount(); ++i)
+        QVERIFY(!qobject_cast<MarkRing *>(window->child(i)->object()));
+
+    marks.clear(kPanelDiffers.id);
+    QCOMPARE(marks.texts(6), QStringList{QStringLiteral("SAME CHANNEL AS SW1")});
+    QCOMPARE(ring->colours(), QList<QColor>{other.colour});
+    QCOMPARE(listOf(*w, 13)->accessibleDescription(),
+             QStringLiteral("SW7 MODULE ASSIGNMENT, SAME CHANNEL AS SW1"));
+    w->findChild<QRadioButton *>("Option2")->click(); // SW7 is not in this view
+    QVERIFY(!ring->isVisible());
+    marks.clear(other.id);
+    w->findChild<QRadioButton *>("Option1")->click();
+    QVERIFY(!ring->isVisible());
+    QCOMPARE(listOf(*w, 13)->toolTip(), QStringLiteral("SW7 MODULE ASSIGNMENT"));
 }
 
 void TestForm1::switchModuleChannelAndNotAssigned()

@@ -5,6 +5,7 @@
 #include "app/headless.h"
 #include "files/panel_backup.h"
 #include "files/qcf_file.h"
+#include "config/panel_compare.h"
 #include "form1_helpers.h"
 #include "simulated_panel.h"
 
@@ -31,6 +32,7 @@ private slots:
     void compareFindsOneChangedCell();
     void oneDamagedReply_data();
     void oneDamagedReply();
+    void compareTexts();
     void failuresWriteNothing();
     void logThatCannotBeWritten();
 
@@ -231,6 +233,39 @@ void TestHeadless::oneDamagedReply()
     QCOMPARE(readFile(QFileInfo(target).fileName()), expected + "," + values[20] + "\r\n");
     // The damaged cell took a third read frame; every other cell two.
     QCOMPARE(sim.frames("RX").size(), 1 + 2 * 21 + 1);
+}
+
+// What the window's compare and --compare both say.
+void TestHeadless::compareTexts()
+{
+    using namespace panelcompare;
+    Codes ours, panel;
+    ours.fill(160);
+    panel.fill(160);
+    ours[1] = 200; // no assignment either
+    QVERIFY(differences(ours, panel).isEmpty());
+    QCOMPARE(statusText({}), QStringLiteral("PANEL HOLDS THIS CONFIGURATION"));
+
+    ours[2] = 160, panel[2] = 23; // SW3
+    ours[14] = 0, panel[14] = 1;  // LED5: A 1 against A 2
+    ours[20] = -1;                // the backlighting without a channel
+    QList<Difference> found = differences(ours, panel);
+    QCOMPARE(found.size(), 3);
+    QCOMPARE(statusText(found),
+             QStringLiteral("PANEL DIFFERS IN 3 ITEMS: SW3, LED5, BACKLIGHTING"));
+    QCOMPARE(fileLine(found[0]), QStringLiteral("SW3: PANEL C 4, FILE N/A"));
+    QCOMPARE(panelHoldsText(found[1].panel), QStringLiteral("PANEL HOLDS A 2"));
+    QCOMPARE(panelHoldsText(found[2].panel), QStringLiteral("PANEL HOLDS N/A"));
+    QCOMPARE(statusText(found.first(1)), QStringLiteral("PANEL DIFFERS IN 1 ITEM: SW3"));
+
+    ours.fill(-1); // six items are named, then "…"
+    QCOMPARE(statusText(differences(ours, panel)),
+             QStringLiteral("PANEL DIFFERS IN 21 ITEMS: SW1, SW2, SW3, SW4, SW5, SW6, \u2026"));
+    ours.fill(160);
+    for (int i = 10; i < 16; ++i)
+        ours[i] = 0;
+    QCOMPARE(statusText(differences(ours, panel)),
+             QStringLiteral("PANEL DIFFERS IN 7 ITEMS: SW3, LED1, LED2, LED3, LED4, LED5, \u2026"));
 }
 
 void TestHeadless::failuresWriteNothing()

@@ -1,6 +1,7 @@
 // The panel commands end to end: the real window against the panel simulator on a
 // pseudo-terminal. Timing is checked loosely (order and counts).
 
+#include "app/item_marks.h"
 #include "form1_helpers.h"
 #include "panel/panel_link.h"
 #include "panel/protocol.h"
@@ -43,6 +44,9 @@ private slots:
     void commandsLockedWhileRunning();
     void focusStaysOnTheButtonPressed();
     void closingWindowStopsTransfer();
+    void compareMarksExactlyTheItemsThatDiffer();
+    void compareWithEqualPanelEndsGreen();
+    void failedCompareMarksNothing();
 
 private:
     QString startSim(const QStringList &args, const QByteArray &cells = {});
@@ -54,6 +58,9 @@ private:
         return w->findChild<QTextEdit *>("Text1")->palette().color(QPalette::Base);
     }
     void expectEndState(const QString &text, const QColor &color);
+    QByteArray savedFile(); // what the save command writes now
+    QStringList shownState();
+    QList<int> marked() { return w->itemMarks().marked(kPanelDiffers.id); }
 
     Form1 *w = nullptr;
     QTemporaryDir *dir = nullptr;
@@ -441,6 +448,116 @@ void TestPanel::closingWindowStopsTransfer()
     QVERIFY(!w->link().isOpen());
     QVERIFY(!w->isBusy());
     QVERIFY(logFrames(QStringLiteral("RX")).size() < 1 + 42);
+}
+
+QByteArray TestPanel::savedFile()
+{
+    const QString path = dir->filePath(QStringLiteral("saved.qcf"));
+    QFile::remove(path);
+    w->chooseFile = [&](const Form1::FileDialogRequest &) { return path; };
+    w->WRITE_FILE_Click();
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The selections and texts of every list and box.
+QStringList TestPanel::shownState()
+{
+    QStringList state;
+    for (int n = 1; n <= 42; ++n)
+        state << QString::number(selectedIndex(listOf(*w, n)));
+    for (int n = 2; n <= 22; ++n)
+        state << textOf(*w, n)->text();
+    return state;
+}
+
+// The panel holds SW3 unassigned and LED5 on C/4; the window the codes of
+// chooseAll. Only those two items are marked, in their views, and nothing of the
+// window's configuration changes; the next change takes the marks away.
+void TestPanel::compareMarksExactlyTheItemsThatDiffer()
+{
+    chooseAll(*w);
+    textOf(*w, 2)->setText(QStringLiteral("DESK"));
+    textOf(*w, 5)->setText(QStringLiteral("LIGHTS"));
+    QByteArray cells;
+    for (int n = 0; n < 21; ++n)
+        cells += QByteArray::number(n == 2 ? 160 : n == 14 ? 23 : expectedCodeOfChooseAll(n)) + ' ';
+    startSim({}, cells);
+    const QByteArray before = savedFile();
+    const QStringList state = shownState();
+    const QString sw1Tip = listOf(*w, 1)->toolTip();
+
+    w->comparePanel();
+    expectEndState(QStringLiteral("PANEL DIFFERS IN 2 ITEMS: SW3, LED5"), kRed);
+    QCOMPARE(marked(), (QList<int>{2, 14}));
+    QCOMPARE(listOf(*w, 5)->toolTip(), QStringLiteral("SW3 MODULE ASSIGNMENT, PANEL HOLDS N/A"));
+    QCOMPARE(listOf(*w, 30)->accessibleDescription(),
+             QStringLiteral("LED5 CHANNEL ASSIGNMENT, PANEL HOLDS C 4"));
+    QCOMPARE(listOf(*w, 1)->toolTip(), sw1Tip);
+    // The read as READ_CONFIG reads: the handshake and two read frames a cell.
+    const QStringList frames = logFrames(QStringLiteral("RX"));
+    QCOMPARE(frames.size(), 1 + 2 * 21); // every cell read twice to confirm it
+    QCOMPARE(frames.last(), QString::fromLatin1(protocol::readFrame(20).toHex()));
+
+    // The outline goes around SW3's place in the switch view, LED5's in the other.
+    auto ring = [&](int i) { return w->findChild<MarkRing *>(QStringLiteral("Mark%1").arg(i)); };
+    QVERIFY(ring(2)->isVisible() && !ring(14)->isVisible());
+    for (int n : {5, 6})
+        QVERIFY(ring(2)->geometry().contains(listOf(*w, n)->geometry()));
+    QVERIFY(ring(2)->geometry().contains(textOf(*w, 5)->geometry()));
+    QVERIFY(!ring(2)->geometry().intersects(listOf(*w, 7)->geometry())); // SW4 beside it
+    w->findChild<QRadioButton *>("Option2")->click();
+    QVERIFY(!ring(2)->isVisible() && ring(14)->isVisible());
+    QCOMPARE(ring(14)->colours(), QList<QColor>{kPanelDiffers.colour});
+    w->findChild<QRadioButton *>("Option1")->click();
+
+    QCOMPARE(shownState(), state);
+    QCOMPARE(savedFile(), before);
+    QCOMPARE(marked(), (QList<int>{2, 14})); // a save changes nothing
+    QCOMPARE(w->configurationFile(), dir->filePath(QStringLiteral("saved.qcf")));
+
+    clickEntry(listOf(*w, 1), 2);
+    QVERIFY(marked().isEmpty());
+    QVERIFY(!ring(2)->isVisible());
+    QCOMPARE(listOf(*w, 5)->toolTip(), QStringLiteral("SW3 MODULE ASSIGNMENT"));
+    QVERIFY(w->configurationFile().isEmpty());
+}
+
+// Equal codes end green; an item without a complete assignment differs from any
+// panel; a read takes the marks away, as does an open.
+void TestPanel::compareWithEqualPanelEndsGreen()
+{
+    QByteArray cells;
+    for (int n = 0; n < 21; ++n)
+        cells += QByteArray::number(expectedCodeOfChooseAll(n)) + ' ';
+    startSim({}, cells);
+    chooseAll(*w);
+    w->comparePanel();
+    expectEndState(QStringLiteral("PANEL HOLDS THIS CONFIGURATION"), kGreen);
+    QVERIFY(marked().isEmpty());
+
+    setSelectedIndex(listOf(*w, 42), -1); // the backlighting without a channel
+    w->comparePanel();
+    expectEndState(QStringLiteral("PANEL DIFFERS IN 1 ITEM: BACKLIGHTING"), kRed);
+    QCOMPARE(marked(), QList<int>{20});
+    QCOMPARE(listOf(*w, 41)->toolTip(),
+             QStringLiteral("BACKLIGHTING MODULE ASSIGNMENT, PANEL HOLDS E 1"));
+
+    w->READ_CONFIG_Click();
+    expectEndState(QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL"), kGreen);
+    QVERIFY(marked().isEmpty());
+}
+
+void TestPanel::failedCompareMarksNothing()
+{
+    startSim({QStringLiteral("--mute-from"), QStringLiteral("7")});
+    chooseAll(*w); // differs from the panel's 160 everywhere
+    textOf(*w, 2)->setText(QStringLiteral("KEEP"));
+    const QStringList state = shownState();
+    w->comparePanel();
+    expectEndState(QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"), kRed);
+    QVERIFY(marked().isEmpty());
+    QCOMPARE(shownState(), state);
 }
 
 QTEST_MAIN(TestPanel)
