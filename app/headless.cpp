@@ -5,6 +5,7 @@
 #include "panel/cell_walk.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
+#include "panel/panel_write.h"
 #include "panel/port_choice.h"
 #include "panel/traffic_log.h"
 
@@ -20,7 +21,7 @@ namespace headless {
 
 namespace {
 
-using Codes = std::array<std::int16_t, assignment::kItemCount>;
+using Codes = panelwrite::Codes;
 
 // "C 4" for code 23, "N/A" for 160.
 QString assignmentText(std::int16_t code)
@@ -93,9 +94,9 @@ private:
     }
 
     // The codes that opening the file in the window and writing would send (160 and
-    // more as 160; -1 is an item without a complete assignment), then the port
-    // opened. Returns kDone, or the exit status of what failed.
-    int loadFileAndOpenPort(Codes &codes)
+    // more as 160; -1 is an item without a complete assignment). Returns kDone, or
+    // the exit status of what failed.
+    int loadCodes(Codes &codes)
     {
         const qcf::LoadedFile loaded = qcf::loadFile(m_cl.file);
         if (!loaded.config)
@@ -113,14 +114,27 @@ private:
             }
             codes[i] = std::min(c, assignment::kUnassigned);
         }
+        return kDone;
+    }
+
+    // The codes, then the port opened.
+    int loadFileAndOpenPort(Codes &codes)
+    {
+        if (const int status = loadCodes(codes); status != kDone)
+            return status;
         return openPort() ? kDone : kPanelFailed;
+    }
+
+    QString chosenPort() const
+    {
+        return portchoice::startingPort(portchoice::availablePorts(), m_cl.port,
+                                        portchoice::rememberedPort());
     }
 
     bool openPort()
     {
         PanelLink &link = m_session.link();
-        link.setPortName(portchoice::startingPort(portchoice::availablePorts(), m_cl.port,
-                                                  portchoice::rememberedPort()));
+        link.setPortName(chosenPort());
         if (link.openPort()) {
             m_err << "switchpanel-config: panel on " << link.portName() << Qt::endl;
             return true;
@@ -158,14 +172,14 @@ private:
         if (const int status = loadFileAndOpenPort(codes); status != kDone)
             return status;
         PanelLink &link = m_session.link();
-        const cellwalk::Outcome outcome = cellwalk::walk(link, [&](int n) {
-            const cellwalk::Cell cell = cellwalk::writeCell(link, std::int16_t(n), codes[n]);
-            m_out << cellLine(n, codes[n], cellwalk::cellText(cell.result)) << Qt::endl;
-            return cell.result == cellwalk::CellResult::Ok;
-        });
+        const panelwrite::Result result =
+            panelwrite::writeCodes(link, codes, [&](int n, const cellwalk::Cell &cell) {
+                const std::int16_t code = codes[memory_map::itemAt(n)];
+                m_out << cellLine(n, code, cellwalk::cellText(cell.result)) << Qt::endl;
+            });
         link.closePort();
-        m_out << cellwalk::outcomeText(outcome, cellwalk::kProgrammed) << Qt::endl;
-        return outcome == cellwalk::Outcome::Done ? kDone : kPanelFailed;
+        m_out << result.statusText() << Qt::endl;
+        return result.programmed() ? kDone : kPanelFailed;
     }
 
     int readPanel()
