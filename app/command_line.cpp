@@ -11,10 +11,19 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Configures the switches, LEDs and backlighting of a 10-button switch panel.\n"
         "Without a mode option the window opens, with FILE.qcf loaded if one is given.\n"
-        "The modes --write-panel, --read-panel and --compare work without the window\n"
-        "and without a display. Their exit status: 0 done (or the panel holds the\n"
-        "file's configuration), 1 the panel or the port failed, 2 a bad command line or\n"
-        "a file that cannot be read or used, 3 the panel differs from the file."));
+        "The modes --write-panel, --read-panel, --compare and --station work without the\n"
+        "window and without a display. Their exit status: 0 done (or the panel holds the\n"
+        "file's configuration; for --station, no panel failed), 1 the panel or the port\n"
+        "failed (for --station, a panel failed), 2 a bad command line or a file that\n"
+        "cannot be read or used, 3 the panel differs from the file.\n"
+        "\n"
+        "--station programs panel after panel: it waits for a panel on the port (a\n"
+        "handshake once a second, a port that is not there yet waited for too), writes\n"
+        "FILE into it as --write-panel does, prints a line per panel, and waits until the\n"
+        "panel is disconnected before it waits for the next. Ctrl+C ends it after the\n"
+        "panel in progress, printing \"N PROGRAMMED, M FAILED\". The --report file gets\n"
+        "one CSV row per panel: time,port,file,codes_sha256,result,status,failed_item,\n"
+        "duration_ms (result \"programmed\" or \"failed\")."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption port(
@@ -41,7 +50,25 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("Append every byte sent to and received from the panel, and each port "
                        "open and close, to FILE (hex, millisecond timestamps)."),
         QStringLiteral("FILE"));
-    parser.addOptions({port, writePanel, readPanel, compare, log});
+    const QCommandLineOption station(
+        QStringLiteral("station"),
+        QStringLiteral("Programming station: program every panel connected to the port with the "
+                       "configuration in FILE, one after the other, until stopped."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption report(
+        QStringLiteral("report"),
+        QStringLiteral("With --station: append one CSV row per panel to FILE (a header row when "
+                       "the file is new or empty)."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption count(
+        QStringLiteral("count"),
+        QStringLiteral("With --station: end after N panels (programmed or failed)."),
+        QStringLiteral("N"));
+    const QCommandLineOption backup(
+        QStringLiteral("backup"),
+        QStringLiteral("With --station: read each panel before writing it and keep what it held "
+                       "as a dated .qcf backup."));
+    parser.addOptions({port, writePanel, readPanel, compare, station, report, count, backup, log});
     parser.addPositionalArgument(QStringLiteral("FILE.qcf"),
                                  QStringLiteral("Configuration file to open in the window."),
                                  QStringLiteral("[FILE.qcf]"));
@@ -73,7 +100,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     int modes = 0;
     for (const auto &[option, mode] : {std::pair{&writePanel, CommandLine::Mode::WritePanel},
                                        std::pair{&readPanel, CommandLine::Mode::ReadPanel},
-                                       std::pair{&compare, CommandLine::Mode::Compare}}) {
+                                       std::pair{&compare, CommandLine::Mode::Compare},
+                                       std::pair{&station, CommandLine::Mode::Station}}) {
         if (!parser.isSet(*option))
             continue;
         ++modes;
@@ -84,8 +112,25 @@ CommandLine parseCommandLine(const QStringList &arguments)
                 QStringLiteral("Option '%1' given more than once.").arg(option->names()[0]));
     }
     if (modes > 1)
-        return fail(QStringLiteral("Only one of --write-panel, --read-panel and --compare can be "
-                                   "given."));
+        return fail(QStringLiteral("Only one of --write-panel, --read-panel, --compare and "
+                                   "--station can be given."));
+    for (const QCommandLineOption *option : {&report, &count, &backup}) {
+        if (parser.isSet(*option) && cl.mode != CommandLine::Mode::Station)
+            return fail(
+                QStringLiteral("Option '%1' needs --station.").arg(option->names().constFirst()));
+        if (parser.values(*option).size() > 1)
+            return fail(QStringLiteral("Option '%1' given more than once.")
+                            .arg(option->names().constFirst()));
+    }
+    cl.report = parser.value(report);
+    cl.backup = parser.isSet(backup);
+    if (parser.isSet(count)) {
+        bool ok = false;
+        cl.count = parser.value(count).toInt(&ok);
+        if (!ok || cl.count < 1)
+            return fail(QStringLiteral("--count: '%1' is not a number of panels from 1 up.")
+                            .arg(parser.value(count)));
+    }
     const QStringList files = parser.positionalArguments();
     if (modes == 1 && !files.isEmpty())
         return fail(QStringLiteral("Unexpected argument '%1'.").arg(files[0]));

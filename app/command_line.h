@@ -7,12 +7,17 @@
 // application object exists, so that --help, --version and usage errors need no
 // display.
 struct CommandLine {
-    enum class Mode { Window, WritePanel, ReadPanel, Compare, Help, Version, Error };
+    enum class Mode { Window, WritePanel, ReadPanel, Compare, Station, Help, Version, Error };
     Mode mode = Mode::Window;
     QString file;    // the .qcf file of a headless mode, or the one to open in the window
     QString port;    // --port, empty when not given
     QString log;     // --log, empty when not given
     QString message; // Help: the help text; Version: the version line; Error: what is wrong
+
+    // --station
+    QString report;      // --report, empty when not given
+    int count = 0;       // --count: panels to program, 0 until stopped
+    bool backup = false; // --backup: keep what each panel held before writing it
 };
 
 // `arguments` as in main's argv, the program name first.
@@ -21,5 +26,5 @@ CommandLine parseCommandLine(const QStringList &arguments);
 inline bool isHeadless(CommandLine::Mode mode)
 {
     return mode == CommandLine::Mode::WritePanel || mode == CommandLine::Mode::ReadPanel ||
-           mode == CommandLine::Mode::Compare;
+           mode == CommandLine::Mode::Compare || mode == CommandLine::Mode::Station;
 }

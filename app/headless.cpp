@@ -1,5 +1,6 @@
 #include "headless.h"
 
+#include "app/stop_signals.h"
 #include "config/assignment.h"
 #include "files/qcf_file.h"
 #include "panel/cell_walk.h"
@@ -7,9 +8,11 @@
 #include "panel/panel_link.h"
 #include "panel/panel_write.h"
 #include "panel/port_choice.h"
+#include "panel/station.h"
 #include "panel/traffic_log.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
@@ -81,6 +84,8 @@ public:
             return readPanel();
         case CommandLine::Mode::Compare:
             return compare();
+        case CommandLine::Mode::Station:
+            return station();
         default:
             return fail(kUnusable, QStringLiteral("no mode to run"));
         }
@@ -180,6 +185,56 @@ private:
         link.closePort();
         m_out << result.statusText() << Qt::endl;
         return result.programmed() ? kDone : kPanelFailed;
+    }
+
+    // Panel after panel until --count panels are done, Ctrl+C or SIGTERM: a line
+    // per panel, a row per panel in --report.
+    int station()
+    {
+        Codes codes{};
+        if (const int status = loadCodes(codes); status != kDone)
+            return status;
+        StationReport report;
+        if (!m_cl.report.isEmpty()) {
+            if (const QString why = report.open(m_cl.report); !why.isEmpty())
+                return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.report, why));
+        }
+
+        Station station;
+        station.setPort(chosenPort());
+        station.setCodes(codes);
+        station.setFileName(QFileInfo(m_cl.file).fileName());
+        station.setCount(m_cl.count);
+        station.setReport(m_cl.report.isEmpty() ? nullptr : &report);
+        if (!m_cl.log.isEmpty())
+            station.setTrafficLog(&m_log);
+        // --backup: the backup of --write-panel goes into station.backupPanel here.
+
+        QObject::connect(&station, &Station::stateChanged, [&](Station::State state) {
+            if (state == Station::State::WaitingForPanel)
+                m_out << "WAITING FOR A PANEL ON " << station.port() << Qt::endl;
+        });
+        QObject::connect(&station, &Station::portProblem,
+                         [&](const QString &text) { m_err << text << Qt::endl; });
+        QObject::connect(&station, &Station::panelDone,
+                         [&](const StationPanel &panel) { m_out << panel.line() << Qt::endl; });
+
+        StopSignals stopSignals;
+        QObject::connect(&stopSignals, &StopSignals::received, &station, &Station::stop);
+        QEventLoop loop;
+        QObject::connect(&station, &Station::finished, &loop, &QEventLoop::quit);
+        station.start();
+        if (station.isRunning())
+            loop.exec();
+
+        m_out << QStringLiteral("%1 PROGRAMMED, %2 FAILED")
+                     .arg(station.programmed())
+                     .arg(station.failed())
+              << Qt::endl;
+        if (!station.reportError().isEmpty())
+            return fail(kUnusable,
+                        QStringLiteral("%1: %2").arg(m_cl.report, station.reportError()));
+        return station.failed() == 0 ? kDone : kPanelFailed;
     }
 
     int readPanel()

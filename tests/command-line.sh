@@ -30,6 +30,8 @@ expect 2 "Unexpected argument 'b.qcf'" a.qcf b.qcf
 printf '"X"\r\n' >"$tmp/short.qcf"
 expect 2 "short.qcf: THE FILE ENDS BEFORE FIELD 2 OF 42" --write-panel "$tmp/short.qcf"
 expect 2 "NOT A CONFIGURATION FILE" --compare /dev/null
+expect 2 "short.qcf: THE FILE ENDS BEFORE FIELD 2 OF 42" --station "$tmp/short.qcf"
+expect 2 "Option 'count' needs --station" --write-panel "$tmp/short.qcf" --count 2
 
 [ "$failures" -eq 0 ] && echo "command line: all cases passed"
 exit $((failures > 0))
