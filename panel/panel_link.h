@@ -31,6 +31,7 @@ public:
     void setPortName(const QString &name) { m_portName = name; }
     // Where the traffic is logged; nullptr (the default) logs nothing.
     void setTrafficLog(TrafficLog *log) { m_log = log; }
+    TrafficLog *trafficLog() const { return m_log; }
     QString portName() const { return m_portName; }
 
     // OpenPanelPort: "9600,N,8,1" on the link's port. On failure returns false and

@@ -1,17 +1,23 @@
 // The programming station against the panel simulator, with panels connected and
 // disconnected on a schedule: on the command line (in this process, and as the
-// real program for its signals), and its report file.
+// real program for its signals), in the window's dialog, and its report file.
 // Timing margins are wide: each phase of a schedule is several times what the
 // station needs, so a loaded machine only makes the suite slower.
 
 #include "app/command_line.h"
 #include "app/headless.h"
+#include "app/station_dialog.h"
 #include "panel/station.h"
 #include "panel/station_report.h"
 #include "simulated_panel.h"
 
+#include <QAccessible>
 #include <QCryptographicHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +36,8 @@ private slots:
     void lateAdapterAndHalfWayFailure();
     void panelLeftConnectedThenCtrlC();
     void stopSignalDuringWriteFinishesPanel();
+    void dialogProgramsAndReports();
+    void closingDialogMidWriteFinishesPanel();
 
 private:
     QString folder(const QString &name);
@@ -344,6 +352,103 @@ void TestStation::stopSignalDuringWriteFinishesPanel()
     QVERIFY(station.output().endsWith("1 PROGRAMMED, 0 FAILED\n"));
     QCOMPARE(writeFrames(sim), 21); // the panel in progress was finished
     QCOMPARE(reportRowsOf(report).value(1).value(4), QStringLiteral("programmed"));
+}
+
+static panelwrite::Codes fileCodes()
+{
+    panelwrite::Codes codes;
+    codes.fill(160);
+    codes[0] = 23;
+    codes[20] = 151;
+    return codes;
+}
+
+static QString accessibleName(QWidget *w)
+{
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+
+void TestStation::dialogProgramsAndReports()
+{
+    SimulatedPanel sim(folder("dialog"));
+    const QString device = sim.start({});
+    const QString report = dir.filePath("dialog.csv");
+    StationDialog dialog(device, fileCodes(), "standard.qcf");
+    dialog.chooseReportFile = [&](const QString &) { return report; };
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+
+    // From the keyboard: Alt+H chooses the report, Alt+S starts.
+    // (A mnemonic clicks its button a moment later.)
+    QTest::keyClick(&dialog, Qt::Key_H, Qt::AltModifier);
+    QTRY_COMPARE(dialog.findChild<QLineEdit *>()->text(), report);
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(dialog.station().isRunning());
+    QCOMPARE(StationDialog::rememberedReportFile(), report);
+
+    QList<QLabel *> labels = dialog.findChildren<QLabel *>();
+    auto shown = [&](const QString &start) -> QLabel * {
+        for (QLabel *l : labels)
+            if (accessibleName(l).startsWith(start))
+                return l;
+        return nullptr;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(shown("PROGRAMMED: 1"), 20000);
+    QVERIFY(shown("FAILED: 0"));
+    QLabel *result = shown("PANEL 1: ");
+    QVERIFY(result);
+    QCOMPARE(accessibleName(result), QStringLiteral("PANEL 1: SWITCH PANEL HAS BEEN PROGRAMMED"));
+    QCOMPARE(result->palette().color(QPalette::Window), QColor(0, 255, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(shown("DISCONNECT THE PANEL"), 5000);
+    QCOMPARE(reportRowsOf(report).size(), 2);
+
+    // Every control reads as it is shown, never as an object name.
+    for (QWidget *w : dialog.findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->focusPolicy() == Qt::NoFocus)
+            continue;
+        const QString name = accessibleName(w);
+        QVERIFY2(!name.isEmpty(), w->metaObject()->className());
+        if (auto *b = qobject_cast<QPushButton *>(w))
+            QCOMPARE(name, b->text().remove('&'));
+    }
+
+    // Closing while the panel is still connected stops the station at once.
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 5000);
+    QVERIFY(!dialog.station().isRunning());
+    QCOMPARE(writeFrames(sim), 21);
+}
+
+void TestStation::closingDialogMidWriteFinishesPanel()
+{
+    SimulatedPanel sim(folder("dialog-fail"));
+    const QString device = sim.start({"--mute-from", "12"});
+    StationDialog dialog(device, fileCodes(), "standard.qcf");
+    dialog.chooseReportFile = [&](const QString &) { return QString(); };
+    dialog.show();
+    dialog.findChild<QLineEdit *>()->clear(); // no report
+    // The user closes the dialog while the panel is being written.
+    bool visibleAfterClose = false;
+    connect(&dialog.station(), &Station::stateChanged, this, [&](Station::State state) {
+        if (state == Station::State::Writing)
+            QTimer::singleShot(300, &dialog, [&] {
+                dialog.reject();
+                visibleAfterClose = dialog.isVisible();
+            });
+    });
+    dialog.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 20000);
+    QVERIFY(visibleAfterClose); // it stayed until the panel in progress was done
+    QCOMPARE(dialog.station().failed(), 1);
+    QLabel *result = nullptr;
+    for (QLabel *l : dialog.findChildren<QLabel *>())
+        if (l->text().startsWith("PANEL 1: "))
+            result = l;
+    QVERIFY(result);
+    QCOMPARE(result->text(), QStringLiteral("PANEL 1: COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA "
+                                            "AT LED3"));
+    QCOMPARE(result->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
 
 QTEST_MAIN(TestStation)
