@@ -208,7 +208,8 @@ private:
         station.setReport(m_cl.report.isEmpty() ? nullptr : &report);
         if (!m_cl.log.isEmpty())
             station.setTrafficLog(&m_log);
-        // --backup: the backup of --write-panel goes into station.backupPanel here.
+        // --backup (m_cl.backup): the backup of --write-panel --backup is to be set as
+        // station.backupPanel here.
 
         QObject::connect(&station, &Station::stateChanged, [&](Station::State state) {
             if (state == Station::State::WaitingForPanel)
