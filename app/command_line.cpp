@@ -11,11 +11,20 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Configures the switches, LEDs and backlighting of a 10-button switch panel.\n"
         "Without a mode option the window opens, with FILE.qcf loaded if one is given.\n"
-        "The modes --write-panel, --read-panel, --compare and --sheet work without the\n"
-        "window and without a display. Their exit status: 0 done (or the panel holds\n"
-        "the file's configuration), 1 the panel or the port failed, 2 a bad command line\n"
+        "The modes --write-panel, --read-panel, --compare, --sheet and --station work\n"
+        "without the window and without a display. Their exit status: 0 done (or the\n"
+        "panel holds the file's configuration; for --station, no panel failed), 1 the\n"
+        "panel or the port failed (for --station, a panel failed), 2 a bad command line\n"
         "or a file that cannot be read, used or written, 3 the panel differs from the\n"
-        "file."));
+        "file.\n"
+        "\n"
+        "--station programs panel after panel: it waits for a panel on the port (a\n"
+        "handshake once a second, a port that is not there yet waited for too), writes\n"
+        "FILE into it as --write-panel does, prints a line per panel, and waits until the\n"
+        "panel is disconnected before it waits for the next. Ctrl+C ends it after the\n"
+        "panel in progress, printing \"N PROGRAMMED, M FAILED\". The --report file gets\n"
+        "one CSV row per panel: time,port,file,codes_sha256,result,status,failed_item,\n"
+        "duration_ms (result \"programmed\" or \"failed\")."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption port(
@@ -48,12 +57,28 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("Append every byte sent to and received from the panel, and each port "
                        "open and close, to FILE (hex, millisecond timestamps)."),
         QStringLiteral("FILE"));
-    const QCommandLineOption backupOption(
+    const QCommandLineOption station(
+        QStringLiteral("station"),
+        QStringLiteral("Programming station: program every panel connected to the port with the "
+                       "configuration in FILE, one after the other, until stopped."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption report(
+        QStringLiteral("report"),
+        QStringLiteral("With --station: append one CSV row per panel to FILE (a header row when "
+                       "the file is new or empty)."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption count(
+        QStringLiteral("count"),
+        QStringLiteral("With --station: end after N panels (programmed or failed)."),
+        QStringLiteral("N"));
+    const QCommandLineOption backup(
         QStringLiteral("backup"),
-        QStringLiteral("With --write-panel: read the panel first and keep what it held as a dated "
-                       "configuration file in ~/.local/share/switchpanel-config/backups/ (the "
-                       "window does so by default)."));
-    parser.addOptions({port, writePanel, readPanel, compare, sheet, log, backupOption});
+        QStringLiteral("With --write-panel or --station: read the panel first and keep what it "
+                       "held as a dated configuration file in "
+                       "~/.local/share/switchpanel-config/backups/ (the window does so by "
+                       "default)."));
+    parser.addOptions(
+        {port, writePanel, readPanel, compare, sheet, station, report, count, backup, log});
     parser.addPositionalArgument(QStringLiteral("FILE.qcf"),
                                  QStringLiteral("Configuration file to open in the window."),
                                  QStringLiteral("[FILE.qcf]"));
@@ -86,7 +111,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     for (const auto &[option, mode] : {std::pair{&writePanel, CommandLine::Mode::WritePanel},
                                        std::pair{&readPanel, CommandLine::Mode::ReadPanel},
                                        std::pair{&compare, CommandLine::Mode::Compare},
-                                       std::pair{&sheet, CommandLine::Mode::Sheet}}) {
+                                       std::pair{&sheet, CommandLine::Mode::Sheet},
+                                       std::pair{&station, CommandLine::Mode::Station}}) {
         if (!parser.isSet(*option))
             continue;
         ++modes;
@@ -96,12 +122,29 @@ CommandLine parseCommandLine(const QStringList &arguments)
             return fail(
                 QStringLiteral("Option '%1' given more than once.").arg(option->names()[0]));
     }
-    cl.backup = parser.isSet(backupOption);
-    if (cl.backup && cl.mode != CommandLine::Mode::WritePanel)
-        return fail(QStringLiteral("--backup goes with --write-panel."));
     if (modes > 1)
-        return fail(QStringLiteral("Only one of --write-panel, --read-panel, --compare and --sheet "
-                                   "can be given."));
+        return fail(QStringLiteral("Only one of --write-panel, --read-panel, --compare, --sheet "
+                                   "and --station can be given."));
+    if (parser.isSet(backup) && cl.mode != CommandLine::Mode::Station &&
+        cl.mode != CommandLine::Mode::WritePanel)
+        return fail(QStringLiteral("--backup goes with --write-panel or --station."));
+    for (const QCommandLineOption *option : {&report, &count}) {
+        if (parser.isSet(*option) && cl.mode != CommandLine::Mode::Station)
+            return fail(
+                QStringLiteral("Option '%1' needs --station.").arg(option->names().constFirst()));
+        if (parser.values(*option).size() > 1)
+            return fail(QStringLiteral("Option '%1' given more than once.")
+                            .arg(option->names().constFirst()));
+    }
+    cl.report = parser.value(report);
+    cl.backup = parser.isSet(backup);
+    if (parser.isSet(count)) {
+        bool ok = false;
+        cl.count = parser.value(count).toInt(&ok);
+        if (!ok || cl.count < 1)
+            return fail(QStringLiteral("--count: '%1' is not a number of panels from 1 up.")
+                            .arg(parser.value(count)));
+    }
     QStringList files = parser.positionalArguments();
     if (cl.mode == CommandLine::Mode::Sheet) {
         if (files.isEmpty())

@@ -7,14 +7,28 @@
 // application object exists, so that --help, --version and usage errors need no
 // display.
 struct CommandLine {
-    enum class Mode { Window, WritePanel, ReadPanel, Compare, Sheet, Help, Version, Error };
+    enum class Mode {
+        Window,
+        WritePanel,
+        ReadPanel,
+        Compare,
+        Sheet,
+        Station,
+        Help,
+        Version,
+        Error
+    };
     Mode mode = Mode::Window;
     QString file;        // the .qcf file of a headless mode, or the one to open in the window
     QString output;      // Sheet: the PDF file to write
     QString port;        // --port, empty when not given
     QString log;         // --log, empty when not given
-    bool backup = false; // --backup: keep what the panel held before writing
     QString message;     // Help: the help text; Version: the version line; Error: what is wrong
+    bool backup = false; // --backup: keep what the panel held before writing
+
+    // --station
+    QString report; // --report, empty when not given
+    int count = 0;  // --count: panels to program, 0 until stopped
 };
 
 // `arguments` as in main's argv, the program name first.
@@ -25,5 +39,5 @@ CommandLine parseCommandLine(const QStringList &arguments);
 inline bool isHeadless(CommandLine::Mode mode)
 {
     return mode == CommandLine::Mode::WritePanel || mode == CommandLine::Mode::ReadPanel ||
-           mode == CommandLine::Mode::Compare;
+           mode == CommandLine::Mode::Compare || mode == CommandLine::Mode::Station;
 }

@@ -116,6 +116,7 @@ signals:
 
 public slots:
     void restoreBackup(); // opens a file of the backup folder
+    void openStation();   // the programming station dialog (panel/form1_station.cpp)
     void showManual();
     void showAbout();
     void Option1_Click();
@@ -225,7 +226,7 @@ private:
     int m_quiet = 0; // > 0 while the program itself changes the lists and boxes
     QString m_lastBackup;
     struct Actions {
-        QAction *open, *save, *quit, *undo, *redo, *read, *write, *backup, *restore, *manual,
-            *about;
+        QAction *open, *save, *print, *exportPdf, *quit, *undo, *redo, *read, *write, *compare,
+            *backup, *restore, *station, *manual, *about;
     } m_actions{};
 };

@@ -29,6 +29,12 @@ void Form1::buildActions()
     connect(a.open, &QAction::triggered, this, &Form1::READ_FILE_Click);
     a.save = action(tr("&Save…"), QKeySequence::Save, tr("Save the configuration to a file"));
     connect(a.save, &QAction::triggered, this, &Form1::WRITE_FILE_Click);
+    a.print = action(tr("&Print configuration sheet…"), QKeySequence::Print,
+                     tr("Print the configuration sheet of this configuration"));
+    connect(a.print, &QAction::triggered, this, &Form1::printSheet);
+    a.exportPdf = action(tr("&Export configuration sheet as PDF…"), QKeySequence(),
+                         tr("Save the configuration sheet as a PDF file"));
+    connect(a.exportPdf, &QAction::triggered, this, &Form1::exportSheetPdf);
     a.quit = action(tr("&Quit"), QKeySequence::Quit, tr("Close the program"));
     a.quit->setMenuRole(QAction::QuitRole);
     connect(a.quit, &QAction::triggered, this, [this] { window()->close(); });
@@ -55,6 +61,12 @@ void Form1::buildActions()
     a.write = action(tr("&Write to Panel"), QKeySequence(),
                      tr("Write the configuration into the switch panel"));
     connect(a.write, &QAction::triggered, this, &Form1::WRITE_CONFIG_Click);
+    a.compare = action(tr("&Compare with panel"), QKeySequence(Qt::CTRL | Qt::Key_D),
+                       tr("Mark every item in which the panel holds something else"));
+    connect(a.compare, &QAction::triggered, this, &Form1::comparePanel);
+    a.station = action(tr("Programming &station…"), QKeySequence(),
+                       tr("Program panel after panel with this configuration"));
+    connect(a.station, &QAction::triggered, this, &Form1::openStation);
     a.backup = action(tr("&Back up the panel before writing"), QKeySequence(),
                       tr("Read the panel first and keep what it held as a dated file"));
     a.backup->setCheckable(true);
@@ -77,6 +89,9 @@ void Form1::buildMenus(QMenuBar *bar)
     file->addAction(m_actions.open);
     file->addAction(m_actions.save);
     file->addSeparator();
+    file->addAction(m_actions.print);
+    file->addAction(m_actions.exportPdf);
+    file->addSeparator();
     file->addAction(m_actions.quit);
 
     QMenu *edit = bar->addMenu(tr("&Edit"));
@@ -86,9 +101,12 @@ void Form1::buildMenus(QMenuBar *bar)
     QMenu *panel = bar->addMenu(tr("&Panel"));
     panel->addAction(m_actions.read);
     panel->addAction(m_actions.write);
+    panel->addAction(m_actions.compare);
     panel->addSeparator();
     panel->addAction(m_actions.backup);
     panel->addAction(m_actions.restore);
+    panel->addSeparator();
+    panel->addAction(m_actions.station);
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->addAction(m_actions.manual);

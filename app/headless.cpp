@@ -1,16 +1,20 @@
 #include "headless.h"
 
+#include "app/stop_signals.h"
 #include "config/assignment.h"
-#include "files/panel_backup.h"
 #include "config/panel_compare.h"
+#include "files/panel_backup.h"
 #include "files/qcf_file.h"
 #include "panel/cell_walk.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
+#include "panel/panel_write.h"
 #include "panel/port_choice.h"
+#include "panel/station.h"
 #include "panel/traffic_log.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
@@ -83,6 +87,8 @@ private:
             return readPanel();
         case CommandLine::Mode::Compare:
             return compare();
+        case CommandLine::Mode::Station:
+            return station();
         default:
             return fail(kUnusable, QStringLiteral("no mode to run"));
         }
@@ -95,9 +101,9 @@ private:
     }
 
     // The codes that opening the file in the window and writing would send (160 and
-    // more as 160; -1 is an item without a complete assignment), then the port
-    // opened. Returns kDone, or the exit status of what failed.
-    int loadFileAndOpenPort(Codes &codes, std::optional<qcf::Configuration> *file = nullptr)
+    // more as 160; -1 is an item without a complete assignment); the file itself in
+    // `file` when asked for. Returns kDone, or the exit status of what failed.
+    int loadCodes(Codes &codes, std::optional<qcf::Configuration> *file = nullptr)
     {
         const qcf::LoadedFile loaded = qcf::loadFile(m_cl.file);
         if (!loaded.config)
@@ -117,14 +123,27 @@ private:
         }
         if (file)
             *file = loaded.config;
+        return kDone;
+    }
+
+    // The codes, then the port opened.
+    int loadFileAndOpenPort(Codes &codes, std::optional<qcf::Configuration> *file = nullptr)
+    {
+        if (const int status = loadCodes(codes, file); status != kDone)
+            return status;
         return openPort() ? kDone : kPanelFailed;
+    }
+
+    QString chosenPort() const
+    {
+        return portchoice::startingPort(portchoice::availablePorts(), m_cl.port,
+                                        portchoice::rememberedPort());
     }
 
     bool openPort()
     {
         PanelLink &link = m_session.link();
-        link.setPortName(portchoice::startingPort(portchoice::availablePorts(), m_cl.port,
-                                                  portchoice::rememberedPort()));
+        link.setPortName(chosenPort());
         if (link.openPort()) {
             m_err << "switchpanel-config: panel on " << link.portName() << Qt::endl;
             return true;
@@ -157,22 +176,13 @@ private:
     bool backUpPanel(const qcf::Configuration &file)
     {
         m_out << cellwalk::kReadingBeforeWrite << Qt::endl;
-        const std::optional<Codes> values = readCells(false);
-        if (!values) {
-            fail(kPanelFailed, QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP, NOTHING "
-                                              "WAS WRITTEN (WITHOUT --backup IT IS WRITTEN "
-                                              "WITHOUT ONE)"));
+        QString path;
+        if (const QString why = backup::readAndSave(m_session.link(), file, &path);
+            !why.isEmpty()) {
+            fail(kPanelFailed, why);
             return false;
         }
-        qcf::Configuration config = file;
-        std::copy(values->begin(), values->end(), config.codes.begin());
-        const backup::Saved saved =
-            backup::save(config, backup::kBeforeWrite, m_session.link().portName());
-        if (!saved.error.isEmpty()) {
-            fail(kPanelFailed, saved.error + QStringLiteral(", NOTHING WAS WRITTEN"));
-            return false;
-        }
-        m_err << "switchpanel-config: backup of the panel: " << saved.path << Qt::endl;
+        m_err << "switchpanel-config: backup of the panel: " << path << Qt::endl;
         return true;
     }
 
@@ -187,14 +197,68 @@ private:
             link.closePort();
             return kPanelFailed;
         }
-        const cellwalk::Outcome outcome = cellwalk::walk(link, [&](int n) {
-            const cellwalk::Cell cell = cellwalk::writeCell(link, std::int16_t(n), codes[n]);
-            m_out << cellLine(n, codes[n], cellwalk::cellText(cell.result)) << Qt::endl;
-            return cell.result == cellwalk::CellResult::Ok;
-        });
+        const panelwrite::Result result =
+            panelwrite::writeCodes(link, codes, [&](int n, const cellwalk::Cell &cell) {
+                const std::int16_t code = codes[memory_map::itemAt(n)];
+                m_out << cellLine(n, code, cellwalk::cellText(cell.result)) << Qt::endl;
+            });
         link.closePort();
-        m_out << cellwalk::outcomeText(outcome, cellwalk::kProgrammed) << Qt::endl;
-        return outcome == cellwalk::Outcome::Done ? kDone : kPanelFailed;
+        m_out << result.statusText() << Qt::endl;
+        return result.programmed() ? kDone : kPanelFailed;
+    }
+
+    // Panel after panel until --count panels are done, Ctrl+C or SIGTERM: a line
+    // per panel, a row per panel in --report.
+    int station()
+    {
+        Codes codes{};
+        std::optional<qcf::Configuration> loaded;
+        if (const int status = loadCodes(codes, &loaded); status != kDone)
+            return status;
+        StationReport report;
+        if (!m_cl.report.isEmpty()) {
+            if (const QString why = report.open(m_cl.report); !why.isEmpty())
+                return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.report, why));
+        }
+
+        Station station;
+        station.setPort(chosenPort());
+        station.setCodes(codes);
+        station.setFileName(QFileInfo(m_cl.file).fileName());
+        station.setCount(m_cl.count);
+        station.setReport(m_cl.report.isEmpty() ? nullptr : &report);
+        if (!m_cl.log.isEmpty())
+            station.setTrafficLog(&m_log);
+        if (m_cl.backup)
+            station.backupPanel = [file = *loaded](PanelLink &link) {
+                return backup::readAndSave(link, file);
+            };
+
+        QObject::connect(&station, &Station::stateChanged, [&](Station::State state) {
+            if (state == Station::State::WaitingForPanel)
+                m_out << "WAITING FOR A PANEL ON " << station.port() << Qt::endl;
+        });
+        QObject::connect(&station, &Station::portProblem,
+                         [&](const QString &text) { m_err << text << Qt::endl; });
+        QObject::connect(&station, &Station::panelDone,
+                         [&](const StationPanel &panel) { m_out << panel.line() << Qt::endl; });
+
+        StopSignals stopSignals;
+        QObject::connect(&stopSignals, &StopSignals::received, &station, &Station::stop);
+        QEventLoop loop;
+        QObject::connect(&station, &Station::finished, &loop, &QEventLoop::quit);
+        station.start();
+        if (station.isRunning())
+            loop.exec();
+
+        m_out << QStringLiteral("%1 PROGRAMMED, %2 FAILED")
+                     .arg(station.programmed())
+                     .arg(station.failed())
+              << Qt::endl;
+        if (!station.reportError().isEmpty())
+            return fail(kUnusable,
+                        QStringLiteral("%1: %2").arg(m_cl.report, station.reportError()));
+        return station.failed() == 0 ? kDone : kPanelFailed;
     }
 
     int readPanel()

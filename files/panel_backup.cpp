@@ -1,6 +1,8 @@
 #include "panel_backup.h"
 
 #include "files/qcf_file.h"
+#include "panel/cell_walk.h"
+#include "panel/panel_link.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,6 +47,22 @@ Saved save(const qcf::Configuration &config, const QString &command, const QStri
                                .arg(QDir::toNativeSeparators(path), why)};
     prune(dir);
     return {path, QString()};
+}
+
+QString readAndSave(PanelLink &link, const qcf::Configuration &file, QString *path)
+{
+    const cellwalk::PanelRead read = cellwalk::readPanel(link);
+    if (read.outcome != cellwalk::Outcome::Done)
+        return QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
+            .arg(cellwalk::outcomeText(read.outcome, QString()));
+    qcf::Configuration config = file;
+    std::copy(read.codes.begin(), read.codes.end(), config.codes.begin());
+    const Saved saved = save(config, kBeforeWrite, link.portName());
+    if (!saved.error.isEmpty())
+        return saved.error + QStringLiteral(", NOTHING WAS WRITTEN");
+    if (path)
+        *path = saved.path;
+    return QString();
 }
 
 void prune(const QString &dir, int keep)

@@ -10,6 +10,8 @@
 // write that asks for one, and after every read. Named so that a sorted listing
 // is chronological and names the command and the port:
 //   2026-12-08 14.03.22 before write ttyUSB0.qcf
+class PanelLink;
+
 namespace backup {
 
 inline constexpr int kKeep = 500; // the folder keeps the newest this many
@@ -31,6 +33,11 @@ struct Saved {
 // then removes the oldest backups beyond kKeep.
 Saved save(const qcf::Configuration &config, const QString &command, const QString &port,
            const QDateTime &when = QDateTime::currentDateTime());
+
+// Reads the panel on `link` (open) as the read command does and saves what it
+// holds with `file`'s panel name and designations. Returns the user text of a
+// failure, empty on success; `path` gets the backup's file.
+QString readAndSave(PanelLink &link, const qcf::Configuration &file, QString *path = nullptr);
 
 // Removes the oldest backup files of `dir` (by name) beyond `keep`.
 void prune(const QString &dir, int keep = kKeep);

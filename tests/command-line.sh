@@ -32,6 +32,8 @@ expect 2 "short.qcf: THE FILE ENDS BEFORE FIELD 2 OF 42" --write-panel "$tmp/sho
 expect 2 "NOT A CONFIGURATION FILE" --compare /dev/null
 expect 2 "needs the PDF file to write" --sheet "$tmp/short.qcf"
 expect 2 "Only one of" --sheet "$tmp/short.qcf" out.pdf --compare "$tmp/short.qcf"
+expect 2 "short.qcf: THE FILE ENDS BEFORE FIELD 2 OF 42" --station "$tmp/short.qcf"
+expect 2 "Option 'count' needs --station" --write-panel "$tmp/short.qcf" --count 2
 
 [ "$failures" -eq 0 ] && echo "command line: all cases passed"
 exit $((failures > 0))

@@ -60,6 +60,27 @@ public:
         return frames;
     }
 
+    // Whether `frames` are reads only (with their handshakes), then from index
+    // `writeAt` on the designed write: the handshake and 21 write and read-back
+    // pairs. A busy machine may add attention bytes or confirming reads, never
+    // other frames.
+    static bool readThenWrite(const QStringList &frames, qsizetype writeAt)
+    {
+        for (qsizetype i = 0; i < writeAt; ++i)
+            if (frames[i] != QLatin1String("41") && !frames[i].startsWith(QLatin1String("56")))
+                return false;
+        QStringList write = frames.mid(writeAt);
+        while (write.size() > 42 && write.first() == QLatin1String("41"))
+            write.removeFirst();
+        if (write.size() != 42)
+            return false;
+        for (qsizetype i = 0; i < 42; i += 2)
+            if (!write[i].startsWith(QLatin1String("53")) ||
+                !write[i + 1].startsWith(QLatin1String("56")))
+                return false;
+        return true;
+    }
+
     // The values the panel holds now.
     QList<int> cells() const
     {

@@ -496,7 +496,9 @@ void TestPanel::compareMarksExactlyTheItemsThatDiffer()
     QCOMPARE(listOf(*w, 1)->toolTip(), sw1Tip);
     // The read as READ_CONFIG reads: the handshake and two read frames a cell.
     const QStringList frames = logFrames(QStringLiteral("RX"));
-    QCOMPARE(frames.size(), 1 + 2 * 21); // every cell read twice to confirm it
+    for (const QString &frame : frames) // reads only, each cell at least twice to confirm it
+        QVERIFY(frame == "41" || frame.startsWith("56"));
+    QVERIFY(frames.size() >= 1 + 2 * 21);
     QCOMPARE(frames.last(), QString::fromLatin1(protocol::readFrame(20).toHex()));
 
     // The outline goes around SW3's place in the switch view, LED5's in the other.

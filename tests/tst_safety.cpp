@@ -119,6 +119,7 @@ void TestSafety::undoAfterReadRestoresTheWindow()
     QCOMPARE(questions.size(), 1); // unsaved edits were there
     QVERIFY(!window->isWindowModified());
     QCOMPARE(form().record().sw(1).code, 23);
+    const qsizetype framesOfRead = sim->frames("RX").size();
 
     form().undoStack()->undo();
     for (int i = 0; i < 21; ++i) {
@@ -134,8 +135,8 @@ void TestSafety::undoAfterReadRestoresTheWindow()
     QCOMPARE(form().record().sw(1).code, 23);
     QVERIFY(textOf(form(), 2)->text().isEmpty());
     QVERIFY(!window->isWindowModified());
-    // Undo sent nothing: one handshake and 21 confirmed reads.
-    QCOMPARE(sim->frames("RX").size(), 1 + 2 * 21);
+    // Undo and redo sent nothing.
+    QCOMPARE(sim->frames("RX").size(), framesOfRead);
     // The read kept its result.
     QVERIFY2(QFileInfo(form().lastBackup()).fileName().contains(" read "),
              qPrintable(form().lastBackup()));
@@ -152,11 +153,12 @@ void TestSafety::writeKeepsWhatThePanelHeldFirst()
 
     // The wire: a full read with its own handshake, then the designed write.
     const QStringList frames = sim->frames("RX");
-    QCOMPARE(frames.size(), (1 + 2 * 21) + (1 + 2 * 21));
     QCOMPARE(frames[0], QStringLiteral("41"));
     QCOMPARE(frames[1], QStringLiteral("560000303056"));
-    QCOMPARE(frames[43], QStringLiteral("41"));
-    QVERIFY(frames[44].startsWith("53"));
+    const qsizetype write =
+        frames.lastIndexOf(QStringLiteral("41"), frames.indexOf(QRegularExpression("^53")));
+    QVERIFY2(write > 2 * 21 && SimulatedPanel::readThenWrite(frames, write),
+             qPrintable(frames.join(' ')));
     for (int n = 0; n < 21; ++n)
         QCOMPARE(sim->cells().value(n), expectedCodeOfChooseAll(n));
 

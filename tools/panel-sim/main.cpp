@@ -79,6 +79,13 @@ const char kUsage[] =
     "                            \"1022\"), letter (\"1u00\"), blank (\"16 0\"), extra (a\n"
     "                            digit added), drop (a digit dropped), formfeed (a form\n"
     "                            feed for the CR)\n"
+    "  --connect-schedule PHASES panels connected and disconnected on a schedule:\n"
+    "                            on:MS and off:MS phases separated by commas, e.g.\n"
+    "                            off:2000,on:6000,off:5000; the last may be 'on' or\n"
+    "                            'off' alone, for good, else the schedule starts over.\n"
+    "                            While disconnected nothing is answered (the device\n"
+    "                            stays); each connection is a new panel holding the\n"
+    "                            start values. SIGUSR2 connects or disconnects by hand.\n"
     "\n"
     "ADDR is 0..20 (SW1..SW10 = 0..9, LED1..LED10 = 10..19, backlight = 20).\n"
     "--readback-mismatch, --out-of-range, --short-reply, --late-reply, --noise-reply,\n"
@@ -90,7 +97,8 @@ const char kUsage[] =
     "Log lines: '<seconds.ms since start> <TAG> <text>' with TAG one of\n"
     "RX (message received, hex), TX (bytes sent, hex), IGN (ignored input),\n"
     "FAULT (injected fault), DUMP (cell values), INFO, ERR.\n"
-    "SIGUSR1 writes a DUMP line to standard error; SIGTERM/SIGINT/SIGHUP end the run.\n"
+    "SIGUSR1 writes a DUMP line to standard error; SIGUSR2 connects or disconnects\n"
+    "the panel (ending any --connect-schedule); SIGTERM/SIGINT/SIGHUP end the run.\n"
     "\n"
     "Exit status: 0 normal end (also after --hangup-at), 1 system error,\n"
     "2 bad command line, bad cells file or unusable --link/--dump/--log path.\n";
@@ -151,6 +159,7 @@ Options parseOptions(int argc, char **argv)
         OptDamageOnce,
         OptDamageAlways,
         OptDamageKind,
+        OptConnectSchedule,
     };
     static const option longOptions[] = {
         {"link", required_argument, nullptr, OptLink},
@@ -174,6 +183,7 @@ Options parseOptions(int argc, char **argv)
         {"damage-once", required_argument, nullptr, OptDamageOnce},
         {"damage-always", required_argument, nullptr, OptDamageAlways},
         {"damage-kind", required_argument, nullptr, OptDamageKind},
+        {"connect-schedule", required_argument, nullptr, OptConnectSchedule},
         {"help", no_argument, nullptr, 'h'},
         {nullptr, 0, nullptr, 0},
     };
@@ -258,6 +268,14 @@ Options parseOptions(int argc, char **argv)
             else
                 usageError(std::string("--damage-kind: '") + optarg + "' is not a kind of damage");
             break;
+        case OptConnectSchedule: {
+            std::string error;
+            const auto schedule = parseSchedule(optarg, error);
+            if (!schedule)
+                usageError(std::string("--connect-schedule: ") + error);
+            f.connectSchedule = *schedule;
+            break;
+        }
         case 'h':
             std::fputs(kUsage, stdout);
             std::exit(kExitOk);
@@ -305,6 +323,13 @@ std::string faultSummary(const Faults &f)
     addSet("damage-always", f.damageAlways);
     if (f.damageOnce.any() || f.damageAlways.any())
         add("--damage-kind " + std::to_string(static_cast<int>(f.damage)));
+    if (!f.connectSchedule.empty()) {
+        std::string phases;
+        for (const Phase &p : f.connectSchedule)
+            phases += (phases.empty() ? "" : ",") + std::string(p.connected ? "on" : "off") +
+                      (p.ms < 0 ? "" : ":" + std::to_string(p.ms));
+        add("--connect-schedule " + phases);
+    }
     return text.empty() ? "none" : text;
 }
 
@@ -427,7 +452,7 @@ class Simulator
 {
 public:
     Simulator(const Options &opts, const Cells &cells, Log &log)
-        : opts_(opts), panel_(cells, opts.faults), log_(log)
+        : opts_(opts), startCells_(cells), panel_(cells, opts.faults), log_(log)
     {}
 
     // Creates the pty, the link and the first dump. Returns an exit status on
@@ -454,8 +479,13 @@ private:
     Clock::time_point nextDue() const;
     void closeDevice();
     void finish(const std::string &reason);
+    // Connection and disconnection on the schedule or by SIGUSR2.
+    void updatePresence(Clock::time_point now);
+    void setConnected(bool connected);
+    std::optional<Clock::time_point> nextPhaseEnd(Clock::time_point now) const;
 
     const Options &opts_;
+    const Cells startCells_; // what each newly connected panel holds
     Panel panel_;
     Log &log_;
     FrameParser parser_;
@@ -467,6 +497,10 @@ private:
     int signals_ = -1;
     bool linked_ = false;
     Clock::time_point lastReceived_ = Clock::now();
+    Clock::time_point scheduleStart_ = Clock::now();
+    bool connected_ = true;
+    bool byHand_ = false; // SIGUSR2 took over from the schedule
+    int panelNumber_ = 1;
 };
 
 bool Simulator::openPty(std::string &error)
@@ -589,6 +623,7 @@ std::optional<int> Simulator::setUp()
     sigaddset(&set, SIGINT);
     sigaddset(&set, SIGHUP);
     sigaddset(&set, SIGUSR1);
+    sigaddset(&set, SIGUSR2);
     ::sigprocmask(SIG_BLOCK, &set, nullptr);
     signals_ = ::signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC);
     if (signals_ < 0) {
@@ -615,7 +650,51 @@ std::optional<int> Simulator::setUp()
     log_.line("INFO", "panel on " + device_ + (linked_ ? " (link " + opts_.link + ")" : ""));
     log_.line("INFO", "faults: " + faultSummary(opts_.faults));
     log_.line("DUMP", cellsText());
+    scheduleStart_ = Clock::now();
+    if (!presenceAt(opts_.faults.connectSchedule, 0).connected) {
+        connected_ = false;
+        log_.line("INFO", "no panel connected");
+    }
     return std::nullopt;
+}
+
+std::optional<Clock::time_point> Simulator::nextPhaseEnd(Clock::time_point now) const
+{
+    if (byHand_ || opts_.faults.connectSchedule.empty())
+        return std::nullopt;
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now - scheduleStart_);
+    const Presence p = presenceAt(opts_.faults.connectSchedule, ms.count());
+    if (p.phaseEndMs < 0)
+        return std::nullopt;
+    return scheduleStart_ + std::chrono::milliseconds(p.phaseEndMs);
+}
+
+void Simulator::updatePresence(Clock::time_point now)
+{
+    if (byHand_ || opts_.faults.connectSchedule.empty())
+        return;
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now - scheduleStart_);
+    const bool connected = presenceAt(opts_.faults.connectSchedule, ms.count()).connected;
+    if (connected != connected_)
+        setConnected(connected);
+}
+
+void Simulator::setConnected(bool connected)
+{
+    connected_ = connected;
+    // Whatever was on its way belonged to the panel that was there.
+    queue_.clear();
+    parser_ = FrameParser();
+    if (!connected) {
+        log_.line("INFO", "panel " + std::to_string(panelNumber_) + " disconnected, holding:");
+        log_.line("DUMP", cellsText());
+        return;
+    }
+    ++panelNumber_;
+    panel_ = Panel(startCells_, opts_.faults);
+    log_.line("INFO", "panel " + std::to_string(panelNumber_) + " connected");
+    log_.line("DUMP", cellsText());
+    dump();
 }
 
 int Simulator::pollTimeout(Clock::time_point now) const
@@ -623,6 +702,8 @@ int Simulator::pollTimeout(Clock::time_point now) const
     std::optional<Clock::time_point> wake;
     if (!queue_.empty())
         wake = nextDue();
+    if (const auto phaseEnd = nextPhaseEnd(now); phaseEnd && (!wake || *phaseEnd < *wake))
+        wake = phaseEnd;
     if (opts_.exitAfterIdle > 0) {
         const auto idleEnd =
             lastReceived_ + std::chrono::duration_cast<Clock::duration>(
@@ -686,6 +767,10 @@ Simulator::ReadResult Simulator::receive(Clock::time_point now)
         return ReadResult::Failed;
     }
     lastReceived_ = now;
+    if (!connected_) {
+        log_.line("IGN", hex(Bytes(buffer, buffer + n)) + " (no panel connected)");
+        return ReadResult::Ok;
+    }
 
     std::vector<Message> messages;
     parser_.feed(buffer, static_cast<std::size_t>(n), messages);
@@ -756,12 +841,18 @@ int Simulator::run()
             return kExitFailure;
         }
         now = Clock::now();
+        updatePresence(now);
 
         if (ready > 0 && (fds[1].revents & POLLIN)) {
             signalfd_siginfo info;
             while (::read(signals_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
                 if (info.ssi_signo == SIGUSR1) {
                     dumpToStderr();
+                    continue;
+                }
+                if (info.ssi_signo == SIGUSR2) {
+                    byHand_ = true;
+                    setConnected(!connected_);
                     continue;
                 }
                 finish(std::string("signal ") + ::strsignal(static_cast<int>(info.ssi_signo)));

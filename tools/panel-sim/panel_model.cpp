@@ -1,5 +1,7 @@
 #include "panel_model.h"
 
+#include <algorithm>
+
 namespace panelsim {
 
 Panel::Panel(const Cells &cells, const Faults &faults) : cells_(cells), faults_(faults) {}
@@ -178,6 +180,69 @@ Bytes damaged(Bytes answer, Damage damage)
         break;
     }
     return answer;
+}
+
+std::optional<std::vector<Phase>> parseSchedule(std::string_view text, std::string &error)
+{
+    std::vector<Phase> phases;
+    std::size_t pos = 0;
+    while (true) {
+        const std::size_t end = std::min(text.find(',', pos), text.size());
+        const std::string_view item = text.substr(pos, end - pos);
+        const std::string shown =
+            "phase " + std::to_string(phases.size() + 1) + " \"" + std::string(item) + "\"";
+        const std::size_t colon = item.find(':');
+        const std::string_view state = item.substr(0, colon);
+        if (state != "on" && state != "off") {
+            error = shown + " does not begin with on or off";
+            return std::nullopt;
+        }
+        Phase phase{state == "on", -1};
+        if (colon != std::string_view::npos) {
+            const std::string_view digits = item.substr(colon + 1);
+            int ms = 0;
+            for (char c : digits) {
+                if (c < '0' || c > '9' || ms > 600000) {
+                    ms = -1;
+                    break;
+                }
+                ms = ms * 10 + (c - '0');
+            }
+            if (digits.empty() || ms < 1 || ms > 600000) {
+                error = shown + " does not last 1 to 600000 ms";
+                return std::nullopt;
+            }
+            phase.ms = ms;
+        }
+        phases.push_back(phase);
+        if (end == text.size())
+            break;
+        if (phase.ms < 0) {
+            error = shown + " lasts for good, so no phase can follow it";
+            return std::nullopt;
+        }
+        pos = end + 1;
+    }
+    return phases;
+}
+
+Presence presenceAt(const std::vector<Phase> &schedule, long long ms)
+{
+    if (schedule.empty())
+        return {};
+    long long cycle = 0;
+    for (const Phase &phase : schedule)
+        cycle += std::max(phase.ms, 0);
+    // A schedule whose last phase has a length starts over after it.
+    long long phaseStart = schedule.back().ms >= 0 ? ms - ms % cycle : 0;
+    for (const Phase &phase : schedule) {
+        if (phase.ms < 0)
+            return {phase.connected, -1};
+        if (ms < phaseStart + phase.ms)
+            return {phase.connected, phaseStart + phase.ms};
+        phaseStart += phase.ms;
+    }
+    return {schedule.back().connected, -1}; // only past the end of a schedule that ends for good
 }
 
 std::optional<Cells> parseCells(std::string_view text, std::string &error)

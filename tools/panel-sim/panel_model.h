@@ -13,6 +13,13 @@
 // replies, including deliberately broken replies for testing the host.
 namespace panelsim {
 
+// One phase of a connection schedule: the panel connected or not for `ms`
+// milliseconds; a phase with ms < 0 lasts for good.
+struct Phase {
+    bool connected = true;
+    int ms = -1;
+};
+
 // Misbehaviour switched on from the command line. Faults change only what the
 // panel sends back; a write is stored whatever the faults say (except at a
 // hang-up, which ends the run before the frame is acted on).
@@ -36,12 +43,15 @@ struct Faults {
     std::bitset<kCellCount> shortReply;       // read answers only three characters
     std::bitset<kCellCount> lateReply;        // replies sent lateMs late
     int lateMs = 150;
-    std::bitset<kCellCount> noiseReply;   // read answers line noise, no number
-    std::bitset<kCellCount> strayAfter;   // a stray digit kStrayGapMs after each read answer
-    int lateAttentionMs = -1;             // first attention answered this late
-    bool splitAck = false;                // "D0", then "00D" kSplitAckGapMs later
-    bool doubleAck = false;               // "D000DD000D" in one piece
-    int hangupAt = -1;                    // first frame for this address hangs up
+    std::bitset<kCellCount> noiseReply; // read answers line noise, no number
+    std::bitset<kCellCount> strayAfter; // a stray digit kStrayGapMs after each read answer
+    int lateAttentionMs = -1;           // first attention answered this late
+    bool splitAck = false;              // "D0", then "00D" kSplitAckGapMs later
+    bool doubleAck = false;             // "D000DD000D" in one piece
+    int hangupAt = -1;                  // first frame for this address hangs up
+    // Panels connected and disconnected on a schedule; empty: always connected.
+    // While disconnected nothing is answered; each connection is a new panel.
+    std::vector<Phase> connectSchedule;
     std::bitset<kCellCount> damageOnce;   // the first read answer for ADDR damaged
     std::bitset<kCellCount> damageAlways; // every read answer for ADDR damaged alike
     Damage damage = Damage::Digit;
@@ -104,6 +114,19 @@ private:
     int attentionsAnswered_ = 0;
     std::array<int, kCellCount> readsAnswered_{};
 };
+
+// Reads a connection schedule: phases "on:MS" and "off:MS" separated by commas,
+// MS from 1 to 600000; the last phase may be "on" or "off" alone, lasting for
+// good, otherwise the schedule starts over after it. On bad input returns
+// std::nullopt and describes the problem in `error`.
+std::optional<std::vector<Phase>> parseSchedule(std::string_view text, std::string &error);
+
+// Where a schedule stands `ms` milliseconds after its start.
+struct Presence {
+    bool connected = true;
+    long long phaseEndMs = -1; // when the current phase ends, from the start; -1: never
+};
+Presence presenceAt(const std::vector<Phase> &schedule, long long ms);
 
 // Reads start values: exactly 21 decimal integers 0..255, separated by any
 // mix of whitespace and commas. On bad input returns std::nullopt and describes

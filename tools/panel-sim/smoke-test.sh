@@ -279,6 +279,32 @@ def test_hangup():
     host.close()
 
 
+def test_connect_schedule():
+    print("-- --connect-schedule and SIGUSR2")
+    cells = os.path.join(TMP, "start.cells")
+    with open(cells, "w") as f:
+        f.write(" ".join(["7"] * 21) + "\n")
+    sim = Sim("schedule", "--connect-schedule", "off:600,on:1500,off", "--cells", cells)
+    host = Host(sim.device)
+    host.send(b"A" + write_frame(3, 42))
+    host.expect_nothing("no answer while no panel is connected", window=0.2)
+    check(wait_until(lambda: "(no panel connected)" in sim.log_text(), 2),
+          "bytes to an absent panel are logged as ignored")
+    check(wait_until(lambda: "panel 2 connected" in sim.log_text(), 3), "the panel connects")
+    host.exchange(read_frame(3), b"0070\r", "the write sent while absent was not stored")
+    host.exchange(write_frame(3, 42), ACK, "a connected panel answers")
+    check(wait_until(lambda: "panel 2 disconnected" in sim.log_text(), 3), "and goes again")
+    check("DUMP " + " ".join(["7"] * 3 + ["42"] + ["7"] * 17) in sim.log_text(),
+          "what the panel held when it went is logged")
+    host.send(b"A")
+    host.expect_nothing("nothing is answered after the schedule ends disconnected")
+    sim.proc.send_signal(signal.SIGUSR2)
+    check(wait_until(lambda: "panel 3 connected" in sim.log_text(), 2), "SIGUSR2 connects")
+    host.exchange(read_frame(3), b"0070\r", "a new panel holds the start values")
+    host.close()
+    check(sim.stop() == 0, "stops cleanly")
+
+
 def test_idle_exit():
     print("-- --exit-after-idle")
     sim = Sim("idle", "--exit-after-idle", "0.3")
@@ -287,7 +313,7 @@ def test_idle_exit():
 
 try:
     for test in (test_basic_traffic, test_cells_file, test_double_ack, test_silent, test_hangup,
-                 test_idle_exit):
+                 test_connect_schedule, test_idle_exit):
         try:
             test()
         except Exception as e:  # a crash in one group must not hide the others

@@ -436,6 +436,61 @@ void faultHangup()
     CHECK(!edge.handle(parseOne(readFrame(21))).hangup);
 }
 
+// ---------------------------------------------------------------- connection schedule
+
+std::string scheduleText(const std::string &input)
+{
+    std::string error;
+    const auto phases = parseSchedule(input, error);
+    if (!phases)
+        return error;
+    std::string out;
+    for (const Phase &p : *phases)
+        out += (out.empty() ? "" : " ") + std::string(p.connected ? "on" : "off") +
+               (p.ms < 0 ? "" : std::to_string(p.ms));
+    return out;
+}
+
+void scheduleParsing()
+{
+    CHECK_EQ(scheduleText("off:2000,on:6000,off:5000"), "off2000 on6000 off5000");
+    CHECK_EQ(scheduleText("on:1,off"), "on1 off");
+    CHECK_EQ(scheduleText("on"), "on");
+    CHECK_EQ(scheduleText("on:600000"), "on600000");
+    CHECK_EQ(scheduleText(""), "phase 1 \"\" does not begin with on or off");
+    CHECK_EQ(scheduleText("on:100,"), "phase 2 \"\" does not begin with on or off");
+    CHECK_EQ(scheduleText("up:100"), "phase 1 \"up:100\" does not begin with on or off");
+    for (const char *bad : {"on:0", "on:", "on:-5", "on:600001", "on:1e3", "on:99999999999"})
+        CHECK_EQ(scheduleText(bad),
+                 "phase 1 \"" + std::string(bad) + "\" does not last 1 to 600000 ms");
+    CHECK_EQ(scheduleText("on:100,off,on:100"),
+             "phase 2 \"off\" lasts for good, so no phase can follow it");
+}
+
+std::string presenceText(const std::vector<Phase> &schedule, long long ms)
+{
+    const Presence p = presenceAt(schedule, ms);
+    return std::string(p.connected ? "on" : "off") + " until " + std::to_string(p.phaseEndMs);
+}
+
+void presenceOverTime()
+{
+    CHECK_EQ(presenceText({}, 123456), "on until -1"); // no schedule: always connected
+    const std::vector<Phase> once = {{false, 1000}, {true, 3000}, {false, -1}};
+    CHECK_EQ(presenceText(once, 0), "off until 1000");
+    CHECK_EQ(presenceText(once, 999), "off until 1000");
+    CHECK_EQ(presenceText(once, 1000), "on until 4000");
+    CHECK_EQ(presenceText(once, 3999), "on until 4000");
+    CHECK_EQ(presenceText(once, 4000), "off until -1");
+    CHECK_EQ(presenceText(once, 10000000), "off until -1");
+    // A schedule ending in a timed phase starts over.
+    const std::vector<Phase> cycle = {{true, 300}, {false, 200}};
+    CHECK_EQ(presenceText(cycle, 299), "on until 300");
+    CHECK_EQ(presenceText(cycle, 499), "off until 500");
+    CHECK_EQ(presenceText(cycle, 500), "on until 800");
+    CHECK_EQ(presenceText(cycle, 5000 * 500 + 350), "off until 2500500");
+}
+
 // ---------------------------------------------------------------- cells text
 
 std::string parseError(const std::string &input)
@@ -515,6 +570,8 @@ int main()
         {"faultAcknowledgementShapes", faultAcknowledgementShapes},
         {"faultLateReply", faultLateReply},
         {"faultHangup", faultHangup},
+        {"scheduleParsing", scheduleParsing},
+        {"presenceOverTime", presenceOverTime},
         {"cellsDumpRoundTrip", cellsDumpRoundTrip},
         {"cellsAcceptedSeparators", cellsAcceptedSeparators},
         {"cellsRejectedInput", cellsRejectedInput},

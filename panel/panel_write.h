@@ -1,0 +1,39 @@
+#pragma once
+
+#include "panel/cell_walk.h"
+#include "panel/memory_map.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class PanelLink;
+
+// Programming a whole panel as the window's write command does it: the handshake,
+// then every cell written and read back, stopping at the first that fails. Shared
+// by --write-panel and the programming station, so both send the same bytes.
+namespace panelwrite {
+
+// The 21 codes to write, by item (SW1..SW10, LED1..LED10, backlighting), each 0..160.
+using Codes = std::array<std::int16_t, memory_map::kCellCount>;
+
+struct Result {
+    cellwalk::Outcome outcome = cellwalk::Outcome::NoResponse;
+    int failedAddress = -1; // the cell that failed (CellFailed), else -1
+    cellwalk::CellResult failedCell = cellwalk::CellResult::Ok;
+
+    bool programmed() const { return outcome == cellwalk::Outcome::Done; }
+    // The text the status box ends with: "SWITCH PANEL HAS BEEN PROGRAMMED" or the
+    // failure text of the walk.
+    QString statusText() const;
+    // The item of the failed cell ("SW8"), empty when no cell failed.
+    QString failedItem() const;
+};
+
+// Writes `codes` into the panel; `onCell` (may be empty) hears of every cell's
+// transaction as it ends. The port must be open; it is left open.
+Result writeCodes(PanelLink &link, const Codes &codes,
+                  const std::function<void(int address, const cellwalk::Cell &cell)> &onCell = {});
+
+} // namespace panelwrite

@@ -1,0 +1,153 @@
+#include "station.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+Station::Station(QObject *parent) : QObject(parent), m_link(&m_tick, &m_timerFlag)
+{
+    connect(&m_tick, &QTimer::timeout, this, [this] { m_timerFlag = 1; });
+    m_next.setSingleShot(true);
+    connect(&m_next, &QTimer::timeout, this, &Station::tryPort);
+}
+
+Station::~Station() { m_link.closePort(); }
+
+void Station::start()
+{
+    if (isRunning())
+        return;
+    m_stopRequested = false;
+    m_programmed = m_failed = 0;
+    m_lastProblem.clear();
+    m_reportError.clear();
+    m_sinceTry.invalidate();
+    setState(State::WaitingForPanel);
+    scheduleTry();
+}
+
+void Station::stop()
+{
+    if (!isRunning() || m_stopRequested)
+        return;
+    m_stopRequested = true;
+    if (m_state == State::Writing)
+        return; // finished and reported first; programPanel() then ends the run
+    if (m_probing) {
+        m_link.abort(); // the try ends at once; tryPort() then ends the run
+        return;
+    }
+    m_next.stop();
+    finish();
+}
+
+void Station::setState(State state)
+{
+    if (state == m_state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+// Tries start a second apart; a try that took longer is followed at once.
+void Station::scheduleTry()
+{
+    const qint64 since = m_sinceTry.isValid() ? m_sinceTry.elapsed() : kTryIntervalMs;
+    m_next.start(int(std::clamp<qint64>(kTryIntervalMs - since, 0, kTryIntervalMs)));
+}
+
+// The designed handshake on the port, opened for it and closed again.
+Station::Presence Station::probe()
+{
+#ifdef Q_OS_UNIX
+    // An adapter not plugged in yet, or just pulled: nothing to open. (Also keeps
+    // the link from listing the machine's ports every second.)
+    if (!QFileInfo::exists(m_port))
+        return Presence::NoPort;
+#endif
+    m_link.setPortName(m_port);
+    if (!m_link.openPort()) {
+        if (m_link.errorText() != m_lastProblem) {
+            m_lastProblem = m_link.errorText();
+            emit portProblem(m_lastProblem);
+        }
+        return Presence::PortError;
+    }
+    m_lastProblem.clear();
+    m_probing = true;
+    const bool answered = m_link.handshake();
+    m_probing = false;
+    m_link.closePort();
+    return answered ? Presence::Answered : Presence::Silent;
+}
+
+void Station::tryPort()
+{
+    m_sinceTry.start();
+    const Presence presence = probe();
+    if (m_stopRequested)
+        return finish();
+
+    if (m_state == State::WaitingForPanel) {
+        if (presence == Presence::Answered)
+            return programPanel();
+    } else if (presence == Presence::Answered) {
+        m_silentTries = 0;
+    } else if (presence == Presence::NoPort || ++m_silentTries >= kAbsentTries) {
+        setState(State::WaitingForPanel); // gone: the next panel can come
+    }
+    scheduleTry();
+}
+
+void Station::programPanel()
+{
+    setState(State::Writing);
+    StationPanel panel;
+    panel.number = m_programmed + m_failed + 1;
+    panel.started = QDateTime::currentDateTime();
+    panel.port = m_port;
+    panel.fileName = m_fileName;
+    panel.codesSha = codesSha256(m_codes);
+    QElapsedTimer clock;
+    clock.start();
+
+    m_link.setPortName(m_port);
+    QString backupFailure;
+    if (!m_link.openPort()) {
+        panel.statusText = m_link.errorText();
+    } else if (backupPanel && !(backupFailure = backupPanel(m_link)).isEmpty()) {
+        // With --backup the panel's cells are read and kept first, on the open port;
+        // a panel whose backup fails is not written.
+        panel.statusText = backupFailure;
+    } else {
+        // Exactly what --write-panel sends.
+        const panelwrite::Result result = panelwrite::writeCodes(m_link, m_codes);
+        panel.programmed = result.programmed();
+        panel.statusText = result.statusText();
+        panel.failedItem = result.failedItem();
+        if (!panel.failedItem.isEmpty())
+            panel.cellText = cellwalk::cellText(result.failedCell);
+    }
+    m_link.closePort();
+    panel.durationMs = clock.elapsed();
+
+    ++(panel.programmed ? m_programmed : m_failed);
+    if (m_report)
+        m_reportError = m_report->append(panel);
+    emit panelDone(panel);
+
+    if (!m_reportError.isEmpty() || m_stopRequested || (m_count > 0 && panel.number >= m_count))
+        return finish();
+    m_silentTries = 0;
+    m_sinceTry.start();
+    setState(State::WaitingForRemoval);
+    scheduleTry();
+}
+
+void Station::finish()
+{
+    m_next.stop();
+    m_link.closePort();
+    setState(State::Idle);
+    emit finished();
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "panel/panel_link.h"
+#include "panel/panel_write.h"
+#include "panel/station_report.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+class StationReport;
+class TrafficLog;
+
+// The programming station: programs panel after panel on one port, hands-free.
+// It waits for a panel (a handshake once a second, the port opened and closed
+// again around each, a port that does not exist yet waited for as well), writes
+// the codes as --write-panel does, reports the panel, then waits until the panel
+// is gone (no acknowledgement twice in a row, or the port disappears) before it
+// waits for the next one, so a panel left connected is programmed only once.
+//
+// Widget-free and driven by its own timer: between tries it returns to the event
+// loop, and every try or write waits in the link's event loop, so the window (or
+// the command line's signal handling) stays responsive throughout. Used by
+// --station and by the window's station dialog.
+class Station : public QObject
+{
+    Q_OBJECT
+public:
+    enum class State {
+        Idle,              // not started, or finished
+        WaitingForPanel,   // trying for a panel once a second
+        Writing,           // a panel is being programmed
+        WaitingForRemoval, // the panel just programmed is still connected
+    };
+    Q_ENUM(State)
+
+    static constexpr int kTryIntervalMs = 1000; // one handshake try a second
+    static constexpr int kAbsentTries = 2;      // silent tries that mean the panel is gone
+
+    explicit Station(QObject *parent = nullptr);
+    ~Station() override;
+
+    // The run's settings, set before start().
+    void setPort(const QString &port) { m_port = port; }
+    void setCodes(const panelwrite::Codes &codes) { m_codes = codes; }
+    void setFileName(const QString &name) { m_fileName = name; } // for the report
+    void setCount(int count) { m_count = count; }                // 0: until stopped
+    void setReport(StationReport *report) { m_report = report; } // nullptr: no report
+    void setTrafficLog(TrafficLog *log) { m_link.setTrafficLog(log); }
+    QString port() const { return m_port; }
+
+    // Called for each panel before it is written, with the link open on the panel's
+    // port: reads the panel and keeps what it holds (--backup). Returns the
+    // failure text, which fails the panel without writing it; empty to go on. Empty
+    // by default: no backup.
+    std::function<QString(PanelLink &link)> backupPanel;
+
+    void start();
+    // Ends the run: at once while waiting; after the panel in progress has been
+    // written and reported while writing.
+    void stop();
+
+    State state() const { return m_state; }
+    bool isRunning() const { return m_state != State::Idle; }
+    bool isStopping() const { return m_stopRequested && isRunning(); }
+    int programmed() const { return m_programmed; }
+    int failed() const { return m_failed; }
+    // Why the report could not be written (the run then ended), else empty.
+    QString reportError() const { return m_reportError; }
+
+signals:
+    void stateChanged(Station::State state);
+    // The port cannot be opened for another reason than not being there (in use,
+    // no permission): the link's text, once each time it changes.
+    void portProblem(const QString &text);
+    void panelDone(const StationPanel &panel);
+    void finished();
+
+private:
+    enum class Presence { Answered, Silent, NoPort, PortError };
+
+    void setState(State state);
+    void scheduleTry();
+    void tryPort();
+    Presence probe();
+    void programPanel();
+    void finish();
+
+    QTimer m_tick; // the link's 100 ms timer, as the window's Timer1
+    std::int16_t m_timerFlag = 0;
+    PanelLink m_link;
+    QTimer m_next; // the next try
+    QElapsedTimer m_sinceTry;
+
+    QString m_port;
+    panelwrite::Codes m_codes{};
+    QString m_fileName;
+    int m_count = 0;
+    StationReport *m_report = nullptr;
+
+    State m_state = State::Idle;
+    bool m_stopRequested = false;
+    bool m_probing = false;
+    int m_silentTries = 0;
+    int m_programmed = 0;
+    int m_failed = 0;
+    QString m_lastProblem;
+    QString m_reportError;
+};

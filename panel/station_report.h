@@ -1,0 +1,63 @@
+#pragma once
+
+#include "panel/panel_write.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+// What the programming station records of one panel: the line it prints, the row
+// of its report, and the dialog's last result are all made from this.
+struct StationPanel {
+    int number = 0;      // 1 for the first panel of the run
+    QDateTime started;   // when the write began, local time
+    QString port;        // the device it was written on
+    QString fileName;    // the configuration's file name, without its folder
+    QByteArray codesSha; // SHA-256 of the 21 codes sent, lower-case hex
+    bool programmed = false;
+    QString statusText; // "SWITCH PANEL HAS BEEN PROGRAMMED" or the failure text
+    QString failedItem; // the item of the first failed cell ("SW8"), or empty
+    QString cellText;   // what that cell's transaction found ("NOT ACKNOWLEDGED"), or empty
+    qint64 durationMs = 0;
+
+    // "PANEL 2  2026-12-08 14:05:11  COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA  SW8:
+    // NOT ACKNOWLEDGED"
+    QString line() const;
+};
+
+// ISO 8601 local time with its offset from UTC: "2026-12-08T14:03:07+01:00".
+QString isoLocalTime(const QDateTime &time);
+
+// SHA-256 of the codes as they go into the cells: one byte per cell, addresses 0 to
+// 20 in order; lower-case hex.
+QByteArray codesSha256(const panelwrite::Codes &codes);
+
+// The station's report: a CSV file (RFC 4180) to which one row per panel is
+// appended, with a header row when the file is new or empty. Every row is flushed
+// and synced to the disk before append() returns, so a crash or a power cut loses
+// at most the row being written.
+class StationReport
+{
+public:
+    // The columns, as the header row names them.
+    static QStringList columns();
+    // One row, CR LF at the end; fields quoted where RFC 4180 needs it.
+    static QByteArray row(const QStringList &fields);
+    static QStringList fields(const StationPanel &panel);
+
+    // Opens `path` for appending (created when missing) and writes the header when
+    // the file is empty. Returns the reason on failure, empty on success.
+    QString open(const QString &path);
+    bool isOpen() const { return m_file.isOpen(); }
+    QString path() const { return m_file.fileName(); }
+    // Appends the panel's row. Returns the reason on failure, empty on success.
+    QString append(const StationPanel &panel);
+    void close() { m_file.close(); }
+
+private:
+    QString write(const QByteArray &bytes);
+
+    QFile m_file;
+};
