@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -30,6 +31,7 @@ private slots:
     void undoAfterReadRestoresTheWindow();
     void writeKeepsWhatThePanelHeldFirst();
     void failedBackupReadWritesNothing();
+    void smallScreenScrollsToTheFocus();
 
 private:
     QString startSim(const QStringList &args, const QByteArray &cells = {});
@@ -196,6 +198,30 @@ void TestSafety::failedBackupReadWritesNothing()
     }());
     QVERIFY(QDir(backup::folder()).entryList({"*.qcf"}, QDir::Files).isEmpty());
     QVERIFY(window->isWindowModified());
+}
+
+// On an 800 x 480 screen the window fits, and Tab reaches the port chooser by
+// scrolling it into view. On a large screen nothing scrolls.
+void TestSafety::smallScreenScrollsToTheFocus()
+{
+    const QSize large = window->fittedSize(QRect(0, 0, 1920, 1080), QSize());
+    QCOMPARE(large.width(), form().width());
+    QVERIFY(large.height() > form().height());
+
+    const QSize small = window->fittedSize(QRect(0, 0, 800, 480), QSize(0, 30));
+    QVERIFY(small.height() <= 450 && small.width() <= 800);
+    window->resize(small);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto *combo = form().findChild<QComboBox *>("Combo1");
+    QWidget *viewport = window->scrollArea()->viewport();
+    auto inView = [&] {
+        const QRect r(combo->mapTo(viewport, QPoint(0, 0)), combo->size());
+        return viewport->rect().contains(r);
+    };
+    QVERIFY(!inView());
+    window->activateWindow();
+    combo->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(inView());
 }
 
 QTEST_MAIN(TestSafety)
