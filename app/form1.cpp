@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/app_icon.h"
+#include "app/first_frame.h"
 #include "panel/panel_link.h"
 
 #include <QCloseEvent>
@@ -12,6 +14,11 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     initResources(); // the picture and icon live in a static library
     buildControls();
     Form_Load();
+    // What the first frame does not need waits until it is on the screen.
+    afterFirstFrame(this, [this] {
+        setWindowIcon(appIcon());
+        readPortsOnce();
+    });
 }
 
 Form1::~Form1() = default;

@@ -2,7 +2,6 @@
 // focus order, and the fixed entries of the 42 assignment lists.
 
 #include "app/accessibility.h"
-#include "app/app_icon.h"
 #include "app/focus_ring.h"
 #include "app/form1.h"
 #include "app/light_scheme.h"
@@ -41,6 +40,16 @@ QFont makeFont(const char *family, qreal points, bool bold, bool underline = fal
     f.setBold(bold);
     f.setUnderline(underline);
     return f;
+}
+
+// The panel picture. Drawn at 96 dpi without scaling, it comes from a copy made
+// at its size on the screen (the pixels Qt's smooth scaling of the full picture
+// gives there), which decodes in a fraction of the time and needs no scaling
+// when it is drawn; scaled screens get the full picture.
+QPixmap panelPicture(qreal devicePixelRatio)
+{
+    return QPixmap(devicePixelRatio == 1.0 ? QStringLiteral(":/images/panel-96dpi.png")
+                                           : QStringLiteral(":/images/panel.png"));
 }
 
 void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
@@ -125,7 +134,6 @@ void Form1::buildControls()
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
-    setWindowIcon(appIcon());
     setFixedSize(twips(9210), twips(8895));
     setFont(makeFont("MS Sans Serif", 8.25, true));
     // The design's colours, and the system colours it names, belong to the
@@ -154,7 +162,7 @@ void Form1::buildControls()
     // lines and the marker, then every interactive control.
     auto *image = new QLabel(this);
     name(image, QStringLiteral("Image1"), QStringLiteral("SWITCH PANEL PICTURE"));
-    image->setPixmap(QPixmap(QStringLiteral(":/images/panel.png")));
+    image->setPixmap(panelPicture(image->devicePixelRatioF()));
     image->setScaledContents(true);
     image->setGeometry(twipsRect(960, 1440, 4695, 7095));
 
@@ -174,13 +182,14 @@ void Form1::buildControls()
     heading->setWordWrap(true);
     heading->resize(heading->width(), heading->heightForWidth(heading->width()));
 
-    QLabel *panelNameCaption =
-        label(QStringLiteral("Label6"), QStringLiteral("PANEL NAME"), twipsRect(6360, 1440, 1695, 255));
+    QLabel *panelNameCaption = label(QStringLiteral("Label6"), QStringLiteral("PANEL NAME"),
+                                     twipsRect(6360, 1440, 1695, 255));
     panelNameCaption->setAlignment(Qt::AlignCenter);
     setTextColor(panelNameCaption, QPalette::WindowText, buttonText);
 
-    QLabel *markerCaption = label(QStringLiteral("Label7"), QStringLiteral("PROGRAMMING HEADER LOCATION"),
-                                  twipsRect(1800, 8640, 4575, 375));
+    QLabel *markerCaption =
+        label(QStringLiteral("Label7"), QStringLiteral("PROGRAMMING HEADER LOCATION"),
+              twipsRect(1800, 8640, 4575, 375));
     setTextColor(markerCaption, QPalette::WindowText, buttonText);
 
     static const int positionLabelNumbers[10] = {2, 3, 4, 5, 8, 9, 10, 11, 12, 13};
@@ -191,8 +200,8 @@ void Form1::buildControls()
         l->adjustSize();
         m_positionLabels[p] = l;
     }
-    m_backlightingLabel =
-        label(QStringLiteral("Label14"), QStringLiteral("BACKLIGHTING"), twipsRect(2040, 8040, 1455, 255));
+    m_backlightingLabel = label(QStringLiteral("Label14"), QStringLiteral("BACKLIGHTING"),
+                                twipsRect(2040, 8040, 1455, 255));
     m_backlightingLabel->setAlignment(Qt::AlignCenter);
     setTextColor(m_backlightingLabel, QPalette::WindowText, highlightedText);
 

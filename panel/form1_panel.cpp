@@ -85,6 +85,7 @@ void Form1::setCommandsEnabled(bool enabled)
 // OpenPanelPort on the port selected in the window at this moment.
 bool Form1::openPanelPort()
 {
+    readPortsOnce(); // a command that comes before the drop-down is filled
     m_link->setPortName(selectedPort());
     return m_link->openPort();
 }

@@ -36,6 +36,7 @@ private slots:
     void keyboardAloneDrivesSw1AndLightingView();
     void lightSchemeUnderDarkTheme();
     void placementKeepsTitleBarInAvailableArea();
+    void pictureAt96DpiIsTheScaledPicture();
 
     void switchModuleChannelAndNotAssigned();
     void backlightingChannelShowsNoBox();
@@ -59,7 +60,10 @@ private slots:
 private:
     Form1 *w = nullptr;
     ConfigRecord &rec() { return w->record(); }
-    bool shown(const char *name) { return !w->findChild<QWidget *>(QLatin1String(name))->isHidden(); }
+    bool shown(const char *name)
+    {
+        return !w->findChild<QWidget *>(QLatin1String(name))->isHidden();
+    }
 };
 
 void TestForm1::init()
@@ -77,7 +81,8 @@ void TestForm1::cleanup()
 
 void TestForm1::stateAfterStart()
 {
-    QCOMPARE(w->windowTitle(), QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
+    QCOMPARE(w->windowTitle(),
+             QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
     QCOMPARE(w->size(), QSize(614, 593));
     QVERIFY(w->findChild<QRadioButton *>("Option1")->isChecked());
     QVERIFY(!w->findChild<QRadioButton *>("Option2")->isChecked());
@@ -135,9 +140,9 @@ void TestForm1::placesOfControls()
 
 void TestForm1::namesTipsAndAccessibleNames()
 {
-    QStringList names = {"Text1", "Label1", "Label6", "Label7", "Label14", "Option1", "Option2",
-                         "READ_FILE", "WRITE_FILE", "READ_CONFIG", "WRITE_CONFIG", "Image1",
-                         "Shape1", "Line1", "Line2"};
+    QStringList names = {"Text1",        "Label1",  "Label6",    "Label7",     "Label14",
+                         "Option1",      "Option2", "READ_FILE", "WRITE_FILE", "READ_CONFIG",
+                         "WRITE_CONFIG", "Image1",  "Shape1",    "Line1",      "Line2"};
     for (int n = 1; n <= 42; ++n)
         names << QStringLiteral("List%1").arg(n);
     for (int n = 2; n <= 22; ++n)
@@ -339,6 +344,27 @@ void TestForm1::placementKeepsTitleBarInAvailableArea()
     QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry().topLeft()));
 }
 
+void TestForm1::pictureAt96DpiIsTheScaledPicture()
+{
+    // At 96 dpi the window draws a copy of the panel picture made at its size on
+    // the screen; it must hold exactly what scaling the full picture there gives,
+    // as scaled screens draw that. After a change of the picture, the copy to
+    // commit as app/images/panel-96dpi.png is written into the test's folder.
+    const QSize place(313, 473);
+    const QImage expected = QPixmap(QStringLiteral(":/images/panel.png"))
+                                .scaled(place, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .toImage();
+    const QImage copy =
+        QImage(QStringLiteral(":/images/panel-96dpi.png")).convertToFormat(expected.format());
+    if (copy != expected) {
+        expected.save(QStringLiteral("panel-96dpi.png"));
+        QFAIL("app/images/panel-96dpi.png is not panel.png scaled to 313x473: see "
+              "panel-96dpi.png in the test's folder");
+    }
+    if (w->devicePixelRatioF() == 1.0)
+        QCOMPARE(w->findChild<QLabel *>("Image1")->pixmap().size(), place);
+}
+
 void TestForm1::switchModuleChannelAndNotAssigned()
 {
     ItemFields &sw1 = rec().sw(1);
@@ -462,9 +488,9 @@ void TestForm1::collectAllNotAssigned()
 void TestForm1::collectCodes()
 {
     chooseAll(*w);
-    choose(*w, 0, 1, 0);   // A, 1
-    choose(*w, 1, 16, 9);  // P, 10
-    choose(*w, 2, 3, 3);   // C, 4
+    choose(*w, 0, 1, 0);  // A, 1
+    choose(*w, 1, 16, 9); // P, 10
+    choose(*w, 2, 3, 3);  // C, 4
     rec().error_flag = 0;
     w->CollectAssignments();
     QCOMPARE(rec().error_flag, 0);
