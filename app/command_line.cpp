@@ -14,7 +14,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
         "The modes --write-panel, --read-panel and --compare work without the window\n"
         "and without a display. Their exit status: 0 done (or the panel holds the\n"
         "file's configuration), 1 the panel or the port failed, 2 a bad command line or\n"
-        "a file that cannot be read or used, 3 the panel differs from the file."));
+        "a file that cannot be read or used, 3 the panel differs from the file.\n"
+        "\n"
+        "Serial ports: the window's SERIAL PORT list offers the built-in ports and the\n"
+        "USB adapters (/dev/ttyUSB*, /dev/ttyACM*); a pseudo-terminal is never\n"
+        "remembered as the panel's port. Opening a port needs membership of the group\n"
+        "that owns it, usually dialout: sudo usermod -aG dialout $USER, then log in\n"
+        "again (without sudo, ask an administrator). A simulated panel, from the\n"
+        "package switchpanel-config-sim, prints the device to give to --port:\n"
+        "  /usr/libexec/switchpanel-config/panel-sim \\\n"
+        "      --cells /usr/share/switchpanel-config/sample-panel.cells"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption port(
@@ -26,16 +35,19 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("DEVICE"));
     const QCommandLineOption writePanel(
         QStringLiteral("write-panel"),
-        QStringLiteral("Program the panel with the configuration in FILE, without the window."),
-        QStringLiteral("FILE"));
+        QStringLiteral("Program the panel with the configuration in FILE.qcf, without the "
+                       "window."),
+        QStringLiteral("FILE.qcf"));
     const QCommandLineOption readPanel(
         QStringLiteral("read-panel"),
-        QStringLiteral("Read the panel's configuration and save it as FILE, without the window."),
-        QStringLiteral("FILE"));
+        QStringLiteral("Read the panel's configuration and save it as FILE.qcf, without the "
+                       "window."),
+        QStringLiteral("FILE.qcf"));
     const QCommandLineOption compare(
         QStringLiteral("compare"),
-        QStringLiteral("Read the panel and list every item whose assignment differs from FILE."),
-        QStringLiteral("FILE"));
+        QStringLiteral("Read the panel and list every item whose assignment differs from "
+                       "FILE.qcf."),
+        QStringLiteral("FILE.qcf"));
     const QCommandLineOption log(
         QStringLiteral("log"),
         QStringLiteral("Append every byte sent to and received from the panel, and each port "
