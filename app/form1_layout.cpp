@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QValidator>
 
+#include <future>
+
 using assignment::item;
 
 namespace {
@@ -42,14 +44,18 @@ QFont makeFont(const char *family, qreal points, bool bold, bool underline = fal
     return f;
 }
 
-// The panel picture. Drawn at 96 dpi without scaling, it comes from a copy made
-// at its size on the screen (the pixels Qt's smooth scaling of the full picture
-// gives there), which decodes in a fraction of the time and needs no scaling
-// when it is drawn; scaled screens get the full picture.
-QPixmap panelPicture(qreal devicePixelRatio)
+// The panel picture, decoded on another thread while the controls are built.
+// Drawn at 96 dpi without scaling, it comes from a copy made at its size on the
+// screen (the pixels Qt's smooth scaling of the full picture gives there), which
+// decodes in a fraction of the time and needs no scaling when it is drawn;
+// scaled screens get the full picture.
+std::future<QImage> decodePanelPicture(qreal devicePixelRatio)
 {
-    return QPixmap(devicePixelRatio == 1.0 ? QStringLiteral(":/images/panel-96dpi.png")
-                                           : QStringLiteral(":/images/panel.png"));
+    const QString path = devicePixelRatio == 1.0 ? QStringLiteral(":/images/panel-96dpi.png")
+                                                 : QStringLiteral(":/images/panel.png");
+    return std::async(std::launch::async, [path] {
+        return QImage(path).convertToFormat(QImage::Format_RGB32); // as a pixmap holds it
+    });
 }
 
 void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
@@ -162,7 +168,7 @@ void Form1::buildControls()
     // lines and the marker, then every interactive control.
     auto *image = new QLabel(this);
     name(image, QStringLiteral("Image1"), QStringLiteral("SWITCH PANEL PICTURE"));
-    image->setPixmap(panelPicture(image->devicePixelRatioF()));
+    std::future<QImage> picture = decodePanelPicture(image->devicePixelRatioF());
     image->setScaledContents(true);
     image->setGeometry(twipsRect(960, 1440, 4695, 7095));
 
@@ -369,4 +375,6 @@ void Form1::buildControls()
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     order.first()->setFocus();
+
+    image->setPixmap(QPixmap::fromImage(picture.get()));
 }
