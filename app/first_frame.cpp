@@ -12,37 +12,38 @@ namespace {
 class FirstFrameWatch : public QObject
 {
 public:
-    FirstFrameWatch(QWidget *window, std::function<void()> work)
-        : QObject(window), m_window(window), m_work(std::move(work))
+    FirstFrameWatch(QWidget *widget, std::function<void()> work)
+        : QObject(widget), m_widget(widget), m_work(std::move(work))
     {
-        window->installEventFilter(this);
+        widget->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_window) {
+        if (watched == m_widget) {
             // The native window exists from the show event on.
-            if (event->type() == QEvent::Show && m_window->windowHandle())
-                m_window->windowHandle()->installEventFilter(this);
+            QWindow *window = m_widget->window()->windowHandle();
+            if (event->type() == QEvent::Show && window)
+                window->installEventFilter(this);
         } else if (event->type() == QEvent::Expose &&
                    static_cast<QWindow *>(watched)->isExposed()) {
             watched->removeEventFilter(this);
-            m_window->removeEventFilter(this);
-            QMetaObject::invokeMethod(m_window, std::move(m_work), Qt::QueuedConnection);
+            m_widget->removeEventFilter(this);
+            QMetaObject::invokeMethod(m_widget, std::move(m_work), Qt::QueuedConnection);
             deleteLater();
         }
         return false;
     }
 
 private:
-    QWidget *m_window;
+    QWidget *m_widget;
     std::function<void()> m_work;
 };
 
 } // namespace
 
-void afterFirstFrame(QWidget *window, std::function<void()> work)
+void afterFirstFrame(QWidget *widget, std::function<void()> work)
 {
-    new FirstFrameWatch(window, std::move(work));
+    new FirstFrameWatch(widget, std::move(work));
 }

@@ -16,7 +16,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     Form_Load();
     // What the first frame does not need waits until it is on the screen.
     afterFirstFrame(this, [this] {
-        setWindowIcon(appIcon());
+        window()->setWindowIcon(appIcon());
         readPortsOnce();
     });
 }
