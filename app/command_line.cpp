@@ -53,7 +53,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("Append every byte sent to and received from the panel, and each port "
                        "open and close, to FILE (hex, millisecond timestamps)."),
         QStringLiteral("FILE"));
-    parser.addOptions({port, writePanel, readPanel, compare, log});
+    const QCommandLineOption backupOption(
+        QStringLiteral("backup"),
+        QStringLiteral("With --write-panel: read the panel first and keep what it held as a dated "
+                       "configuration file in ~/.local/share/switchpanel-config/backups/ (the "
+                       "window does so by default)."));
+    parser.addOptions({port, writePanel, readPanel, compare, log, backupOption});
     parser.addPositionalArgument(QStringLiteral("FILE.qcf"),
                                  QStringLiteral("Configuration file to open in the window."),
                                  QStringLiteral("[FILE.qcf]"));
@@ -95,6 +100,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
             return fail(
                 QStringLiteral("Option '%1' given more than once.").arg(option->names()[0]));
     }
+    cl.backup = parser.isSet(backupOption);
+    if (cl.backup && cl.mode != CommandLine::Mode::WritePanel)
+        return fail(QStringLiteral("--backup goes with --write-panel."));
     if (modes > 1)
         return fail(QStringLiteral("Only one of --write-panel, --read-panel and --compare can be "
                                    "given."));

@@ -9,10 +9,11 @@
 struct CommandLine {
     enum class Mode { Window, WritePanel, ReadPanel, Compare, Help, Version, Error };
     Mode mode = Mode::Window;
-    QString file;    // the .qcf file of a headless mode, or the one to open in the window
-    QString port;    // --port, empty when not given
-    QString log;     // --log, empty when not given
-    QString message; // Help: the help text; Version: the version line; Error: what is wrong
+    QString file;        // the .qcf file of a headless mode, or the one to open in the window
+    QString port;        // --port, empty when not given
+    QString log;         // --log, empty when not given
+    bool backup = false; // --backup: keep what the panel held before writing
+    QString message;     // Help: the help text; Version: the version line; Error: what is wrong
 };
 
 // `arguments` as in main's argv, the program name first.

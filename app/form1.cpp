@@ -14,6 +14,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     initResources(); // the picture and icon live in a static library
     buildControls();
     Form_Load();
+    m_shown = shown();
+    buildActions();
     // What the first frame does not need waits until it is on the screen.
     afterFirstFrame(this, [this] {
         window()->setWindowIcon(appIcon());
@@ -29,11 +31,16 @@ QLineEdit *Form1::designationBox(int item) const
     return box ? m_textBoxes.at(box) : nullptr;
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+// Closing the window during a panel command stops the transfer and closes the
+// port; the command then returns on its own.
+void Form1::stopTransfer()
 {
-    // Closing the window during a panel command stops the transfer and closes the
-    // port; the command then returns on its own.
     if (m_busy)
         m_link->abort();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    stopTransfer();
     event->accept();
 }

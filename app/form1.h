@@ -1,14 +1,19 @@
 #pragma once
 
 #include "config/config_record.h"
+#include "panel/cell_walk.h"
 #include "panel/port_choice.h"
 
+#include <QMessageBox>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <functional>
 
+class QAction;
 class QComboBox;
+class QMenuBar;
+class QUndoStack;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -43,6 +48,9 @@ public:
     };
     std::function<QString(const FileDialogRequest &)> chooseFile; // "" when cancelled
     std::function<void(const QString &text, bool isError)> showMessage;
+    // A question with the given standard buttons; the button chosen.
+    std::function<QMessageBox::StandardButton(const QString &text, QMessageBox::StandardButtons)>
+        askQuestion;
 
     // The file name the dialog last returned; both file commands propose it.
     QString lastFileName() const { return m_lastFileName; }
@@ -61,6 +69,28 @@ public:
     // True while a panel command is running.
     bool isBusy() const { return m_busy; }
 
+    // The menu bar's commands (app/form1_actions.cpp): the window that holds this
+    // client area puts them into its menu bar.
+    void buildMenus(QMenuBar *bar);
+    QUndoStack *undoStack() const { return m_undo; }
+    // Whether the configuration has changed since the last open, save, read or
+    // write (the modified mark).
+    bool isModified() const;
+    // Asked before unsaved edits would be thrown away: "SAVE CHANGES TO THE
+    // CONFIGURATION?" with Save, Discard and Cancel. True to go on (saved, or
+    // discarded, or nothing unsaved); false when cancelled or the save failed.
+    bool maybeSaveChanges();
+    // The save command; true when the file was saved.
+    bool saveConfiguration();
+    // Whether a write first reads the panel and keeps its contents as a backup
+    // (remembered, on by default).
+    bool backupBeforeWrite() const;
+    void setBackupBeforeWrite(bool on);
+    // The backup file the last panel command kept, empty when it kept none.
+    QString lastBackup() const { return m_lastBackup; }
+    // Ends a running panel command at once (the window is closing).
+    void stopTransfer();
+
     // The window's procedures, called by the handlers across the source folders
     // (and by the tests).
     void ShowSwitchView();
@@ -71,7 +101,15 @@ public:
     void WriteCell();
     void ReadCell();
 
+signals:
+    void modifiedChanged(bool modified);
+    // The window's configuration changed: an edit, an open, a read, an undo.
+    void configurationChanged();
+
 public slots:
+    void restoreBackup(); // opens a file of the backup folder
+    void showManual();
+    void showAbout();
     void Option1_Click();
     void Option2_Click();
     void READ_FILE_Click();
@@ -98,14 +136,41 @@ private:
     void showStatus();
     void failStatus(const QString &text);
     void setCommandsEnabled(bool enabled);
+    void reportLogFailure();
     bool openPanelPort();
     class PanelCommand; // marks a running panel command
-    void transferCells(const std::function<void(int address)> &transaction,
+    bool transferCells(const std::function<void(int address)> &transaction,
                        const QString &doneText);
     // panel/form1_port.cpp
     void buildPortChooser();
     void readPortsOnce(); // fills the drop-down and, unless a port is set, the starting port
     QList<portchoice::PortDescription> refreshPorts(); // the ports it read
+    bool backUpBeforeWrite();                          // false: the write must not go on
+    QString keepBackup(const cellwalk::Codes &codes, const QString &command); // why it failed
+    // app/form1_actions.cpp
+    void buildActions();
+    void updateUndoActions();
+    QMessageBox::StandardButton ask(const QString &text, QMessageBox::StandardButtons buttons);
+    // config/form1_undo.cpp: what the window shows of the configuration, as one
+    // undo step restores it.
+    struct Shown {
+        std::array<int, 43> selection{}; // List1..List42
+        std::array<bool, 43> listHidden{};
+        std::array<QString, 23> text; // Text2..Text22
+        std::array<bool, 23> textHidden{};
+        std::array<ItemFields, assignment::kItemCount> items;
+        QString panel;
+        bool lightingView = false;
+        bool sameConfiguration(const Shown &other) const;
+    };
+    class ConfigurationChange;
+    Shown shown() const;
+    void applyShown(const Shown &state);
+    // Records a change the user made as one undo step; `mergeId` >= 0 merges it
+    // with the step before of the same id (typing in one box).
+    void recordChange(const QString &text, int mergeId = -1);
+    // A whole-window change (open, read) from `before` as one undo step.
+    void recordReplacement(const Shown &before, const QString &text);
     // files/form1_files.cpp
     QString fileDialogFolder() const;
     void rememberFile(const QString &path);
@@ -132,4 +197,12 @@ private:
     PanelLink *m_link = nullptr;
     QString m_lastFileName;
     bool m_busy = false;
+    QUndoStack *m_undo = nullptr;
+    Shown m_shown;   // as the last undo step left it
+    int m_quiet = 0; // > 0 while the program itself changes the lists and boxes
+    QString m_lastBackup;
+    struct Actions {
+        QAction *open, *save, *quit, *undo, *redo, *read, *write, *backup, *restore, *manual,
+            *about;
+    } m_actions{};
 };

@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QTimer>
+#include <QUndoStack>
 #include <QValidator>
 
 #include <future>
@@ -139,6 +140,7 @@ void Form1::buildControls()
 
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
+    ++m_quiet; // no change is recorded while the controls are built
     setWindowTitle(QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
     setFixedSize(twips(9210), twips(8895));
     setFont(makeFont("MS Sans Serif", 8.25, true));
@@ -238,10 +240,13 @@ void Form1::buildControls()
             l->addItem(entry);
         }
         connect(l, &QListWidget::itemSelectionChanged, this, [this, number] {
-            if (assignment::isModuleList(number))
+            const bool module = assignment::isModuleList(number);
+            if (module)
                 ModuleList_Click(number);
             else
                 ChannelList_Click(number);
+            recordChange(assignment::item(assignment::itemOfList(number)).name() +
+                         (module ? QStringLiteral(" MODULE") : QStringLiteral(" CHANNEL")));
         });
         m_lists[number] = l;
     };
@@ -269,6 +274,10 @@ void Form1::buildControls()
             box->setValidator(new Latin1Validator(box));
             setTextColor(box, QPalette::Text, color);
             box->setGeometry(twipsRect(columnLeft(p, 1680, 3480), rowTop(p, 2400), 1455, 285));
+            connect(box, &QLineEdit::textChanged, this, [this, i] {
+                recordChange(item(i).name() + QStringLiteral(" DESIGNATION"),
+                             item(i).designationBox);
+            });
             m_textBoxes[it.designationBox] = box;
         }
         makeList(it.moduleList, it.name() + QStringLiteral(" MODULE ASSIGNMENT"), moduleRect, color,
@@ -303,6 +312,8 @@ void Form1::buildControls()
     panelName->setValidator(new Latin1Validator(panelName));
     panelName->setGeometry(twipsRect(6360, 1680, 1695, 285));
     panelNameCaption->setBuddy(panelName);
+    connect(panelName, &QLineEdit::textChanged, this,
+            [this] { recordChange(QStringLiteral("PANEL NAME"), 2); });
     m_textBoxes[2] = panelName;
 
     // View selection.
@@ -376,5 +387,10 @@ void Form1::buildControls()
         setTabOrder(order[i], order[i + 1]);
     order.first()->setFocus();
 
+    m_undo = new QUndoStack(this);
+    connect(m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modifiedChanged(!clean); });
+
     image->setPixmap(QPixmap::fromImage(picture.get()));
+    --m_quiet;
 }

@@ -1,6 +1,7 @@
 #include "headless.h"
 
 #include "config/assignment.h"
+#include "files/panel_backup.h"
 #include "files/qcf_file.h"
 #include "panel/cell_walk.h"
 #include "panel/memory_map.h"
@@ -20,7 +21,7 @@ namespace headless {
 
 namespace {
 
-using Codes = std::array<std::int16_t, assignment::kItemCount>;
+using cellwalk::Codes;
 
 // "C 4" for code 23, "N/A" for 160.
 QString assignmentText(std::int16_t code)
@@ -73,6 +74,15 @@ public:
                 return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.log, why));
             m_session.link().setTrafficLog(&m_log);
         }
+        const int status = runMode();
+        if (const QString why = m_log.takeFailure(); !why.isEmpty())
+            m_err << "switchpanel-config: " << m_log.failureText(why) << Qt::endl;
+        return status;
+    }
+
+private:
+    int runMode()
+    {
         switch (m_cl.mode) {
         case CommandLine::Mode::WritePanel:
             return writePanel();
@@ -85,7 +95,6 @@ public:
         }
     }
 
-private:
     int fail(int status, const QString &message)
     {
         m_err << "switchpanel-config: " << message << Qt::endl;
@@ -95,7 +104,7 @@ private:
     // The codes that opening the file in the window and writing would send (160 and
     // more as 160; -1 is an item without a complete assignment), then the port
     // opened. Returns kDone, or the exit status of what failed.
-    int loadFileAndOpenPort(Codes &codes)
+    int loadFileAndOpenPort(Codes &codes, std::optional<qcf::Configuration> *file = nullptr)
     {
         const qcf::LoadedFile loaded = qcf::loadFile(m_cl.file);
         if (!loaded.config)
@@ -113,6 +122,8 @@ private:
             }
             codes[i] = std::min(c, assignment::kUnassigned);
         }
+        if (file)
+            *file = loaded.config;
         return openPort() ? kDone : kPanelFailed;
     }
 
@@ -133,31 +144,56 @@ private:
     // nothing when the panel failed.
     std::optional<Codes> readCells(bool report)
     {
-        Codes values{};
         PanelLink &link = m_session.link();
-        const cellwalk::Outcome outcome = cellwalk::walk(link, [&](int n) {
-            const cellwalk::Cell cell = cellwalk::readCell(link, std::int16_t(n));
-            if (report || cell.result != cellwalk::CellResult::Ok)
-                m_out << cellLine(n, cell.hasValue ? std::optional(cell.value) : std::nullopt,
-                                  cellwalk::cellText(cell.result))
-                      << Qt::endl;
-            values[n] = cell.value;
-            return cell.result == cellwalk::CellResult::Ok;
-        });
-        link.closePort();
-        if (outcome != cellwalk::Outcome::Done) {
-            m_out << cellwalk::outcomeText(outcome, QString()) << Qt::endl;
+        const cellwalk::PanelRead read =
+            cellwalk::readPanel(link, [&](int n, const cellwalk::Cell &cell) {
+                if (report || cell.result != cellwalk::CellResult::Ok)
+                    m_out << cellLine(n, cell.hasValue ? std::optional(cell.value) : std::nullopt,
+                                      cellwalk::cellText(cell.result))
+                          << Qt::endl;
+            });
+        if (read.outcome != cellwalk::Outcome::Done) {
+            m_out << cellwalk::outcomeText(read.outcome, QString()) << Qt::endl;
             return std::nullopt;
         }
-        return values;
+        return read.codes;
+    }
+
+    // Reads the panel and keeps what it holds as a dated backup, with the file's
+    // panel name and designations, before the write. The port stays open.
+    bool backUpPanel(const qcf::Configuration &file)
+    {
+        m_out << cellwalk::kReadingBeforeWrite << Qt::endl;
+        const std::optional<Codes> values = readCells(false);
+        if (!values) {
+            fail(kPanelFailed, QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP, NOTHING "
+                                              "WAS WRITTEN (WITHOUT --backup IT IS WRITTEN "
+                                              "WITHOUT ONE)"));
+            return false;
+        }
+        qcf::Configuration config = file;
+        std::copy(values->begin(), values->end(), config.codes.begin());
+        const backup::Saved saved =
+            backup::save(config, backup::kBeforeWrite, m_session.link().portName());
+        if (!saved.error.isEmpty()) {
+            fail(kPanelFailed, saved.error + QStringLiteral(", NOTHING WAS WRITTEN"));
+            return false;
+        }
+        m_err << "switchpanel-config: backup of the panel: " << saved.path << Qt::endl;
+        return true;
     }
 
     int writePanel()
     {
         Codes codes{};
-        if (const int status = loadFileAndOpenPort(codes); status != kDone)
+        std::optional<qcf::Configuration> loaded;
+        if (const int status = loadFileAndOpenPort(codes, &loaded); status != kDone)
             return status;
         PanelLink &link = m_session.link();
+        if (m_cl.backup && !backUpPanel(*loaded)) {
+            link.closePort();
+            return kPanelFailed;
+        }
         const cellwalk::Outcome outcome = cellwalk::walk(link, [&](int n) {
             const cellwalk::Cell cell = cellwalk::writeCell(link, std::int16_t(n), codes[n]);
             m_out << cellLine(n, codes[n], cellwalk::cellText(cell.result)) << Qt::endl;
@@ -170,15 +206,14 @@ private:
 
     int readPanel()
     {
-        // A folder that is not there is found before the panel is read.
+        // A target that cannot be written is found before the panel is read.
         const QFileInfo target(m_cl.file);
-        if (m_cl.file.isEmpty() || target.isDir() || !target.absoluteDir().exists())
-            return fail(kUnusable, QStringLiteral("%1: THE FOLDER DOES NOT EXIST OR THIS IS A "
-                                                  "FOLDER")
-                                       .arg(m_cl.file));
+        if (const QString why = qcf::targetProblem(m_cl.file); !why.isEmpty())
+            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, why));
         if (!openPort())
             return kPanelFailed;
         const std::optional<Codes> values = readCells(true);
+        m_session.link().closePort();
         if (!values)
             return kPanelFailed;
 
@@ -204,6 +239,7 @@ private:
         if (const int status = loadFileAndOpenPort(codes); status != kDone)
             return status;
         const std::optional<Codes> values = readCells(false);
+        m_session.link().closePort();
         if (!values)
             return kPanelFailed;
         int differences = 0;

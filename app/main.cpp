@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/form1.h"
 #include "app/headless.h"
+#include "app/main_window.h"
 #include "app/window_placement.h"
 #include "panel/panel_link.h"
 #include "panel/traffic_log.h"
@@ -58,13 +59,14 @@ int main(int argc, char *argv[])
         }
     }
 
-    Form1 window;
-    window.link().setTrafficLog(cl.log.isEmpty() ? nullptr : &log);
+    MainWindow window;
+    Form1 &form = window.form();
+    form.link().setTrafficLog(cl.log.isEmpty() ? nullptr : &log);
     if (!cl.port.isEmpty())
-        window.setPort(cl.port);
-    placeOnScreen(window);
+        form.setPort(cl.port);
+    window.fitToScreen();
     window.show();
     if (!cl.file.isEmpty()) // loaded once the window is up, messages over it
-        QTimer::singleShot(0, &window, [&window, file = cl.file] { window.openFile(file); });
+        QTimer::singleShot(0, &form, [&form, file = cl.file] { form.openFile(file); });
     return app.exec();
 }

@@ -70,6 +70,10 @@ int main(int argc, char *argv[])
 
     Form1 w;
     w.setPort(device);
+    w.setBackupBeforeWrite(false); // the write itself; a backup adds a whole read
+    w.askQuestion = [](const QString &, QMessageBox::StandardButtons) {
+        return QMessageBox::Discard;
+    };
     w.show();
     for (int n = 1; n <= 41; n += 2) { // every item on module C, channel 4
         setSelectedIndex(w.findChild<QListWidget *>(QStringLiteral("List%1").arg(n)), 3);

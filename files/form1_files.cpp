@@ -1,6 +1,7 @@
 // The file commands: save the configuration to a ".qcf" file and open one again.
 
 #include "app/form1.h"
+#include "files/panel_backup.h"
 #include "files/qcf_file.h"
 #include "files/qcf_format.h"
 
@@ -12,6 +13,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextEdit>
+#include <QUndoStack>
 
 namespace {
 const QString kFilter = QStringLiteral("MARVOLANTIS CONFIGURATION FILES (*.qcf)");
@@ -66,7 +68,9 @@ void Form1::showMessageBox(const QString &text, bool isError)
     box.exec();
 }
 
-void Form1::WRITE_FILE_Click()
+void Form1::WRITE_FILE_Click() { saveConfiguration(); }
+
+bool Form1::saveConfiguration()
 {
     m_status->hide();
     rec.error_flag = 0;
@@ -78,12 +82,12 @@ void Form1::WRITE_FILE_Click()
                                         "WRITING DATA")
                        : QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL LED's AND "
                                         "BACKLIGHTING BEFORE WRITING DATA"));
-        return;
+        return false;
     }
     const QString panelName = m_textBoxes[2]->text();
     if (panelName.isEmpty()) {
         showMessageBox(QStringLiteral("Name must be entered in PANEL NAME field"), false);
-        return;
+        return false;
     }
 
     qcf::Configuration config;
@@ -97,6 +101,7 @@ void Form1::WRITE_FILE_Click()
         showMessageBox(QStringLiteral("THE CONFIGURATION FILE COULD NOT BE SAVED:\n%1\n\n%2")
                            .arg(QDir::toNativeSeparators(path), why),
                        true);
+        return false;
     };
     if (const QString problem = qcf::sizeProblem(bytes.size()); !problem.isEmpty())
         return fail(panelName + QStringLiteral(".qcf"), problem);
@@ -104,21 +109,55 @@ void Form1::WRITE_FILE_Click()
     const QString path = runFileDialog({true, QStringLiteral("WRITE CONFIGURATION FILE"), kFilter,
                                         panelName + QStringLiteral(".qcf"), fileDialogFolder()});
     if (path.isEmpty())
-        return; // cancelled: nothing written
+        return false; // cancelled: nothing written
     rememberFile(path);
-    const QString failure = qcf::saveFile(path, bytes);
-    if (!failure.isEmpty())
-        fail(path, failure);
+    if (const QString failure = qcf::saveFile(path, bytes); !failure.isEmpty())
+        return fail(path, failure);
+    m_undo->setClean();
+    return true;
+}
+
+bool Form1::maybeSaveChanges()
+{
+    if (!isModified())
+        return true;
+    switch (ask(QStringLiteral("SAVE CHANGES TO THE CONFIGURATION?"),
+                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+    case QMessageBox::Save:
+        return saveConfiguration();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void Form1::READ_FILE_Click()
 {
+    if (!maybeSaveChanges())
+        return;
     m_status->hide();
     const QString path = runFileDialog({false, QStringLiteral("READ CONFIGURATION FILE"), kFilter,
                                         m_lastFileName, fileDialogFolder()});
     if (path.isEmpty())
         return; // cancelled: nothing read
     openFile(path);
+}
+
+// A backup loads as any configuration file; the user then writes it.
+void Form1::restoreBackup()
+{
+    if (m_busy || !maybeSaveChanges())
+        return;
+    QDir().mkpath(backup::folder());
+    const QString path = runFileDialog(
+        {false, QStringLiteral("RESTORE A BACKUP"), kFilter, QString(), backup::folder()});
+    if (path.isEmpty())
+        return;
+    // The dialogs keep starting where the user's own files are.
+    const QVariant lastFolder = QSettings().value(kLastFolderKey);
+    openFile(path);
+    QSettings().setValue(kLastFolderKey, lastFolder);
 }
 
 // What the open command does with the file its dialog returned; also used for a
@@ -136,6 +175,8 @@ bool Form1::openFile(const QString &path)
         return false;
     }
     const qcf::Configuration &config = *loaded.config;
+    const Shown before = m_shown;
+    ++m_quiet; // one undo step for the whole file
     rec.panel = QString::fromLatin1(config.panel);
     for (int i = 0; i < qcf::kDesignations; ++i)
         rec.items[i].designation = QString::fromLatin1(config.designations[i]);
@@ -150,5 +191,8 @@ bool Form1::openFile(const QString &path)
         LoadItem(i);
     }
     ShowSwitchView();
+    --m_quiet;
+    recordReplacement(before, QStringLiteral("OPEN %1").arg(QFileInfo(path).fileName()));
+    m_undo->setClean();
     return true;
 }

@@ -66,6 +66,23 @@ QString sizeProblem(qsizetype size)
         .arg(kMaxFileSize / 1024);
 }
 
+QString targetProblem(const QString &path)
+{
+    if (path.isEmpty())
+        return QStringLiteral("NO FILE NAME GIVEN");
+    const QFileInfo info(path);
+    if (const QString why = notAFile(info); !why.isEmpty())
+        return why;
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("THE FOLDER %1 DOES NOT EXIST")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
+    if (!folder.isWritable())
+        return QStringLiteral("THE FOLDER %1 CANNOT BE WRITTEN")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
+    return QString();
+}
+
 QString saveFile(const QString &path, const QByteArray &bytes)
 {
     // A file the open command would refuse is not written at all.

@@ -24,6 +24,11 @@ LoadedFile loadFile(const QString &path);
 // file), or an empty text when it can.
 QString sizeProblem(qsizetype size);
 
+// Why `path` cannot be saved to, found before anything is written: a folder,
+// device or pipe in its place, a folder that does not exist or cannot be
+// written. Empty when it looks writable; the save itself may still fail.
+QString targetProblem(const QString &path);
+
 // Writes `bytes` as the file's whole content. The bytes go to a file beside the
 // target first, which replaces the target only once complete, so a failed save
 // leaves an existing file as it was and no partial file behind. Returns the user

@@ -15,7 +15,7 @@ Cell decoded(const QByteArray &reply)
     const protocol::DecodedReply d = protocol::decodeReply(reply);
     if (protocol::isCorrupted(d)) {
         cell.result = CellResult::Corrupted;
-    } else if (d.status == protocol::ReplyStatus::Value) {
+    } else {
         cell.hasValue = true;
         cell.value = d.value;
     }
@@ -28,16 +28,31 @@ Cell writeCell(PanelLink &link, std::int16_t address, std::int16_t value)
     if (!protocol::isAcknowledgement(link.exchange(protocol::writeFrame(address, value))))
         return {CellResult::NotAcknowledged};
     Cell cell = decoded(link.exchange(protocol::readFrame(address)));
-    if (cell.result == CellResult::Ok && !(cell.hasValue && cell.value == value))
+    if (cell.result == CellResult::Ok && cell.value != value)
         cell.result = CellResult::FailedToVerify;
     return cell;
 }
 
 Cell readCell(PanelLink &link, std::int16_t address)
 {
-    Cell cell = decoded(link.exchange(protocol::readFrame(address)));
-    if (cell.result == CellResult::Ok && !(cell.hasValue && protocol::isValidCellValue(cell.value)))
-        cell.result = CellResult::OutOfRange;
+    // A read counts only when two consecutive replies to the read frame are the
+    // same bytes: a reply damaged on the line is outvoted by its neighbours. The
+    // further frames follow each reply at once, without another pause.
+    const QByteArray frame = protocol::readFrame(address);
+    QByteArray previous = link.exchange(frame);
+    for (int frames = 1; frames < kMaxReadFrames; ++frames) {
+        const QByteArray reply = link.exchange(frame);
+        if (reply == previous) {
+            Cell cell = decoded(reply);
+            if (cell.result == CellResult::Ok && !protocol::isValidCellValue(cell.value))
+                cell.result = CellResult::OutOfRange;
+            return cell;
+        }
+        previous = reply;
+    }
+    Cell cell = decoded(previous);
+    cell.result = CellResult::Corrupted;
+    cell.hasValue = false;
     return cell;
 }
 
@@ -70,6 +85,19 @@ Outcome walk(PanelLink &link, const std::function<bool(int address)> &cell)
     }
     link.waitTick();
     return Outcome::Done;
+}
+
+PanelRead readPanel(PanelLink &link, const std::function<void(int address, const Cell &)> &onCell)
+{
+    PanelRead read;
+    read.outcome = walk(link, [&](int n) {
+        const Cell cell = readCell(link, static_cast<std::int16_t>(n));
+        if (onCell)
+            onCell(n, cell);
+        read.codes[n] = cell.value;
+        return cell.result == CellResult::Ok;
+    });
+    return read;
 }
 
 QString outcomeText(Outcome outcome, const QString &doneText)

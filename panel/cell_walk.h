@@ -1,6 +1,9 @@
 #pragma once
 
+#include "config/assignment.h"
+
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -13,21 +16,25 @@ namespace cellwalk {
 enum class CellResult {
     Ok,
     NotAcknowledged, // a write frame not answered by exactly "D000D"
-    Corrupted,       // a reply too short, or not beginning with a number
+    Corrupted,       // a reply too short or malformed, or a read not confirmed
     FailedToVerify,  // the read-back differs from the value written
     OutOfRange,      // a value read outside 0..160
 };
 
 struct Cell {
     CellResult result = CellResult::Ok;
-    bool hasValue = false;  // a number was decoded (then in `value`)
+    bool hasValue = false;  // a well-formed reply was decoded (then in `value`)
     std::int16_t value = 0; // the value read or read back
     std::int16_t replyLength = 0;
 };
 
 // Writes `value` into cell `address`, then reads the cell back and compares.
 Cell writeCell(PanelLink &link, std::int16_t address, std::int16_t value);
-// Reads cell `address` and checks that it holds an assignment code (0..160).
+// Reads cell `address` until two consecutive replies are identical (at most
+// kMaxReadFrames read frames; without such a pair the cell is corrupted) and
+// checks that it holds an assignment code (0..160). The read-back of writeCell
+// stays a single read: a damaged one already fails to verify.
+inline constexpr int kMaxReadFrames = 4;
 Cell readCell(PanelLink &link, std::int16_t address);
 
 // The status text a cell's transaction leaves: "COMMUNICATIONS OK",
@@ -48,11 +55,26 @@ enum class Outcome {
 // as the one the next run starts on.
 Outcome walk(PanelLink &link, const std::function<bool(int address)> &cell);
 
+using Codes = std::array<std::int16_t, assignment::kItemCount>;
+
+struct PanelRead {
+    Outcome outcome = Outcome::NoResponse;
+    Codes codes{}; // by address; complete when outcome is Done
+};
+
+// The whole read of a panel as the read command does it (handshake, then a pause
+// and readCell per cell, stopping at the first that fails), with `onCell` told of
+// every cell read. The port must be open.
+PanelRead readPanel(PanelLink &link,
+                    const std::function<void(int address, const Cell &)> &onCell = {});
+
 // The text the status box ends with: "COMMUNICATIONS FAILURE SWITCH PANEL FAILED
 // TO RESPOND", "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA", or `doneText`.
 QString outcomeText(Outcome outcome, const QString &doneText);
 
 inline const QString kProgrammed = QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED");
+// What the status box says while a write first reads the panel for its backup.
+inline const QString kReadingBeforeWrite = QStringLiteral("READING THE PANEL BEFORE WRITING");
 inline const QString kReadSuccessful = QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL");
 // What a write refuses to start with: an item without a complete assignment.
 inline const QString kIncompleteSwitches =

@@ -2,10 +2,13 @@
 // cell by cell over the serial link, with progress and failures in the status box.
 
 #include "app/form1.h"
+#include "files/panel_backup.h"
 #include "panel/cell_walk.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
+#include "panel/traffic_log.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -13,6 +16,7 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QUndoStack>
 
 namespace {
 const QColor kYellow(255, 255, 0);
@@ -36,11 +40,12 @@ public:
     }
     ~PanelCommand()
     {
-        m_window->setCommandsEnabled(true);
         m_window->m_busy = false;
+        m_window->setCommandsEnabled(true);
         if (m_focus && m_window->focusWidget() == m_window && m_focus->isEnabled() &&
             m_focus->isVisible())
             m_focus->setFocus();
+        m_window->reportLogFailure();
     }
 
 private:
@@ -49,6 +54,17 @@ private:
 };
 
 void Form1::Timer1_Timer() { rec.timer_flag = 1; }
+
+// A traffic log that could not be written is told once, after the command, which
+// itself went on without it.
+void Form1::reportLogFailure()
+{
+    TrafficLog *log = m_link->trafficLog();
+    if (!log)
+        return;
+    if (const QString why = log->takeFailure(); !why.isEmpty())
+        showMessageBox(log->failureText(why), true);
+}
 
 void Form1::setStatus(const QString &text)
 {
@@ -80,6 +96,10 @@ void Form1::setCommandsEnabled(bool enabled)
     for (QPushButton *b : m_commandButtons)
         b->setEnabled(enabled);
     m_portCombo->setEnabled(enabled);
+    for (QAction *a :
+         {m_actions.open, m_actions.save, m_actions.read, m_actions.write, m_actions.restore})
+        a->setEnabled(enabled);
+    updateUndoActions();
 }
 
 // OpenPanelPort on the port selected in the window at this moment.
@@ -122,7 +142,7 @@ void Form1::ReadCell()
 // The exchange both panel commands share once the port is open: the handshake,
 // then one transaction per cell, stopping at the first that fails; the outcome in
 // the status box.
-void Form1::transferCells(const std::function<void(int address)> &transaction,
+bool Form1::transferCells(const std::function<void(int address)> &transaction,
                           const QString &doneText)
 {
     const cellwalk::Outcome outcome = cellwalk::walk(*m_link, [&](int n) {
@@ -135,26 +155,47 @@ void Form1::transferCells(const std::function<void(int address)> &transaction,
     else
         setStatusColor(kRed);
     setStatus(cellwalk::outcomeText(outcome, doneText));
+    return outcome == cellwalk::Outcome::Done;
+}
+
+// Keeps the codes read from a panel as a backup, with the panel name and the
+// designations as the window shows them.
+QString Form1::keepBackup(const cellwalk::Codes &codes, const QString &command)
+{
+    qcf::Configuration config;
+    config.panel = m_textBoxes[2]->text().toLatin1();
+    for (int i = 0; i < qcf::kDesignations; ++i)
+        config.designations[i] = designationBox(i)->text().toLatin1();
+    std::copy(codes.begin(), codes.end(), config.codes.begin());
+    const backup::Saved saved = backup::save(config, command, m_link->portName());
+    m_lastBackup = saved.path;
+    return saved.error;
 }
 
 void Form1::READ_CONFIG_Click()
 {
-    if (m_busy)
+    if (m_busy || !maybeSaveChanges())
         return;
     PanelCommand command(this);
+    const Shown before = m_shown;
+    ++m_quiet; // one undo step for the whole read
+    m_lastBackup.clear();
 
     setStatusColor(kYellow);
     setStatus(QStringLiteral("STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION"));
     showStatus();
     m_textBoxes[2]->clear();
 
+    cellwalk::Codes codes{};
+    bool done = false;
     if (!openPanelPort()) {
         failStatus(m_link->errorText());
     } else {
-        transferCells(
-            [this](int n) {
+        done = transferCells(
+            [&](int n) {
                 ReadCell();
                 const int i = memory_map::itemAt(n);
+                codes[n] = rec.A;
                 // A cell that failed its read is not shown: its value means nothing.
                 if (rec.error_flag == 0)
                     LoadItem(i);
@@ -170,6 +211,44 @@ void Form1::READ_CONFIG_Click()
     rec.config_flag = 1;
     ShowSwitchView();
     rec.config_flag = 0;
+    --m_quiet;
+    recordReplacement(before, QStringLiteral("READ FROM PANEL"));
+    if (done) {
+        m_undo->setClean();
+        if (const QString why = keepBackup(codes, backup::kRead); !why.isEmpty())
+            showMessageBox(why, true);
+    }
+}
+
+// With backups on, reads the panel as the read command does, without showing
+// what it holds, and keeps that as a backup before the write goes on. When the
+// read fails the user decides whether to write without a backup. Returns whether
+// the write may go on; the port stays open either way.
+bool Form1::backUpBeforeWrite()
+{
+    setStatus(cellwalk::kReadingBeforeWrite);
+    const cellwalk::PanelRead read = cellwalk::readPanel(*m_link);
+    if (m_link->isAborted())
+        return false;
+    if (read.outcome != cellwalk::Outcome::Done) {
+        const QString why = cellwalk::outcomeText(read.outcome, QString());
+        failStatus(why);
+        const QString question =
+            QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
+                           "CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?")
+                .arg(why);
+        if (ask(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes ||
+            m_link->isAborted())
+            return false;
+    } else {
+        if (const QString why = keepBackup(read.codes, backup::kBeforeWrite); !why.isEmpty()) {
+            failStatus(why + QStringLiteral(" - NOTHING WAS WRITTEN"));
+            return false;
+        }
+    }
+    setStatusColor(kYellow);
+    setStatus(QStringLiteral("STARTING COMMUNICATIONS TO WRITE SWITCH PANEL CONFIGURATION"));
+    return true;
 }
 
 void Form1::WRITE_CONFIG_Click()
@@ -177,6 +256,7 @@ void Form1::WRITE_CONFIG_Click()
     if (m_busy)
         return;
     PanelCommand command(this);
+    m_lastBackup.clear();
 
     setStatusColor(kYellow);
     showStatus();
@@ -194,13 +274,15 @@ void Form1::WRITE_CONFIG_Click()
         failStatus(cellwalk::kIncompleteLeds);
     } else if (!opened) {
         failStatus(m_link->errorText());
-    } else {
-        transferCells(
+    } else if (!backupBeforeWrite() || backUpBeforeWrite()) {
+        const bool done = transferCells(
             [this](int n) {
                 rec.data_l = rec.output(memory_map::itemAt(n));
                 WriteCell();
             },
             cellwalk::kProgrammed);
+        if (done)
+            m_undo->setClean();
     }
 
     m_link->closePort();

@@ -10,6 +10,7 @@
 
 #ifdef Q_OS_UNIX
 #include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -136,9 +137,14 @@ void PanelLink::wait(int threshold)
     m_loop = &loop;
     // The window's tick handler is connected first, so timer_flag is already 1
     // when this runs.
-    connect(m_timer, &QTimer::timeout, &loop, [this, &loop] {
-        if (*m_timerFlag == 1)
-            loop.quit();
+    connect(m_timer, &QTimer::timeout, &loop, [this, &loop, threshold] {
+        if (*m_timerFlag != 1)
+            return;
+        // Characters the device already holds arrived before the tick, even when a
+        // busy machine delivers the tick first: take them in without blocking.
+        if (threshold > 0 && m_port->isOpen() && m_port->bytesAvailable() < threshold)
+            m_port->waitForReadyRead(0);
+        loop.quit();
     });
     if (threshold > 0) {
         connect(m_port, &QSerialPort::readyRead, &loop, [this, &loop, threshold] {
@@ -176,8 +182,9 @@ bool PanelLink::handshake()
         if (m_port->bytesAvailable() >= protocol::kReplyThreshold)
             break;
     }
-    const QByteArray reply = readAll();
-    return protocol::isAcknowledgement(reply) && *m_timerFlag != 1;
+    // The acknowledgement counts when it was complete by the end of its wait.
+    const bool inTime = m_port->isOpen() && m_port->bytesAvailable() >= protocol::kReplyThreshold;
+    return protocol::isAcknowledgement(readAll()) && inTime;
 }
 
 void PanelLink::onPortError(QSerialPort::SerialPortError error)
@@ -194,6 +201,17 @@ void PanelLink::onPortError(QSerialPort::SerialPortError error)
     m_port->close();
     if (m_loop)
         m_loop->quit();
+}
+
+QString PanelLink::permissionText(const QString &owner, const QString &group, unsigned mode)
+{
+    constexpr unsigned kGroupReadWrite = 0060;
+    if ((mode & kGroupReadWrite) == kGroupReadWrite)
+        return QStringLiteral("PERMISSION DENIED: THE USER MUST BE IN GROUP \"%1\"").arg(group);
+    return QStringLiteral("PERMISSION DENIED: ONLY ITS OWNER \"%1\" MAY OPEN IT - GIVE THE DEVICE "
+                          "TO A GROUP THE USER IS IN WITH A UDEV RULE (GROUP \"dialout\", MODE "
+                          "0660), OR ASK AN ADMINISTRATOR")
+        .arg(owner);
 }
 
 QString PanelLink::openErrorText(const QString &portName, QSerialPort::SerialPortError error,
@@ -213,10 +231,11 @@ QString PanelLink::openErrorText(const QString &portName, QSerialPort::SerialPor
         struct stat st {};
         if (::access(path.constData(), R_OK | W_OK) != 0 && ::stat(path.constData(), &st) == 0) {
             const struct group *gr = ::getgrgid(st.st_gid);
-            const QString group =
-                gr ? QString::fromLocal8Bit(gr->gr_name) : QString::number(st.st_gid);
-            return head +
-                   QStringLiteral("PERMISSION DENIED: THE USER MUST BE IN GROUP \"%1\"").arg(group);
+            const struct passwd *pw = ::getpwuid(st.st_uid);
+            return head + permissionText(
+                              pw ? QString::fromLocal8Bit(pw->pw_name) : QString::number(st.st_uid),
+                              gr ? QString::fromLocal8Bit(gr->gr_name) : QString::number(st.st_gid),
+                              st.st_mode);
         }
 #endif
         return head + QStringLiteral("IT IS IN USE BY ANOTHER PROGRAM");

@@ -31,6 +31,7 @@ public:
     void setPortName(const QString &name) { m_portName = name; }
     // Where the traffic is logged; nullptr (the default) logs nothing.
     void setTrafficLog(TrafficLog *log) { m_log = log; }
+    TrafficLog *trafficLog() const { return m_log; }
     QString portName() const { return m_portName; }
 
     // OpenPanelPort: "9600,N,8,1" on the link's port. On failure returns false and
@@ -43,7 +44,8 @@ public:
     QString errorText() const { return m_errorText; }
 
     // Handshake: up to six attention bytes, one per 100 ms, until five characters
-    // are waiting; succeeds only on exactly "D000D" before the tick.
+    // are waiting; succeeds only on exactly "D000D", complete by the end of its
+    // wait (characters the device holds when the tick is handled count as in time).
     bool handshake();
     // WaitTick: one timer period of pause.
     void waitTick();
@@ -62,6 +64,10 @@ public:
     // device owned by group "dialout".
     static QString openErrorText(const QString &portName, QSerialPort::SerialPortError error,
                                  const QString &systemText);
+    // Why this user may not open a device of `owner` and `group` with the
+    // permission bits `mode`: join the group when the group may read and write
+    // it, else only the owner may open it.
+    static QString permissionText(const QString &owner, const QString &group, unsigned mode);
 
 private:
     void send(const QByteArray &message);

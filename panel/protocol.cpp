@@ -1,7 +1,5 @@
 #include "protocol.h"
 
-#include "config/number_text.h"
-
 namespace protocol {
 
 QByteArray writeFrame(std::int16_t address, std::int16_t value)
@@ -31,13 +29,19 @@ DecodedReply decodeReply(QByteArrayView reply)
 {
     if (reply.size() < kMinReplyLength)
         return {ReplyStatus::TooShort, 0};
-    const std::optional<double> number = numtext::leadingNumberIfAny(reply);
-    if (!number)
-        return {ReplyStatus::NotANumber, 0};
-    const auto value = numtext::roundToInt16(*number / 10.0);
-    if (!value)
-        return {ReplyStatus::Unrepresentable, 0};
-    return {ReplyStatus::Value, *value};
+    const bool terminated = reply.size() == kMinReplyLength + 1 && reply.back() == '\r';
+    if (reply.size() != kMinReplyLength && !terminated)
+        return {ReplyStatus::Malformed, 0};
+    int number = 0;
+    for (qsizetype i = 0; i < kMinReplyLength; ++i) {
+        const char c = reply[i];
+        if (c < '0' || c > '9')
+            return {ReplyStatus::Malformed, 0};
+        number = number * 10 + (c - '0');
+    }
+    if (number % 10 != 0)
+        return {ReplyStatus::Malformed, 0};
+    return {ReplyStatus::Value, static_cast<std::int16_t>(number / 10)};
 }
 
 } // namespace protocol

@@ -22,27 +22,24 @@ QByteArray readFrame(std::int16_t address);
 // included, is not one.
 bool isAcknowledgement(QByteArrayView reply);
 
-enum class ReplyStatus { TooShort, NotANumber, Value, Unrepresentable };
+enum class ReplyStatus { TooShort, Malformed, Value };
 
 struct DecodedReply {
     ReplyStatus status = ReplyStatus::TooShort;
     std::int16_t value = 0; // valid when status == Value
 };
 
-// A read reply: its leading number divided by ten, rounded half to even. Fewer
-// than four characters is too short; a reply that does not begin with a number
-// (line noise, NUL bytes, a stray acknowledgement) carries no value at all; a
-// result outside the 16-bit range is unrepresentable.
+// A read reply: exactly four decimal digits, ten times the cell's value, then a
+// CR or nothing more (a four-character reply that came before the time-out).
+// Fewer than four characters is too short; anything else (blanks, signs, points,
+// other characters, a number that is not a multiple of ten, more characters
+// behind the CR) is malformed: one damaged byte must never read as a value.
 DecodedReply decodeReply(QByteArrayView reply);
 
-// A cell value read from the panel is accepted in 0..160.
-// Whether a reply is unusable in the way a short one is: the cell's transaction
-// fails as corrupted.
-inline bool isCorrupted(const DecodedReply &reply)
-{
-    return reply.status == ReplyStatus::TooShort || reply.status == ReplyStatus::NotANumber;
-}
+// Whether a reply is unusable: the cell's transaction fails as corrupted.
+inline bool isCorrupted(const DecodedReply &reply) { return reply.status != ReplyStatus::Value; }
 
+// A cell value read from the panel is accepted in 0..160.
 inline bool isValidCellValue(std::int16_t value) { return value >= 0 && value <= 160; }
 
 } // namespace protocol

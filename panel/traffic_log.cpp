@@ -1,6 +1,7 @@
 #include "traffic_log.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 TrafficLog::~TrafficLog()
@@ -46,6 +47,23 @@ void TrafficLog::line(const char *tag, const QByteArray &text)
     m_wake.notify_one();
 }
 
+QString TrafficLog::takeFailure()
+{
+    std::unique_lock lock(m_mutex);
+    m_idle.wait(lock, [this] { return m_queue.empty() && !m_writing; });
+    if (m_failure.isEmpty() || m_failureTold)
+        return QString();
+    m_failureTold = true;
+    return m_failure;
+}
+
+QString TrafficLog::failureText(const QString &why) const
+{
+    return QStringLiteral("THE TRAFFIC LOG %1 COULD NOT BE WRITTEN (%2); THE PANEL COMMAND WENT "
+                          "ON WITHOUT IT")
+        .arg(QDir::toNativeSeparators(m_file.fileName()), why.toUpper());
+}
+
 void TrafficLog::writeLines()
 {
     std::unique_lock lock(m_mutex);
@@ -55,10 +73,18 @@ void TrafficLog::writeLines()
             return; // stopping, and everything is written
         const QByteArray l = std::move(m_queue.front());
         m_queue.pop_front();
+        m_writing = true;
         lock.unlock();
         // Unbuffered: the line is in the file once write() returns. A log that
-        // cannot be written must not stop the transfer, so failures are ignored.
-        m_file.write(l);
+        // cannot be written must not stop the transfer: the first failure is kept
+        // for takeFailure().
+        const bool written = m_file.write(l) == l.size();
+        const QString why = written ? QString() : m_file.errorString();
         lock.lock();
+        m_writing = false;
+        if (!written && m_failure.isEmpty())
+            m_failure = why.isEmpty() ? QStringLiteral("WRITE FAILED") : why;
+        if (m_queue.empty())
+            m_idle.notify_all();
     }
 }

@@ -31,6 +31,16 @@ public:
     void dropped(const QByteArray &bytes) { line("RX-DROPPED", bytes.toHex(' ').toUpper()); }
     void event(const QString &text) { line("PORT", text.toUtf8()); }
 
+    // Once every queued line has been tried: why a line could not be written (a
+    // full disk, a file-size limit), the first time this is asked after the
+    // failure; empty when nothing failed or the failure was already told. A log
+    // that fails never stops a transfer, so the caller tells the user after the
+    // command.
+    QString takeFailure();
+    // The user text for that failure, naming the file.
+    QString failureText(const QString &why) const;
+    QString fileName() const { return m_file.fileName(); }
+
 private:
     void line(const char *tag, const QByteArray &text);
     void writeLines();
@@ -39,7 +49,11 @@ private:
     bool m_open = false;
     std::mutex m_mutex;
     std::condition_variable m_wake;
+    std::condition_variable m_idle;
     std::deque<QByteArray> m_queue;
+    bool m_writing = false;
     bool m_stopping = false;
+    QString m_failure;
+    bool m_failureTold = false;
     std::thread m_writer;
 };

@@ -69,6 +69,10 @@ private:
 void TestForm1::init()
 {
     w = new Form1;
+    // The designed flows replace unsaved edits without a question.
+    w->askQuestion = [](const QString &, QMessageBox::StandardButtons) {
+        return QMessageBox::Discard;
+    };
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
 }

@@ -3,15 +3,21 @@
 
 #include "app/command_line.h"
 #include "app/headless.h"
+#include "files/panel_backup.h"
+#include "files/qcf_file.h"
 #include "form1_helpers.h"
 #include "simulated_panel.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestHeadless : public QObject
 {
@@ -20,9 +26,13 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void commandLine();
     void writeSendsWhatTheWindowSends();
+    void writeWithBackupReadsFirst();
     void readSavesWhatTheWindowSaves();
     void compareFindsOneChangedCell();
+    void oneDamagedReply_data();
+    void oneDamagedReply();
     void failuresWriteNothing();
+    void logThatCannotBeWritten();
 
 private:
     int run(const QStringList &arguments, const QString &device);
@@ -84,6 +94,8 @@ void TestHeadless::commandLine()
     QCOMPARE(mode({"a.qcf", "b.qcf"}), M::Error);
     QCOMPARE(mode({"--read-panel", "a.qcf", "b.qcf"}), M::Error);
     QCOMPARE(mode({"--read-panel", "a.qcf", "--write-panel", "b.qcf"}), M::Error);
+    QCOMPARE(mode({"--read-panel", "a.qcf", "--backup"}), M::Error);
+    QVERIFY(parseCommandLine({"switchpanel-config", "--write-panel", "a.qcf", "--backup"}).backup);
 }
 
 void TestHeadless::writeSendsWhatTheWindowSends()
@@ -97,6 +109,7 @@ void TestHeadless::writeSendsWhatTheWindowSends()
     {
         SimulatedPanel sim(dir.path());
         Form1 w;
+        w.setBackupBeforeWrite(false);
         w.findChild<QComboBox *>("Combo1")->setEditText(sim.start({}));
         QVERIFY(w.openFile(file));
         w.WRITE_CONFIG_Click();
@@ -122,6 +135,24 @@ void TestHeadless::writeSendsWhatTheWindowSends()
     QVERIFY(log.value(3).endsWith(" TX 53 00 00 00 17 44")); // SW1 on C/4 = 23
     QVERIFY(log.value(log.size() - 2).contains(" PORT CLOSE "));
     QCOMPARE(log.size(), 1 + 2 * (1 + 42) + 1 + 1); // the last line ends with a line feed
+}
+
+void TestHeadless::writeWithBackupReadsFirst()
+{
+    QDir(backup::folder()).removeRecursively();
+    const QString file = writeFile("standard.qcf", kFile);
+    const QByteArray cells = "23 0 160 45 99 160 12 102 7 160 31 62 160 88 110 5 160 140 77 3 159";
+    SimulatedPanel sim(dir.path());
+    QCOMPARE(run({"--write-panel", file, "--backup"}, sim.start({}, cells)), headless::kDone);
+    QCOMPARE(sim.frames("RX").size(), 2 * (1 + 42)); // a whole read, then the write
+    const QStringList kept = QDir(backup::folder()).entryList({"*before write*.qcf"});
+    QCOMPARE(kept.size(), 1);
+    const qcf::LoadedFile backup = qcf::loadFile(backup::folder() + "/" + kept[0]);
+    QVERIFY(backup.config);
+    QCOMPARE(backup.config->panel, QByteArray("BENCH"));
+    QCOMPARE(backup.config->designations[0], QByteArray("HORN"));
+    for (int n = 0; n < 21; ++n)
+        QCOMPARE(int(backup.config->codes[n]), cells.split(' ')[n].toInt());
 }
 
 void TestHeadless::readSavesWhatTheWindowSaves()
@@ -162,6 +193,46 @@ void TestHeadless::compareFindsOneChangedCell()
     QCOMPARE(out, QStringLiteral("SW3: PANEL C 4, FILE N/A\n"));
 }
 
+// Any one read reply damaged on the line (a byte changed, added or dropped): the
+// read ends with exactly the panel's values or fails; it never saves a value the
+// panel does not hold.
+void TestHeadless::oneDamagedReply_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("repeats");
+    for (const char *kind : {"digit", "unit", "letter", "blank", "extra", "drop", "formfeed"})
+        QTest::addRow("%s once", kind) << QString::fromLatin1(kind) << false;
+    for (const char *kind : {"unit", "letter", "blank", "extra", "drop", "formfeed"})
+        QTest::addRow("%s repeated", kind) << QString::fromLatin1(kind) << true;
+}
+
+void TestHeadless::oneDamagedReply()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, repeats);
+    const QByteArray cells = "23 0 160 45 99 160 12 102 7 160 31 62 160 88 110 5 160 140 77 3 159";
+    const QString target = dir.filePath(QStringLiteral("read-%1.qcf").arg(QTest::currentDataTag()));
+    SimulatedPanel sim(dir.path());
+    const QString device = sim.start(
+        {repeats ? "--damage-always" : "--damage-once", "7", "--damage-kind", kind}, cells);
+    const int status = run({"--read-panel", target}, device);
+    if (repeats) {
+        QCOMPARE(status, headless::kPanelFailed);
+        QVERIFY2(out.contains(" 7  SW8           -            COMMUNICATIONS CORRUPTED\n"),
+                 qPrintable(out));
+        QVERIFY(!QFileInfo::exists(target));
+        return;
+    }
+    QCOMPARE(status, headless::kDone);
+    QByteArray expected = "\"" + QFileInfo(target).completeBaseName().left(12).toLatin1() + "\"";
+    const QList<QByteArray> values = cells.split(' ');
+    for (int i = 0; i < 20; ++i)
+        expected += ",\"\"," + values[i];
+    QCOMPARE(readFile(QFileInfo(target).fileName()), expected + "," + values[20] + "\r\n");
+    // The damaged cell took a third read frame; every other cell two.
+    QCOMPARE(sim.frames("RX").size(), 1 + 2 * 21 + 1);
+}
+
 void TestHeadless::failuresWriteNothing()
 {
     // A silent panel: status 1, and the file that was there stays as it was.
@@ -180,6 +251,7 @@ void TestHeadless::failuresWriteNothing()
         QCOMPARE(run({"--read-panel", fifo}, sim.start({})), headless::kUnusable);
         QVERIFY2(err.contains("NOT A CONFIGURATION FILE"), qPrintable(err));
         QVERIFY(!QFileInfo(fifo).isFile());
+        QVERIFY(sim.frames("RX").isEmpty()); // refused before the panel is read
     }
     // An item without a channel: status 2 before a byte is sent.
     QByteArray incomplete = kFile;
@@ -191,6 +263,27 @@ void TestHeadless::failuresWriteNothing()
         QVERIFY2(err.contains("SW1 HAS NO CHANNEL"), qPrintable(err));
         QVERIFY(sim.frames("RX").isEmpty());
     }
+}
+
+// A traffic log that fills up is reported once; the command goes on and ends as
+// it would.
+void TestHeadless::logThatCannotBeWritten()
+{
+    SimulatedPanel sim(dir.path());
+    const QString device = sim.start({});
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1000; // a few lines of log; the configuration file fits
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int status =
+        run({"--read-panel", dir.filePath("full.qcf"), "--log", dir.filePath("full.log")}, device);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    QCOMPARE(status, headless::kDone);
+    QVERIFY(out.endsWith("SWITCH PANEL DATA READ SUCCESSFUL\n"));
+    QCOMPARE(err.count("COULD NOT BE WRITTEN"), 1);
+    QVERIFY2(err.contains("full.log"), qPrintable(err));
 }
 
 QTEST_MAIN(TestHeadless)

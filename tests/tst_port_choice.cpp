@@ -82,6 +82,13 @@ void TestPortChoice::textOfTheDropDown()
     QCOMPARE(portchoice::portsFoundText(entries, "/dev/ttyS5"),
              QStringLiteral(" - PORTS FOUND: /dev/ttyS0, /dev/ttyUSB0"));
     QCOMPARE(portchoice::portsFoundText(entries.mid(0, 1), "/dev/ttyS0"), QString());
+
+    // A group is named only where joining it gives access.
+    QVERIFY(PanelLink::permissionText("root", "dialout", 020660).contains("GROUP \"dialout\""));
+    const QString ownerOnly = PanelLink::permissionText("root", "root", 020600);
+    QVERIFY2(ownerOnly.contains("ONLY ITS OWNER \"root\"") && !ownerOnly.contains("GROUP \"root\""),
+             qPrintable(ownerOnly));
+    QVERIFY(PanelLink::permissionText("root", "uucp", 020640).contains("ONLY ITS OWNER"));
 }
 
 QTEST_APPLESS_MAIN(TestPortChoice)

@@ -71,10 +71,19 @@ const char kUsage[] =
     "  --double-ack              send every acknowledgement twice in one write\n"
     "  --hangup-at ADDR          on the first frame for ADDR close the device (as if\n"
     "                            the cable was pulled) and exit with status 0\n"
+    "  --damage-once ADDR        the first read answer for ADDR is damaged, later ones\n"
+    "                            are right\n"
+    "  --damage-always ADDR      every read answer for ADDR is damaged the same way\n"
+    "  --damage-kind KIND        how: digit (first digit changed: a wrong value in the\n"
+    "                            right form, the default), unit (last digit changed,\n"
+    "                            \"1022\"), letter (\"1u00\"), blank (\"16 0\"), extra (a\n"
+    "                            digit added), drop (a digit dropped), formfeed (a form\n"
+    "                            feed for the CR)\n"
     "\n"
     "ADDR is 0..20 (SW1..SW10 = 0..9, LED1..LED10 = 10..19, backlight = 20).\n"
-    "--readback-mismatch, --out-of-range, --short-reply, --late-reply, --noise-reply\n"
-    "and --stray-after may be given several times. Answers are sent in order: a held-back answer "
+    "--readback-mismatch, --out-of-range, --short-reply, --late-reply, --noise-reply,\n"
+    "--stray-after, --damage-once and --damage-always may be given several times. Answers are sent "
+    "in order: a held-back answer "
     "delays\n"
     "the ones after it.\n"
     "\n"
@@ -139,6 +148,9 @@ Options parseOptions(int argc, char **argv)
         OptSplitAck,
         OptDoubleAck,
         OptHangupAt,
+        OptDamageOnce,
+        OptDamageAlways,
+        OptDamageKind,
     };
     static const option longOptions[] = {
         {"link", required_argument, nullptr, OptLink},
@@ -159,6 +171,9 @@ Options parseOptions(int argc, char **argv)
         {"split-ack", no_argument, nullptr, OptSplitAck},
         {"double-ack", no_argument, nullptr, OptDoubleAck},
         {"hangup-at", required_argument, nullptr, OptHangupAt},
+        {"damage-once", required_argument, nullptr, OptDamageOnce},
+        {"damage-always", required_argument, nullptr, OptDamageAlways},
+        {"damage-kind", required_argument, nullptr, OptDamageKind},
         {"help", no_argument, nullptr, 'h'},
         {nullptr, 0, nullptr, 0},
     };
@@ -231,6 +246,18 @@ Options parseOptions(int argc, char **argv)
         case OptHangupAt:
             f.hangupAt = parseAddress(optarg, "hangup-at");
             break;
+        case OptDamageOnce:
+            f.damageOnce.set(parseAddress(optarg, "damage-once"));
+            break;
+        case OptDamageAlways:
+            f.damageAlways.set(parseAddress(optarg, "damage-always"));
+            break;
+        case OptDamageKind:
+            if (const auto damage = parseDamage(optarg))
+                f.damage = *damage;
+            else
+                usageError(std::string("--damage-kind: '") + optarg + "' is not a kind of damage");
+            break;
         case 'h':
             std::fputs(kUsage, stdout);
             std::exit(kExitOk);
@@ -274,6 +301,10 @@ std::string faultSummary(const Faults &f)
         add("--double-ack");
     if (f.hangupAt >= 0)
         add("--hangup-at " + std::to_string(f.hangupAt));
+    addSet("damage-once", f.damageOnce);
+    addSet("damage-always", f.damageAlways);
+    if (f.damageOnce.any() || f.damageAlways.any())
+        add("--damage-kind " + std::to_string(static_cast<int>(f.damage)));
     return text.empty() ? "none" : text;
 }
 
@@ -389,6 +420,7 @@ struct Pending {
     Clock::time_point earliest;
     Clock::duration gap;
     Bytes bytes;
+    bool noise = false;
 };
 
 class Simulator
@@ -672,11 +704,18 @@ Simulator::ReadResult Simulator::receive(Clock::time_point now)
             dump();
         int previousDelay = -1;
         for (Chunk &chunk : outcome.replies) {
+            const auto due = now + std::chrono::milliseconds(chunk.delayMs);
+            if (chunk.noise) {
+                queue_.push_back({due, Clock::duration::zero(), std::move(chunk.bytes), true});
+                continue;
+            }
             const auto gap = std::chrono::milliseconds(
                 previousDelay < 0 ? chunk.minGapMs : chunk.delayMs - previousDelay);
             previousDelay = chunk.delayMs;
-            queue_.push_back(
-                {now + std::chrono::milliseconds(chunk.delayMs), gap, std::move(chunk.bytes)});
+            // An answer goes out ahead of line noise still waiting for its time.
+            const auto noise = std::find_if(queue_.begin(), queue_.end(),
+                                            [](const Pending &p) { return p.noise; });
+            queue_.insert(noise, {due, gap, std::move(chunk.bytes)});
         }
         // Answer this message before looking at the next one in the same read.
         sendDue(now);

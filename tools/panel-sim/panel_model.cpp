@@ -71,7 +71,8 @@ Outcome Panel::handle(const Message &message)
         outcome.notes.push_back({"FAULT", "stray-after " + std::to_string(address) +
                                               ": a stray '7' " + std::to_string(kStrayGapMs) +
                                               " ms after the read answer"});
-        outcome.replies.push_back({outcome.replies.back().delayMs + kStrayGapMs, Bytes{'7'}});
+        outcome.replies.push_back(
+            {outcome.replies.back().delayMs + kStrayGapMs, Bytes{'7'}, 0, true});
     }
 
     if (faults_.silent) {
@@ -100,7 +101,7 @@ void Panel::addAcknowledgement(Outcome &outcome, int delayMs) const
     }
 }
 
-Bytes Panel::readAnswer(int address, Outcome &outcome) const
+Bytes Panel::readAnswer(int address, Outcome &outcome)
 {
     const auto index = static_cast<std::size_t>(address);
     const std::string where = " " + std::to_string(address) + ": ";
@@ -121,10 +122,60 @@ Bytes Panel::readAnswer(int address, Outcome &outcome) const
         outcome.notes.push_back({"FAULT", "noise-reply" + where + "answering " + hex(kNoise)});
         answer = kNoise;
     }
+    const bool first = readsAnswered_[index]++ == 0;
+    if (faults_.damageAlways.test(index) || (first && faults_.damageOnce.test(index))) {
+        const Bytes right = answer;
+        answer = damaged(answer, faults_.damage);
+        outcome.notes.push_back(
+            {"FAULT", "damage" + where + "answering " + hex(answer) + " instead of " + hex(right)});
+    }
     if (faults_.shortReply.test(index)) {
         answer.resize(3);
         outcome.notes.push_back(
             {"FAULT", "short-reply" + where + "answer cut to three characters"});
+    }
+    return answer;
+}
+
+std::optional<Damage> parseDamage(std::string_view name)
+{
+    static const std::pair<std::string_view, Damage> kNames[] = {
+        {"digit", Damage::Digit},       {"unit", Damage::Unit},   {"letter", Damage::Letter},
+        {"blank", Damage::Blank},       {"extra", Damage::Extra}, {"drop", Damage::Drop},
+        {"formfeed", Damage::FormFeed},
+    };
+    for (const auto &[text, damage] : kNames)
+        if (name == text)
+            return damage;
+    return std::nullopt;
+}
+
+Bytes damaged(Bytes answer, Damage damage)
+{
+    if (answer.size() < 5)
+        return answer;
+    switch (damage) {
+    case Damage::Digit:
+        answer[0] = answer[0] == '0' ? '1' : '0';
+        break;
+    case Damage::Unit:
+        answer[3] = '2';
+        break;
+    case Damage::Letter:
+        answer[1] = 'u';
+        break;
+    case Damage::Blank:
+        answer[2] = ' ';
+        break;
+    case Damage::Extra:
+        answer.insert(answer.begin() + 1, '5');
+        break;
+    case Damage::Drop:
+        answer.erase(answer.begin() + 1);
+        break;
+    case Damage::FormFeed:
+        answer[4] = '\f';
+        break;
     }
     return answer;
 }

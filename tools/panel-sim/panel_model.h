@@ -2,6 +2,7 @@
 
 #include "panel_protocol.h"
 
+#include <array>
 #include <bitset>
 #include <optional>
 #include <string>
@@ -15,6 +16,18 @@ namespace panelsim {
 // Misbehaviour switched on from the command line. Faults change only what the
 // panel sends back; a write is stored whatever the faults say (except at a
 // hang-up, which ends the run before the frame is acted on).
+// How a damaged read answer differs from the right one ("dddd" CR): one byte
+// changed, added or dropped.
+enum class Damage {
+    Digit,    // the first digit changed: a well-formed answer with a wrong value
+    Unit,     // the last digit changed: not a multiple of ten ("1022")
+    Letter,   // the second digit replaced by 'u' ("1u00")
+    Blank,    // the third digit replaced by a blank ("16 0")
+    Extra,    // a digit added after the first
+    Drop,     // the second digit dropped
+    FormFeed, // a form feed in place of the CR
+};
+
 struct Faults {
     bool silent = false;                      // never answer
     int muteFrom = -1;                        // no answer to frames with address >= this
@@ -23,13 +36,22 @@ struct Faults {
     std::bitset<kCellCount> shortReply;       // read answers only three characters
     std::bitset<kCellCount> lateReply;        // replies sent lateMs late
     int lateMs = 150;
-    std::bitset<kCellCount> noiseReply; // read answers line noise, no number
-    std::bitset<kCellCount> strayAfter; // a stray digit kStrayGapMs after each read answer
-    int lateAttentionMs = -1;           // first attention answered this late
-    bool splitAck = false;              // "D0", then "00D" kSplitAckGapMs later
-    bool doubleAck = false;             // "D000DD000D" in one piece
-    int hangupAt = -1;                  // first frame for this address hangs up
+    std::bitset<kCellCount> noiseReply;   // read answers line noise, no number
+    std::bitset<kCellCount> strayAfter;   // a stray digit kStrayGapMs after each read answer
+    int lateAttentionMs = -1;             // first attention answered this late
+    bool splitAck = false;                // "D0", then "00D" kSplitAckGapMs later
+    bool doubleAck = false;               // "D000DD000D" in one piece
+    int hangupAt = -1;                    // first frame for this address hangs up
+    std::bitset<kCellCount> damageOnce;   // the first read answer for ADDR damaged
+    std::bitset<kCellCount> damageAlways; // every read answer for ADDR damaged alike
+    Damage damage = Damage::Digit;
 };
+
+// Parses a --damage-kind name ("digit", "unit", "letter", "blank", "extra",
+// "drop", "formfeed").
+std::optional<Damage> parseDamage(std::string_view name);
+// `answer` damaged as `damage` says.
+Bytes damaged(Bytes answer, Damage damage);
 
 constexpr int kSplitAckGapMs = 20;
 constexpr int kStrayGapMs = 30;
@@ -45,6 +67,9 @@ struct Chunk {
     int delayMs = 0;
     Bytes bytes;
     int minGapMs = 0; // at least this long after the piece sent before it
+    // Line noise rather than an answer: sent at its time, but it never holds
+    // back the answers to later messages.
+    bool noise = false;
 };
 
 // A line for the log explaining what happened besides plain traffic.
@@ -72,11 +97,12 @@ public:
 
 private:
     void addAcknowledgement(Outcome &outcome, int delayMs) const;
-    Bytes readAnswer(int address, Outcome &outcome) const;
+    Bytes readAnswer(int address, Outcome &outcome);
 
     Cells cells_;
     Faults faults_;
     int attentionsAnswered_ = 0;
+    std::array<int, kCellCount> readsAnswered_{};
 };
 
 // Reads start values: exactly 21 decimal integers 0..255, separated by any
