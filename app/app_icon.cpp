@@ -3,11 +3,11 @@
 #include <QSize>
 #include <QString>
 
-static void initResources() { Q_INIT_RESOURCE(resources); }
+static void initIconResources() { Q_INIT_RESOURCE(resources); }
 
 QIcon appIcon()
 {
-    initResources(); // the icons live in a static library; registering twice is harmless
+    initIconResources(); // the icons live in a static library; registering twice is harmless
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));

@@ -24,7 +24,17 @@ CommandLine parseCommandLine(const QStringList &arguments)
         "panel is disconnected before it waits for the next. Ctrl+C ends it after the\n"
         "panel in progress, printing \"N PROGRAMMED, M FAILED\". The --report file gets\n"
         "one CSV row per panel: time,port,file,codes_sha256,result,status,failed_item,\n"
-        "duration_ms (result \"programmed\" or \"failed\")."));
+        "duration_ms (result \"programmed\" or \"failed\").\n"
+        "\n"
+        "Serial ports: the window's SERIAL PORT list offers the built-in ports and the\n"
+        "USB adapters (/dev/ttyUSB*, /dev/ttyACM*); a pseudo-terminal is never\n"
+        "remembered as the panel's port. Opening a port needs membership of the group\n"
+        "that owns it, usually dialout: sudo usermod -aG dialout $USER, then log in\n"
+        "again (without sudo, ask an administrator). A simulated panel, from the\n"
+        "package switchpanel-config-sim, prints the device to give to --port:\n"
+        "  /usr/libexec/switchpanel-config/panel-sim \\\n"
+        "      --cells /usr/share/switchpanel-config/sample-panel.cells"));
+
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption port(
@@ -36,16 +46,19 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("DEVICE"));
     const QCommandLineOption writePanel(
         QStringLiteral("write-panel"),
-        QStringLiteral("Program the panel with the configuration in FILE, without the window."),
-        QStringLiteral("FILE"));
+        QStringLiteral("Program the panel with the configuration in FILE.qcf, without the "
+                       "window."),
+        QStringLiteral("FILE.qcf"));
     const QCommandLineOption readPanel(
         QStringLiteral("read-panel"),
-        QStringLiteral("Read the panel's configuration and save it as FILE, without the window."),
-        QStringLiteral("FILE"));
+        QStringLiteral("Read the panel's configuration and save it as FILE.qcf, without the "
+                       "window."),
+        QStringLiteral("FILE.qcf"));
     const QCommandLineOption compare(
         QStringLiteral("compare"),
-        QStringLiteral("Read the panel and list every item whose assignment differs from FILE."),
-        QStringLiteral("FILE"));
+        QStringLiteral("Read the panel and list every item whose assignment differs from "
+                       "FILE.qcf."),
+        QStringLiteral("FILE.qcf"));
     const QCommandLineOption sheet(
         QStringLiteral("sheet"),
         QStringLiteral("--sheet FILE.qcf OUT.pdf: write the configuration sheet of FILE (the "

@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/app_icon.h"
+#include "app/first_frame.h"
 #include "panel/panel_link.h"
 
 #include <QCloseEvent>
@@ -19,6 +21,11 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     Form_Load();
     m_shown = shown();
     buildActions();
+    // What the first frame does not need waits until it is on the screen.
+    afterFirstFrame(this, [this] {
+        window()->setWindowIcon(appIcon());
+        readPortsOnce();
+    });
 }
 
 Form1::~Form1() = default;

@@ -65,7 +65,9 @@ public:
     bool openFile(const QString &path);
 
     // The serial port the panel commands open: the one selected or typed in the
-    // SERIAL PORT drop-down at the moment a command starts.
+    // SERIAL PORT drop-down at the moment a command starts. The drop-down is filled
+    // just after the window's first frame (or by the first command, if that is
+    // sooner); until then this is the port the window starts on.
     QString selectedPort() const;
     void setPort(const QString &path);
 
@@ -167,6 +169,7 @@ private:
                        const QString &doneText); // true when every cell was done
     // panel/form1_port.cpp
     void buildPortChooser();
+    void readPortsOnce(); // fills the drop-down and, unless a port is set, the starting port
     QList<portchoice::PortDescription> refreshPorts(); // the ports it read
     bool backUpBeforeWrite();                          // false: the write must not go on
     QString keepBackup(const cellwalk::Codes &codes, const QString &command); // why it failed
@@ -215,6 +218,7 @@ private:
     std::array<QPushButton *, 4> m_commandButtons{};
     QComboBox *m_portCombo = nullptr; // Combo1
     QList<portchoice::PortEntry> m_portEntries;
+    bool m_portsRead = false;
     QTimer *m_timer1 = nullptr;
     PanelLink *m_link = nullptr;
     QString m_lastFileName;

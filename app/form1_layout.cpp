@@ -2,7 +2,6 @@
 // focus order, and the fixed entries of the 42 assignment lists.
 
 #include "app/accessibility.h"
-#include "app/app_icon.h"
 #include "app/focus_ring.h"
 #include "app/form1.h"
 #include "app/light_scheme.h"
@@ -26,6 +25,8 @@
 #include <QUndoStack>
 #include <QValidator>
 
+#include <future>
+
 using assignment::item;
 
 namespace {
@@ -42,6 +43,20 @@ QFont makeFont(const char *family, qreal points, bool bold, bool underline = fal
     f.setBold(bold);
     f.setUnderline(underline);
     return f;
+}
+
+// The panel picture, decoded on another thread while the controls are built.
+// Drawn at 96 dpi without scaling, it comes from a copy made at its size on the
+// screen (the pixels Qt's smooth scaling of the full picture gives there), which
+// decodes in a fraction of the time and needs no scaling when it is drawn;
+// scaled screens get the full picture.
+std::future<QImage> decodePanelPicture(qreal devicePixelRatio)
+{
+    const QString path = devicePixelRatio == 1.0 ? QStringLiteral(":/images/panel-96dpi.png")
+                                                 : QStringLiteral(":/images/panel.png");
+    return std::async(std::launch::async, [path] {
+        return QImage(path).convertToFormat(QImage::Format_RGB32); // as a pixmap holds it
+    });
 }
 
 void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
@@ -127,7 +142,6 @@ void Form1::buildControls()
     setObjectName(QStringLiteral("Form1"));
     ++m_quiet; // no change is recorded while the controls are built
     setWindowTitle(QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
-    setWindowIcon(appIcon());
     setFixedSize(twips(9210), twips(8895));
     setFont(makeFont("MS Sans Serif", 8.25, true));
     // The design's colours, and the system colours it names, belong to the
@@ -156,7 +170,7 @@ void Form1::buildControls()
     // lines and the marker, then every interactive control.
     auto *image = new QLabel(this);
     name(image, QStringLiteral("Image1"), QStringLiteral("SWITCH PANEL PICTURE"));
-    image->setPixmap(QPixmap(QStringLiteral(":/images/panel.png")));
+    std::future<QImage> picture = decodePanelPicture(image->devicePixelRatioF());
     image->setScaledContents(true);
     image->setGeometry(twipsRect(960, 1440, 4695, 7095));
 
@@ -176,13 +190,14 @@ void Form1::buildControls()
     heading->setWordWrap(true);
     heading->resize(heading->width(), heading->heightForWidth(heading->width()));
 
-    QLabel *panelNameCaption =
-        label(QStringLiteral("Label6"), QStringLiteral("PANEL NAME"), twipsRect(6360, 1440, 1695, 255));
+    QLabel *panelNameCaption = label(QStringLiteral("Label6"), QStringLiteral("PANEL NAME"),
+                                     twipsRect(6360, 1440, 1695, 255));
     panelNameCaption->setAlignment(Qt::AlignCenter);
     setTextColor(panelNameCaption, QPalette::WindowText, buttonText);
 
-    QLabel *markerCaption = label(QStringLiteral("Label7"), QStringLiteral("PROGRAMMING HEADER LOCATION"),
-                                  twipsRect(1800, 8640, 4575, 375));
+    QLabel *markerCaption =
+        label(QStringLiteral("Label7"), QStringLiteral("PROGRAMMING HEADER LOCATION"),
+              twipsRect(1800, 8640, 4575, 375));
     setTextColor(markerCaption, QPalette::WindowText, buttonText);
 
     static const int positionLabelNumbers[10] = {2, 3, 4, 5, 8, 9, 10, 11, 12, 13};
@@ -193,8 +208,8 @@ void Form1::buildControls()
         l->adjustSize();
         m_positionLabels[p] = l;
     }
-    m_backlightingLabel =
-        label(QStringLiteral("Label14"), QStringLiteral("BACKLIGHTING"), twipsRect(2040, 8040, 1455, 255));
+    m_backlightingLabel = label(QStringLiteral("Label14"), QStringLiteral("BACKLIGHTING"),
+                                twipsRect(2040, 8040, 1455, 255));
     m_backlightingLabel->setAlignment(Qt::AlignCenter);
     setTextColor(m_backlightingLabel, QPalette::WindowText, highlightedText);
 
@@ -375,5 +390,7 @@ void Form1::buildControls()
     m_undo = new QUndoStack(this);
     connect(m_undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit modifiedChanged(!clean); });
+
+    image->setPixmap(QPixmap::fromImage(picture.get()));
     --m_quiet;
 }

@@ -16,7 +16,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(m_form->windowTitle() + QStringLiteral("[*]"));
-    setWindowIcon(m_form->windowIcon());
+    // The icon comes from the form once the first frame is out (app/first_frame.h).
     // The client area's light scheme around it too, so that a window made larger
     // than the client area shows one even ground.
     setPalette(m_form->palette());

@@ -12,11 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-namespace {
-const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 255, 0);
-} // namespace
+using namespace statuscolour;
 
 // Each item is markable around the place of its designation box and its two
 // lists; every change of a selection or a text is a change of the configuration.

@@ -18,11 +18,7 @@
 #include <QTextEdit>
 #include <QUndoStack>
 
-namespace {
-const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 255, 0);
-} // namespace
+using namespace statuscolour;
 
 void Form1::Timer1_Timer() { rec.timer_flag = 1; }
 
@@ -76,6 +72,7 @@ void Form1::setCommandsEnabled(bool enabled)
 // OpenPanelPort on the port selected in the window at this moment.
 bool Form1::openPanelPort()
 {
+    readPortsOnce(); // a command that comes before the drop-down is filled
     m_link->setPortName(selectedPort());
     return m_link->openPort();
 }

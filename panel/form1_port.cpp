@@ -1,5 +1,7 @@
 // The serial-port chooser under WRITE_CONFIG: a drop-down of the machine's serial
 // ports, read again each time it opens, in which a device path may also be typed.
+// Reading the ports takes longer than drawing the whole window, so the first
+// frame shows the drop-down empty and it is filled right after.
 
 #include "app/form1.h"
 #include "app/twips.h"
@@ -47,17 +49,31 @@ void Form1::buildPortChooser()
     combo->setToolTip(QStringLiteral("SELECT THE SERIAL PORT OF THE SWITCH PANEL"));
     combo->setAccessibleName(QStringLiteral("SERIAL PORT"));
     combo->setGeometry(twipsRect(6000, 7920, 2415, 315));
-    combo->beforePopup = [this] { refreshPorts(); };
+    combo->beforePopup = [this] {
+        if (m_portsRead)
+            refreshPorts();
+        else
+            readPortsOnce();
+    };
     caption->setBuddy(combo);
     m_portCombo = combo;
+}
 
+void Form1::readPortsOnce()
+{
+    if (m_portsRead)
+        return;
+    // A port given on the command line or typed before this keeps its place.
+    const bool portSet = !m_portCombo->currentText().trimmed().isEmpty();
     const QList<portchoice::PortDescription> ports = refreshPorts();
-    setPort(portchoice::startingPort(ports, QString(), portchoice::rememberedPort()));
+    if (!portSet)
+        setPort(portchoice::startingPort(ports, QString(), portchoice::rememberedPort()));
 }
 
 QList<portchoice::PortDescription> Form1::refreshPorts()
 {
-    const QString current = selectedPort();
+    m_portsRead = true;
+    const QString current = portchoice::pathOfText(m_portEntries, m_portCombo->currentText());
     const QList<portchoice::PortDescription> ports = portchoice::availablePorts();
     m_portEntries = portchoice::entries(ports);
     const QSignalBlocker blocker(m_portCombo);
@@ -78,5 +94,9 @@ void Form1::setPort(const QString &path)
 
 QString Form1::selectedPort() const
 {
-    return portchoice::pathOfText(m_portEntries, m_portCombo->currentText());
+    const QString path = portchoice::pathOfText(m_portEntries, m_portCombo->currentText());
+    if (path.isEmpty() && !m_portsRead) // the port the window starts on, as readPortsOnce sets it
+        return portchoice::startingPort(portchoice::availablePorts(), QString(),
+                                        portchoice::rememberedPort());
+    return path;
 }

@@ -5,7 +5,16 @@
 
 #include "app/form1.h"
 
+#include <QColor>
 #include <QPointer>
+
+// The status box's grounds: yellow while a panel command runs, red for every
+// failure, green when it has completed.
+namespace statuscolour {
+inline const QColor kYellow(255, 255, 0);
+inline const QColor kRed(255, 0, 0);
+inline const QColor kGreen(0, 255, 0);
+} // namespace statuscolour
 
 // While a panel command runs, the command buttons are disabled so that no second
 // command opens the port again; the lists stay usable. The keyboard focus waits on

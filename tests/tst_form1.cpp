@@ -38,6 +38,7 @@ private slots:
     void lightSchemeUnderDarkTheme();
     void placementKeepsTitleBarInAvailableArea();
     void marksOfSeveralKinds();
+    void pictureAt96DpiIsTheScaledPicture();
 
     void switchModuleChannelAndNotAssigned();
     void backlightingChannelShowsNoBox();
@@ -379,6 +380,27 @@ void TestForm1::marksOfSeveralKinds()
     w->findChild<QRadioButton *>("Option1")->click();
     QVERIFY(!ring->isVisible());
     QCOMPARE(listOf(*w, 13)->toolTip(), QStringLiteral("SW7 MODULE ASSIGNMENT"));
+}
+
+void TestForm1::pictureAt96DpiIsTheScaledPicture()
+{
+    // At 96 dpi the window draws a copy of the panel picture made at its size on
+    // the screen; it must hold exactly what scaling the full picture there gives,
+    // as scaled screens draw that. After a change of the picture, the copy to
+    // commit as app/images/panel-96dpi.png is written into the test's folder.
+    const QSize place(313, 473);
+    const QImage expected = QPixmap(QStringLiteral(":/images/panel.png"))
+                                .scaled(place, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .toImage();
+    const QImage copy =
+        QImage(QStringLiteral(":/images/panel-96dpi.png")).convertToFormat(expected.format());
+    if (copy != expected) {
+        expected.save(QStringLiteral("panel-96dpi.png"));
+        QFAIL("app/images/panel-96dpi.png is not panel.png scaled to 313x473: see "
+              "panel-96dpi.png in the test's folder");
+    }
+    if (w->devicePixelRatioF() == 1.0)
+        QCOMPARE(w->findChild<QLabel *>("Image1")->pixmap().size(), place);
 }
 
 void TestForm1::switchModuleChannelAndNotAssigned()

@@ -4,6 +4,7 @@
 #include "app/item_marks.h"
 #include "form1_helpers.h"
 #include "panel/panel_link.h"
+#include "panel/port_choice.h"
 #include "panel/protocol.h"
 #include "simulated_panel.h"
 
@@ -40,6 +41,7 @@ private slots:
     void readStopsWhenPanelFallsSilent();
     void readOutOfRangeIsNotShown();
     void portThatCannotBeOpened();
+    void startingPortAroundFirstFrame();
     void deviceVanishingDuringTransfer();
     void commandsLockedWhileRunning();
     void focusStaysOnTheButtonPressed();
@@ -376,6 +378,34 @@ void TestPanel::portThatCannotBeOpened()
                 .endsWith(QStringLiteral("IN USE BY ANOTHER PROGRAM")));
     QCOMPARE(PanelLink::openErrorText(QStringLiteral("COM9"), QSerialPort::DeviceNotFoundError, {}),
              QStringLiteral("CANNOT OPEN SERIAL PORT COM9 - NO SUCH DEVICE"));
+}
+
+void TestPanel::startingPortAroundFirstFrame()
+{
+    // The remembered port while it exists (here a file, which no command can open)
+    // is where a window starts, whether a command comes before the drop-down is
+    // filled after the first frame or not; a port set before that keeps its place.
+    const QString remembered = dir->filePath(QStringLiteral("remembered-port"));
+    QVERIFY(QFile(remembered).open(QIODevice::WriteOnly));
+    portchoice::rememberPort(remembered);
+    auto combo = [](Form1 &f) { return f.findChild<QComboBox *>("Combo1"); };
+
+    Form1 early; // never shown: the command reads the ports itself
+    early.READ_CONFIG_Click();
+    const QString text = early.findChild<QTextEdit *>("Text1")->toPlainText();
+    QVERIFY2(text.startsWith(QStringLiteral("CANNOT OPEN SERIAL PORT ") + remembered),
+             qPrintable(text));
+    QCOMPARE(combo(early)->currentText(), remembered);
+
+    Form1 shown;
+    shown.show();
+    QTRY_COMPARE(combo(shown)->currentText(), remembered);
+
+    Form1 typed;
+    typed.show();
+    combo(typed)->setEditText(QStringLiteral("/dev/ttyS9"));
+    QTRY_VERIFY(!typed.windowIcon().isNull()); // the work after the first frame is done
+    QCOMPARE(typed.selectedPort(), QStringLiteral("/dev/ttyS9"));
 }
 
 void TestPanel::deviceVanishingDuringTransfer()

@@ -44,6 +44,18 @@ void TestPortChoice::entriesAndStartingPort()
                                  "/dev/ttyUSB1 - Prolific"}));
     QCOMPARE(portchoice::startingPort(adapters, {}, {}), QStringLiteral("/dev/ttyUSB0"));
 
+    // Both kinds of USB adapter are offered after the built-in ports; the first by
+    // name is where a run starts.
+    const QList<PortDescription> bothKinds = {{"/dev/ttyUSB0", "FT232R USB UART", "FTDI", true},
+                                              {"/dev/ttyS0", "", "", false},
+                                              {"/dev/ttyACM0", "", "Arduino", true}};
+    texts.clear();
+    for (const auto &e : portchoice::entries(bothKinds))
+        texts << e.text;
+    QCOMPARE(texts, (QStringList{"/dev/ttyS0", "/dev/ttyACM0 - Arduino",
+                                 "/dev/ttyUSB0 - FT232R USB UART"}));
+    QCOMPARE(portchoice::startingPort(bothKinds, {}, {}), QStringLiteral("/dev/ttyACM0"));
+
     // The remembered port while it is there; an unplugged one is passed over.
     QCOMPARE(portchoice::startingPort(adapters, {}, "/dev/ttyUSB1"),
              QStringLiteral("/dev/ttyUSB1"));
