@@ -69,6 +69,7 @@ void Form1::buildActions()
     a.about = action(tr("&About"), QKeySequence(), tr("Program name, version and licence"));
     a.about->setMenuRole(QAction::AboutRole);
     connect(a.about, &QAction::triggered, this, &Form1::showAbout);
+    buildEditActions();
 }
 
 void Form1::buildMenus(QMenuBar *bar)
@@ -82,6 +83,8 @@ void Form1::buildMenus(QMenuBar *bar)
     QMenu *edit = bar->addMenu(tr("&Edit"));
     edit->addAction(m_actions.undo);
     edit->addAction(m_actions.redo);
+    edit->addSeparator();
+    addEditActions(edit);
 
     QMenu *panel = bar->addMenu(tr("&Panel"));
     panel->addAction(m_actions.read);
