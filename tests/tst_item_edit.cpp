@@ -27,11 +27,10 @@ private slots:
     void cleanup();
 
     void clipboardTextAndData();
-    void sameChannelSwitches();
 
     void pasteSavesWhatClicksAndTypingSave();
     void swapTwiceIsTheIdentity();
-    void clearAndSetEmptyItemsToNotAssigned();
+    void setEmptyItemsToNotAssigned();
     void sameChannelMarksFollowEveryChange();
     void shortcutsLeavePlainTextCopyAlone();
 
@@ -107,48 +106,19 @@ void TestItemEdit::clipboardTextAndData()
     QCOMPARE(itemedit::itemText(2, pump), QStringLiteral("SW3: C 4 PUMP "));
     QCOMPARE(itemedit::itemText(20, {16, 9, {}}), QStringLiteral("BACKLIGHTING: P 10"));
     QCOMPARE(itemedit::itemText(10, {0, 4, QString()}), QStringLiteral("LED1: N/A"));
-    QCOMPARE(itemedit::itemText(0, {2, -1, QStringLiteral("X")}), QStringLiteral("SW1: B X"));
-    QCOMPARE(itemedit::itemText(0, {-1, -1, QStringLiteral("X")}), QStringLiteral("SW1: - X"));
-
-    for (const ItemValue &v : {pump, ItemValue{0, -1, QString()}, ItemValue{-1, 9, QString()}}) {
-        const auto clip = itemedit::parseItemData(itemedit::itemData(2, v));
-        QVERIFY(clip);
-        QCOMPARE(clip->item, 2);
-        QVERIFY(clip->value == v);
-    }
+    for (const ItemValue &v : {pump, ItemValue{0, -1, QString()}, ItemValue{-1, 9, QString()}})
+        QVERIFY(itemedit::parseItemData(itemedit::itemData(2, v))->value == v);
     QVERIFY(!itemedit::parseItemData(itemedit::itemData(2, {17, 0, QString()})));
     QVERIFY(!itemedit::parseItemData(itemedit::itemData(20, {1, 0, QString()}))); // no box
-    QVERIFY(!itemedit::parseItemData("{\"item\":\"SW11\",\"module\":1,\"channel\":0}"));
 
     const auto text = itemedit::parseItemText(QStringLiteral("SW3: C 4 PUMP, FAST"));
     QVERIFY(text && text->item == 2);
     QVERIFY(text->value == (ItemValue{3, 3, QStringLiteral("PUMP, FAST")}));
-    QVERIFY(itemedit::parseItemText(QStringLiteral("LED1: N/A"))->value.module == 0);
-    for (const char *bad : {"SW3: C", "SW3: C 11", "SW3: - X", "SW3 C 4", "LAMP: A 1"})
+    for (const char *bad : {"SW3: C", "SW3: C 11", "SW3: - X", "LAMP: A 1"})
         QVERIFY2(!itemedit::parseItemText(QLatin1String(bad)), bad);
-
-    // Pasted onto the backlighting, a designation goes nowhere; from it, the target
-    // keeps its own.
+    // Onto the backlighting a designation goes nowhere; from it the target keeps its own.
     QVERIFY(itemedit::pasted({1, 1, {}}, pump) == (ItemValue{3, 3, {}}));
     QVERIFY(itemedit::pasted(pump, {5, 0, {}}) == (ItemValue{5, 0, QStringLiteral("PUMP ")}));
-}
-
-void TestItemEdit::sameChannelSwitches()
-{
-    itemedit::Codes codes;
-    codes.fill(-1);
-    codes[1] = codes[6] = codes[8] = 23;  // SW2, SW7, SW9 on C 4
-    codes[3] = codes[4] = 160;            // N/A twice is no clash
-    codes[5] = codes[10] = codes[20] = 0; // SW6 shares A 1 with LED1 and the backlighting only
-    codes[11] = codes[12] = 50;
-    const auto same = itemedit::sameChannelSwitches(codes);
-    QCOMPARE(same.keys(), (QList<int>{1, 6, 8}));
-    QCOMPARE(same.value(6), (QList<int>{1, 8}));
-    QCOMPARE(itemedit::sameChannelText(same.value(6)),
-             QStringLiteral("SAME CHANNEL AS SW2 AND SW9"));
-    QCOMPARE(itemedit::sameChannelText({6}), QStringLiteral("SAME CHANNEL AS SW7"));
-    QCOMPARE(itemedit::sameChannelText({0, 1, 6}),
-             QStringLiteral("SAME CHANNEL AS SW1, SW2 AND SW7"));
 }
 
 // SW3 copied onto SW7 gives the file, the record and the lists that clicking C
@@ -224,33 +194,19 @@ void TestItemEdit::swapTwiceIsTheIdentity()
     QCOMPARE(textOf(*w, 4)->text(), QStringLiteral("DESIGNATION "));
     QCOMPARE(save(*w), file);
     QCOMPARE(w->undoStack()->count(), steps + 2);
-
-    // An LED is offered the lighting view's items.
-    focus(listOf(*w, 1));
-    w->findChild<QRadioButton *>("Option2")->click();
-    focus(listOf(*w, 41));
-    w->swapItem();
-    QCOMPARE(offered.size(), 10);
-    QCOMPARE(offered.first(), 10);
 }
 
-void TestItemEdit::clearAndSetEmptyItemsToNotAssigned()
+// Items without a complete assignment, a module without a channel too, become
+// "N/A" in both views, in one undo step; complete items stay.
+void TestItemEdit::setEmptyItemsToNotAssigned()
 {
-    choose(*w, 2, 3, 3);
-    choose(*w, 4, 2); // a module without a channel is empty as well
-    focus(textOf(*w, 5));
-    w->clearItem();
-    QCOMPARE(selectedIndex(listOf(*w, 5)), 0);
-    QVERIFY(textOf(*w, 5)->text().isEmpty());
-    QCOMPARE(w->undoStack()->undoText(), QStringLiteral("CLEAR SW3"));
-
     choose(*w, 0, 1, 0);
+    choose(*w, 4, 2);
     w->setEmptyItemsToNotAssigned();
     QCOMPARE(selectedIndex(listOf(*w, 1)), 1);
     for (int i = 1; i < 21; ++i)
         QCOMPARE(selectedIndex(listOf(*w, 2 * i + 1)), 0);
-    const QByteArray file = save(*w); // everything complete now
-    QVERIFY2(file.endsWith(",160\r\n"), file.constData());
+    QVERIFY(save(*w).endsWith(",160\r\n"));
     w->undoStack()->undo();
     QCOMPARE(selectedIndex(listOf(*w, 9)), 2);
     QCOMPARE(selectedIndex(listOf(*w, 41)), -1);
@@ -325,6 +281,7 @@ void TestItemEdit::shortcutsLeavePlainTextCopyAlone()
     QTest::keyClick(box, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(selectedIndex(listOf(form, 1)), 0);
     QVERIFY(box->text().isEmpty());
+    QCOMPARE(form.undoStack()->undoText(), QStringLiteral("CLEAR SW1"));
 }
 
 QTEST_MAIN(TestItemEdit)
