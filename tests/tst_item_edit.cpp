@@ -187,6 +187,7 @@ void TestItemEdit::swapTwiceIsTheIdentity()
     QCOMPARE(textOf(*w, 4)->text(), QStringLiteral("PUMP"));
     QCOMPARE(selectedIndex(listOf(*w, 9)), 0);
     QVERIFY(listOf(*w, 10)->isHidden());
+    QCOMPARE(w->record().sw(5).code, 160); // the live code as after a click on "N/A"
     QCOMPARE(w->undoStack()->count(), steps + 1);
 
     w->swapItem();
