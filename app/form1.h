@@ -12,6 +12,7 @@
 
 class QAction;
 class QComboBox;
+class QMenu;
 class QMenuBar;
 class QUndoStack;
 class QLabel;
@@ -25,6 +26,9 @@ class PanelLink;
 class ItemMarks;
 namespace configsheet {
 struct Sheet;
+}
+namespace itemedit {
+struct ItemValue;
 }
 
 // The program's one window. It owns the configuration record and every control;
@@ -56,6 +60,9 @@ public:
     // A question with the given standard buttons; the button chosen.
     std::function<QMessageBox::StandardButton(const QString &text, QMessageBox::StandardButtons)>
         askQuestion;
+    // Swap with…: the item chosen from `choices` to swap `item` with, -1 when
+    // cancelled. Unset, a dialog asks.
+    std::function<int(int item, const QList<int> &choices)> chooseSwapTarget;
 
     // The file name the dialog last returned; both file commands propose it.
     QString lastFileName() const { return m_lastFileName; }
@@ -102,6 +109,9 @@ public:
     QString configurationFile() const { return m_configurationFile; }
     // The configuration sheet of what the window shows.
     configsheet::Sheet sheet() const;
+    // The item whose list or designation box has (or last had, while a menu or a
+    // dialog is open) the keyboard focus; -1 when there is none.
+    int currentItem() const { return m_currentItem; }
 
     // The window's procedures, called by the handlers across the source folders
     // (and by the tests).
@@ -139,6 +149,14 @@ public slots:
     // file chosen in a save dialog (files/form1_sheet.cpp).
     void printSheet();
     void exportSheetPdf();
+    // The Edit menu's item commands on the current item (config/form1_item_edit.cpp),
+    // each one undo step that sets the lists as clicks on their entries would.
+    void copyItem();
+    void pasteItem();
+    void swapItem(); // asks for the item to swap with
+    void swapItems(int a, int b);
+    void clearItem();
+    void setEmptyItemsToNotAssigned();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -173,6 +191,14 @@ private:
     QList<portchoice::PortDescription> refreshPorts(); // the ports it read
     bool backUpBeforeWrite();                          // false: the write must not go on
     QString keepBackup(const cellwalk::Codes &codes, const QString &command); // why it failed
+    // config/form1_item_edit.cpp
+    void buildEditActions();
+    void addEditActions(QMenu *menu);
+    void setCurrentItem(QWidget *focus);
+    void updateEditActions();
+    void updateSameChannelMarks();
+    itemedit::ItemValue itemValue(int item) const;
+    void setItemValue(int item, const itemedit::ItemValue &value);
     // app/form1_actions.cpp
     void buildActions();
     void updateUndoActions();
@@ -233,4 +259,8 @@ private:
         QAction *open, *save, *print, *exportPdf, *quit, *undo, *redo, *read, *write, *compare,
             *backup, *restore, *station, *manual, *about;
     } m_actions{};
+    struct EditActions {
+        QAction *copy, *paste, *swap, *clear, *fillNotAssigned;
+    } m_editActions{};
+    int m_currentItem = -1;
 };

@@ -81,6 +81,7 @@ void Form1::buildActions()
     a.about = action(tr("&About"), QKeySequence(), tr("Program name, version and licence"));
     a.about->setMenuRole(QAction::AboutRole);
     connect(a.about, &QAction::triggered, this, &Form1::showAbout);
+    buildEditActions();
 }
 
 void Form1::buildMenus(QMenuBar *bar)
@@ -97,6 +98,8 @@ void Form1::buildMenus(QMenuBar *bar)
     QMenu *edit = bar->addMenu(tr("&Edit"));
     edit->addAction(m_actions.undo);
     edit->addAction(m_actions.redo);
+    edit->addSeparator();
+    addEditActions(edit);
 
     QMenu *panel = bar->addMenu(tr("&Panel"));
     panel->addAction(m_actions.read);
@@ -152,7 +155,10 @@ void Form1::showManual()
            "Restore a backup… opens one.</p>"
            "<p><b>READ CONFIGURATION FROM SWITCH PANEL</b> shows what a panel holds. "
            "<b>SAVE</b> and <b>OPEN CONFIGURATION FILE</b> keep configurations in .qcf files. "
-           "Edit &gt; Undo takes back any change, an open or a read included.</p>"
+           "Edit &gt; Undo takes back any change, an open or a read included; Edit also copies, "
+        "pastes, swaps and clears items. Panel &gt; Compare with panel outlines every item the "
+        "panel holds otherwise; File &gt; Print configuration sheet… documents a panel; Panel "
+        "&gt; Programming station… programs panel after panel.</p>"
            "<p>Backups: %1<br>The whole manual: <tt>man switchpanel-config</tt></p>")
             .arg(backup::folder().toHtmlEscaped());
     if (showMessage)

@@ -21,6 +21,9 @@ struct MarkKind {
 // orange, plain on the dark panel picture and apart from the blue focus ring,
 // the cyan header marker and the red and green of the status box.
 inline const MarkKind kPanelDiffers{1, QColor(255, 140, 0)};
+// A switch on the same module and channel as another ("SAME CHANNEL AS SW7"):
+// magenta, apart from the orange above and from every colour the window uses.
+inline const MarkKind kSameChannel{2, QColor(255, 0, 255)};
 
 // The outline of a marked item: a band around the place of the item's controls,
 // drawn outside them over the panel picture, with a dark inner edge so that it

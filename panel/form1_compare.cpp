@@ -37,6 +37,7 @@ void Form1::configurationChanged()
 {
     m_marks->clear(kPanelDiffers.id);
     m_configurationFile.clear();
+    updateSameChannelMarks(); // they follow the configuration instead
 }
 
 void Form1::comparePanel()

@@ -67,6 +67,7 @@ void Form1::setCommandsEnabled(bool enabled)
          {m_actions.open, m_actions.save, m_actions.read, m_actions.write, m_actions.restore})
         a->setEnabled(enabled);
     updateUndoActions();
+    updateEditActions();
 }
 
 // OpenPanelPort on the port selected in the window at this moment.
