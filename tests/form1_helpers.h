@@ -20,6 +20,15 @@ inline QLineEdit *textOf(Form1 &w, int n)
     return w.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(n));
 }
 
+// The designed flows replace unsaved edits without a question: every question
+// before they are thrown away is answered "Discard".
+inline void discardUnsavedEdits(Form1 &w)
+{
+    w.askQuestion = [](const QString &, QMessageBox::StandardButtons) {
+        return QMessageBox::Discard;
+    };
+}
+
 // Clicks entry `index` of a list with the mouse (scrolling it into view first).
 inline void clickEntry(QListWidget *list, int index)
 {

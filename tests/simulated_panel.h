@@ -8,6 +8,15 @@
 #include <QFile>
 #include <QProcess>
 
+// A configuration file for the panel tests: SW1 on C/4, SW2 with a code above
+// 160 (written as 160), everything else unassigned, the backlighting on P/2.
+inline const QByteArray kStandardFile = [] {
+    QByteArray line = "\"BENCH\",\"HORN\",23,\"\",200";
+    for (int i = 2; i < 20; ++i)
+        line += ",\"\",160";
+    return line + ",151\r\n";
+}();
+
 class SimulatedPanel
 {
 public:

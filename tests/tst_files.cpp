@@ -65,10 +65,7 @@ void TestFiles::init()
     QSettings().clear(); // no folder remembered from an earlier case
     dir = new QTemporaryDir;
     w = new Form1;
-    // The designed flows replace unsaved edits without a question.
-    w->askQuestion = [](const QString &, QMessageBox::StandardButtons) {
-        return QMessageBox::Discard;
-    };
+    discardUnsavedEdits(*w);
     requests.clear();
     messages.clear();
     nextChoice.clear();

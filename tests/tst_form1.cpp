@@ -71,10 +71,7 @@ private:
 void TestForm1::init()
 {
     w = new Form1;
-    // The designed flows replace unsaved edits without a question.
-    w->askQuestion = [](const QString &, QMessageBox::StandardButtons) {
-        return QMessageBox::Discard;
-    };
+    discardUnsavedEdits(*w);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
 }

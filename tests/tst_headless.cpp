@@ -46,14 +46,7 @@ private:
     QString out, err;
 };
 
-// SW1 on C/4, SW2 with a code above 160 (written as 160), everything else
-// unassigned, the backlighting on P/2.
-static const QByteArray kFile = [] {
-    QByteArray line = "\"BENCH\",\"HORN\",23,\"\",200";
-    for (int i = 2; i < 20; ++i)
-        line += ",\"\",160";
-    return line + ",151\r\n";
-}();
+static const QByteArray &kFile = kStandardFile;
 
 int TestHeadless::run(const QStringList &arguments, const QString &device)
 {

@@ -75,10 +75,7 @@ void TestPanel::init()
 {
     dir = new QTemporaryDir;
     w = new Form1;
-    // The designed flows replace unsaved edits without a question.
-    w->askQuestion = [](const QString &, QMessageBox::StandardButtons) {
-        return QMessageBox::Discard;
-    };
+    discardUnsavedEdits(*w);
     w->setBackupBeforeWrite(false); // the designed write; backups are tested on their own
     w->show();
 }

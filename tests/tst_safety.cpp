@@ -64,9 +64,7 @@ void TestSafety::init()
 
 void TestSafety::cleanup()
 {
-    form().askQuestion = [](const QString &, QMessageBox::StandardButtons) {
-        return QMessageBox::Discard;
-    };
+    discardUnsavedEdits(form());
     delete window;
     delete sim;
     sim = nullptr;

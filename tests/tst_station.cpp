@@ -50,13 +50,7 @@ private:
     QString out, err;
 };
 
-// SW1 on C/4, SW2 with a code above 160 (written as 160), the backlighting on P/2.
-static const QByteArray kFile = [] {
-    QByteArray line = "\"BENCH\",\"HORN\",23,\"\",200";
-    for (int i = 2; i < 20; ++i)
-        line += ",\"\",160";
-    return line + ",151\r\n";
-}();
+static const QByteArray &kFile = kStandardFile;
 static const QString kCells =
     "23 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 151";
 
