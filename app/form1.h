@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/config_record.h"
+#include "files/qcf_format.h"
 #include "panel/cell_walk.h"
 #include "panel/port_choice.h"
 
@@ -141,9 +142,11 @@ public slots:
     // Reads the panel as READ_CONFIG does, leaving the window's configuration as it
     // is, and marks every item in which the panel differs (panel/form1_compare.cpp).
     void comparePanel();
-    // Every change of the configuration the window shows ends here: a list
-    // selection, a designation or the panel name edited, an open, a read. Takes
-    // away what no longer holds: the compare's marks, the configuration's file.
+    // Every change of the configuration the window shows ends here, once, from
+    // where it becomes an undo step (a list selection, a designation or the panel
+    // name edited, an open, a read, an item command) or is undone. Takes away what
+    // no longer holds (the compare's marks, the configuration's file) and marks
+    // the switches that share a channel anew.
     void configurationChanged();
     // The configuration sheet: printed after Qt's print dialog, or saved as a PDF
     // file chosen in a save dialog (files/form1_sheet.cpp).
@@ -189,7 +192,12 @@ private:
     void buildPortChooser();
     void readPortsOnce(); // fills the drop-down and, unless a port is set, the starting port
     QList<portchoice::PortDescription> refreshPorts(); // the ports it read
-    bool backUpBeforeWrite();                          // false: the write must not go on
+    bool backUpPanelFirst();                           // false: the write must not go on
+    // The output codes CollectAssignments filled.
+    cellwalk::Codes collectedCodes();
+    // `codes` with the panel name and the designations as the window shows them,
+    // as a configuration file holds them.
+    qcf::Configuration shownConfiguration(const cellwalk::Codes &codes) const;
     QString keepBackup(const cellwalk::Codes &codes, const QString &command); // why it failed
     // config/form1_item_edit.cpp
     void buildEditActions();

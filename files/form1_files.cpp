@@ -90,13 +90,7 @@ bool Form1::saveConfiguration()
         return false;
     }
 
-    qcf::Configuration config;
-    config.panel = panelName.toLatin1();
-    for (int i = 0; i < qcf::kDesignations; ++i)
-        config.designations[i] = designationBox(i)->text().toLatin1();
-    for (int i = 0; i < qcf::kCodes; ++i)
-        config.codes[i] = rec.output(i);
-    const QByteArray bytes = qcf::format(config);
+    const QByteArray bytes = qcf::format(shownConfiguration(collectedCodes()));
     auto fail = [this](const QString &path, const QString &why) {
         showMessageBox(QStringLiteral("THE CONFIGURATION FILE COULD NOT BE SAVED:\n%1\n\n%2")
                            .arg(QDir::toNativeSeparators(path), why),
@@ -116,6 +110,24 @@ bool Form1::saveConfiguration()
     m_configurationFile = path;
     m_undo->setClean();
     return true;
+}
+
+cellwalk::Codes Form1::collectedCodes()
+{
+    cellwalk::Codes codes{};
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        codes[i] = rec.output(i);
+    return codes;
+}
+
+qcf::Configuration Form1::shownConfiguration(const cellwalk::Codes &codes) const
+{
+    qcf::Configuration config;
+    config.panel = m_textBoxes[2]->text().toLatin1();
+    for (int i = 0; i < qcf::kDesignations; ++i)
+        config.designations[i] = designationBox(i)->text().toLatin1();
+    std::copy(codes.begin(), codes.end(), config.codes.begin());
+    return config;
 }
 
 bool Form1::maybeSaveChanges()

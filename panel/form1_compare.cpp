@@ -15,7 +15,7 @@
 using namespace statuscolour;
 
 // Each item is markable around the place of its designation box and its two
-// lists; every change of a selection or a text is a change of the configuration.
+// lists.
 void Form1::buildItemMarks()
 {
     m_marks = new ItemMarks(this);
@@ -26,11 +26,7 @@ void Form1::buildItemMarks()
         if (QLineEdit *box = designationBox(i))
             place |= box->geometry();
         m_marks->addItem(i, {module, channel}, place);
-        for (QListWidget *l : {module, channel})
-            connect(l, &QListWidget::itemSelectionChanged, this, &Form1::configurationChanged);
     }
-    for (int n = 2; n <= 22; ++n)
-        connect(m_textBoxes[n], &QLineEdit::textChanged, this, &Form1::configurationChanged);
 }
 
 void Form1::configurationChanged()

@@ -130,12 +130,8 @@ bool Form1::transferCells(const std::function<void(int address)> &transaction,
 // designations as the window shows them.
 QString Form1::keepBackup(const cellwalk::Codes &codes, const QString &command)
 {
-    qcf::Configuration config;
-    config.panel = m_textBoxes[2]->text().toLatin1();
-    for (int i = 0; i < qcf::kDesignations; ++i)
-        config.designations[i] = designationBox(i)->text().toLatin1();
-    std::copy(codes.begin(), codes.end(), config.codes.begin());
-    const backup::Saved saved = backup::save(config, command, m_link->portName());
+    const backup::Saved saved =
+        backup::save(shownConfiguration(codes), command, m_link->portName());
     m_lastBackup = saved.path;
     return saved.error;
 }
@@ -193,7 +189,7 @@ void Form1::READ_CONFIG_Click()
 // what it holds, and keeps that as a backup before the write goes on. When the
 // read fails the user decides whether to write without a backup. Returns whether
 // the write may go on; the port stays open either way.
-bool Form1::backUpBeforeWrite()
+bool Form1::backUpPanelFirst()
 {
     setStatus(cellwalk::kReadingBeforeWrite);
     const cellwalk::PanelRead read = cellwalk::readPanel(*m_link);
@@ -243,7 +239,7 @@ void Form1::WRITE_CONFIG_Click()
         failStatus(cellwalk::kIncompleteLeds);
     } else if (!opened) {
         failStatus(m_link->errorText());
-    } else if (!backupBeforeWrite() || backUpBeforeWrite()) {
+    } else if (!backupBeforeWrite() || backUpPanelFirst()) {
         const bool done = transferCells(
             [this](int n) {
                 rec.data_l = rec.output(memory_map::itemAt(n));

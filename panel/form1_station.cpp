@@ -21,13 +21,8 @@ void Form1::openStation()
         failStatus(rec.error_flag == 1 ? cellwalk::kIncompleteSwitches : cellwalk::kIncompleteLeds);
         return;
     }
-    panelwrite::Codes codes{};
-    qcf::Configuration config;
-    config.panel = m_textBoxes[2]->text().toLatin1();
-    for (int i = 0; i < assignment::kItemCount; ++i)
-        codes[i] = rec.output(i);
-    for (int i = 0; i < qcf::kDesignations; ++i)
-        config.designations[i] = designationBox(i)->text().toLatin1();
+    const cellwalk::Codes codes = collectedCodes();
+    const qcf::Configuration config = shownConfiguration(codes);
     const QString name =
         !m_configurationFile.isEmpty()
             ? QFileInfo(m_configurationFile).fileName()

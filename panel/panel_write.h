@@ -16,7 +16,7 @@ class PanelLink;
 namespace panelwrite {
 
 // The 21 codes to write, by item (SW1..SW10, LED1..LED10, backlighting), each 0..160.
-using Codes = std::array<std::int16_t, memory_map::kCellCount>;
+using Codes = cellwalk::Codes;
 
 struct Result {
     cellwalk::Outcome outcome = cellwalk::Outcome::NoResponse;
