@@ -198,7 +198,6 @@ private:
     // `codes` with the panel name and the designations as the window shows them,
     // as a configuration file holds them.
     qcf::Configuration shownConfiguration(const cellwalk::Codes &codes) const;
-    QString keepBackup(const cellwalk::Codes &codes, const QString &command); // why it failed
     // config/form1_item_edit.cpp
     void buildEditActions();
     void addEditActions(QMenu *menu);

@@ -176,13 +176,12 @@ private:
     bool backUpPanel(const qcf::Configuration &file)
     {
         m_out << cellwalk::kReadingBeforeWrite << Qt::endl;
-        QString path;
-        if (const QString why = backup::readAndSave(m_session.link(), file, &path);
-            !why.isEmpty()) {
-            fail(kPanelFailed, why);
+        const backup::Kept kept = backup::readAndKeep(m_session.link(), file);
+        if (!kept.ok()) {
+            fail(kPanelFailed, kept.failureText());
             return false;
         }
-        m_err << "switchpanel-config: backup of the panel: " << path << Qt::endl;
+        m_err << "switchpanel-config: backup of the panel: " << kept.saved.path << Qt::endl;
         return true;
     }
 
@@ -231,7 +230,7 @@ private:
             station.setTrafficLog(&m_log);
         if (m_cl.backup)
             station.backupPanel = [file = *loaded](PanelLink &link) {
-                return backup::readAndSave(link, file);
+                return backup::readAndKeep(link, file).failureText();
             };
 
         QObject::connect(&station, &Station::stateChanged, [&](Station::State state) {

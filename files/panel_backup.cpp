@@ -49,20 +49,27 @@ Saved save(const qcf::Configuration &config, const QString &command, const QStri
     return {path, QString()};
 }
 
-QString readAndSave(PanelLink &link, const qcf::Configuration &file, QString *path)
+QString Kept::failureText() const
 {
-    const cellwalk::PanelRead read = cellwalk::readPanel(link);
-    if (read.outcome != cellwalk::Outcome::Done)
+    if (outcome != cellwalk::Outcome::Done)
         return QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
-            .arg(cellwalk::outcomeText(read.outcome, QString()));
-    qcf::Configuration config = file;
-    std::copy(read.codes.begin(), read.codes.end(), config.codes.begin());
-    const Saved saved = save(config, kBeforeWrite, link.portName());
+            .arg(cellwalk::outcomeText(outcome, QString()));
     if (!saved.error.isEmpty())
         return saved.error + QStringLiteral(", NOTHING WAS WRITTEN");
-    if (path)
-        *path = saved.path;
     return QString();
+}
+
+Kept readAndKeep(PanelLink &link, const qcf::Configuration &file)
+{
+    const cellwalk::PanelRead read = cellwalk::readPanel(link);
+    Kept kept;
+    kept.outcome = read.outcome;
+    if (read.outcome != cellwalk::Outcome::Done)
+        return kept;
+    qcf::Configuration config = file;
+    std::copy(read.codes.begin(), read.codes.end(), config.codes.begin());
+    kept.saved = save(config, kBeforeWrite, link.portName());
+    return kept;
 }
 
 void prune(const QString &dir, int keep)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/qcf_format.h"
+#include "panel/cell_walk.h"
 
 #include <QDateTime>
 #include <QString>
@@ -34,10 +35,17 @@ struct Saved {
 Saved save(const qcf::Configuration &config, const QString &command, const QString &port,
            const QDateTime &when = QDateTime::currentDateTime());
 
-// Reads the panel on `link` (open) as the read command does and saves what it
-// holds with `file`'s panel name and designations. Returns the user text of a
-// failure, empty on success; `path` gets the backup's file.
-QString readAndSave(PanelLink &link, const qcf::Configuration &file, QString *path = nullptr);
+struct Kept {
+    cellwalk::Outcome outcome = cellwalk::Outcome::NoResponse; // of the read
+    Saved saved;                                               // once the panel was read
+    bool ok() const { return outcome == cellwalk::Outcome::Done && saved.error.isEmpty(); }
+    // Why nothing may be written now: the read or the save failed.
+    QString failureText() const;
+};
+
+// Reads the panel on `link` (open) as the read command does and keeps what it
+// holds, with `file`'s panel name and designations, as a backup before a write.
+Kept readAndKeep(PanelLink &link, const qcf::Configuration &file);
 
 // Removes the oldest backup files of `dir` (by name) beyond `keep`.
 void prune(const QString &dir, int keep = kKeep);

@@ -126,16 +126,6 @@ bool Form1::transferCells(const std::function<void(int address)> &transaction,
     return outcome == cellwalk::Outcome::Done;
 }
 
-// Keeps the codes read from a panel as a backup, with the panel name and the
-// designations as the window shows them.
-QString Form1::keepBackup(const cellwalk::Codes &codes, const QString &command)
-{
-    const backup::Saved saved =
-        backup::save(shownConfiguration(codes), command, m_link->portName());
-    m_lastBackup = saved.path;
-    return saved.error;
-}
-
 void Form1::READ_CONFIG_Click()
 {
     if (m_busy || !maybeSaveChanges())
@@ -180,8 +170,12 @@ void Form1::READ_CONFIG_Click()
     recordReplacement(before, QStringLiteral("READ FROM PANEL"));
     if (done) {
         m_undo->setClean();
-        if (const QString why = keepBackup(codes, backup::kRead); !why.isEmpty())
-            showMessageBox(why, true);
+        // Every read is kept, with the panel name and designations as shown.
+        const backup::Saved saved =
+            backup::save(shownConfiguration(codes), backup::kRead, m_link->portName());
+        m_lastBackup = saved.path;
+        if (!saved.error.isEmpty())
+            showMessageBox(saved.error, true);
     }
 }
 
@@ -192,11 +186,11 @@ void Form1::READ_CONFIG_Click()
 bool Form1::backUpPanelFirst()
 {
     setStatus(cellwalk::kReadingBeforeWrite);
-    const cellwalk::PanelRead read = cellwalk::readPanel(*m_link);
+    const backup::Kept kept = backup::readAndKeep(*m_link, shownConfiguration({}));
     if (m_link->isAborted())
         return false;
-    if (read.outcome != cellwalk::Outcome::Done) {
-        const QString why = cellwalk::outcomeText(read.outcome, QString());
+    if (kept.outcome != cellwalk::Outcome::Done) {
+        const QString why = cellwalk::outcomeText(kept.outcome, QString());
         failStatus(why);
         const QString question =
             QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
@@ -205,11 +199,11 @@ bool Form1::backUpPanelFirst()
         if (ask(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes ||
             m_link->isAborted())
             return false;
+    } else if (!kept.saved.error.isEmpty()) {
+        failStatus(kept.saved.error + QStringLiteral(" - NOTHING WAS WRITTEN"));
+        return false;
     } else {
-        if (const QString why = keepBackup(read.codes, backup::kBeforeWrite); !why.isEmpty()) {
-            failStatus(why + QStringLiteral(" - NOTHING WAS WRITTEN"));
-            return false;
-        }
+        m_lastBackup = kept.saved.path;
     }
     setStatusColor(kYellow);
     setStatus(QStringLiteral("STARTING COMMUNICATIONS TO WRITE SWITCH PANEL CONFIGURATION"));

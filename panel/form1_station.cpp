@@ -32,6 +32,6 @@ void Form1::openStation()
     // Each panel is backed up first while the window backs up before writing.
     if (backupBeforeWrite())
         dialog->station().backupPanel = [config](PanelLink &link) {
-            return backup::readAndSave(link, config);
+            return backup::readAndKeep(link, config).failureText();
         };
 }
