@@ -4,8 +4,10 @@
 #include "app/first_frame.h"
 #include "panel/panel_link.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 static void initResources()
 {
@@ -25,6 +27,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     afterFirstFrame(this, [this] {
         window()->setWindowIcon(appIcon());
         readPortsOnce();
+        const QSignalBlocker quiet(m_actions.backup); // shows the setting, changes nothing
+        m_actions.backup->setChecked(backupBeforeWrite());
     });
 }
 

@@ -69,8 +69,7 @@ void Form1::buildActions()
     connect(a.station, &QAction::triggered, this, &Form1::openStation);
     a.backup = action(tr("&Back up the panel before writing"), QKeySequence(),
                       tr("Read the panel first and keep what it held as a dated file"));
-    a.backup->setCheckable(true);
-    a.backup->setChecked(backupBeforeWrite());
+    a.backup->setCheckable(true); // checked from the settings after the first frame
     connect(a.backup, &QAction::toggled, this, &Form1::setBackupBeforeWrite);
     a.restore = action(tr("Res&tore a backup…"), QKeySequence(),
                        tr("Open a backup of a panel's earlier contents"));
@@ -156,9 +155,9 @@ void Form1::showManual()
            "<p><b>READ CONFIGURATION FROM SWITCH PANEL</b> shows what a panel holds. "
            "<b>SAVE</b> and <b>OPEN CONFIGURATION FILE</b> keep configurations in .qcf files. "
            "Edit &gt; Undo takes back any change, an open or a read included; Edit also copies, "
-        "pastes, swaps and clears items. Panel &gt; Compare with panel outlines every item the "
-        "panel holds otherwise; File &gt; Print configuration sheet… documents a panel; Panel "
-        "&gt; Programming station… programs panel after panel.</p>"
+           "pastes, swaps and clears items. Panel &gt; Compare with panel outlines every item the "
+           "panel holds otherwise; File &gt; Print configuration sheet… documents a panel; Panel "
+           "&gt; Programming station… programs panel after panel.</p>"
            "<p>Backups: %1<br>The whole manual: <tt>man switchpanel-config</tt></p>")
             .arg(backup::folder().toHtmlEscaped());
     if (showMessage)
