@@ -2,8 +2,8 @@
 // against the pauses the protocol mandates, the program's CPU time during each
 // command, and its peak memory. Prints figures; asserts nothing.
 
-#include "app/form1.h"
-#include "config/list_selection.h"
+#include "form1.h"
+#include "list_selection.h"
 #include "files/qcf_file.h"
 #include "panel/panel_link.h"
 

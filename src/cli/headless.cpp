@@ -1,0 +1,331 @@
+#include "headless.h"
+
+#include "stop_signals.h"
+#include "config/assignment.h"
+#include "config/panel_compare.h"
+#include "files/panel_backup.h"
+#include "files/qcf_file.h"
+#include "panel/cell_walk.h"
+#include "panel/memory_map.h"
+#include "panel/panel_link.h"
+#include "panel/panel_write.h"
+#include "panel/port_choice.h"
+#include "panel/station.h"
+#include "panel/traffic_log.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QTimer>
+
+#include <array>
+#include <optional>
+
+namespace headless {
+
+namespace {
+
+using cellwalk::Codes;
+
+QString cellLine(int address, std::optional<std::int16_t> code, const QString &result)
+{
+    const QString value =
+        code ? QStringLiteral("%1 (%2)").arg(*code, 3).arg(panelcompare::assignmentText(*code))
+             : QStringLiteral("-");
+    return QStringLiteral("%1  %2  %3  %4")
+        .arg(address, 2)
+        .arg(assignment::item(memory_map::itemAt(address)).name(), -12)
+        .arg(value, -11)
+        .arg(result);
+}
+
+// The link with a timer of its own, ticking as the window's Timer1 does.
+class Session
+{
+public:
+    Session() : m_link(&m_timer, &m_timerFlag)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { m_timerFlag = 1; });
+    }
+    PanelLink &link() { return m_link; }
+
+private:
+    QTimer m_timer;
+    std::int16_t m_timerFlag = 0;
+    PanelLink m_link;
+};
+
+class Runner
+{
+public:
+    Runner(const CommandLine &cl, QTextStream &out, QTextStream &err)
+        : m_cl(cl), m_out(out), m_err(err)
+    {}
+
+    int run()
+    {
+        if (!m_cl.log.isEmpty()) {
+            const QString why = m_log.open(m_cl.log);
+            if (!why.isEmpty())
+                return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.log, why));
+            m_session.link().setTrafficLog(&m_log);
+        }
+        const int status = runMode();
+        if (const QString why = m_log.takeFailure(); !why.isEmpty())
+            m_err << "switchpanel-config: " << m_log.failureText(why) << Qt::endl;
+        return status;
+    }
+
+private:
+    int runMode()
+    {
+        switch (m_cl.mode) {
+        case CommandLine::Mode::WritePanel:
+            return writePanel();
+        case CommandLine::Mode::ReadPanel:
+            return readPanel();
+        case CommandLine::Mode::Compare:
+            return compare();
+        case CommandLine::Mode::Station:
+            return station();
+        default:
+            return fail(kUnusable, QStringLiteral("no mode to run"));
+        }
+    }
+
+    int fail(int status, const QString &message)
+    {
+        m_err << "switchpanel-config: " << message << Qt::endl;
+        return status;
+    }
+
+    // The codes that opening the file in the window and writing would send (160 and
+    // more as 160; -1 is an item without a complete assignment); the file itself in
+    // `file` when asked for. Returns kDone, or the exit status of what failed.
+    int loadCodes(Codes &codes, std::optional<qcf::Configuration> *file = nullptr)
+    {
+        const qcf::LoadedFile loaded = qcf::loadFile(m_cl.file);
+        if (!loaded.config)
+            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, loaded.error));
+        for (int i = 0; i < assignment::kItemCount; ++i) {
+            const std::int16_t c = loaded.config->codes[i];
+            if (c == -1) {
+                const bool sw = assignment::item(i).kind == assignment::ItemKind::Switch;
+                return fail(
+                    kUnusable,
+                    QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
+                        .arg(m_cl.file, assignment::item(i).name())
+                        .arg(qcf::codeField(i))
+                        .arg(sw ? cellwalk::kIncompleteSwitches : cellwalk::kIncompleteLeds));
+            }
+            codes[i] = std::min(c, assignment::kUnassigned);
+        }
+        if (file)
+            *file = loaded.config;
+        return kDone;
+    }
+
+    // The codes, then the port opened.
+    int loadFileAndOpenPort(Codes &codes, std::optional<qcf::Configuration> *file = nullptr)
+    {
+        if (const int status = loadCodes(codes, file); status != kDone)
+            return status;
+        return openPort() ? kDone : kPanelFailed;
+    }
+
+    QString chosenPort() const
+    {
+        return portchoice::startingPort(portchoice::availablePorts(), m_cl.port,
+                                        portchoice::rememberedPort());
+    }
+
+    bool openPort()
+    {
+        PanelLink &link = m_session.link();
+        link.setPortName(chosenPort());
+        if (link.openPort()) {
+            m_err << "switchpanel-config: panel on " << link.portName() << Qt::endl;
+            return true;
+        }
+        fail(kPanelFailed, link.errorText());
+        return false;
+    }
+
+    // Reads all 21 cells, with a line per cell when `report`; the values, or
+    // nothing when the panel failed.
+    std::optional<Codes> readCells(bool report)
+    {
+        PanelLink &link = m_session.link();
+        const cellwalk::PanelRead read =
+            cellwalk::readPanel(link, [&](int n, const cellwalk::Cell &cell) {
+                if (report || cell.result != cellwalk::CellResult::Ok)
+                    m_out << cellLine(n, cell.hasValue ? std::optional(cell.value) : std::nullopt,
+                                      cellwalk::cellText(cell.result))
+                          << Qt::endl;
+            });
+        if (read.outcome != cellwalk::Outcome::Done) {
+            m_out << cellwalk::outcomeText(read.outcome, QString()) << Qt::endl;
+            return std::nullopt;
+        }
+        return read.codes;
+    }
+
+    // Reads the panel and keeps what it holds as a dated backup, with the file's
+    // panel name and designations, before the write. The port stays open.
+    bool backUpPanel(const qcf::Configuration &file)
+    {
+        m_out << cellwalk::kReadingBeforeWrite << Qt::endl;
+        const backup::Kept kept = backup::readAndKeep(m_session.link(), file);
+        if (!kept.ok()) {
+            fail(kPanelFailed, kept.failureText());
+            return false;
+        }
+        m_err << "switchpanel-config: backup of the panel: " << kept.saved.path << Qt::endl;
+        return true;
+    }
+
+    int writePanel()
+    {
+        Codes codes{};
+        std::optional<qcf::Configuration> loaded;
+        if (const int status = loadFileAndOpenPort(codes, &loaded); status != kDone)
+            return status;
+        PanelLink &link = m_session.link();
+        if (m_cl.backup && !backUpPanel(*loaded)) {
+            link.closePort();
+            return kPanelFailed;
+        }
+        const panelwrite::Result result =
+            panelwrite::writeCodes(link, codes, [&](int n, const cellwalk::Cell &cell) {
+                const std::int16_t code = codes[memory_map::itemAt(n)];
+                m_out << cellLine(n, code, cellwalk::cellText(cell.result)) << Qt::endl;
+            });
+        link.closePort();
+        m_out << result.statusText() << Qt::endl;
+        return result.programmed() ? kDone : kPanelFailed;
+    }
+
+    // Panel after panel until --count panels are done, Ctrl+C or SIGTERM: a line
+    // per panel, a row per panel in --report.
+    int station()
+    {
+        Codes codes{};
+        std::optional<qcf::Configuration> loaded;
+        if (const int status = loadCodes(codes, &loaded); status != kDone)
+            return status;
+        StationReport report;
+        if (!m_cl.report.isEmpty()) {
+            if (const QString why = report.open(m_cl.report); !why.isEmpty())
+                return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.report, why));
+        }
+
+        Station station;
+        station.setPort(chosenPort());
+        station.setCodes(codes);
+        station.setFileName(QFileInfo(m_cl.file).fileName());
+        station.setCount(m_cl.count);
+        station.setReport(m_cl.report.isEmpty() ? nullptr : &report);
+        if (!m_cl.log.isEmpty())
+            station.setTrafficLog(&m_log);
+        if (m_cl.backup)
+            station.backupPanel = [file = *loaded](PanelLink &link) {
+                return backup::readAndKeep(link, file).failureText();
+            };
+
+        QObject::connect(&station, &Station::stateChanged, [&](Station::State state) {
+            if (state == Station::State::WaitingForPanel)
+                m_out << "WAITING FOR A PANEL ON " << station.port() << Qt::endl;
+        });
+        QObject::connect(&station, &Station::portProblem,
+                         [&](const QString &text) { m_err << text << Qt::endl; });
+        QObject::connect(&station, &Station::panelDone,
+                         [&](const StationPanel &panel) { m_out << panel.line() << Qt::endl; });
+
+        StopSignals stopSignals;
+        QObject::connect(&stopSignals, &StopSignals::received, &station, &Station::stop);
+        QEventLoop loop;
+        QObject::connect(&station, &Station::finished, &loop, &QEventLoop::quit);
+        station.start();
+        if (station.isRunning())
+            loop.exec();
+
+        m_out << QStringLiteral("%1 PROGRAMMED, %2 FAILED")
+                     .arg(station.programmed())
+                     .arg(station.failed())
+              << Qt::endl;
+        if (!station.reportError().isEmpty())
+            return fail(kUnusable,
+                        QStringLiteral("%1: %2").arg(m_cl.report, station.reportError()));
+        return station.failed() == 0 ? kDone : kPanelFailed;
+    }
+
+    int readPanel()
+    {
+        // A target that cannot be written is found before the panel is read.
+        const QFileInfo target(m_cl.file);
+        if (const QString why = qcf::targetProblem(m_cl.file); !why.isEmpty())
+            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, why));
+        if (!openPort())
+            return kPanelFailed;
+        const std::optional<Codes> values = readCells(true);
+        m_session.link().closePort();
+        if (!values)
+            return kPanelFailed;
+
+        // As the save command would save it after the read: the panel name from the
+        // file name, no designations.
+        qcf::Configuration config;
+        QString name = target.fileName();
+        if (name.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive))
+            name.chop(4);
+        config.panel = name.left(12).toLatin1();
+        for (int i = 0; i < qcf::kCodes; ++i)
+            config.codes[i] = (*values)[i];
+        const QString why = qcf::saveFile(m_cl.file, qcf::format(config));
+        if (!why.isEmpty())
+            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, why));
+        m_out << cellwalk::kReadSuccessful << Qt::endl;
+        return kDone;
+    }
+
+    int compare()
+    {
+        Codes codes{};
+        if (const int status = loadFileAndOpenPort(codes); status != kDone)
+            return status;
+        const std::optional<Codes> values = readCells(false);
+        m_session.link().closePort();
+        if (!values)
+            return kPanelFailed;
+        // The cells in item order.
+        Codes panel{};
+        for (int i = 0; i < assignment::kItemCount; ++i)
+            panel[i] = (*values)[memory_map::addressOf(i)];
+        const QList<panelcompare::Difference> differences = panelcompare::differences(codes, panel);
+        for (const panelcompare::Difference &d : differences)
+            m_out << panelcompare::fileLine(d) << Qt::endl;
+        if (differences.isEmpty()) {
+            m_out << QStringLiteral("THE PANEL HOLDS THE CONFIGURATION OF %1")
+                         .arg(QDir::toNativeSeparators(m_cl.file))
+                  << Qt::endl;
+            return kDone;
+        }
+        return kDiffers;
+    }
+
+    const CommandLine &m_cl;
+    QTextStream &m_out;
+    QTextStream &m_err;
+    TrafficLog m_log; // outlives the session's link
+    Session m_session;
+};
+
+} // namespace
+
+int run(const CommandLine &commandLine, QTextStream &out, QTextStream &err)
+{
+    return Runner(commandLine, out, err).run();
+}
+
+} // namespace headless

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "command_line.h"
+
+class QTextStream;
+
+// The modes without the window: --write-panel, --read-panel and --compare. They
+// use the same file reader, cell transactions and walk over the cells as the
+// window's commands, and need only a QCoreApplication.
+namespace headless {
+
+inline constexpr int kDone = 0;        // done, or the panel holds the file's configuration
+inline constexpr int kPanelFailed = 1; // the port could not be opened or the panel failed
+inline constexpr int kUnusable = 2;    // a bad command line or a file that cannot be used
+inline constexpr int kDiffers = 3;     // the panel differs from the file
+
+// Runs the mode of `commandLine`: per-cell lines and results on `out`, messages on
+// `err`. Returns the exit status.
+int run(const CommandLine &commandLine, QTextStream &out, QTextStream &err);
+
+} // namespace headless

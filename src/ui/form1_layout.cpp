@@ -1,0 +1,396 @@
+// The window's controls: names, texts, tips, fonts, colours, places, stacking and
+// focus order, and the fixed entries of the 42 assignment lists.
+
+#include "accessibility.h"
+#include "focus_ring.h"
+#include "form1.h"
+#include "light_scheme.h"
+#include "shapes.h"
+#include "twips.h"
+#include "wrapping_buttons.h"
+#include "config/assignment.h"
+#include "list_selection.h"
+#include "panel/panel_link.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QUndoStack>
+#include <QValidator>
+
+#include <future>
+
+using assignment::item;
+
+namespace {
+
+const QColor kSwitchText(0, 128, 0);
+const QColor kLightingText(192, 0, 0);
+const QColor kHeadingText(0, 0, 255);
+const QColor kMarkerOutline(128, 255, 255);
+
+QFont makeFont(const char *family, qreal points, bool bold, bool underline = false)
+{
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setUnderline(underline);
+    return f;
+}
+
+// The panel picture, decoded on another thread while the controls are built.
+// Drawn at 96 dpi without scaling, it comes from a copy made at its size on the
+// screen (the pixels Qt's smooth scaling of the full picture gives there), which
+// decodes in a fraction of the time and needs no scaling when it is drawn;
+// scaled screens get the full picture.
+std::future<QImage> decodePanelPicture(qreal devicePixelRatio)
+{
+    const QString path = devicePixelRatio == 1.0 ? QStringLiteral(":/images/panel-96dpi.png")
+                                                 : QStringLiteral(":/images/panel.png");
+    return std::async(std::launch::async, [path] {
+        return QImage(path).convertToFormat(QImage::Format_RGB32); // as a pixmap holds it
+    });
+}
+
+void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette pal = w->palette();
+    pal.setColor(role, color);
+    w->setPalette(pal);
+}
+
+// Configuration files hold 8-bit (Latin-1) text; refusing other characters at the
+// keyboard keeps a typed name from being altered when it is saved.
+class Latin1Validator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        for (QChar c : input)
+            if (c.unicode() > 0xFF)
+                return Invalid;
+        return Acceptable;
+    }
+};
+
+// Places of the ten positions over the panel picture, in twips. Position n
+// (0-based) is in column n % 2 and row n / 2.
+int columnLeft(int position, int left, int right) { return position % 2 == 0 ? left : right; }
+int rowTop(int position, int top) { return top + 1080 * (position / 2); }
+
+// An assignment list: one entry selected at a time, and a selection cannot be
+// taken back (Ctrl+click would otherwise leave an item with no entry at all).
+// The arrow keys, Home, End and the page keys choose the entry they move to, each
+// choice a click; one that cannot move (Up or Home on the first entry of an
+// untouched list) chooses the entry under the cursor.
+class AssignmentList : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override
+    {
+        const auto flags = QListWidget::selectionCommand(index, event);
+        return (flags & QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : flags;
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const QModelIndex before = currentIndex();
+        QListWidget::keyPressEvent(event);
+        if (isMove(event->key()) && event->modifiers() == Qt::NoModifier &&
+            currentIndex() == before && before.isValid() && !selectionModel()->isSelected(before))
+            selectionModel()->select(before, QItemSelectionModel::ClearAndSelect);
+    }
+
+private:
+    static bool isMove(int key)
+    {
+        switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+} // namespace
+
+void Form1::buildControls()
+{
+    // Fonts the desktop may lack fall back to metric-compatible ones.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+
+    installAccessibleInterfaces();
+    setObjectName(QStringLiteral("Form1"));
+    ++m_quiet; // no change is recorded while the controls are built
+    setWindowTitle(QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
+    setFixedSize(twips(9210), twips(8895));
+    setFont(makeFont("MS Sans Serif", 8.25, true));
+    // The design's colours, and the system colours it names, belong to the
+    // standard light scheme; under a dark desktop theme its blue, green and
+    // dark-red texts would stand on dark grounds. The window keeps the light
+    // scheme whatever the theme.
+    setPalette(lightScheme());
+    const QColor highlightedText = palette().color(QPalette::HighlightedText);
+    const QColor buttonText = palette().color(QPalette::ButtonText);
+
+    // Object names are for the program and its tests. Assistive technology reads
+    // what the window shows: a label its caption, a button its caption, a control
+    // the name given here, and as description the tip (Qt's own fallback).
+    auto name = [](QWidget *w, const QString &objectName, const QString &accessible = {}) {
+        w->setObjectName(objectName);
+        w->setAccessibleName(accessible);
+    };
+    auto label = [&](const QString &objectName, const QString &caption, const QRect &place) {
+        auto *l = new QLabel(caption, this);
+        l->setObjectName(objectName);
+        l->setGeometry(place);
+        return l;
+    };
+
+    // Stacking follows creation order: the picture at the bottom, then labels,
+    // lines and the marker, then every interactive control.
+    auto *image = new QLabel(this);
+    name(image, QStringLiteral("Image1"), QStringLiteral("SWITCH PANEL PICTURE"));
+    std::future<QImage> picture = decodePanelPicture(image->devicePixelRatioF());
+    image->setScaledContents(true);
+    image->setGeometry(twipsRect(960, 1440, 4695, 7095));
+
+    auto *shape = new RectangleShape(twipsRect(1080, 6720, 615, 975), kMarkerOutline, this);
+    name(shape, QStringLiteral("Shape1"), QStringLiteral("PROGRAMMING HEADER MARKER"));
+    auto *line1 = new LineShape(twipsPoint(1320, 7680), twipsPoint(1320, 8760), this);
+    name(line1, QStringLiteral("Line1"));
+    auto *line2 = new LineShape(twipsPoint(1680, 8760), twipsPoint(1320, 8760), this);
+    name(line2, QStringLiteral("Line2"));
+
+    QLabel *heading = label(QStringLiteral("Label1"),
+                            QStringLiteral("TRV 6/10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"),
+                            twipsRect(1680, 240, 5865, 660));
+    heading->setFont(makeFont("Arial", 14.25, true, true));
+    setTextColor(heading, QPalette::WindowText, kHeadingText);
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    heading->setWordWrap(true);
+    heading->resize(heading->width(), heading->heightForWidth(heading->width()));
+
+    QLabel *panelNameCaption = label(QStringLiteral("Label6"), QStringLiteral("PANEL NAME"),
+                                     twipsRect(6360, 1440, 1695, 255));
+    panelNameCaption->setAlignment(Qt::AlignCenter);
+    setTextColor(panelNameCaption, QPalette::WindowText, buttonText);
+
+    QLabel *markerCaption =
+        label(QStringLiteral("Label7"), QStringLiteral("PROGRAMMING HEADER LOCATION"),
+              twipsRect(1800, 8640, 4575, 375));
+    setTextColor(markerCaption, QPalette::WindowText, buttonText);
+
+    static const int positionLabelNumbers[10] = {2, 3, 4, 5, 8, 9, 10, 11, 12, 13};
+    for (int p = 0; p < 10; ++p) {
+        QLabel *l = label(QStringLiteral("Label%1").arg(positionLabelNumbers[p]), item(p).name(),
+                          QRect(twipsPoint(columnLeft(p, 1200, 5040), rowTop(p, 2760)), QSize()));
+        setTextColor(l, QPalette::WindowText, highlightedText);
+        l->adjustSize();
+        m_positionLabels[p] = l;
+    }
+    m_backlightingLabel = label(QStringLiteral("Label14"), QStringLiteral("BACKLIGHTING"),
+                                twipsRect(2040, 8040, 1455, 255));
+    m_backlightingLabel->setAlignment(Qt::AlignCenter);
+    setTextColor(m_backlightingLabel, QPalette::WindowText, highlightedText);
+
+    // The 42 assignment lists and 20 designation boxes, item by item.
+    const QFont listFont = makeFont("MS Sans Serif", 8.25, false);
+    auto makeList = [&](int number, const QString &tip, const QRect &place, const QColor &color,
+                        bool module) {
+        auto *l = new AssignmentList(this);
+        name(l, QStringLiteral("List%1").arg(number), tip);
+        l->setToolTip(tip);
+        l->setAccessibleDescription(tip); // item views do not fall back to the tip
+        l->setFont(listFont);
+        setTextColor(l, QPalette::Text, color);
+        l->setSelectionMode(QAbstractItemView::SingleSelection);
+        l->setUniformItemSizes(true);
+        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        l->setGeometry(place);
+        // Three entries fill the visible height (the third clipped by at most a
+        // pixel, so that no sliver of a fourth shows); the rest scroll.
+        const int rowHeight = (place.height() - 2 * l->frameWidth() + 2) / 3;
+        const int entries = module ? assignment::kModuleEntries : assignment::kChannelEntries;
+        for (int i = 0; i < entries; ++i) {
+            auto *entry = new QListWidgetItem(module ? assignment::moduleEntryText(i)
+                                                     : assignment::channelEntryText(i));
+            entry->setData(Qt::UserRole, module ? int(assignment::moduleEntryNumber(i))
+                                                : int(assignment::channelEntryNumber(i)));
+            entry->setSizeHint(QSize(0, rowHeight));
+            l->addItem(entry);
+        }
+        connect(l, &QListWidget::itemSelectionChanged, this, [this, number] {
+            const bool module = assignment::isModuleList(number);
+            if (module)
+                ModuleList_Click(number);
+            else
+                ChannelList_Click(number);
+            recordChange(assignment::item(assignment::itemOfList(number)).name() +
+                         (module ? QStringLiteral(" MODULE") : QStringLiteral(" CHANNEL")));
+        });
+        m_lists[number] = l;
+    };
+
+    const QFont designationFont = makeFont("MS Sans Serif", 8.25, true);
+    for (int i = 0; i < assignment::kItemCount; ++i) {
+        const assignment::Item &it = item(i);
+        const QColor color = it.kind == assignment::ItemKind::Switch ? kSwitchText : kLightingText;
+        QRect moduleRect, channelRect;
+        if (it.kind == assignment::ItemKind::Backlighting) {
+            moduleRect = twipsRect(3480, 7800, 855, 645);
+            channelRect = twipsRect(4320, 7800, 615, 645);
+        } else {
+            const int p = it.number - 1;
+            moduleRect = twipsRect(columnLeft(p, 1680, 3480), rowTop(p, 2640), 855, 645);
+            channelRect = twipsRect(columnLeft(p, 2520, 4320), rowTop(p, 2640), 615, 645);
+
+            auto *box = new QLineEdit(QStringLiteral("DESIGNATION "), this);
+            const QString tip = QStringLiteral("ENTER %1 FUNCTION").arg(it.name());
+            name(box, QStringLiteral("Text%1").arg(it.designationBox), tip);
+            box->setToolTip(tip);
+            box->setFont(designationFont);
+            box->setAlignment(Qt::AlignCenter);
+            box->setMaxLength(std::numeric_limits<int>::max());
+            box->setValidator(new Latin1Validator(box));
+            setTextColor(box, QPalette::Text, color);
+            box->setGeometry(twipsRect(columnLeft(p, 1680, 3480), rowTop(p, 2400), 1455, 285));
+            connect(box, &QLineEdit::textChanged, this, [this, i] {
+                recordChange(item(i).name() + QStringLiteral(" DESIGNATION"),
+                             item(i).designationBox);
+            });
+            m_textBoxes[it.designationBox] = box;
+        }
+        makeList(it.moduleList, it.name() + QStringLiteral(" MODULE ASSIGNMENT"), moduleRect, color,
+                 true);
+        makeList(it.channelList, it.name() + QStringLiteral(" CHANNEL ASSIGNMENT"), channelRect,
+                 color, false);
+    }
+
+    // Status box.
+    m_status = new QTextEdit(this);
+    name(m_status, QStringLiteral("Text1"), QStringLiteral("STATUS"));
+    m_status->setFont(makeFont("Arial", 8.25, false));
+    m_status->setReadOnly(true);
+    m_status->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_status->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_status->document()->setDocumentMargin(1); // three lines of text fit the box
+    m_status->setGeometry(twipsRect(1680, 1680, 3255, 615));
+    m_status->setAutoFillBackground(true);
+    setStatusColor(palette().color(QPalette::Midlight));
+    // Black reads on every ground the commands give the box.
+    setTextColor(m_status, QPalette::Text, Qt::black);
+    setStatus(QStringLiteral("Text1\r\n"));
+    m_status->hide();
+
+    // Panel name box.
+    auto *panelName = new QLineEdit(this);
+    name(panelName, QStringLiteral("Text2"), QStringLiteral("PANEL NAME"));
+    panelName->setToolTip(QStringLiteral("ENTER IDENTITY FOR FILE NAME"));
+    panelName->setFont(makeFont("MS Sans Serif", 8.25, false));
+    panelName->setAlignment(Qt::AlignCenter);
+    panelName->setMaxLength(12);
+    panelName->setValidator(new Latin1Validator(panelName));
+    panelName->setGeometry(twipsRect(6360, 1680, 1695, 285));
+    panelNameCaption->setBuddy(panelName);
+    connect(panelName, &QLineEdit::textChanged, this,
+            [this] { recordChange(QStringLiteral("PANEL NAME"), 2); });
+    m_textBoxes[2] = panelName;
+
+    // View selection.
+    m_option1 = new WrappingRadioButton(QStringLiteral("SWITCH CHANNEL ASSIGNMENTS"), this);
+    name(m_option1, QStringLiteral("Option1"));
+    setTextColor(m_option1, QPalette::WindowText, kSwitchText);
+    m_option1->setGeometry(twipsRect(6000, 2280, 2415, 495));
+    m_option1->setChecked(true);
+    m_option2 = new WrappingRadioButton(QStringLiteral("LIGHTING CHANNEL ASSIGNMENTS"), this);
+    name(m_option2, QStringLiteral("Option2"));
+    setTextColor(m_option2, QPalette::WindowText, kLightingText);
+    m_option2->setGeometry(twipsRect(6000, 2760, 2415, 495));
+    connect(m_option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+    connect(m_option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+
+    // Command buttons: READ_FILE, WRITE_FILE, READ_CONFIG, WRITE_CONFIG.
+    struct ButtonDef {
+        const char *name, *caption, *tip;
+        int top;
+        void (Form1::*handler)();
+    };
+    static const ButtonDef buttons[4] = {
+        {"READ_FILE", "OPEN CONFIGURATION FILE", "LEFT CLICK TO OPEN CONFIG FILE", 3480,
+         &Form1::READ_FILE_Click},
+        {"WRITE_FILE", "SAVE CONFIGURATION FILE", "LEFT CLICK TO SAVE CONFIG FILE", 4560,
+         &Form1::WRITE_FILE_Click},
+        {"READ_CONFIG", "READ CONFIGURATION FROM SWITCH PANEL",
+         "LEFT CLICK TO READ CONFIG IN SWITCH PANEL", 5640, &Form1::READ_CONFIG_Click},
+        {"WRITE_CONFIG", "WRITE CONFIGURATION TO SWITCH PANEL",
+         "LEFT CLICK TO SAVE CONFIG IN SWITCH PANEL", 6720, &Form1::WRITE_CONFIG_Click},
+    };
+    const QFont buttonFont = makeFont("Arial", 9.75, true);
+    for (int b = 0; b < 4; ++b) {
+        const QString caption = QString::fromLatin1(buttons[b].caption);
+        auto *button = new WrappingPushButton(caption, this);
+        name(button, QString::fromLatin1(buttons[b].name));
+        button->setToolTip(QString::fromLatin1(buttons[b].tip));
+        button->setFont(buttonFont);
+        button->setGeometry(twipsRect(6000, buttons[b].top, 2415, 855));
+        connect(button, &QPushButton::clicked, this, buttons[b].handler);
+        m_commandButtons[b] = button;
+    }
+
+    // Timer1: disabled, 500 ms until the first panel wait sets it to 100 ms.
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(500);
+    connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    m_link = new PanelLink(m_timer1, &rec.timer_flag, this);
+
+    buildPortChooser(); // Label15 and Combo1, form1_port.cpp
+
+    new FocusRing(this);
+
+    // Keyboard focus order.
+    QList<QWidget *> order = {m_commandButtons[3], m_commandButtons[0], m_commandButtons[1]};
+    for (int n : {2, 4, 8, 10, 12, 14, 6, 16, 18, 20, 1, 11, 9, 7, 5, 3, 13, 19, 17, 15})
+        order << list(n);
+    order << m_status;
+    for (int n = 2; n <= 12; ++n)
+        order << m_textBoxes[n];
+    order << m_option1 << m_option2;
+    for (int n = 13; n <= 22; ++n)
+        order << m_textBoxes[n];
+    order << list(21) << list(22) << m_commandButtons[2] << list(24) << list(23) << list(26)
+          << list(25);
+    for (int n = 27; n <= 42; ++n)
+        order << list(n);
+    order << m_portCombo;
+    for (int i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    order.first()->setFocus();
+
+    m_undo = new QUndoStack(this);
+    connect(m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modifiedChanged(!clean); });
+
+    image->setPixmap(QPixmap::fromImage(picture.get()));
+    --m_quiet;
+}

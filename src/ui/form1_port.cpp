@@ -1,0 +1,102 @@
+// The serial-port chooser under WRITE_CONFIG: a drop-down of the machine's serial
+// ports, read again each time it opens, in which a device path may also be typed.
+// Reading the ports takes longer than drawing the whole window, so the first
+// frame shows the drop-down empty and it is filled right after.
+
+#include "form1.h"
+#include "twips.h"
+#include "panel/port_choice.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include <functional>
+
+namespace {
+// A drop-down that brings its entries up to date just before it opens, so that an
+// adapter plugged in after start-up is offered without a restart.
+class PortComboBox : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> beforePopup;
+
+protected:
+    void showPopup() override
+    {
+        if (beforePopup)
+            beforePopup();
+        QComboBox::showPopup();
+    }
+};
+} // namespace
+
+void Form1::buildPortChooser()
+{
+    auto *caption = new QLabel(QStringLiteral("SERIAL PORT"), this);
+    caption->setObjectName(QStringLiteral("Label15"));
+    caption->setAlignment(Qt::AlignCenter);
+    QPalette pal = caption->palette();
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::ButtonText));
+    caption->setPalette(pal);
+    caption->setGeometry(twipsRect(6000, 7680, 2415, 255));
+
+    auto *combo = new PortComboBox(this);
+    combo->setObjectName(QStringLiteral("Combo1"));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert); // a typed path is used, not added
+    combo->setToolTip(QStringLiteral("SELECT THE SERIAL PORT OF THE SWITCH PANEL"));
+    combo->setAccessibleName(QStringLiteral("SERIAL PORT"));
+    combo->setGeometry(twipsRect(6000, 7920, 2415, 315));
+    combo->beforePopup = [this] {
+        if (m_portsRead)
+            refreshPorts();
+        else
+            readPortsOnce();
+    };
+    caption->setBuddy(combo);
+    m_portCombo = combo;
+}
+
+void Form1::readPortsOnce()
+{
+    if (m_portsRead)
+        return;
+    // A port given on the command line or typed before this keeps its place.
+    const bool portSet = !m_portCombo->currentText().trimmed().isEmpty();
+    const QList<portchoice::PortDescription> ports = refreshPorts();
+    if (!portSet)
+        setPort(portchoice::startingPort(ports, QString(), portchoice::rememberedPort()));
+}
+
+QList<portchoice::PortDescription> Form1::refreshPorts()
+{
+    m_portsRead = true;
+    const QString current = portchoice::pathOfText(m_portEntries, m_portCombo->currentText());
+    const QList<portchoice::PortDescription> ports = portchoice::availablePorts();
+    m_portEntries = portchoice::entries(ports);
+    const QSignalBlocker blocker(m_portCombo);
+    m_portCombo->clear();
+    for (const portchoice::PortEntry &e : m_portEntries)
+        m_portCombo->addItem(e.text, e.path);
+    setPort(current);
+    return ports;
+}
+
+void Form1::setPort(const QString &path)
+{
+    const int index = path.isEmpty() ? -1 : m_portCombo->findData(path);
+    m_portCombo->setCurrentIndex(index);
+    if (index < 0)
+        m_portCombo->setEditText(path); // a port the system does not list
+}
+
+QString Form1::selectedPort() const
+{
+    const QString path = portchoice::pathOfText(m_portEntries, m_portCombo->currentText());
+    if (path.isEmpty() && !m_portsRead) // the port the window starts on, as readPortsOnce sets it
+        return portchoice::startingPort(portchoice::availablePorts(), QString(),
+                                        portchoice::rememberedPort());
+    return path;
+}

@@ -1,0 +1,37 @@
+// Panel > Programming station: the window's configuration written into panel
+// after panel by the station dialog, on the port of the chooser.
+
+#include "form1.h"
+#include "station_dialog.h"
+#include "files/panel_backup.h"
+#include "panel/panel_link.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+
+void Form1::openStation()
+{
+    if (m_busy)
+        return;
+    // Refused as a write is refused, with the same texts.
+    rec.error_flag = 0;
+    CollectAssignments();
+    if (rec.error_flag == 1 || rec.error_flag == 2) {
+        showStatus();
+        failStatus(rec.error_flag == 1 ? cellwalk::kIncompleteSwitches : cellwalk::kIncompleteLeds);
+        return;
+    }
+    const cellwalk::Codes codes = collectedCodes();
+    const qcf::Configuration config = shownConfiguration(codes);
+    const QString name =
+        !m_configurationFile.isEmpty()
+            ? QFileInfo(m_configurationFile).fileName()
+            : (config.panel.isEmpty() ? QStringLiteral("NOT SAVED") : m_textBoxes[2]->text());
+    StationDialog *dialog =
+        StationDialog::launch(this, selectedPort(), codes, name, m_link->trafficLog());
+    // Each panel is backed up first while the window backs up before writing.
+    if (backupBeforeWrite())
+        dialog->station().backupPanel = [config](PanelLink &link) {
+            return backup::readAndKeep(link, config).failureText();
+        };
+}
