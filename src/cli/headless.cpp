@@ -117,7 +117,7 @@ private:
                     QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
                         .arg(m_cl.file, assignment::item(i).name())
                         .arg(qcf::codeField(i))
-                        .arg(sw ? cellwalk::kIncompleteSwitches : cellwalk::kIncompleteLeds));
+                        .arg(sw ? statustext::kIncompleteSwitches : statustext::kIncompleteLeds));
             }
             codes[i] = std::min(c, assignment::kUnassigned);
         }
@@ -175,7 +175,7 @@ private:
     // panel name and designations, before the write. The port stays open.
     bool backUpPanel(const qcf::Configuration &file)
     {
-        m_out << cellwalk::kReadingBeforeWrite << Qt::endl;
+        m_out << statustext::kReadingBeforeWrite << Qt::endl;
         const backup::Kept kept = backup::readAndKeep(m_session.link(), file);
         if (!kept.ok()) {
             fail(kPanelFailed, kept.failureText());
@@ -285,7 +285,7 @@ private:
         const QString why = qcf::saveFile(m_cl.file, qcf::format(config));
         if (!why.isEmpty())
             return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, why));
-        m_out << cellwalk::kReadSuccessful << Qt::endl;
+        m_out << statustext::kReadSuccessful << Qt::endl;
         return kDone;
     }
 

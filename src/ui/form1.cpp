@@ -4,10 +4,10 @@
 #include "first_frame.h"
 #include "panel/panel_link.h"
 
-#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QSignalBlocker>
+#include <QUndoStack>
 
 static void initResources()
 {
@@ -21,18 +21,35 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     buildControls();
     buildItemMarks();
     Form_Load();
-    m_shown = shown();
-    buildActions();
+    // The model starts as the controls show the configuration; from here on the
+    // controls show the model.
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        m_model->setItem(i, shownItem(i));
+    connect(m_model, &ConfigurationModel::itemChanged, this, &Form1::showModelItem);
+    connect(m_model, &ConfigurationModel::panelNameChanged, this, &Form1::showModelPanelName);
+    connect(m_undo, &QUndoStack::indexChanged, this, &Form1::configurationChanged);
+    connect(m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modifiedChanged(!clean); });
+    connect(&m_activity, &PanelActivity::busyChanged, this,
+            [this](bool busy) { setCommandsEnabled(!busy); });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { setCurrentItem(now); });
     // What the first frame does not need waits until it is on the screen.
     afterFirstFrame(this, [this] {
         window()->setWindowIcon(appIcon());
         readPortsOnce();
-        const QSignalBlocker quiet(m_actions.backup); // shows the setting, changes nothing
-        m_actions.backup->setChecked(backupBeforeWrite());
     });
 }
 
-Form1::~Form1() = default;
+// Nothing may reach the window once its destruction has begun: the undo stack,
+// the model and the application's focus changes are cut off before they and the
+// controls go.
+Form1::~Form1()
+{
+    disconnect(qApp, nullptr, this, nullptr);
+    m_undo->disconnect(this);
+    m_model->disconnect(this);
+}
 
 QLineEdit *Form1::designationBox(int item) const
 {
@@ -40,11 +57,13 @@ QLineEdit *Form1::designationBox(int item) const
     return box ? m_textBoxes.at(box) : nullptr;
 }
 
+bool Form1::isModified() const { return !m_undo->isClean(); }
+
 // Closing the window during a panel command stops the transfer and closes the
 // port; the command then returns on its own.
 void Form1::stopTransfer()
 {
-    if (m_busy)
+    if (isBusy())
         m_link->abort();
 }
 

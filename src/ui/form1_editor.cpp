@@ -1,12 +1,17 @@
 // The assignment lists' selection handlers, collecting the selections for output,
-// and loading codes back into the lists.
+// loading codes back into the lists, and the configuration model shown in the
+// lists and boxes: what the user changes there becomes an undo step on the model,
+// what the model holds (after an undo, say) is shown there.
 
+#include "configuration_commands.h"
 #include "form1.h"
-#include "config/assignment.h"
 #include "list_selection.h"
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QUndoStack>
 
 using assignment::add16;
 using assignment::item;
@@ -45,30 +50,14 @@ void Form1::ChannelList_Click(int n)
         box->show();
 }
 
-// The code item i's lists select: the "N/A" entry's number, or the sum of the
-// module and channel entries' numbers; -1 while the item has no complete selection.
-std::int16_t Form1::selectedCode(int i) const
-{
-    const QListWidget *module = list(item(i).moduleList);
-    const QListWidget *channel = list(item(i).channelList);
-    const int m = selectedIndex(module);
-    if (m == 0)
-        return static_cast<std::int16_t>(entryNumber(module, 0));
-    const int c = selectedIndex(channel);
-    if (m < 0 || c < 0)
-        return -1;
-    const auto code = add16(static_cast<std::int16_t>(entryNumber(module, m)),
-                            static_cast<std::int16_t>(entryNumber(channel, c)));
-    return code.value_or(assignment::kUnassigned);
-}
-
-// Fills the 21 output codes from the lists, whatever their visibility, in item
-// order. Stops at the first item without a complete selection with error_flag 1
-// (a switch) or 2 (an LED or the backlighting); on success shows the switch view.
+// Fills the 21 output codes from the items' selections, whatever the lists'
+// visibility, in item order. Stops at the first item without a complete selection
+// with error_flag 1 (a switch) or 2 (an LED or the backlighting); on success shows
+// the switch view.
 void Form1::CollectAssignments()
 {
     for (int i = 0; i < assignment::kItemCount; ++i) {
-        const std::int16_t code = selectedCode(i);
+        const std::int16_t code = m_model->code(i);
         if (code < 0) {
             rec.error_flag = item(i).incompleteFlag;
             return;
@@ -76,6 +65,14 @@ void Form1::CollectAssignments()
         rec.output(i) = code;
     }
     ShowSwitchView();
+}
+
+cellwalk::Codes Form1::collectedCodes()
+{
+    cellwalk::Codes codes{};
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        codes[i] = rec.output(i);
+    return codes;
 }
 
 // Turns the code in A into the list positions h_index and l_index.
@@ -94,4 +91,119 @@ void Form1::LoadItem(int i)
     SplitCode();
     setSelectedIndex(list(item(i).moduleList), rec.h_index);
     setSelectedIndex(list(item(i).channelList), rec.l_index);
+}
+
+ItemState Form1::shownItem(int i) const
+{
+    ItemState s = m_model->item(i);
+    s.module = selectedIndex(list(item(i).moduleList));
+    s.channel = selectedIndex(list(item(i).channelList));
+    if (const QLineEdit *box = designationBox(i)) {
+        s.designation = box->text();
+        // A box hidden by a read shows again once a channel is chosen.
+        s.designationShown = s.designationShown || !box->isHidden();
+    }
+    return s;
+}
+
+void Form1::takeListChoice(int n)
+{
+    if (m_showingModel)
+        return;
+    const int i = assignment::itemOfList(n);
+    const ItemState before = m_model->item(i);
+    const ItemState after = shownItem(i);
+    if (m_replacing > 0 || (before.module == after.module && before.channel == after.channel)) {
+        const QScopedValueRollback showing(m_showingModel, true);
+        m_model->setItem(i, after); // part of a larger step, or nothing to undo
+        return;
+    }
+    const QString what =
+        assignment::isModuleList(n) ? QStringLiteral(" MODULE") : QStringLiteral(" CHANNEL");
+    const QScopedValueRollback showing(m_showingModel, true); // the controls show it already
+    m_undo->push(new SetItemCommand(m_model, i, before, after, item(i).name() + what));
+}
+
+void Form1::takeTypedText(int box)
+{
+    if (m_showingModel)
+        return;
+    const QString text = m_textBoxes.at(box)->text();
+    const bool panelName = box == 2;
+    const int i =
+        panelName ? TypeTextCommand::kPanelName : box - 3; // Text3 is SW1's, Text13 LED1's
+    const QString before = panelName ? m_model->panelName() : m_model->item(i).designation;
+    if (m_replacing > 0 || before == text) {
+        const QScopedValueRollback showing(m_showingModel, true);
+        if (panelName)
+            m_model->setPanelName(text);
+        else
+            m_model->setDesignation(i, text);
+        return;
+    }
+    const QString what =
+        panelName ? QStringLiteral("PANEL NAME") : item(i).name() + QStringLiteral(" DESIGNATION");
+    const QScopedValueRollback showing(m_showingModel, true);
+    m_undo->push(new TypeTextCommand(m_model, i, before, text, what));
+}
+
+// The item's lists select what the model holds, as clicks on their entries would
+// (for "N/A" the channel first: its list is hidden once "N/A" is chosen and keeps
+// its selection, as after a click), its box shows the designation, and the
+// item's controls show as its view shows them.
+void Form1::showModelItem(int i)
+{
+    if (m_showingModel)
+        return;
+    const QScopedValueRollback showing(m_showingModel, true);
+    const ItemState &s = m_model->item(i);
+    QListWidget *module = list(item(i).moduleList);
+    QListWidget *channel = list(item(i).channelList);
+    auto select = [](QListWidget *l, int index) {
+        if (selectedIndex(l) != index)
+            setSelectedIndex(l, index);
+    };
+    if (s.module == 0) {
+        select(channel, s.channel);
+        select(module, 0);
+    } else {
+        select(module, s.module);
+        select(channel, s.channel);
+    }
+    QLineEdit *box = designationBox(i);
+    if (box && box->text() != s.designation)
+        box->setText(s.designation);
+    if (m_replacing > 0)
+        return; // the command's own view procedure places the controls
+    const bool lighting = item(i).kind != assignment::ItemKind::Switch;
+    const bool inView = lighting == m_option2->isChecked();
+    module->setVisible(inView);
+    channel->setVisible(inView && s.module != 0);
+    if (box)
+        box->setVisible(inView && s.designationShown);
+}
+
+void Form1::showModelPanelName()
+{
+    if (m_showingModel)
+        return;
+    const QScopedValueRollback showing(m_showingModel, true);
+    if (m_textBoxes[2]->text() != m_model->panelName())
+        m_textBoxes[2]->setText(m_model->panelName());
+}
+
+void Form1::beginReplacement()
+{
+    if (m_replacing++ == 0)
+        m_beforeReplacement = m_model->state();
+}
+
+void Form1::endReplacement(const QString &text)
+{
+    if (--m_replacing > 0)
+        return;
+    if (m_model->state().sameConfiguration(m_beforeReplacement))
+        configurationChanged();
+    else
+        m_undo->push(new ReplaceCommand(m_model, m_beforeReplacement, m_model->state(), text));
 }

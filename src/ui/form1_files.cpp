@@ -1,23 +1,22 @@
 // The file commands: save the configuration to a ".qcf" file and open one again.
 
-#include "form1.h"
+#include "config/settings.h"
 #include "files/panel_backup.h"
 #include "files/qcf_file.h"
 #include "files/qcf_format.h"
+#include "form1.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTextEdit>
 #include <QUndoStack>
 
 namespace {
 const QString kFilter = QStringLiteral("MARVOLANTIS CONFIGURATION FILES (*.qcf)");
-const QString kLastFolderKey = QStringLiteral("files/lastFolder");
 } // namespace
 
 // The folder both dialogs start in: that of the last file used, remembered between
@@ -25,7 +24,7 @@ const QString kLastFolderKey = QStringLiteral("files/lastFolder");
 // from.
 QString Form1::fileDialogFolder() const
 {
-    const QString last = QSettings().value(kLastFolderKey).toString();
+    const QString last = settings::lastFolder();
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -35,7 +34,7 @@ QString Form1::fileDialogFolder() const
 void Form1::rememberFile(const QString &path)
 {
     m_lastFileName = path;
-    QSettings().setValue(kLastFolderKey, QFileInfo(path).absolutePath());
+    settings::setLastFolder(QFileInfo(path).absolutePath());
 }
 
 QString Form1::runFileDialog(const FileDialogRequest &request)
@@ -68,6 +67,13 @@ void Form1::showMessageBox(const QString &text, bool isError)
     box.exec();
 }
 
+QMessageBox::StandardButton Form1::ask(const QString &text, QMessageBox::StandardButtons buttons)
+{
+    if (askQuestion)
+        return askQuestion(text, buttons);
+    return QMessageBox::question(this, QGuiApplication::applicationDisplayName(), text, buttons);
+}
+
 void Form1::WRITE_FILE_Click() { saveConfiguration(); }
 
 bool Form1::saveConfiguration()
@@ -77,11 +83,8 @@ bool Form1::saveConfiguration()
     CollectAssignments();
     if (rec.error_flag == 1 || rec.error_flag == 2) {
         showStatus();
-        failStatus(rec.error_flag == 1
-                       ? QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE "
-                                        "WRITING DATA")
-                       : QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL LED's AND "
-                                        "BACKLIGHTING BEFORE WRITING DATA"));
+        failStatus(rec.error_flag == 1 ? statustext::kIncompleteSwitches
+                                       : statustext::kIncompleteLedsOfSave);
         return false;
     }
     const QString panelName = m_textBoxes[2]->text();
@@ -90,7 +93,7 @@ bool Form1::saveConfiguration()
         return false;
     }
 
-    const QByteArray bytes = qcf::format(shownConfiguration(collectedCodes()));
+    const QByteArray bytes = qcf::format(configuration(collectedCodes()));
     auto fail = [this](const QString &path, const QString &why) {
         showMessageBox(QStringLiteral("THE CONFIGURATION FILE COULD NOT BE SAVED:\n%1\n\n%2")
                            .arg(QDir::toNativeSeparators(path), why),
@@ -112,15 +115,7 @@ bool Form1::saveConfiguration()
     return true;
 }
 
-cellwalk::Codes Form1::collectedCodes()
-{
-    cellwalk::Codes codes{};
-    for (int i = 0; i < assignment::kItemCount; ++i)
-        codes[i] = rec.output(i);
-    return codes;
-}
-
-qcf::Configuration Form1::shownConfiguration(const cellwalk::Codes &codes) const
+qcf::Configuration Form1::configuration(const cellwalk::Codes &codes) const
 {
     qcf::Configuration config;
     config.panel = m_textBoxes[2]->text().toLatin1();
@@ -160,7 +155,7 @@ void Form1::READ_FILE_Click()
 // A backup loads as any configuration file; the user then writes it.
 void Form1::restoreBackup()
 {
-    if (m_busy || !maybeSaveChanges())
+    if (isBusy() || !maybeSaveChanges())
         return;
     QDir().mkpath(backup::folder());
     const QString path = runFileDialog(
@@ -168,9 +163,9 @@ void Form1::restoreBackup()
     if (path.isEmpty())
         return;
     // The dialogs keep starting where the user's own files are.
-    const QVariant lastFolder = QSettings().value(kLastFolderKey);
+    const QString lastFolder = settings::lastFolder();
     openFile(path);
-    QSettings().setValue(kLastFolderKey, lastFolder);
+    settings::setLastFolder(lastFolder);
 }
 
 // What the open command does with the file its dialog returned; also used for a
@@ -188,8 +183,7 @@ bool Form1::openFile(const QString &path)
         return false;
     }
     const qcf::Configuration &config = *loaded.config;
-    const Shown before = m_shown;
-    ++m_quiet; // one undo step for the whole file
+    beginReplacement(); // one undo step for the whole file
     rec.panel = QString::fromLatin1(config.panel);
     for (int i = 0; i < qcf::kDesignations; ++i)
         rec.items[i].designation = QString::fromLatin1(config.designations[i]);
@@ -204,8 +198,7 @@ bool Form1::openFile(const QString &path)
         LoadItem(i);
     }
     ShowSwitchView();
-    --m_quiet;
-    recordReplacement(before, QStringLiteral("OPEN %1").arg(QFileInfo(path).fileName()));
+    endReplacement(QStringLiteral("OPEN %1").arg(QFileInfo(path).fileName()));
     m_configurationFile = path;
     m_undo->setClean();
     return true;

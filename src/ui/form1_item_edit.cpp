@@ -1,15 +1,14 @@
 // The Edit menu's item commands: copy, paste, swap and clear whole items, and the
-// marks on switches that share a channel. Every change goes through the item's
-// lists, module list first, as a click on their entries would, so the record, the
-// collect step, a save and a write see what the same clicks give; the whole
-// command is one undo step.
+// marks on items (the compare's, and switches that share a channel). Each command
+// is one undo step on the configuration model, which the lists show as clicks on
+// their entries would set them, so the record, the collect step, a save and a
+// write see what the same clicks give.
 
+#include "config/item_edit.h"
+#include "configuration_commands.h"
 #include "form1.h"
 #include "item_marks.h"
-#include "config/item_edit.h"
-#include "list_selection.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -17,8 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMimeData>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 using assignment::item;
@@ -54,44 +53,26 @@ int runSwapChooser(QWidget *parent, int current, const QList<int> &choices,
 }
 } // namespace
 
-void Form1::buildEditActions()
+// Each item is markable around the place of its designation box and its two
+// lists.
+void Form1::buildItemMarks()
 {
-    auto action = [this](const QString &text, QKeySequence key, const QString &tip,
-                         void (Form1::*slot)()) {
-        auto *a = new QAction(text, this);
-        a->setShortcut(key);
-        a->setStatusTip(tip);
-        a->setToolTip(tip);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    EditActions &e = m_editActions;
-    e.copy = action(tr("&Copy item"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                    tr("Copy the module, channel and designation of the item with the focus"),
-                    &Form1::copyItem);
-    e.paste = action(tr("&Paste item"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-                     tr("Give the item with the focus the copied module, channel and designation"),
-                     &Form1::pasteItem);
-    e.swap = action(tr("S&wap with…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
-                    tr("Exchange the item with the focus with another item of its view"),
-                    &Form1::swapItem);
-    e.clear = action(tr("C&lear item"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete),
-                     tr("Set the item with the focus to N/A with an empty designation"),
-                     &Form1::clearItem);
-    e.fillNotAssigned = action(tr("Set all &empty items to N/A"), QKeySequence(),
-                               tr("Set every item without a module and channel to N/A"),
-                               &Form1::setEmptyItemsToNotAssigned);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget *, QWidget *now) { setCurrentItem(now); });
-    updateEditActions();
+    m_marks = new ItemMarks(this);
+    for (int i = 0; i < assignment::kItemCount; ++i) {
+        QListWidget *module = list(item(i).moduleList);
+        QListWidget *channel = list(item(i).channelList);
+        QRect place = module->geometry() | channel->geometry();
+        if (QLineEdit *box = designationBox(i))
+            place |= box->geometry();
+        m_marks->addItem(i, {module, channel}, place);
+    }
 }
 
-void Form1::addEditActions(QMenu *menu)
+void Form1::configurationChanged()
 {
-    const EditActions &e = m_editActions;
-    menu->addActions({e.copy, e.paste, e.swap, e.clear});
-    menu->addSeparator();
-    menu->addAction(e.fillNotAssigned);
+    m_marks->clear(kPanelDiffers.id);
+    m_configurationFile.clear();
+    updateSameChannelMarks(); // they follow the configuration instead
 }
 
 // Focus outside the window (a menu, a dialog) keeps the current item; focus on
@@ -100,67 +81,56 @@ void Form1::setCurrentItem(QWidget *focus)
 {
     if (!focus || !isAncestorOf(focus))
         return;
-    m_currentItem = -1;
+    int current = -1;
     for (int i = 0; i < assignment::kItemCount; ++i) {
         if (focus == list(item(i).moduleList) || focus == list(item(i).channelList) ||
-            (focus && focus == designationBox(i)))
-            m_currentItem = i;
+            focus == designationBox(i))
+            current = i;
     }
-    updateEditActions();
-}
-
-void Form1::updateEditActions()
-{
-    const EditActions &e = m_editActions;
-    if (!e.copy)
+    if (current == m_currentItem)
         return;
-    const bool onItem = m_currentItem >= 0 && !m_busy;
-    for (QAction *a : {e.copy, e.paste, e.swap, e.clear})
-        a->setEnabled(onItem);
-    e.fillNotAssigned->setEnabled(!m_busy);
+    m_currentItem = current;
+    emit currentItemChanged(current);
 }
 
-ItemValue Form1::itemValue(int i) const
+// The change `change` makes to the model's configuration, as one undo step.
+void Form1::replaceItems(const std::function<void(ConfigurationState &)> &change,
+                         const QString &text)
 {
-    ItemValue v;
-    v.module = selectedIndex(list(item(i).moduleList));
-    v.channel = selectedIndex(list(item(i).channelList));
-    if (const QLineEdit *box = designationBox(i))
-        v.designation = box->text();
-    return v;
-}
-
-// For "N/A" the channel goes first: its list is hidden once "N/A" is chosen, and
-// keeps the selection it had, as it does after a click.
-void Form1::setItemValue(int i, const ItemValue &v)
-{
-    QListWidget *module = list(item(i).moduleList);
-    QListWidget *channel = list(item(i).channelList);
-    if (v.module == 0) {
-        setSelectedIndex(channel, v.channel);
-        setSelectedIndex(module, 0);
-    } else {
-        setSelectedIndex(module, v.module);
-        setSelectedIndex(channel, v.channel);
-    }
-    if (QLineEdit *box = designationBox(i); box && v.designation)
-        box->setText(*v.designation);
+    const ConfigurationState before = m_model->state();
+    ConfigurationState after = before;
+    change(after);
+    if (after.sameConfiguration(before))
+        return;
+    m_undo->push(new ReplaceCommand(m_model, before, after, text));
 }
 
 void Form1::copyItem()
 {
     if (m_currentItem < 0)
         return;
-    const ItemValue v = itemValue(m_currentItem);
+    const ItemValue v = m_model->value(m_currentItem);
     auto *data = new QMimeData;
     data->setText(itemedit::itemText(m_currentItem, v));
     data->setData(itemedit::kMimeType, itemedit::itemData(m_currentItem, v));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
+namespace {
+// `state`'s item `i` given `value`; a designation box it gets a text for shows.
+void setValue(ConfigurationState &state, int i, const ItemValue &value)
+{
+    ItemState &s = state.items[i];
+    s.module = value.module;
+    s.channel = value.channel;
+    if (value.designation && item(i).designationBox)
+        s.designation = *value.designation;
+}
+} // namespace
+
 void Form1::pasteItem()
 {
-    if (m_currentItem < 0 || m_busy)
+    if (!canEditItem())
         return;
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (!data)
@@ -172,73 +142,67 @@ void Form1::pasteItem()
     if (!clip)
         return;
     const int target = m_currentItem;
-    const Shown before = shown();
-    ++m_quiet;
-    setItemValue(target, itemedit::pasted(itemValue(target), clip->value));
-    --m_quiet;
-    recordReplacement(before, QStringLiteral("PASTE ONTO %1").arg(item(target).name()));
+    const ItemValue value = itemedit::pasted(m_model->value(target), clip->value);
+    replaceItems([&](ConfigurationState &s) { setValue(s, target, value); },
+                 QStringLiteral("PASTE ONTO %1").arg(item(target).name()));
 }
 
 void Form1::swapItem()
 {
-    if (m_currentItem < 0 || m_busy)
+    if (!canEditItem())
         return;
     const int a = m_currentItem;
     const QList<int> choices = itemedit::sameViewItems(a);
-    const int b = chooseSwapTarget
-                      ? chooseSwapTarget(a, choices)
-                      : runSwapChooser(this, a, choices, [this](int i) { return itemValue(i); });
+    const int b = chooseSwapTarget ? chooseSwapTarget(a, choices)
+                                   : runSwapChooser(this, a, choices,
+                                                    [this](int i) { return m_model->value(i); });
     if (choices.contains(b))
         swapItems(a, b);
 }
 
 void Form1::swapItems(int a, int b)
 {
-    if (m_busy || a == b)
+    if (isBusy() || a == b)
         return;
-    const ItemValue va = itemValue(a), vb = itemValue(b);
-    const Shown before = shown();
-    ++m_quiet;
-    setItemValue(a, itemedit::pasted(va, vb));
-    setItemValue(b, itemedit::pasted(vb, va));
-    --m_quiet;
-    recordReplacement(before, QStringLiteral("SWAP %1 AND %2").arg(item(a).name(), item(b).name()));
+    const ItemValue va = m_model->value(a), vb = m_model->value(b);
+    replaceItems(
+        [&](ConfigurationState &s) {
+            setValue(s, a, itemedit::pasted(va, vb));
+            setValue(s, b, itemedit::pasted(vb, va));
+        },
+        QStringLiteral("SWAP %1 AND %2").arg(item(a).name(), item(b).name()));
 }
 
 void Form1::clearItem()
 {
-    if (m_currentItem < 0 || m_busy)
+    if (!canEditItem())
         return;
     const int i = m_currentItem;
-    const Shown before = shown();
-    ++m_quiet;
-    setSelectedIndex(list(item(i).moduleList), 0);
-    if (QLineEdit *box = designationBox(i))
-        box->clear();
-    --m_quiet;
-    recordReplacement(before, QStringLiteral("CLEAR %1").arg(item(i).name()));
+    replaceItems(
+        [&](ConfigurationState &s) {
+            s.items[i].module = 0;
+            s.items[i].designation.clear();
+        },
+        QStringLiteral("CLEAR %1").arg(item(i).name()));
 }
 
 void Form1::setEmptyItemsToNotAssigned()
 {
-    if (m_busy)
+    if (isBusy())
         return;
-    const Shown before = shown();
-    ++m_quiet;
-    for (int i = 0; i < assignment::kItemCount; ++i)
-        if (selectedCode(i) < 0)
-            setSelectedIndex(list(item(i).moduleList), 0);
-    --m_quiet;
-    recordReplacement(before, QStringLiteral("SET EMPTY ITEMS TO N/A"));
+    replaceItems(
+        [this](ConfigurationState &s) {
+            for (int i = 0; i < assignment::kItemCount; ++i)
+                if (m_model->code(i) < 0)
+                    s.items[i].module = 0;
+        },
+        QStringLiteral("SET EMPTY ITEMS TO N/A"));
 }
 
 void Form1::updateSameChannelMarks()
 {
-    itemedit::Codes codes{};
-    for (int i = 0; i < assignment::kItemCount; ++i)
-        codes[i] = selectedCode(i);
     m_marks->clear(kSameChannel.id);
-    const QMap<int, QList<int>> same = itemedit::sameChannelSwitches(codes);
+    const QMap<int, QList<int>> same = itemedit::sameChannelSwitches(m_model->codes());
     for (auto it = same.cbegin(); it != same.cend(); ++it)
         m_marks->mark(it.key(), kSameChannel, itemedit::sameChannelText(it.value()));
 }

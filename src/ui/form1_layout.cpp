@@ -2,15 +2,15 @@
 // focus order, and the fixed entries of the 42 assignment lists.
 
 #include "accessibility.h"
+#include "config/assignment.h"
 #include "focus_ring.h"
 #include "form1.h"
 #include "light_scheme.h"
+#include "list_selection.h"
+#include "panel/panel_link.h"
 #include "shapes.h"
 #include "twips.h"
 #include "wrapping_buttons.h"
-#include "config/assignment.h"
-#include "list_selection.h"
-#include "panel/panel_link.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -22,7 +22,6 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QTimer>
-#include <QUndoStack>
 #include <QValidator>
 
 #include <future>
@@ -140,7 +139,6 @@ void Form1::buildControls()
 
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
-    ++m_quiet; // no change is recorded while the controls are built
     setWindowTitle(QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
     setFixedSize(twips(9210), twips(8895));
     setFont(makeFont("MS Sans Serif", 8.25, true));
@@ -245,8 +243,7 @@ void Form1::buildControls()
                 ModuleList_Click(number);
             else
                 ChannelList_Click(number);
-            recordChange(assignment::item(assignment::itemOfList(number)).name() +
-                         (module ? QStringLiteral(" MODULE") : QStringLiteral(" CHANNEL")));
+            takeListChoice(number);
         });
         m_lists[number] = l;
     };
@@ -274,10 +271,8 @@ void Form1::buildControls()
             box->setValidator(new Latin1Validator(box));
             setTextColor(box, QPalette::Text, color);
             box->setGeometry(twipsRect(columnLeft(p, 1680, 3480), rowTop(p, 2400), 1455, 285));
-            connect(box, &QLineEdit::textChanged, this, [this, i] {
-                recordChange(item(i).name() + QStringLiteral(" DESIGNATION"),
-                             item(i).designationBox);
-            });
+            connect(box, &QLineEdit::textChanged, this,
+                    [this, n = it.designationBox] { takeTypedText(n); });
             m_textBoxes[it.designationBox] = box;
         }
         makeList(it.moduleList, it.name() + QStringLiteral(" MODULE ASSIGNMENT"), moduleRect, color,
@@ -312,8 +307,7 @@ void Form1::buildControls()
     panelName->setValidator(new Latin1Validator(panelName));
     panelName->setGeometry(twipsRect(6360, 1680, 1695, 285));
     panelNameCaption->setBuddy(panelName);
-    connect(panelName, &QLineEdit::textChanged, this,
-            [this] { recordChange(QStringLiteral("PANEL NAME"), 2); });
+    connect(panelName, &QLineEdit::textChanged, this, [this] { takeTypedText(2); });
     m_textBoxes[2] = panelName;
 
     // View selection.
@@ -387,10 +381,5 @@ void Form1::buildControls()
         setTabOrder(order[i], order[i + 1]);
     order.first()->setFocus();
 
-    m_undo = new QUndoStack(this);
-    connect(m_undo, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { emit modifiedChanged(!clean); });
-
     image->setPixmap(QPixmap::fromImage(picture.get()));
-    --m_quiet;
 }

@@ -1,24 +1,57 @@
-// The panel commands: read the configuration out of the panel and write it in,
-// cell by cell over the serial link, with progress and failures in the status box.
+// The panel commands: read the configuration out of the panel, write it in, and
+// compare the window with a panel. Each goes through the same functions as the
+// command line and the station (cellwalk::readPanel, panelwrite::writeCodes) and
+// shows their per-cell reports in the status box.
 
-#include "form1.h"
+#include "config/panel_compare.h"
+#include "config/settings.h"
 #include "files/panel_backup.h"
-#include "panel/cell_walk.h"
+#include "form1.h"
+#include "item_marks.h"
 #include "panel/memory_map.h"
-#include "panel_command.h"
 #include "panel/panel_link.h"
+#include "panel/panel_write.h"
 #include "panel/traffic_log.h"
+#include "status_colour.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QUndoStack>
 
-using namespace statuscolour;
+using namespace statustext;
+
+// While a panel command runs, the commands that would open the port again wait
+// (they follow the window's activity); the lists stay usable. The keyboard focus
+// waits on the window meanwhile: left on a disabled button, Qt would pass it on to
+// the next control, an assignment list, where the next key press would change a
+// selection. A traffic log that could not be written is told after the command.
+class Form1::PanelCommand
+{
+public:
+    explicit PanelCommand(Form1 *window) : m_window(window), m_focus(window->focusWidget())
+    {
+        if (m_focus)
+            m_window->setFocus();
+    }
+    ~PanelCommand()
+    {
+        m_running.reset();
+        if (m_focus && m_window->focusWidget() == m_window && m_focus->isEnabled() &&
+            m_focus->isVisible())
+            m_focus->setFocus();
+        m_window->reportLogFailure();
+    }
+
+private:
+    Form1 *m_window;
+    QPointer<QWidget> m_focus;
+    std::optional<PanelActivity::Command> m_running{std::in_place, m_window->m_activity};
+};
 
 void Form1::Timer1_Timer() { rec.timer_flag = 1; }
 
@@ -50,12 +83,36 @@ void Form1::setStatusColor(const QColor &color)
     m_status->setPalette(pal);
 }
 
+void Form1::setStatusTone(Rgb tone) { setStatusColor(statusColour(tone)); }
+
 void Form1::showStatus() { m_status->show(); }
 
 void Form1::failStatus(const QString &text)
 {
-    setStatusColor(kRed);
+    setStatusTone(kFailed);
     setStatus(text);
+}
+
+// What one cell's transaction leaves in the status box: a write's cell turns it
+// yellow when it verified, and a write frame without acknowledgement leaves the
+// text as it was; a read's cell shows the box and its text.
+void Form1::showCellStatus(const cellwalk::Cell &cell, bool write)
+{
+    if (write) {
+        if (cell.result == cellwalk::CellResult::Ok)
+            setStatusTone(kRunning);
+        if (cell.result == cellwalk::CellResult::NotAcknowledged)
+            return;
+    } else {
+        showStatus();
+    }
+    setStatus(cellwalk::cellText(cell.result));
+}
+
+void Form1::showOutcome(cellwalk::Outcome outcome, const QString &doneText)
+{
+    setStatusTone(outcome == cellwalk::Outcome::Done ? kDone : kFailed);
+    setStatus(cellwalk::outcomeText(outcome, doneText));
 }
 
 void Form1::setCommandsEnabled(bool enabled)
@@ -63,11 +120,6 @@ void Form1::setCommandsEnabled(bool enabled)
     for (QPushButton *b : m_commandButtons)
         b->setEnabled(enabled);
     m_portCombo->setEnabled(enabled);
-    for (QAction *a :
-         {m_actions.open, m_actions.save, m_actions.read, m_actions.write, m_actions.restore})
-        a->setEnabled(enabled);
-    updateUndoActions();
-    updateEditActions();
 }
 
 // OpenPanelPort on the port selected in the window at this moment.
@@ -78,101 +130,55 @@ bool Form1::openPanelPort()
     return m_link->openPort();
 }
 
-// Writes data_l into cell address_l, then reads the cell back and compares.
-void Form1::WriteCell()
-{
-    rec.error_flag = 0;
-    const cellwalk::Cell cell = cellwalk::writeCell(*m_link, rec.address_l, rec.data_l);
-    if (cell.hasValue)
-        rec.A = cell.value;
-    if (cell.result == cellwalk::CellResult::Ok)
-        setStatusColor(kYellow);
-    else
-        rec.error_flag = 1;
-    if (cell.result != cellwalk::CellResult::NotAcknowledged) // leaves the text as it was
-        setStatus(cellwalk::cellText(cell.result));
-}
+bool Form1::backupBeforeWrite() const { return settings::backupBeforeWrite(); }
 
-// Reads cell address_l into A and checks that it holds an assignment code.
-void Form1::ReadCell()
-{
-    showStatus();
-    rec.error_flag = 0;
-    const cellwalk::Cell cell = cellwalk::readCell(*m_link, rec.address_l);
-    rec.temp1 = cell.replyLength;
-    if (cell.hasValue)
-        rec.A = cell.value;
-    if (cell.result != cellwalk::CellResult::Ok)
-        rec.error_flag = 1;
-    setStatus(cellwalk::cellText(cell.result));
-}
-
-// The exchange both panel commands share once the port is open: the handshake,
-// then one transaction per cell, stopping at the first that fails; the outcome in
-// the status box.
-bool Form1::transferCells(const std::function<void(int address)> &transaction,
-                          const QString &doneText)
-{
-    const cellwalk::Outcome outcome = cellwalk::walk(*m_link, [&](int n) {
-        rec.address_l = static_cast<std::int16_t>(n);
-        transaction(n);
-        return rec.error_flag != 1;
-    });
-    if (outcome == cellwalk::Outcome::Done)
-        setStatusColor(kGreen);
-    else
-        setStatusColor(kRed);
-    setStatus(cellwalk::outcomeText(outcome, doneText));
-    return outcome == cellwalk::Outcome::Done;
-}
+void Form1::setBackupBeforeWrite(bool on) { settings::setBackupBeforeWrite(on); }
 
 void Form1::READ_CONFIG_Click()
 {
-    if (m_busy || !maybeSaveChanges())
+    if (isBusy() || !maybeSaveChanges())
         return;
     PanelCommand command(this);
-    const Shown before = m_shown;
-    ++m_quiet; // one undo step for the whole read
+    beginReplacement(); // one undo step for the whole read
     m_lastBackup.clear();
 
-    setStatusColor(kYellow);
-    setStatus(QStringLiteral("STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION"));
+    setStatusTone(kRunning);
+    setStatus(kStartingRead);
     showStatus();
     configurationChanged();
     m_textBoxes[2]->clear();
 
-    cellwalk::Codes codes{};
-    bool done = false;
+    cellwalk::PanelRead read;
     if (!openPanelPort()) {
         failStatus(m_link->errorText());
     } else {
-        done = transferCells(
-            [&](int n) {
-                ReadCell();
-                const int i = memory_map::itemAt(n);
-                codes[n] = rec.A;
-                // A cell that failed its read is not shown: its value means nothing.
-                if (rec.error_flag == 0)
-                    LoadItem(i);
-                if (QLineEdit *box = designationBox(i)) {
-                    box->clear();
-                    box->hide();
-                }
-            },
-            cellwalk::kReadSuccessful);
+        read = cellwalk::readPanel(*m_link, [this](int n, const cellwalk::Cell &cell) {
+            showCellStatus(cell, false);
+            const int i = memory_map::itemAt(n);
+            // A cell that failed its read is not shown: its value means nothing.
+            if (cell.result == cellwalk::CellResult::Ok) {
+                rec.A = cell.value;
+                LoadItem(i);
+            }
+            if (QLineEdit *box = designationBox(i)) {
+                box->clear();
+                box->hide();
+                m_model->setDesignationShown(i, false);
+            }
+        });
+        showOutcome(read.outcome, kReadSuccessful);
     }
 
     m_link->closePort();
     rec.config_flag = 1;
     ShowSwitchView();
     rec.config_flag = 0;
-    --m_quiet;
-    recordReplacement(before, QStringLiteral("READ FROM PANEL"));
-    if (done) {
+    endReplacement(QStringLiteral("READ FROM PANEL"));
+    if (read.outcome == cellwalk::Outcome::Done) {
         m_undo->setClean();
         // Every read is kept, with the panel name and designations as shown.
         const backup::Saved saved =
-            backup::save(shownConfiguration(codes), backup::kRead, m_link->portName());
+            backup::save(configuration(read.codes), backup::kRead, m_link->portName());
         m_lastBackup = saved.path;
         if (!saved.error.isEmpty())
             showMessageBox(saved.error, true);
@@ -185,8 +191,8 @@ void Form1::READ_CONFIG_Click()
 // the write may go on; the port stays open either way.
 bool Form1::backUpPanelFirst()
 {
-    setStatus(cellwalk::kReadingBeforeWrite);
-    const backup::Kept kept = backup::readAndKeep(*m_link, shownConfiguration({}));
+    setStatus(kReadingBeforeWrite);
+    const backup::Kept kept = backup::readAndKeep(*m_link, configuration({}));
     if (m_link->isAborted())
         return false;
     if (kept.outcome != cellwalk::Outcome::Done) {
@@ -205,21 +211,21 @@ bool Form1::backUpPanelFirst()
     } else {
         m_lastBackup = kept.saved.path;
     }
-    setStatusColor(kYellow);
-    setStatus(QStringLiteral("STARTING COMMUNICATIONS TO WRITE SWITCH PANEL CONFIGURATION"));
+    setStatusTone(kRunning);
+    setStatus(kStartingWrite);
     return true;
 }
 
 void Form1::WRITE_CONFIG_Click()
 {
-    if (m_busy)
+    if (isBusy())
         return;
     PanelCommand command(this);
     m_lastBackup.clear();
 
-    setStatusColor(kYellow);
+    setStatusTone(kRunning);
     showStatus();
-    setStatus(QStringLiteral("STARTING COMMUNICATIONS TO WRITE SWITCH PANEL CONFIGURATION"));
+    setStatus(kStartingWrite);
 
     rec.error_flag = 0;
     CollectAssignments();
@@ -227,22 +233,58 @@ void Form1::WRITE_CONFIG_Click()
 
     if (rec.error_flag == 1) {
         showStatus();
-        failStatus(cellwalk::kIncompleteSwitches);
+        failStatus(kIncompleteSwitches);
     } else if (rec.error_flag == 2) {
         showStatus();
-        failStatus(cellwalk::kIncompleteLeds);
+        failStatus(kIncompleteLeds);
     } else if (!opened) {
         failStatus(m_link->errorText());
     } else if (!backupBeforeWrite() || backUpPanelFirst()) {
-        const bool done = transferCells(
-            [this](int n) {
-                rec.data_l = rec.output(memory_map::itemAt(n));
-                WriteCell();
-            },
-            cellwalk::kProgrammed);
-        if (done)
+        const panelwrite::Result result = panelwrite::writeCodes(
+            *m_link, collectedCodes(),
+            [this](int, const cellwalk::Cell &cell) { showCellStatus(cell, true); });
+        showOutcome(result.outcome, kProgrammed);
+        if (result.programmed())
             m_undo->setClean();
     }
 
     m_link->closePort();
+}
+
+// Compare with panel: read the panel as the read command does, but only to mark
+// in the window the items in which the panel holds something else. The window's
+// configuration stays as it is; the marks go as soon as it changes.
+void Form1::comparePanel()
+{
+    if (isBusy())
+        return;
+    PanelCommand command(this);
+    m_marks->clear(kPanelDiffers.id);
+
+    setStatusTone(kRunning);
+    setStatus(kStartingRead);
+    showStatus();
+
+    cellwalk::PanelRead read;
+    if (!openPanelPort()) {
+        failStatus(m_link->errorText());
+    } else {
+        read = cellwalk::readPanel(
+            *m_link, [this](int, const cellwalk::Cell &cell) { showCellStatus(cell, false); });
+        showOutcome(read.outcome, QString());
+    }
+    m_link->closePort();
+    if (read.outcome != cellwalk::Outcome::Done)
+        return;
+
+    // The window as it is now: its lists may have been used during the read.
+    panelcompare::Codes panel{};
+    for (int n = 0; n < memory_map::kCellCount; ++n)
+        panel[memory_map::itemAt(n)] = read.codes[n];
+    const QList<panelcompare::Difference> differences =
+        panelcompare::differences(m_model->codes(), panel);
+    for (const panelcompare::Difference &d : differences)
+        m_marks->mark(d.item, kPanelDiffers, panelcompare::panelHoldsText(d.panel));
+    setStatusTone(differences.isEmpty() ? kDone : kFailed);
+    setStatus(panelcompare::statusText(differences));
 }

@@ -4,8 +4,8 @@
 // frame shows the drop-down empty and it is filled right after.
 
 #include "form1.h"
-#include "twips.h"
 #include "panel/port_choice.h"
+#include "twips.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The configuration sheet of what the window shows: printed, or saved as a PDF.
 
-#include "form1.h"
 #include "config_sheet.h"
+#include "form1.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,7 +23,7 @@ configsheet::Sheet Form1::sheet() const
     for (int i = 0; i < assignment::kNamedItemCount; ++i)
         sheet.designations[i] = designationBox(i)->text();
     for (int i = 0; i < assignment::kItemCount; ++i)
-        sheet.codes[i] = selectedCode(i);
+        sheet.codes[i] = m_model->code(i);
     return sheet;
 }
 

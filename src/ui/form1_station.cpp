@@ -1,28 +1,29 @@
 // Panel > Programming station: the window's configuration written into panel
 // after panel by the station dialog, on the port of the chooser.
 
-#include "form1.h"
-#include "station_dialog.h"
 #include "files/panel_backup.h"
+#include "form1.h"
 #include "panel/panel_link.h"
+#include "station_dialog.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
 
 void Form1::openStation()
 {
-    if (m_busy)
+    if (isBusy())
         return;
     // Refused as a write is refused, with the same texts.
     rec.error_flag = 0;
     CollectAssignments();
     if (rec.error_flag == 1 || rec.error_flag == 2) {
         showStatus();
-        failStatus(rec.error_flag == 1 ? cellwalk::kIncompleteSwitches : cellwalk::kIncompleteLeds);
+        failStatus(rec.error_flag == 1 ? statustext::kIncompleteSwitches
+                                       : statustext::kIncompleteLeds);
         return;
     }
     const cellwalk::Codes codes = collectedCodes();
-    const qcf::Configuration config = shownConfiguration(codes);
+    const qcf::Configuration config = configuration(codes);
     const QString name =
         !m_configurationFile.isEmpty()
             ? QFileInfo(m_configurationFile).fileName()

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 using assignment::item;
 using assignment::kBacklighting;
@@ -26,11 +27,16 @@ void Form1::showItemLists(int i)
     list(item(i).channelList)->setVisible(selectedIndex(module) != 0);
 }
 
+// The designation boxes a view shows are shown in the model too, so that an undo
+// step shows them as the view left them.
 void Form1::ShowSwitchView()
 {
     m_option1->setChecked(true);
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 10; ++i) {
         designationBox(i)->setVisible(rec.config_flag == 0);
+        if (rec.config_flag == 0)
+            keepDesignationShown(i);
+    }
     for (int i = 10; i < 20; ++i)
         designationBox(i)->hide();
     for (int i = 0; i < 10; ++i)
@@ -44,12 +50,20 @@ void Form1::ShowSwitchView()
     m_backlightingLabel->hide();
 }
 
+void Form1::keepDesignationShown(int i)
+{
+    const QScopedValueRollback showing(m_showingModel, true);
+    m_model->setDesignationShown(i, true);
+}
+
 void Form1::ShowLightingView()
 {
     for (int i = 0; i < 10; ++i)
         designationBox(i)->hide();
-    for (int i = 10; i < 20; ++i)
+    for (int i = 10; i < 20; ++i) {
         designationBox(i)->show();
+        keepDesignationShown(i);
+    }
     for (int n = 1; n <= 20; ++n)
         list(n)->hide();
     for (int i = 10; i <= kBacklighting; ++i)

@@ -1,15 +1,22 @@
 #include "main_window.h"
 
+#include "files/panel_backup.h"
+#include "first_frame.h"
 #include "form1.h"
 #include "window_placement.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
+#include <QUndoStack>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_form(new Form1), m_scroll(new QScrollArea(this))
@@ -20,7 +27,8 @@ MainWindow::MainWindow(QWidget *parent)
     // The client area's light scheme around it too, so that a window made larger
     // than the client area shows one even ground.
     setPalette(m_form->palette());
-    m_form->buildMenus(menuBar());
+    buildActions();
+    buildMenus();
 
     m_scroll->setObjectName(QStringLiteral("ClientScroll"));
     m_scroll->setWidgetResizable(false);
@@ -36,6 +44,185 @@ MainWindow::MainWindow(QWidget *parent)
         if (now && m_form->isAncestorOf(now))
             m_scroll->ensureWidgetVisible(now, 8, 8);
     });
+    // The backup setting shows once the first frame is out, with the other
+    // settings the first frame does not need.
+    afterFirstFrame(this, [this] {
+        const QSignalBlocker quiet(m_actions.backup); // shows the setting, changes nothing
+        m_actions.backup->setChecked(m_form->backupBeforeWrite());
+    });
+}
+
+// Nothing reaches the window while its client area is destroyed: neither the
+// focus changes nor the undo stack's last signals.
+MainWindow::~MainWindow()
+{
+    disconnect(qApp, nullptr, this, nullptr);
+    m_form->undoStack()->disconnect(this);
+    m_form->activity().disconnect(this);
+    m_form->disconnect(this);
+}
+
+void MainWindow::buildActions()
+{
+    auto action = [this](const QString &text, const QKeySequence &key, const QString &tip) {
+        auto *a = new QAction(text, this);
+        a->setShortcut(key);
+        a->setStatusTip(tip);
+        a->setToolTip(tip);
+        return a;
+    };
+    Form1 *f = m_form;
+    Actions &a = m_actions;
+    a.open = action(tr("&Open…"), QKeySequence::Open, tr("Open a configuration file"));
+    connect(a.open, &QAction::triggered, f, &Form1::READ_FILE_Click);
+    a.save = action(tr("&Save…"), QKeySequence::Save, tr("Save the configuration to a file"));
+    connect(a.save, &QAction::triggered, f, &Form1::WRITE_FILE_Click);
+    a.print = action(tr("&Print configuration sheet…"), QKeySequence::Print,
+                     tr("Print the configuration sheet of this configuration"));
+    connect(a.print, &QAction::triggered, f, &Form1::printSheet);
+    a.exportPdf = action(tr("&Export configuration sheet as PDF…"), QKeySequence(),
+                         tr("Save the configuration sheet as a PDF file"));
+    connect(a.exportPdf, &QAction::triggered, f, &Form1::exportSheetPdf);
+    a.quit = action(tr("&Quit"), QKeySequence::Quit, tr("Close the program"));
+    a.quit->setMenuRole(QAction::QuitRole);
+    connect(a.quit, &QAction::triggered, this, &QWidget::close);
+
+    // Undo and redo name the step they take back or make again.
+    a.undo = f->undoStack()->createUndoAction(this, tr("&Undo"));
+    a.undo->setShortcut(QKeySequence::Undo);
+    a.undo->setStatusTip(tr("Take back the last change"));
+    a.redo = f->undoStack()->createRedoAction(this, tr("&Redo"));
+    a.redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    a.redo->setStatusTip(tr("Make the change taken back again"));
+
+    a.copy = action(tr("&Copy item"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                    tr("Copy the module, channel and designation of the item with the focus"));
+    connect(a.copy, &QAction::triggered, f, &Form1::copyItem);
+    a.paste = action(tr("&Paste item"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+                     tr("Give the item with the focus the copied module, channel and designation"));
+    connect(a.paste, &QAction::triggered, f, &Form1::pasteItem);
+    a.swap = action(tr("S&wap with…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+                    tr("Exchange the item with the focus with another item of its view"));
+    connect(a.swap, &QAction::triggered, f, &Form1::swapItem);
+    a.clear = action(tr("C&lear item"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete),
+                     tr("Set the item with the focus to N/A with an empty designation"));
+    connect(a.clear, &QAction::triggered, f, &Form1::clearItem);
+    a.fillNotAssigned = action(tr("Set all &empty items to N/A"), QKeySequence(),
+                               tr("Set every item without a module and channel to N/A"));
+    connect(a.fillNotAssigned, &QAction::triggered, f, &Form1::setEmptyItemsToNotAssigned);
+
+    a.read = action(tr("&Read from Panel"), QKeySequence(),
+                    tr("Read the configuration stored in the switch panel"));
+    connect(a.read, &QAction::triggered, f, &Form1::READ_CONFIG_Click);
+    a.write = action(tr("&Write to Panel"), QKeySequence(),
+                     tr("Write the configuration into the switch panel"));
+    connect(a.write, &QAction::triggered, f, &Form1::WRITE_CONFIG_Click);
+    a.compare = action(tr("&Compare with panel"), QKeySequence(Qt::CTRL | Qt::Key_D),
+                       tr("Mark every item in which the panel holds something else"));
+    connect(a.compare, &QAction::triggered, f, &Form1::comparePanel);
+    a.station = action(tr("Programming &station…"), QKeySequence(),
+                       tr("Program panel after panel with this configuration"));
+    connect(a.station, &QAction::triggered, f, &Form1::openStation);
+    a.backup = action(tr("&Back up the panel before writing"), QKeySequence(),
+                      tr("Read the panel first and keep what it held as a dated file"));
+    a.backup->setCheckable(true); // checked from the settings after the first frame
+    connect(a.backup, &QAction::toggled, f, &Form1::setBackupBeforeWrite);
+    a.restore = action(tr("Res&tore a backup…"), QKeySequence(),
+                       tr("Open a backup of a panel's earlier contents"));
+    connect(a.restore, &QAction::triggered, f, &Form1::restoreBackup);
+
+    a.manual = action(tr("&Manual"), QKeySequence::HelpContents, tr("How to use the program"));
+    connect(a.manual, &QAction::triggered, this, &MainWindow::showManual);
+    a.about = action(tr("&About"), QKeySequence(), tr("Program name, version and licence"));
+    a.about->setMenuRole(QAction::AboutRole);
+    connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
+
+    // The stack enables undo and redo as it changes; while a panel command runs
+    // they wait with the commands that follow its activity.
+    connect(&f->activity(), &PanelActivity::busyChanged, this, &MainWindow::updateActions);
+    connect(f, &Form1::currentItemChanged, this, &MainWindow::updateActions);
+    connect(f->undoStack(), &QUndoStack::canUndoChanged, this, &MainWindow::updateActions);
+    connect(f->undoStack(), &QUndoStack::canRedoChanged, this, &MainWindow::updateActions);
+    updateActions();
+}
+
+void MainWindow::updateActions()
+{
+    const Actions &a = m_actions;
+    const bool idle = !m_form->isBusy();
+    for (QAction *action : {a.open, a.save, a.read, a.write, a.restore, a.fillNotAssigned})
+        action->setEnabled(idle);
+    a.undo->setEnabled(idle && m_form->undoStack()->canUndo());
+    a.redo->setEnabled(idle && m_form->undoStack()->canRedo());
+    for (QAction *action : {a.copy, a.paste, a.swap, a.clear})
+        action->setEnabled(m_form->canEditItem());
+}
+
+void MainWindow::buildMenus()
+{
+    const Actions &a = m_actions;
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    file->addActions({a.open, a.save});
+    file->addSeparator();
+    file->addActions({a.print, a.exportPdf});
+    file->addSeparator();
+    file->addAction(a.quit);
+
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addActions({a.undo, a.redo});
+    edit->addSeparator();
+    edit->addActions({a.copy, a.paste, a.swap, a.clear});
+    edit->addSeparator();
+    edit->addAction(a.fillNotAssigned);
+
+    QMenu *panel = menuBar()->addMenu(tr("&Panel"));
+    panel->addActions({a.read, a.write, a.compare});
+    panel->addSeparator();
+    panel->addActions({a.backup, a.restore});
+    panel->addSeparator();
+    panel->addAction(a.station);
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->addActions({a.manual, a.about});
+}
+
+void MainWindow::showManual()
+{
+    const QString text =
+        tr("<p><b>Assign</b> each switch, LED and the backlighting a module (A to P) and a channel "
+           "(1 to 10), or N/A, in the two views; type a designation for each switch and LED and a "
+           "panel name.</p>"
+           "<p><b>WRITE CONFIGURATION TO SWITCH PANEL</b> programs the panel on the serial port "
+           "chosen under it and reads every cell back. Before it writes, it keeps what the panel "
+           "held in the backup folder (Panel &gt; Back up the panel before writing); Panel &gt; "
+           "Restore a backup… opens one.</p>"
+           "<p><b>READ CONFIGURATION FROM SWITCH PANEL</b> shows what a panel holds. "
+           "<b>SAVE</b> and <b>OPEN CONFIGURATION FILE</b> keep configurations in .qcf files. "
+           "Edit &gt; Undo takes back any change, an open or a read included; Edit also copies, "
+           "pastes, swaps and clears items. Panel &gt; Compare with panel outlines every item the "
+           "panel holds otherwise; File &gt; Print configuration sheet… documents a panel; Panel "
+           "&gt; Programming station… programs panel after panel.</p>"
+           "<p>Backups: %1<br>The whole manual: <tt>man switchpanel-config</tt></p>")
+            .arg(backup::folder().toHtmlEscaped());
+    if (m_form->showMessage)
+        return m_form->showMessage(text, false);
+    QMessageBox box(QMessageBox::Information, tr("Manual"), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
+void MainWindow::showAbout()
+{
+    const QString text =
+        tr("<p><b>%1 %2</b></p><p>Configures the switches, LEDs and backlighting of the "
+           "10-button switch panel.</p><p>Copyright 2026 the switchpanel-config developers.<br>"
+           "Licence: none has been chosen yet; all rights are reserved by the copyright "
+           "holders.</p>")
+            .arg(QApplication::applicationName(), QApplication::applicationVersion());
+    if (m_form->showMessage)
+        return m_form->showMessage(text, false);
+    QMessageBox::about(this, tr("About %1").arg(QApplication::applicationName()), text);
 }
 
 QSize MainWindow::fittedSize(const QRect &available, const QSize &frameMargins) const

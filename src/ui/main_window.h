@@ -5,17 +5,19 @@
 #include <QSize>
 
 class Form1;
+class QAction;
 class QScrollArea;
 
-// The program's top-level window: the menu bar above the client area Form1,
-// which keeps its fixed geometry inside a scroll area, so that the whole window
-// stays usable on a screen smaller than it. The title carries the modified mark,
-// and closing asks before unsaved edits are thrown away.
+// The program's top-level window: the menu bar with its commands above the
+// client area Form1, which keeps its fixed geometry inside a scroll area, so that
+// the whole window stays usable on a screen smaller than it. The title carries
+// the modified mark, and closing asks before unsaved edits are thrown away.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     Form1 &form() { return *m_form; }
     QScrollArea *scrollArea() const { return m_scroll; }
@@ -26,10 +28,24 @@ public:
     // Sizes the window to fit its screen's available area and places it there.
     void fitToScreen();
 
+public slots:
+    void showManual();
+    void showAbout();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Each menu item runs exactly what its button runs; the commands that must
+    // wait for a panel command follow the form's activity.
+    void buildActions();
+    void buildMenus();
+    void updateActions();
+
     Form1 *m_form;
     QScrollArea *m_scroll;
+    struct Actions {
+        QAction *open, *save, *print, *exportPdf, *quit, *undo, *redo, *copy, *paste, *swap, *clear,
+            *fillNotAssigned, *read, *write, *compare, *backup, *restore, *station, *manual, *about;
+    } m_actions{};
 };

@@ -1,8 +1,10 @@
 #include "station_dialog.h"
 
 #include "app_icon.h"
+#include "config/settings.h"
 #include "focus_ring.h"
 #include "light_scheme.h"
+#include "status_colour.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -12,17 +14,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
-const QString kReportKey = QStringLiteral("station/reportFile");
-// The design's status colours: green when a panel is programmed, red on failure.
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
 const QColor kNoResult(224, 224, 224);
 
 QFont sized(const QFont &base, qreal points, bool bold)
@@ -84,7 +81,7 @@ StationDialog *StationDialog::launch(QWidget *parent, const QString &port,
 
 QString StationDialog::rememberedReportFile()
 {
-    const QString remembered = QSettings().value(kReportKey).toString();
+    const QString remembered = settings::stationReport();
     if (!remembered.isEmpty())
         return remembered;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -221,7 +218,7 @@ void StationDialog::start()
             showState();
             return;
         }
-        QSettings().setValue(kReportKey, path);
+        settings::setStationReport(path);
     }
     m_station.setReport(path.isEmpty() ? nullptr : &m_report);
     m_ran = true;
@@ -286,7 +283,8 @@ void StationDialog::showPanel(const StationPanel &panel)
     if (!panel.failedItem.isEmpty())
         text += QStringLiteral(" AT %1").arg(panel.failedItem);
     m_resultLabel->setText(text);
-    setBackground(m_resultLabel, panel.programmed ? kGreen : kRed);
+    setBackground(m_resultLabel,
+                  statusColour(panel.programmed ? statustext::kDone : statustext::kFailed));
     showCounts();
 }
 

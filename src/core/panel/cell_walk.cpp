@@ -60,15 +60,15 @@ QString cellText(CellResult result)
 {
     switch (result) {
     case CellResult::Ok:
-        return QStringLiteral("COMMUNICATIONS OK");
+        return statustext::kCellOk;
     case CellResult::NotAcknowledged:
-        return QStringLiteral("NOT ACKNOWLEDGED");
+        return statustext::kNotAcknowledged;
     case CellResult::Corrupted:
-        return QStringLiteral("COMMUNICATIONS CORRUPTED");
+        return statustext::kCorrupted;
     case CellResult::FailedToVerify:
-        return QStringLiteral("DATA FAILED TO VERIFY");
+        return statustext::kFailedToVerify;
     case CellResult::OutOfRange:
-        return QStringLiteral("ERROR - DATA OUT OF RANGE");
+        return statustext::kOutOfRange;
     }
     return QString();
 }
@@ -104,9 +104,9 @@ QString outcomeText(Outcome outcome, const QString &doneText)
 {
     switch (outcome) {
     case Outcome::NoResponse:
-        return QStringLiteral("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND");
+        return statustext::kNoResponse;
     case Outcome::CellFailed:
-        return QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA");
+        return statustext::kBadData;
     case Outcome::Done:
         break;
     }

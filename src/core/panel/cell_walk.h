@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/assignment.h"
+#include "config/status_texts.h"
 
 #include <QString>
 #include <array>
@@ -71,15 +72,5 @@ PanelRead readPanel(PanelLink &link,
 // The text the status box ends with: "COMMUNICATIONS FAILURE SWITCH PANEL FAILED
 // TO RESPOND", "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA", or `doneText`.
 QString outcomeText(Outcome outcome, const QString &doneText);
-
-inline const QString kProgrammed = QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED");
-// What the status box says while a write first reads the panel for its backup.
-inline const QString kReadingBeforeWrite = QStringLiteral("READING THE PANEL BEFORE WRITING");
-inline const QString kReadSuccessful = QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL");
-// What a write refuses to start with: an item without a complete assignment.
-inline const QString kIncompleteSwitches =
-    QStringLiteral("DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA");
-inline const QString kIncompleteLeds = QStringLiteral(
-    "DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S AND BACKLIGHTING BEFORE WRITING DATA");
 
 } // namespace cellwalk

@@ -5,7 +5,7 @@
 
 namespace panelwrite {
 
-QString Result::statusText() const { return cellwalk::outcomeText(outcome, cellwalk::kProgrammed); }
+QString Result::statusText() const { return cellwalk::outcomeText(outcome, statustext::kProgrammed); }
 
 QString Result::failedItem() const
 {

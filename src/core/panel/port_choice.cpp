@@ -1,17 +1,15 @@
 #include "port_choice.h"
 
+#include "config/settings.h"
 #include "panel/panel_link.h"
 
 #include <QFileInfo>
 #include <QSerialPortInfo>
-#include <QSettings>
 #include <algorithm>
 
 namespace portchoice {
 
 namespace {
-const QString kRememberedKey = QStringLiteral("panel/port");
-
 // A pseudo-terminal (a simulated panel) is never remembered nor reused: its number
 // goes to another program's terminal later.
 bool isPseudoTerminal(const QString &path)
@@ -112,12 +110,12 @@ QString portsFoundText(const QList<PortEntry> &entries, const QString &tried)
     return others.isEmpty() ? QString() : QStringLiteral(" - PORTS FOUND: ") + others.join(", ");
 }
 
-QString rememberedPort() { return QSettings().value(kRememberedKey).toString(); }
+QString rememberedPort() { return settings::lastPort(); }
 
 void rememberPort(const QString &path)
 {
     if (!isPseudoTerminal(path))
-        QSettings().setValue(kRememberedKey, path);
+        settings::setLastPort(path);
 }
 
 } // namespace portchoice

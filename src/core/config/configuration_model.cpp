@@ -1,0 +1,93 @@
+#include "configuration_model.h"
+
+using assignment::add16;
+
+bool ConfigurationState::sameConfiguration(const ConfigurationState &other) const
+{
+    if (panelName != other.panelName)
+        return false;
+    for (int i = 0; i < assignment::kItemCount; ++i) {
+        const ItemState &a = items[i], &b = other.items[i];
+        if (a.module != b.module || a.channel != b.channel || a.designation != b.designation)
+            return false;
+    }
+    return true;
+}
+
+ConfigurationModel::ConfigurationModel(QObject *parent) : QObject(parent) {}
+
+std::int16_t ConfigurationModel::code(int i) const
+{
+    const ItemState &s = item(i);
+    if (s.module == 0)
+        return assignment::moduleEntryNumber(0);
+    if (s.module < 0 || s.channel < 0)
+        return -1;
+    const auto code =
+        add16(assignment::moduleEntryNumber(s.module), assignment::channelEntryNumber(s.channel));
+    return code.value_or(assignment::kUnassigned);
+}
+
+itemedit::Codes ConfigurationModel::codes() const
+{
+    itemedit::Codes codes{};
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        codes[i] = code(i);
+    return codes;
+}
+
+itemedit::ItemValue ConfigurationModel::value(int i) const
+{
+    const ItemState &s = item(i);
+    itemedit::ItemValue v{s.module, s.channel, std::nullopt};
+    if (assignment::item(i).designationBox)
+        v.designation = s.designation;
+    return v;
+}
+
+void ConfigurationModel::setItem(int i, const ItemState &state)
+{
+    if (m_state.items.at(i) == state)
+        return;
+    m_state.items[i] = state;
+    emit itemChanged(i);
+}
+
+void ConfigurationModel::setValue(int i, const itemedit::ItemValue &value)
+{
+    ItemState s = item(i);
+    s.module = value.module;
+    s.channel = value.channel;
+    if (value.designation && assignment::item(i).designationBox)
+        s.designation = *value.designation;
+    setItem(i, s);
+}
+
+void ConfigurationModel::setDesignation(int i, const QString &text)
+{
+    ItemState s = item(i);
+    s.designation = text;
+    setItem(i, s);
+}
+
+void ConfigurationModel::setDesignationShown(int i, bool shown)
+{
+    ItemState s = item(i);
+    s.designationShown = shown;
+    setItem(i, s);
+}
+
+void ConfigurationModel::setPanelName(const QString &name)
+{
+    if (m_state.panelName == name)
+        return;
+    m_state.panelName = name;
+    emit panelNameChanged();
+}
+
+void ConfigurationModel::setState(const ConfigurationState &state)
+{
+    setPanelName(state.panelName);
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        setItem(i, state.items[i]);
+}

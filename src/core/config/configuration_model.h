@@ -1,0 +1,67 @@
+#pragma once
+
+#include "config/assignment.h"
+#include "config/item_edit.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// The configuration the window shows and edits: per item the chosen positions of
+// its module and channel lists and its designation, and the panel name. The
+// window's lists and boxes show it and edit it; the undo commands change it; the
+// save, the write and the sheet take it from here. No widgets.
+struct ItemState {
+    int module = -1;  // -1 none, 0 "N/A", 1..16 "A".."P"
+    int channel = -1; // -1 none, 0..9 "1".."10"
+    QString designation;
+    // Whether the designation box shows in the item's view: a read takes the
+    // designations away and hides the boxes until the item's channel is chosen or
+    // its view is shown again.
+    bool designationShown = true;
+    bool operator==(const ItemState &) const = default;
+};
+
+struct ConfigurationState {
+    std::array<ItemState, assignment::kItemCount> items{};
+    QString panelName;
+    bool operator==(const ConfigurationState &) const = default;
+    // Equal in what a save or a write takes from it: lists, designations and the
+    // panel name, whether the designation boxes show or not.
+    bool sameConfiguration(const ConfigurationState &other) const;
+};
+
+class ConfigurationModel : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ConfigurationModel(QObject *parent = nullptr);
+
+    const ConfigurationState &state() const { return m_state; }
+    const ItemState &item(int i) const { return m_state.items.at(i); }
+    QString panelName() const { return m_state.panelName; }
+
+    // The item's assignment code: 160 for "N/A", module part plus channel part
+    // otherwise; -1 while the item has no complete assignment.
+    std::int16_t code(int i) const;
+    itemedit::Codes codes() const;
+    // The item as the Edit commands and the clipboard take it.
+    itemedit::ItemValue value(int i) const;
+
+    // Each setter tells of the items it changed; setting what is there already
+    // changes nothing.
+    void setItem(int i, const ItemState &state);
+    void setValue(int i, const itemedit::ItemValue &value);
+    void setDesignation(int i, const QString &text);
+    void setDesignationShown(int i, bool shown);
+    void setPanelName(const QString &name);
+    void setState(const ConfigurationState &state);
+
+signals:
+    void itemChanged(int item);
+    void panelNameChanged();
+
+private:
+    ConfigurationState m_state;
+};
