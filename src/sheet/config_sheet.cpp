@@ -1,4 +1,5 @@
 #include "config_sheet.h"
+#include "panel_geometry.h"
 
 #include "files/qcf_file.h"
 
@@ -30,12 +31,12 @@ const QColor kRule(110, 110, 110);
 const QColor kHeaderFill(215, 215, 215);
 const QColor kStripe(242, 242, 242);
 
-// Where the window lays the panel picture and the controls over it, in twips: the
-// pictures on the sheet put the same things in the same places.
-constexpr qreal kPlateLeft = 960, kPlateTop = 1440, kPlateWidth = 4695, kPlateHeight = 7095;
-constexpr int kLeftColumn = 1680, kRightColumn = 3480, kPairWidth = 1455;
-constexpr int kRowPitch = 1080, kBoxTop = 2400, kBoxHeight = 285;
-constexpr int kListsTop = 2700, kListsHeight = 585; // below the box, not under it
+// The pictures on the sheet put the window's things in the window's places; the
+// assignments go a little below the designation box, not under it.
+using namespace panelgeometry;
+constexpr qreal kPlateLeft = kPlate.left, kPlateTop = kPlate.top;
+constexpr qreal kPlateWidth = kPlate.width, kPlateHeight = kPlate.height;
+constexpr int kAssignmentTop = 2700, kAssignmentHeight = 585;
 
 constexpr qreal kMarginMm = 12;
 constexpr qreal kGapMm = 4;
@@ -144,7 +145,8 @@ void drawPanel(Page &page, const QRectF &plate, const Sheet &sheet, bool lightin
     p.drawImage(plate, QImage(QStringLiteral(":/images/panel.png")));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kMarker, page.mm(0.35)));
-    p.drawRect(place(1080, 6720, 615, 975)); // the programming header
+    p.drawRect(place(kHeaderMarker.left, kHeaderMarker.top, kHeaderMarker.width,
+                     kHeaderMarker.height)); // the programming header
 
     const QColor colour = lighting ? kLightingText : kSwitchText;
     auto box = [&](const QRectF &r) {
@@ -174,29 +176,33 @@ void drawPanel(Page &page, const QRectF &plate, const Sheet &sheet, bool lightin
     for (int position = 0; position < 10; ++position) {
         const int i = lighting ? 10 + position : position;
         const bool left = position % 2 == 0;
-        const int x = left ? kLeftColumn : kRightColumn;
-        const int row = kRowPitch * (position / 2);
+        const int x = columnLeft(position);
+        const int row = rowOffset(position);
 
-        const QRectF designation = place(x, kBoxTop + row, kPairWidth, kBoxHeight);
+        const Twips boxPlace = designationBox(position);
+        const QRectF designation =
+            place(boxPlace.left, boxPlace.top, boxPlace.width, boxPlace.height);
         box(designation);
         page.setFont(7.5, true);
         page.text(designation.adjusted(page.mm(0.6), 0, -page.mm(0.6), 0), Qt::AlignCenter,
                   sheet.designations[i], colour);
-        const QRectF lists = place(x, kListsTop + row, kPairWidth, kListsHeight);
+        const QRectF lists = place(x, kAssignmentTop + row, kPairWidth, kAssignmentHeight);
         assignmentBox(lists, sheet.codes[i]);
 
         page.setFont(8, true);
-        const QRectF label = left ? place(kPlateLeft + 40, kListsTop + row, 640, kListsHeight)
-                                  : place(x + kPairWidth + 60, kListsTop + row, 640, kListsHeight);
+        const QRectF label =
+            left ? place(kPlateLeft + 40, kAssignmentTop + row, 640, kAssignmentHeight)
+                 : place(x + kPairWidth + 60, kAssignmentTop + row, 640, kAssignmentHeight);
         page.text(label, (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
                   assignment::item(i).name(), kOnPlate);
     }
     if (lighting) {
         const int i = assignment::kBacklighting;
-        assignmentBox(place(kRightColumn, 7800, kPairWidth, kListsHeight), sheet.codes[i]);
+        assignmentBox(place(kRightColumn, kBacklightingTop, kPairWidth, kAssignmentHeight),
+                      sheet.codes[i]);
         page.setFont(8, true);
-        page.text(place(1800, 7800, 1600, kListsHeight), Qt::AlignRight | Qt::AlignVCenter,
-                  assignment::item(i).name(), kOnPlate);
+        page.text(place(1800, kBacklightingTop, 1600, kAssignmentHeight),
+                  Qt::AlignRight | Qt::AlignVCenter, assignment::item(i).name(), kOnPlate);
     }
 }
 

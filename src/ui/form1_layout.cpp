@@ -80,11 +80,6 @@ public:
     }
 };
 
-// Places of the ten positions over the panel picture, in twips. Position n
-// (0-based) is in column n % 2 and row n / 2.
-int columnLeft(int position, int left, int right) { return position % 2 == 0 ? left : right; }
-int rowTop(int position, int top) { return top + 1080 * (position / 2); }
-
 // An assignment list: one entry selected at a time, and a selection cannot be
 // taken back (Ctrl+click would otherwise leave an item with no entry at all).
 // The arrow keys, Home, End and the page keys choose the entry they move to, each
@@ -170,9 +165,9 @@ void Form1::buildControls()
     name(image, QStringLiteral("Image1"), QStringLiteral("SWITCH PANEL PICTURE"));
     std::future<QImage> picture = decodePanelPicture(image->devicePixelRatioF());
     image->setScaledContents(true);
-    image->setGeometry(twipsRect(960, 1440, 4695, 7095));
+    image->setGeometry(twipsRect(panelgeometry::kPlate));
 
-    auto *shape = new RectangleShape(twipsRect(1080, 6720, 615, 975), kMarkerOutline, this);
+    auto *shape = new RectangleShape(twipsRect(panelgeometry::kHeaderMarker), kMarkerOutline, this);
     name(shape, QStringLiteral("Shape1"), QStringLiteral("PROGRAMMING HEADER MARKER"));
     auto *line1 = new LineShape(twipsPoint(1320, 7680), twipsPoint(1320, 8760), this);
     name(line1, QStringLiteral("Line1"));
@@ -200,8 +195,9 @@ void Form1::buildControls()
 
     static const int positionLabelNumbers[10] = {2, 3, 4, 5, 8, 9, 10, 11, 12, 13};
     for (int p = 0; p < 10; ++p) {
-        QLabel *l = label(QStringLiteral("Label%1").arg(positionLabelNumbers[p]), item(p).name(),
-                          QRect(twipsPoint(columnLeft(p, 1200, 5040), rowTop(p, 2760)), QSize()));
+        QLabel *l = label(
+            QStringLiteral("Label%1").arg(positionLabelNumbers[p]), item(p).name(),
+            QRect(twipsPoint(panelgeometry::labelLeft(p), panelgeometry::labelTop(p)), QSize()));
         setTextColor(l, QPalette::WindowText, highlightedText);
         l->adjustSize();
         m_positionLabels[p] = l;
@@ -254,12 +250,12 @@ void Form1::buildControls()
         const QColor color = it.kind == assignment::ItemKind::Switch ? kSwitchText : kLightingText;
         QRect moduleRect, channelRect;
         if (it.kind == assignment::ItemKind::Backlighting) {
-            moduleRect = twipsRect(3480, 7800, 855, 645);
-            channelRect = twipsRect(4320, 7800, 615, 645);
+            moduleRect = twipsRect(panelgeometry::kBacklightingModule);
+            channelRect = twipsRect(panelgeometry::kBacklightingChannel);
         } else {
             const int p = it.number - 1;
-            moduleRect = twipsRect(columnLeft(p, 1680, 3480), rowTop(p, 2640), 855, 645);
-            channelRect = twipsRect(columnLeft(p, 2520, 4320), rowTop(p, 2640), 615, 645);
+            moduleRect = twipsRect(panelgeometry::moduleList(p));
+            channelRect = twipsRect(panelgeometry::channelList(p));
 
             auto *box = new QLineEdit(QStringLiteral("DESIGNATION "), this);
             const QString tip = QStringLiteral("ENTER %1 FUNCTION").arg(it.name());
@@ -270,7 +266,7 @@ void Form1::buildControls()
             box->setMaxLength(std::numeric_limits<int>::max());
             box->setValidator(new Latin1Validator(box));
             setTextColor(box, QPalette::Text, color);
-            box->setGeometry(twipsRect(columnLeft(p, 1680, 3480), rowTop(p, 2400), 1455, 285));
+            box->setGeometry(twipsRect(panelgeometry::designationBox(p)));
             connect(box, &QLineEdit::textChanged, this,
                     [this, n = it.designationBox] { takeTypedText(n); });
             m_textBoxes[it.designationBox] = box;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panel_geometry.h"
+
 #include <QPoint>
 #include <QRect>
 
@@ -11,3 +13,7 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 constexpr QPoint twipsPoint(int x, int y) { return QPoint(twips(x), twips(y)); }
+constexpr QRect twipsRect(const panelgeometry::Twips &t)
+{
+    return twipsRect(t.left, t.top, t.width, t.height);
+}
