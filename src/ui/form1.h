@@ -176,6 +176,13 @@ protected:
 private:
     // form1_layout.cpp
     void buildControls();
+    QLabel *buildPicture();
+    void buildLabels();
+    void buildItemControls();
+    void buildStatusAndPanelName();
+    void buildViewOptions();
+    void buildCommandButtons();
+    void buildFocusOrder();
     // form1_views.cpp
     void Form_Load();
     void showItemLists(int item);

@@ -124,6 +124,24 @@ private:
     }
 };
 
+// Object names are for the program and its tests. Assistive technology reads
+// what the window shows: a label its caption, a button its caption, a control
+// the name given here, and as description the tip (Qt's own fallback).
+void name(QWidget *w, const QString &objectName, const QString &accessible = {})
+{
+    w->setObjectName(objectName);
+    w->setAccessibleName(accessible);
+}
+
+QLabel *label(QWidget *parent, const QString &objectName, const QString &caption,
+              const QRect &place)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setObjectName(objectName);
+    l->setGeometry(place);
+    return l;
+}
+
 } // namespace
 
 void Form1::buildControls()
@@ -142,28 +160,36 @@ void Form1::buildControls()
     // dark-red texts would stand on dark grounds. The window keeps the light
     // scheme whatever the theme.
     setPalette(lightScheme());
-    const QColor highlightedText = palette().color(QPalette::HighlightedText);
-    const QColor buttonText = palette().color(QPalette::ButtonText);
-
-    // Object names are for the program and its tests. Assistive technology reads
-    // what the window shows: a label its caption, a button its caption, a control
-    // the name given here, and as description the tip (Qt's own fallback).
-    auto name = [](QWidget *w, const QString &objectName, const QString &accessible = {}) {
-        w->setObjectName(objectName);
-        w->setAccessibleName(accessible);
-    };
-    auto label = [&](const QString &objectName, const QString &caption, const QRect &place) {
-        auto *l = new QLabel(caption, this);
-        l->setObjectName(objectName);
-        l->setGeometry(place);
-        return l;
-    };
 
     // Stacking follows creation order: the picture at the bottom, then labels,
     // lines and the marker, then every interactive control.
+    QLabel *image = buildPicture();
+    std::future<QImage> picture = decodePanelPicture(image->devicePixelRatioF());
+    buildLabels();
+    buildItemControls();
+    buildStatusAndPanelName();
+    buildViewOptions();
+    buildCommandButtons();
+
+    // Timer1: disabled, 500 ms until the first panel wait sets it to 100 ms.
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(500);
+    connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    m_link = new PanelLink(m_timer1, &rec.timer_flag, this);
+
+    buildPortChooser(); // Label15 and Combo1
+
+    new FocusRing(this);
+
+    buildFocusOrder();
+    image->setPixmap(QPixmap::fromImage(picture.get()));
+}
+
+QLabel *Form1::buildPicture()
+{
     auto *image = new QLabel(this);
     name(image, QStringLiteral("Image1"), QStringLiteral("SWITCH PANEL PICTURE"));
-    std::future<QImage> picture = decodePanelPicture(image->devicePixelRatioF());
     image->setScaledContents(true);
     image->setGeometry(twipsRect(panelgeometry::kPlate));
 
@@ -174,7 +200,15 @@ void Form1::buildControls()
     auto *line2 = new LineShape(twipsPoint(1680, 8760), twipsPoint(1320, 8760), this);
     name(line2, QStringLiteral("Line2"));
 
-    QLabel *heading = label(QStringLiteral("Label1"),
+    return image;
+}
+
+// The heading, the captions and the labels of the ten positions.
+void Form1::buildLabels()
+{
+    const QColor highlightedText = palette().color(QPalette::HighlightedText);
+    const QColor buttonText = palette().color(QPalette::ButtonText);
+    QLabel *heading = label(this, QStringLiteral("Label1"),
                             QStringLiteral("TRV 6/10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"),
                             twipsRect(1680, 240, 5865, 660));
     heading->setFont(makeFont("Arial", 14.25, true, true));
@@ -183,31 +217,34 @@ void Form1::buildControls()
     heading->setWordWrap(true);
     heading->resize(heading->width(), heading->heightForWidth(heading->width()));
 
-    QLabel *panelNameCaption = label(QStringLiteral("Label6"), QStringLiteral("PANEL NAME"),
+    QLabel *panelNameCaption = label(this, QStringLiteral("Label6"), QStringLiteral("PANEL NAME"),
                                      twipsRect(6360, 1440, 1695, 255));
     panelNameCaption->setAlignment(Qt::AlignCenter);
     setTextColor(panelNameCaption, QPalette::WindowText, buttonText);
 
     QLabel *markerCaption =
-        label(QStringLiteral("Label7"), QStringLiteral("PROGRAMMING HEADER LOCATION"),
+        label(this, QStringLiteral("Label7"), QStringLiteral("PROGRAMMING HEADER LOCATION"),
               twipsRect(1800, 8640, 4575, 375));
     setTextColor(markerCaption, QPalette::WindowText, buttonText);
 
     static const int positionLabelNumbers[10] = {2, 3, 4, 5, 8, 9, 10, 11, 12, 13};
     for (int p = 0; p < 10; ++p) {
         QLabel *l = label(
-            QStringLiteral("Label%1").arg(positionLabelNumbers[p]), item(p).name(),
+            this, QStringLiteral("Label%1").arg(positionLabelNumbers[p]), item(p).name(),
             QRect(twipsPoint(panelgeometry::labelLeft(p), panelgeometry::labelTop(p)), QSize()));
         setTextColor(l, QPalette::WindowText, highlightedText);
         l->adjustSize();
         m_positionLabels[p] = l;
     }
-    m_backlightingLabel = label(QStringLiteral("Label14"), QStringLiteral("BACKLIGHTING"),
+    m_backlightingLabel = label(this, QStringLiteral("Label14"), QStringLiteral("BACKLIGHTING"),
                                 twipsRect(2040, 8040, 1455, 255));
     m_backlightingLabel->setAlignment(Qt::AlignCenter);
     setTextColor(m_backlightingLabel, QPalette::WindowText, highlightedText);
+}
 
-    // The 42 assignment lists and 20 designation boxes, item by item.
+// The 42 assignment lists and 20 designation boxes, item by item.
+void Form1::buildItemControls()
+{
     const QFont listFont = makeFont("MS Sans Serif", 8.25, false);
     auto makeList = [&](int number, const QString &tip, const QRect &place, const QColor &color,
                         bool module) {
@@ -276,8 +313,11 @@ void Form1::buildControls()
         makeList(it.channelList, it.name() + QStringLiteral(" CHANNEL ASSIGNMENT"), channelRect,
                  color, false);
     }
+}
 
-    // Status box.
+// The status box, hidden until a command shows it, and the panel name box.
+void Form1::buildStatusAndPanelName()
+{
     m_status = new QTextEdit(this);
     name(m_status, QStringLiteral("Text1"), QStringLiteral("STATUS"));
     m_status->setFont(makeFont("Arial", 8.25, false));
@@ -302,11 +342,14 @@ void Form1::buildControls()
     panelName->setMaxLength(12);
     panelName->setValidator(new Latin1Validator(panelName));
     panelName->setGeometry(twipsRect(6360, 1680, 1695, 285));
-    panelNameCaption->setBuddy(panelName);
+    findChild<QLabel *>(QStringLiteral("Label6"))->setBuddy(panelName);
     connect(panelName, &QLineEdit::textChanged, this, [this] { takeTypedText(2); });
     m_textBoxes[2] = panelName;
+}
 
-    // View selection.
+// The two option buttons that choose the view.
+void Form1::buildViewOptions()
+{
     m_option1 = new WrappingRadioButton(QStringLiteral("SWITCH CHANNEL ASSIGNMENTS"), this);
     name(m_option1, QStringLiteral("Option1"));
     setTextColor(m_option1, QPalette::WindowText, kSwitchText);
@@ -318,8 +361,11 @@ void Form1::buildControls()
     m_option2->setGeometry(twipsRect(6000, 2760, 2415, 495));
     connect(m_option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(m_option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+}
 
-    // Command buttons: READ_FILE, WRITE_FILE, READ_CONFIG, WRITE_CONFIG.
+// The command buttons READ_FILE, WRITE_FILE, READ_CONFIG and WRITE_CONFIG.
+void Form1::buildCommandButtons()
+{
     struct ButtonDef {
         const char *name, *caption, *tip;
         int top;
@@ -346,19 +392,11 @@ void Form1::buildControls()
         connect(button, &QPushButton::clicked, this, buttons[b].handler);
         m_commandButtons[b] = button;
     }
+}
 
-    // Timer1: disabled, 500 ms until the first panel wait sets it to 100 ms.
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(500);
-    connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    m_link = new PanelLink(m_timer1, &rec.timer_flag, this);
-
-    buildPortChooser(); // Label15 and Combo1, form1_port.cpp
-
-    new FocusRing(this);
-
-    // Keyboard focus order.
+// The keyboard focus order; the first control takes the focus.
+void Form1::buildFocusOrder()
+{
     QList<QWidget *> order = {m_commandButtons[3], m_commandButtons[0], m_commandButtons[1]};
     for (int n : {2, 4, 8, 10, 12, 14, 6, 16, 18, 20, 1, 11, 9, 7, 5, 3, 13, 19, 17, 15})
         order << list(n);
@@ -376,6 +414,4 @@ void Form1::buildControls()
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     order.first()->setFocus();
-
-    image->setPixmap(QPixmap::fromImage(picture.get()));
 }
