@@ -211,6 +211,7 @@ private:
     void setStatusTone(statustext::Rgb tone);
     void showStatus();
     void failStatus(const QString &text);
+    bool showIncomplete(const QString &ledText);
     void showCellStatus(const cellwalk::Cell &cell, bool write);
     void showOutcome(cellwalk::Outcome outcome, const QString &doneText);
     void setCommandsEnabled(bool enabled);

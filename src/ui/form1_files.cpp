@@ -81,12 +81,8 @@ bool Form1::saveConfiguration()
     m_status->hide();
     rec.error_flag = 0;
     CollectAssignments();
-    if (rec.error_flag == 1 || rec.error_flag == 2) {
-        showStatus();
-        failStatus(rec.error_flag == 1 ? statustext::kIncompleteSwitches
-                                       : statustext::kIncompleteLedsOfSave);
+    if (showIncomplete(statustext::kIncompleteLedsOfSave))
         return false;
-    }
     const QString panelName = m_textBoxes[2]->text();
     if (panelName.isEmpty()) {
         showMessageBox(QStringLiteral("Name must be entered in PANEL NAME field"), false);

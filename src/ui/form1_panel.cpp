@@ -96,6 +96,18 @@ void Form1::failStatus(const QString &text)
 // What one cell's transaction leaves in the status box: a write's cell turns it
 // yellow when it verified, and a write frame without acknowledgement leaves the
 // text as it was; a read's cell shows the box and its text.
+// After the collect step: shows in red which kind of item is incomplete (the LED
+// sentence `ledText` differs between the panel and the file commands). Returns
+// whether one is.
+bool Form1::showIncomplete(const QString &ledText)
+{
+    if (rec.error_flag != 1 && rec.error_flag != 2)
+        return false;
+    showStatus();
+    failStatus(rec.error_flag == 1 ? kIncompleteSwitches : ledText);
+    return true;
+}
+
 void Form1::showCellStatus(const cellwalk::Cell &cell, bool write)
 {
     if (write) {
@@ -231,12 +243,8 @@ void Form1::WRITE_CONFIG_Click()
     CollectAssignments();
     const bool opened = openPanelPort();
 
-    if (rec.error_flag == 1) {
-        showStatus();
-        failStatus(kIncompleteSwitches);
-    } else if (rec.error_flag == 2) {
-        showStatus();
-        failStatus(kIncompleteLeds);
+    if (showIncomplete(kIncompleteLeds)) {
+        // nothing is sent
     } else if (!opened) {
         failStatus(m_link->errorText());
     } else if (!backupBeforeWrite() || backUpPanelFirst()) {

@@ -16,12 +16,8 @@ void Form1::openStation()
     // Refused as a write is refused, with the same texts.
     rec.error_flag = 0;
     CollectAssignments();
-    if (rec.error_flag == 1 || rec.error_flag == 2) {
-        showStatus();
-        failStatus(rec.error_flag == 1 ? statustext::kIncompleteSwitches
-                                       : statustext::kIncompleteLeds);
+    if (showIncomplete(statustext::kIncompleteLeds))
         return;
-    }
     const cellwalk::Codes codes = collectedCodes();
     const qcf::Configuration config = configuration(codes);
     const QString name =
