@@ -9,8 +9,9 @@
 // The configuration record the main window keeps for the whole run: per item its
 // live code with the module and channel parts it is made of, the code collected
 // for output and the designation read from a file; the panel name; and the flags
-// and scratch cells of the commands. Numeric fields are 16-bit signed and start at
-// zero, texts start empty.
+// and scratch cells of the collect and loading steps. Numeric fields are 16-bit
+// signed and start at zero, texts start empty. (The panel commands' cells and
+// values travel as arguments and results of the cell walk instead.)
 struct ItemFields {
     std::int16_t code = 0;        // live code: s1..s10, led1..led10, BL
     std::int16_t modulePart = 0;  // s1m.., led1m.., blm
@@ -25,11 +26,8 @@ struct ConfigRecord {
     std::int16_t timer_flag = 0;
     std::int16_t error_flag = 0;
     std::int16_t config_flag = 0;
-    std::int16_t address_l = 0;
-    std::int16_t data_l = 0;
     std::int16_t h_index = 0;
     std::int16_t l_index = 0;
-    std::int16_t temp1 = 0;
     std::int16_t A = 0;
     QString panel;
 
