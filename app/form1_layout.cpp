@@ -2,6 +2,7 @@
 // focus order, and the fixed entries of the 42 assignment lists.
 
 #include "app/accessibility.h"
+#include "app/code_page_validator.h"
 #include "app/focus_ring.h"
 #include "app/form1.h"
 #include "app/light_scheme.h"
@@ -65,21 +66,6 @@ void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
     pal.setColor(role, color);
     w->setPalette(pal);
 }
-
-// Configuration files hold 8-bit (Latin-1) text; refusing other characters at the
-// keyboard keeps a typed name from being altered when it is saved.
-class Latin1Validator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        for (QChar c : input)
-            if (c.unicode() > 0xFF)
-                return Invalid;
-        return Acceptable;
-    }
-};
 
 // Places of the ten positions over the panel picture, in twips. Position n
 // (0-based) is in column n % 2 and row n / 2.
@@ -271,7 +257,7 @@ void Form1::buildControls()
             box->setFont(designationFont);
             box->setAlignment(Qt::AlignCenter);
             box->setMaxLength(std::numeric_limits<int>::max());
-            box->setValidator(new Latin1Validator(box));
+            box->setValidator(new CodePageValidator(box));
             setTextColor(box, QPalette::Text, color);
             box->setGeometry(twipsRect(columnLeft(p, 1680, 3480), rowTop(p, 2400), 1455, 285));
             connect(box, &QLineEdit::textChanged, this, [this, i] {
@@ -309,7 +295,7 @@ void Form1::buildControls()
     panelName->setFont(makeFont("MS Sans Serif", 8.25, false));
     panelName->setAlignment(Qt::AlignCenter);
     panelName->setMaxLength(12);
-    panelName->setValidator(new Latin1Validator(panelName));
+    panelName->setValidator(new CodePageValidator(panelName));
     panelName->setGeometry(twipsRect(6360, 1680, 1695, 285));
     panelNameCaption->setBuddy(panelName);
     connect(panelName, &QLineEdit::textChanged, this,

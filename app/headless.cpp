@@ -3,6 +3,7 @@
 #include "app/stop_signals.h"
 #include "config/assignment.h"
 #include "config/panel_compare.h"
+#include "files/code_page.h"
 #include "files/panel_backup.h"
 #include "files/qcf_file.h"
 #include "panel/cell_walk.h"
@@ -279,7 +280,7 @@ private:
         QString name = target.fileName();
         if (name.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive))
             name.chop(4);
-        config.panel = name.left(12).toLatin1();
+        config.panel = codepage::toBytes(name.left(12));
         for (int i = 0; i < qcf::kCodes; ++i)
             config.codes[i] = (*values)[i];
         const QString why = qcf::saveFile(m_cl.file, qcf::format(config));
