@@ -5,9 +5,11 @@
 #include "panel/panel_link.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QUndoStack>
 
 static void initResources()
 {
@@ -32,7 +34,15 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     });
 }
 
-Form1::~Form1() = default;
+// The children are destroyed after this body, while the window is no longer a
+// Form1: the undo stack signals as it clears itself, and the controls give up
+// the keyboard focus as they go. Nothing may reach the window's members then.
+Form1::~Form1()
+{
+    disconnect(qApp, nullptr, this, nullptr);
+    if (m_undo)
+        m_undo->disconnect(this);
+}
 
 QLineEdit *Form1::designationBox(int item) const
 {

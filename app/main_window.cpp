@@ -38,6 +38,10 @@ MainWindow::MainWindow(QWidget *parent)
     });
 }
 
+// The client area goes with the children, after this body: the focus it gives up
+// must not reach the scroll area's handler then.
+MainWindow::~MainWindow() { disconnect(qApp, nullptr, this, nullptr); }
+
 QSize MainWindow::fittedSize(const QRect &available, const QSize &frameMargins) const
 {
     const int menuHeight = menuBar()->sizeHint().height();

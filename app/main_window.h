@@ -16,6 +16,7 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     Form1 &form() { return *m_form; }
     QScrollArea *scrollArea() const { return m_scroll; }
