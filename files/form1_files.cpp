@@ -163,7 +163,7 @@ void Form1::restoreBackup()
 {
     if (m_busy || !maybeSaveChanges())
         return;
-    QDir().mkpath(backup::folder());
+    backup::makeFolder(); // with the backups of the earlier folder moved in
     const QString path = runFileDialog(
         {false, QStringLiteral("RESTORE A BACKUP"), kFilter, QString(), backup::folder()});
     if (path.isEmpty())
