@@ -219,6 +219,9 @@ private:
         if (!m_cl.report.isEmpty()) {
             if (const QString why = report.open(m_cl.report); !why.isEmpty())
                 return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.report, why));
+            if (!report.repairNote().isEmpty())
+                m_err << "switchpanel-config: " << m_cl.report << ": " << report.repairNote()
+                      << Qt::endl;
         }
 
         Station station;

@@ -222,6 +222,8 @@ void StationDialog::start()
             return;
         }
         QSettings().setValue(kReportKey, path);
+        if (!m_report.repairNote().isEmpty()) // until the first panel's result
+            m_resultLabel->setText(m_report.repairNote());
     }
     m_station.setReport(path.isEmpty() ? nullptr : &m_report);
     m_ran = true;
