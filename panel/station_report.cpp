@@ -98,8 +98,8 @@ QString StationReport::open(const QString &path)
 }
 
 // A row cut short by a crash, a power cut or an earlier version's failed write:
-// the bytes after the last line end. Only a file that starts as a report does
-// (its header row, or a part of it when that was torn) is cut.
+// the bytes after the last line end. Only a file that begins with the header row
+// (or with a part of it, when the header itself was torn) is cut.
 QString StationReport::repairTail()
 {
     const qint64 size = m_file.size();
