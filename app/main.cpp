@@ -39,6 +39,11 @@ int main(int argc, char *argv[])
     default:
         break;
     }
+    // A file written must never be the file read, nor another file written.
+    if (const QString why = fileConflict(cl); !why.isEmpty()) {
+        err << "switchpanel-config: " << why << "\n";
+        return headless::kUnusable;
+    }
     if (cl.mode == CommandLine::Mode::Sheet) {
         // Drawing needs fonts, not a screen: the offscreen platform unless another
         // one is asked for.

@@ -61,7 +61,8 @@ int main(int argc, char *argv[])
     QProcess sim;
     sim.setStandardErrorFile(QProcess::nullDevice());
     sim.start(QStringLiteral(PANEL_SIM_PATH),
-              {QStringLiteral("--log"), QStringLiteral("/dev/null")});
+              {QStringLiteral("--exit-with-parent"), QStringLiteral("--log"),
+               QStringLiteral("/dev/null")});
     if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
         std::fprintf(stderr, "bench: panel-sim did not start\n");
         return 1;

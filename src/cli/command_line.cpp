@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "files/same_file.h"
 #include "panel/panel_link.h"
 
 #include <QCommandLineParser>
@@ -16,7 +17,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         "panel holds the file's configuration; for --station, no panel failed), 1 the\n"
         "panel or the port failed (for --station, a panel failed), 2 a bad command line\n"
         "or a file that cannot be read, used or written, 3 the panel differs from the\n"
-        "file.\n"
+        "file. A file to write that is the same file as one read or another one\n"
+        "written (--sheet F.qcf F.qcf) is refused with status 2 before anything is done.\n"
         "\n"
         "--station programs panel after panel: it waits for a panel on the port (a\n"
         "handshake once a second, a port that is not there yet waited for too), writes\n"
@@ -78,7 +80,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption report(
         QStringLiteral("report"),
         QStringLiteral("With --station: append one CSV row per panel to FILE (a header row when "
-                       "the file is new or empty)."),
+                       "the file is new or empty; a torn last row is cut off first)."),
         QStringLiteral("FILE"));
     const QCommandLineOption count(
         QStringLiteral("count"),
@@ -173,4 +175,59 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (modes == 0 && !files.isEmpty())
         cl.file = files[0];
     return cl;
+}
+
+QString fileConflict(const CommandLine &cl)
+{
+    struct Named {
+        QString what; // how the command line named it
+        QString path;
+    };
+    using Mode = CommandLine::Mode;
+    QList<Named> read;
+    QList<Named> written;
+    switch (cl.mode) {
+    case Mode::Window:
+        read.append({QStringLiteral("the file to open"), cl.file});
+        break;
+    case Mode::WritePanel:
+        read.append({QStringLiteral("--write-panel"), cl.file});
+        break;
+    case Mode::Compare:
+        read.append({QStringLiteral("--compare"), cl.file});
+        break;
+    case Mode::Station:
+        read.append({QStringLiteral("--station"), cl.file});
+        written.append({QStringLiteral("--report"), cl.report});
+        break;
+    case Mode::Sheet:
+        read.append({QStringLiteral("--sheet"), cl.file});
+        written.append({QStringLiteral("the PDF file"), cl.output});
+        break;
+    case Mode::ReadPanel:
+        written.append({QStringLiteral("--read-panel"), cl.file});
+        break;
+    default:
+        return QString();
+    }
+    written.append({QStringLiteral("--log"), cl.log});
+
+    const auto nothingDone = QStringLiteral("; nothing was done.");
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        for (const Named &other : read + written.mid(0, i)) {
+            if (files::sameFile(written[i].path, other.path))
+                return QStringLiteral("%1 %2 and %3 %4 are the same file")
+                           .arg(other.what, other.path, written[i].what, written[i].path) +
+                       nothingDone;
+        }
+    }
+    for (const Named &w : written) {
+        if (cl.mode == Mode::Station &&
+            w.path.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive))
+            return QStringLiteral("%1 %2: a report or traffic log is not written into a "
+                                  "configuration file (.qcf)")
+                       .arg(w.what, w.path) +
+                   nothingDone;
+    }
+    return QString();
 }

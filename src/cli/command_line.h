@@ -34,6 +34,13 @@ struct CommandLine {
 // `arguments` as in main's argv, the program name first.
 CommandLine parseCommandLine(const QStringList &arguments);
 
+// Why the files named on a parsed command line cannot be used together, found
+// before anything is done: a file to write (the PDF, the file --read-panel saves,
+// the report, the traffic log) that is the same file as the file read or another
+// file to write, or a report or log of the station named as a configuration file
+// (.qcf). Empty when they can.
+QString fileConflict(const CommandLine &commandLine);
+
 // The modes that talk to the panel without the window (--sheet, which draws,
 // needs a QGuiApplication, though no display).
 inline bool isHeadless(CommandLine::Mode mode)

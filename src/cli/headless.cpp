@@ -3,6 +3,7 @@
 #include "stop_signals.h"
 #include "config/assignment.h"
 #include "config/panel_compare.h"
+#include "files/code_page.h"
 #include "files/panel_backup.h"
 #include "files/qcf_file.h"
 #include "panel/cell_walk.h"
@@ -218,6 +219,9 @@ private:
         if (!m_cl.report.isEmpty()) {
             if (const QString why = report.open(m_cl.report); !why.isEmpty())
                 return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.report, why));
+            if (!report.repairNote().isEmpty())
+                m_err << "switchpanel-config: " << m_cl.report << ": " << report.repairNote()
+                      << Qt::endl;
         }
 
         Station station;
@@ -279,7 +283,7 @@ private:
         QString name = target.fileName();
         if (name.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive))
             name.chop(4);
-        config.panel = name.left(12).toLatin1();
+        config.panel = codepage::toBytes(name.left(12));
         for (int i = 0; i < qcf::kCodes; ++i)
             config.codes[i] = (*values)[i];
         const QString why = qcf::saveFile(m_cl.file, qcf::format(config));

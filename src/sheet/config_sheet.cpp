@@ -1,6 +1,7 @@
 #include "config_sheet.h"
 #include "panel_geometry.h"
 
+#include "files/code_page.h"
 #include "files/qcf_file.h"
 
 #include <QBuffer>
@@ -272,9 +273,9 @@ QString channelText(std::int16_t code)
 Sheet fromConfiguration(const qcf::Configuration &config)
 {
     Sheet sheet;
-    sheet.panelName = QString::fromLatin1(config.panel);
+    sheet.panelName = codepage::toText(config.panel);
     for (int i = 0; i < assignment::kNamedItemCount; ++i)
-        sheet.designations[i] = QString::fromLatin1(config.designations[i]);
+        sheet.designations[i] = codepage::toText(config.designations[i]);
     for (int i = 0; i < assignment::kItemCount; ++i)
         sheet.codes[i] = config.codes[i];
     return sheet;

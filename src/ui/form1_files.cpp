@@ -1,6 +1,7 @@
 // The file commands: save the configuration to a ".qcf" file and open one again.
 
 #include "config/settings.h"
+#include "files/code_page.h"
 #include "files/panel_backup.h"
 #include "files/qcf_file.h"
 #include "files/qcf_format.h"
@@ -114,9 +115,9 @@ bool Form1::saveConfiguration()
 qcf::Configuration Form1::configuration(const cellwalk::Codes &codes) const
 {
     qcf::Configuration config;
-    config.panel = m_textBoxes[2]->text().toLatin1();
+    config.panel = codepage::toBytes(m_textBoxes[2]->text());
     for (int i = 0; i < qcf::kDesignations; ++i)
-        config.designations[i] = designationBox(i)->text().toLatin1();
+        config.designations[i] = codepage::toBytes(designationBox(i)->text());
     std::copy(codes.begin(), codes.end(), config.codes.begin());
     return config;
 }
@@ -153,7 +154,7 @@ void Form1::restoreBackup()
 {
     if (isBusy() || !maybeSaveChanges())
         return;
-    QDir().mkpath(backup::folder());
+    backup::makeFolder(); // with the backups of the earlier folder moved in
     const QString path = runFileDialog(
         {false, QStringLiteral("RESTORE A BACKUP"), kFilter, QString(), backup::folder()});
     if (path.isEmpty())
@@ -180,9 +181,9 @@ bool Form1::openFile(const QString &path)
     }
     const qcf::Configuration &config = *loaded.config;
     beginReplacement(); // one undo step for the whole file
-    rec.panel = QString::fromLatin1(config.panel);
+    rec.panel = codepage::toText(config.panel);
     for (int i = 0; i < qcf::kDesignations; ++i)
-        rec.items[i].designation = QString::fromLatin1(config.designations[i]);
+        rec.items[i].designation = codepage::toText(config.designations[i]);
     for (int i = 0; i < qcf::kCodes; ++i)
         rec.items[i].code = config.codes[i];
 

@@ -2,6 +2,7 @@
 // focus order, and the fixed entries of the 42 assignment lists.
 
 #include "accessibility.h"
+#include "code_page_validator.h"
 #include "config/assignment.h"
 #include "focus_ring.h"
 #include "form1.h"
@@ -22,7 +23,6 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QTimer>
-#include <QValidator>
 
 #include <future>
 
@@ -65,20 +65,6 @@ void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
     w->setPalette(pal);
 }
 
-// Configuration files hold 8-bit (Latin-1) text; refusing other characters at the
-// keyboard keeps a typed name from being altered when it is saved.
-class Latin1Validator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        for (QChar c : input)
-            if (c.unicode() > 0xFF)
-                return Invalid;
-        return Acceptable;
-    }
-};
 
 // An assignment list: one entry selected at a time, and a selection cannot be
 // taken back (Ctrl+click would otherwise leave an item with no entry at all).
@@ -301,7 +287,7 @@ void Form1::buildItemControls()
             box->setFont(designationFont);
             box->setAlignment(Qt::AlignCenter);
             box->setMaxLength(std::numeric_limits<int>::max());
-            box->setValidator(new Latin1Validator(box));
+            box->setValidator(new CodePageValidator(box));
             setTextColor(box, QPalette::Text, color);
             box->setGeometry(twipsRect(panelgeometry::designationBox(p)));
             connect(box, &QLineEdit::textChanged, this,
@@ -340,7 +326,7 @@ void Form1::buildStatusAndPanelName()
     panelName->setFont(makeFont("MS Sans Serif", 8.25, false));
     panelName->setAlignment(Qt::AlignCenter);
     panelName->setMaxLength(12);
-    panelName->setValidator(new Latin1Validator(panelName));
+    panelName->setValidator(new CodePageValidator(panelName));
     panelName->setGeometry(twipsRect(6360, 1680, 1695, 285));
     findChild<QLabel *>(QStringLiteral("Label6"))->setBuddy(panelName);
     connect(panelName, &QLineEdit::textChanged, this, [this] { takeTypedText(2); });

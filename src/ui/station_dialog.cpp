@@ -219,6 +219,8 @@ void StationDialog::start()
             return;
         }
         settings::setStationReport(path);
+        if (!m_report.repairNote().isEmpty()) // until the first panel's result
+            m_resultLabel->setText(m_report.repairNote());
     }
     m_station.setReport(path.isEmpty() ? nullptr : &m_report);
     m_ran = true;

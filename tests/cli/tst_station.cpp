@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +25,7 @@
 #include <QTextStream>
 
 #include <csignal>
+#include <sys/resource.h>
 
 class TestStation : public QObject
 {
@@ -32,6 +34,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void commandLine();
     void reportRows();
+    void reportRowIsWholeOrNotThere();
     void threePanelsInARow();
     void lateAdapterAndHalfWayFailure();
     void panelLeftConnectedThenCtrlC();
@@ -196,6 +199,63 @@ void TestStation::reportRows()
     QCOMPARE(empty.open(path), QString());
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), header);
+}
+
+// A row is appended whole or not at all: one that does not fit under a file-size
+// limit is cut back, with the reason; a torn row that a power cut left is cut off,
+// and said so, before the next run's first row. A file that is not a report is
+// not cut.
+void TestStation::reportRowIsWholeOrNotThere()
+{
+    StationPanel panel;
+    panel.number = 1;
+    panel.started = QDateTime::currentDateTime();
+    panel.port = "/dev/ttyUSB0";
+    panel.programmed = true;
+    panel.statusText = "SWITCH PANEL HAS BEEN PROGRAMMED";
+    const QString path = dir.filePath("whole.csv");
+    StationReport report;
+    QCOMPARE(report.open(path), QString());
+    QCOMPARE(report.append(panel), QString());
+    const qint64 size = QFileInfo(path).size();
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = size + 20; // a part of the row fits
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString why = report.append(panel);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    QCOMPARE(why, QStringLiteral("FILE SIZE LIMIT REACHED"));
+    QCOMPARE(QFileInfo(path).size(), size);
+    report.close();
+
+    const QByteArray torn = "2026-12-09T16:01:33+01:00,/dev/pts/0,standard.qcf,0a1b,program";
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::Append));
+    f.write(torn);
+    f.close();
+    QCOMPARE(report.open(path), QString());
+    QVERIFY2(report.repairNote().contains(QStringLiteral("LAST %1 BYTES").arg(torn.size())),
+             qPrintable(report.repairNote()));
+    QCOMPARE(report.append(panel), QString());
+    const QList<QStringList> rows = reportRowsOf(path);
+    QCOMPARE(rows.size(), 3);
+    for (const QStringList &row : rows)
+        QCOMPARE(row.size(), 8);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.readAll().endsWith("programmed,SWITCH PANEL HAS BEEN PROGRAMMED,,0\r\n"));
+    f.close();
+
+    const QByteArray mine = "my own notes,\r\nno line end";
+    QFile notes(dir.filePath("notes.csv"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write(mine);
+    notes.close();
+    QVERIFY(report.open(notes.fileName()).contains("NOT A REPORT OF THE STATION"));
+    QVERIFY(notes.open(QIODevice::ReadOnly));
+    QCOMPARE(notes.readAll(), mine);
 }
 
 void TestStation::threePanelsInARow()

@@ -23,6 +23,7 @@ private slots:
     void sheetOfAFileHoldsEveryItem();
     void failedSheetKeepsTheOldFile();
     void windowSheetShowsTheWindow();
+    void windowsCodePageRoundTrips();
 
 private:
     int runSheet(const QStringList &arguments, const QString &locale,
@@ -233,6 +234,41 @@ void TestSheet::windowSheetShowsTheWindow()
     w.exportSheetPdf();
     QCOMPARE(messages.size(), 1);
     QVERIFY(messages[0].startsWith("THE CONFIGURATION SHEET COULD NOT BE SAVED:\n" + choice));
+}
+
+// A file from a Windows PC: its bytes 0x80 to 0x9F are letters and signs of the
+// Windows code page (0x9C "œ", 0x80 "€"), shown as such in the window and on both
+// sheets; the five bytes the code page leaves undefined are kept, and saving the
+// opened file gives it back byte for byte.
+void TestSheet::windowsCodePageRoundTrips()
+{
+    QByteArray bytes = "\"WIN\",\"AB\234CD\",0,\"\x80 5 \x84\x8a\x9e\x93\x94\x85\",1";
+    for (int i = 2; i < 19; ++i)
+        bytes += ",\"\",160";
+    bytes += ",\"\x81\x8d\x8f\x90\x9d\",160,151\r\n";
+    const QString file = writeFile("windows.qcf", bytes);
+    const QString first = QString::fromUtf8("AB\u0153CD");
+    const QString second = QString::fromUtf8("\u20AC 5 \u201E\u0160\u017E\u201C\u201D\u2026");
+
+    Form1 w;
+    QString choice = dir.filePath("window-windows.pdf");
+    w.chooseFile = [&](const Form1::FileDialogRequest &) { return choice; };
+    w.showMessage = [](const QString &text, bool) { QFAIL(qPrintable(text)); };
+    QVERIFY(w.openFile(file));
+    QCOMPARE(textOf(w, 3)->text(), first);
+    QCOMPARE(textOf(w, 4)->text(), second);
+    w.exportSheetPdf();
+    QString text = pdfText(choice);
+    QVERIFY2(text.contains(first) && text.contains(second), qPrintable(text));
+
+    choice = dir.filePath("saved.qcf");
+    QVERIFY(w.saveConfiguration());
+    QCOMPARE(readFile(choice), bytes);
+
+    const QString pdf = dir.filePath("windows.pdf");
+    QCOMPARE(runSheet({file, pdf}, "C"), 0);
+    text = pdfText(pdf);
+    QVERIFY2(text.contains(first) && text.contains(second), qPrintable(text));
 }
 
 QTEST_MAIN(TestSheet)

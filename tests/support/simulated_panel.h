@@ -32,8 +32,9 @@ public:
     // 160 when empty); returns the device to open, empty on failure.
     QString start(const QStringList &args, const QByteArray &cells = {})
     {
-        QStringList all = {QStringLiteral("--log"), path("sim.log"), QStringLiteral("--dump"),
-                           path("cells.txt")};
+        // Ended by the kernel should the suite abort.
+        QStringList all = {QStringLiteral("--exit-with-parent"), QStringLiteral("--log"),
+                           path("sim.log"), QStringLiteral("--dump"), path("cells.txt")};
         if (!cells.isEmpty()) {
             QFile f(path("start.txt"));
             if (f.open(QIODevice::WriteOnly))

@@ -1,11 +1,14 @@
 // The save and open commands: dialogs, the file written, reading files back,
 // and failures that must leave window and disk as they were.
 
+#include "files/panel_backup.h"
 #include "form1_helpers.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -40,6 +43,8 @@ private slots:
     void saveToMissingFolderReportsIt();
     void saveRefusesFileTooLargeToOpen();
     void openRefusesWhatIsNotAFile();
+    void backupsPruneOnlyTheirOwnOldest();
+    void backupsMoveToTheDocumentedFolder();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -407,6 +412,63 @@ void TestFiles::openRefusesWhatIsNotAFile()
                  qPrintable(messages[0]));
         QVERIFY(snapshot() == before);
     }
+}
+
+// Pruning keeps the newest backups by when they were written: 500 named by a
+// clock that was ahead go before the backup just written, which stays, and a file
+// of the user's in the folder is never touched.
+void TestFiles::backupsPruneOnlyTheirOwnOldest()
+{
+    const QString folder = backup::folder();
+    QDir(folder).removeRecursively();
+    QVERIFY(QDir().mkpath(folder));
+    auto put = [&](const QString &name) {
+        QFile f(folder + "/" + name);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(sampleFile()) > 0);
+    };
+    const QDateTime ahead(QDate(2027, 6, 1), QTime(10, 0));
+    for (int n = 0; n < backup::kKeep; ++n)
+        put(backup::fileName(ahead.addSecs(n), backup::kBeforeWrite, "/dev/pts/0"));
+    put("0 golden panel.qcf");
+    const QString firstAhead = backup::fileName(ahead, backup::kBeforeWrite, "/dev/pts/0");
+
+    const backup::Saved saved =
+        backup::save(*qcf::parse(sampleFile()).config, backup::kBeforeWrite, "/dev/pts/0");
+    QVERIFY2(saved.error.isEmpty(), qPrintable(saved.error));
+    QCOMPARE(readFile(saved.path), sampleFile());
+    const QStringList names = QDir(folder).entryList(QDir::Files);
+    QCOMPARE(names.size(), backup::kKeep + 1);
+    QVERIFY(names.contains("0 golden panel.qcf"));
+    QVERIFY(!names.contains(firstAhead)); // written first of those ahead
+    QDir(folder).removeRecursively();
+}
+
+// Backups go to the generic data folder under the program's name; those that an
+// earlier version kept in the application's own data folder (organisation and
+// name) are moved there once, and nothing else of that folder is.
+void TestFiles::backupsMoveToTheDocumentedFolder()
+{
+    const QString organization = QCoreApplication::organizationName();
+    const auto restore = qScopeGuard([&] { QCoreApplication::setOrganizationName(organization); });
+    QCoreApplication::setOrganizationName("switchpanel-config");
+    QCOMPARE(backup::folder(),
+             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/" +
+                 QCoreApplication::applicationName() + "/backups");
+    const QString earlier = backup::earlierFolder();
+    QVERIFY(QDir::cleanPath(earlier) != QDir::cleanPath(backup::folder()));
+    QDir(backup::folder()).removeRecursively();
+    QDir(earlier).removeRecursively();
+    QVERIFY(QDir().mkpath(earlier));
+    const QString kept = backup::fileName(QDateTime::currentDateTime(), backup::kRead, "COM1");
+    for (const QString &name : {kept, QStringLiteral("notes.txt")}) {
+        QFile f(earlier + "/" + name);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(sampleFile()) > 0);
+    }
+    QCOMPARE(backup::makeFolder(), QString());
+    QCOMPARE(readFile(backup::folder() + "/" + kept), sampleFile());
+    QCOMPARE(QDir(earlier).entryList(QDir::Files), QStringList{"notes.txt"});
+    QDir(backup::folder()).removeRecursively();
+    QDir(earlier).removeRecursively();
 }
 
 QTEST_MAIN(TestFiles)

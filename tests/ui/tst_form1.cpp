@@ -3,7 +3,9 @@
 
 #include "form1_helpers.h"
 
+#include "code_page_validator.h"
 #include "item_marks.h"
+#include "main_window.h"
 #include "shapes.h"
 #include "window_placement.h"
 
@@ -18,6 +20,8 @@
 #include <QStyle>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolTip>
+#include <QUndoStack>
 
 class TestForm1 : public QObject
 {
@@ -31,7 +35,8 @@ private slots:
     void namesTipsAndAccessibleNames();
     void listContents();
     void focusOrder();
-    void panelNameTakesTwelveLatin1Characters();
+    void panelNameTakesTwelveCodePageCharacters();
+    void closedWindowIsDestroyedCleanly();
     void designationBoxesAcceptLongText();
     void accessibleTreeReadsWhatIsShown();
     void keyboardAloneDrivesSw1AndLightingView();
@@ -211,19 +216,40 @@ void TestForm1::focusOrder()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("WRITE_CONFIG"));
 }
 
-void TestForm1::panelNameTakesTwelveLatin1Characters()
+void TestForm1::panelNameTakesTwelveCodePageCharacters()
 {
     QLineEdit *name = textOf(*w, 2);
     name->setFocus();
     QTest::keyClicks(name, QStringLiteral("ABCDEFGHIJKLM"));
     QCOMPARE(name->text(), QStringLiteral("ABCDEFGHIJKL"));
     name->clear();
-    // Characters a configuration file cannot hold are refused at the keyboard.
-    for (QChar c : QStringLiteral("\u00C5X\u20AC")) {
+    // Characters a configuration file cannot hold are refused at the keyboard, with
+    // a tip that says why; those of its code page (the euro sign) are taken.
+    for (QChar c : QStringLiteral("\u00C5X\u20AC\u0100\u0153")) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
         QApplication::sendEvent(name, &press);
     }
-    QCOMPARE(name->text(), QStringLiteral("\u00C5X"));
+    QCOMPARE(name->text(), QStringLiteral("\u00C5X\u20AC\u0153"));
+    QCOMPARE(QToolTip::text(), CodePageValidator::refusedText());
+}
+
+// Closed as the user closes it, with an undo history and the keyboard focus in a
+// designation box: the undo stack and the focus changes of the children destroyed
+// after the window's destructor must not reach the window (the sanitized build of
+// the suite aborts on such a call).
+void TestForm1::closedWindowIsDestroyedCleanly()
+{
+    auto *window = new MainWindow;
+    discardUnsavedEdits(window->form());
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QLineEdit *box = textOf(window->form(), 3);
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("HORN"));
+    QVERIFY(window->form().undoStack()->canUndo());
+    QVERIFY(window->close());
+    delete window;
 }
 
 void TestForm1::designationBoxesAcceptLongText()

@@ -23,6 +23,9 @@
 #include <string>
 
 #include <fcntl.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 #include <getopt.h>
 #include <poll.h>
 #include <sys/signalfd.h>
@@ -53,6 +56,8 @@ const char kUsage[] =
     "  --log FILE                log traffic to FILE instead of standard error\n"
     "  --exit-after-idle SECS    exit when nothing was received for SECS seconds\n"
     "                            (fractions allowed)\n"
+    "  --exit-with-parent        end as on SIGTERM when the process that started the\n"
+    "                            simulator ends (Linux; for test suites that abort)\n"
     "  -h, --help                show this help and exit\n"
     "\n"
     "Fault injection (faults change replies only; writes are stored regardless):\n"
@@ -109,6 +114,7 @@ struct Options {
     std::string dumpFile;
     std::string logFile;
     double exitAfterIdle = 0; // seconds; 0 = run until a signal
+    bool exitWithParent = false;
     Faults faults;
 };
 
@@ -143,6 +149,7 @@ Options parseOptions(int argc, char **argv)
         OptDump,
         OptLog,
         OptIdle,
+        OptExitWithParent,
         OptSilent,
         OptMuteFrom,
         OptMismatch,
@@ -167,6 +174,7 @@ Options parseOptions(int argc, char **argv)
         {"dump", required_argument, nullptr, OptDump},
         {"log", required_argument, nullptr, OptLog},
         {"exit-after-idle", required_argument, nullptr, OptIdle},
+        {"exit-with-parent", no_argument, nullptr, OptExitWithParent},
         {"silent", no_argument, nullptr, OptSilent},
         {"mute-from", required_argument, nullptr, OptMuteFrom},
         {"readback-mismatch", required_argument, nullptr, OptMismatch},
@@ -216,6 +224,9 @@ Options parseOptions(int argc, char **argv)
             opts.exitAfterIdle = seconds;
             break;
         }
+        case OptExitWithParent:
+            opts.exitWithParent = true;
+            break;
         case OptSilent:
             f.silent = true;
             break;
@@ -892,7 +903,17 @@ int Simulator::run()
 int main(int argc, char **argv)
 {
     const auto start = Clock::now();
+    const pid_t parent = ::getppid();
     const Options opts = parseOptions(argc, argv);
+#ifdef __linux__
+    // The kernel sends SIGTERM when the parent ends, so a test suite that aborts
+    // leaves no simulator behind; a parent already gone before the request is
+    // seen in the parent's process id.
+    if (opts.exitWithParent && (::prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || ::getppid() != parent))
+        return kExitOk;
+#else
+    (void)parent;
+#endif
 
     Cells cells;
     cells.fill(kUnassigned);

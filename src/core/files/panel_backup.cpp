@@ -4,16 +4,68 @@
 #include "panel/cell_walk.h"
 #include "panel/panel_link.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace backup {
 
+namespace {
+
+const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH.mm.ss");
+
+// The time in a backup's name: "2026-12-08 14.03.22 read ttyUSB0.qcf".
+QDateTime nameTime(const QString &name)
+{
+    return QDateTime::fromString(name.left(kTimeFormat.size()), kTimeFormat);
+}
+
+} // namespace
+
 QString folder()
+{
+    // The application's name, not its organisation as well: one folder, as
+    // documented. Each test suite, an application of its own, has its own.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral("/backups");
+}
+
+QString earlierFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
            QStringLiteral("/backups");
+}
+
+QString makeFolder()
+{
+    const QString dir = folder();
+    if (!QDir().mkpath(dir))
+        return QStringLiteral("THE BACKUP FOLDER %1 CANNOT BE CREATED")
+            .arg(QDir::toNativeSeparators(dir));
+    const QString earlier = earlierFolder();
+    if (QDir::cleanPath(earlier) == QDir::cleanPath(dir) || !QFileInfo(earlier).isDir())
+        return QString();
+    // Moved once: what cannot be moved (a name taken) stays, and so does the
+    // earlier folder then.
+    for (const QString &name : QDir(earlier).entryList(QDir::Files)) {
+        if (isBackupName(name) && !QFileInfo::exists(dir + QLatin1Char('/') + name))
+            QFile::rename(earlier + QLatin1Char('/') + name, dir + QLatin1Char('/') + name);
+    }
+    if (QDir().rmdir(earlier))
+        QDir().rmdir(QFileInfo(earlier).path()); // the application's folder, when empty
+    return QString();
+}
+
+bool isBackupName(const QString &name)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d\\.\\d\\d\\.\\d\\d (%1|%2) [^/\\\\]+\\.qcf$")
+            .arg(kBeforeWrite, kRead));
+    return pattern.match(name).hasMatch() && nameTime(name).isValid();
 }
 
 QString fileName(const QDateTime &when, const QString &command, const QString &port)
@@ -25,27 +77,33 @@ QString fileName(const QDateTime &when, const QString &command, const QString &p
     device.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
     if (device.isEmpty())
         device = QStringLiteral("port");
-    return QStringLiteral("%1 %2 %3.qcf")
-        .arg(when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")), command, device);
+    return QStringLiteral("%1 %2 %3.qcf").arg(when.toString(kTimeFormat), command, device);
 }
 
 Saved save(const qcf::Configuration &config, const QString &command, const QString &port,
            const QDateTime &when)
 {
+    if (const QString why = makeFolder(); !why.isEmpty())
+        return {QString(), why};
     const QString dir = folder();
-    if (!QDir().mkpath(dir))
-        return {QString(), QStringLiteral("THE BACKUP FOLDER %1 CANNOT BE CREATED")
-                               .arg(QDir::toNativeSeparators(dir))};
     QString name = fileName(when, command, port);
     // Two backups of one command and port within a second keep apart.
     for (int n = 2; QFileInfo::exists(dir + QLatin1Char('/') + name); ++n)
         name = fileName(when, command, port)
                    .replace(QStringLiteral(".qcf"), QStringLiteral(" %1.qcf").arg(n));
     const QString path = dir + QLatin1Char('/') + name;
-    if (const QString why = qcf::saveFile(path, qcf::format(config)); !why.isEmpty())
+    const QByteArray bytes = qcf::format(config);
+    if (const QString why = qcf::saveFile(path, bytes); !why.isEmpty())
         return {QString(), QStringLiteral("THE BACKUP %1 COULD NOT BE SAVED: %2")
                                .arg(QDir::toNativeSeparators(path), why)};
-    prune(dir);
+    prune(dir, kKeep, name);
+    // A backup is only told of once it is known to be there.
+    QFile saved(path);
+    if (!saved.open(QIODevice::ReadOnly) || saved.read(bytes.size() + 1) != bytes)
+        return {QString(),
+                QStringLiteral("THE BACKUP %1 IS NOT IN THE BACKUP FOLDER AFTER SAVING IT: THE "
+                               "FOLDER CANNOT BE TRUSTED")
+                    .arg(QDir::toNativeSeparators(path))};
     return {path, QString()};
 }
 
@@ -72,12 +130,32 @@ Kept readAndKeep(PanelLink &link, const qcf::Configuration &file)
     return kept;
 }
 
-void prune(const QString &dir, int keep)
+void prune(const QString &dir, int keep, const QString &spare, const QDateTime &now)
 {
-    const QStringList names =
-        QDir(dir).entryList({QStringLiteral("*.qcf")}, QDir::Files, QDir::Name | QDir::Reversed);
-    for (qsizetype i = keep; i < names.size(); ++i)
-        QFile::remove(dir + QLatin1Char('/') + names[i]);
+    struct Backup {
+        QString name;
+        QDateTime written; // invalid: a clock that was ahead wrote it
+    };
+    QList<Backup> backups;
+    for (const QFileInfo &info : QDir(dir).entryInfoList(QDir::Files)) {
+        const QString name = info.fileName();
+        if (name == spare || !isBackupName(name))
+            continue;
+        QDateTime written;
+        for (const QDateTime &t : {nameTime(name), info.lastModified()})
+            if (t.isValid() && t <= now && (!written.isValid() || t < written))
+                written = t;
+        backups.append({name, written});
+    }
+    // Newest first; of one second, the later name first.
+    std::sort(backups.begin(), backups.end(), [](const Backup &a, const Backup &b) {
+        if (a.written != b.written)
+            return !b.written.isValid() || (a.written.isValid() && a.written > b.written);
+        return a.name > b.name;
+    });
+    const qsizetype others = spare.isEmpty() ? keep : keep - 1;
+    for (qsizetype i = std::max<qsizetype>(others, 0); i < backups.size(); ++i)
+        QFile::remove(dir + QLatin1Char('/') + backups[i].name);
 }
 
 } // namespace backup

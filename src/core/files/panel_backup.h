@@ -7,20 +7,33 @@
 #include <QString>
 
 // Dated copies of what a panel held, kept as ordinary configuration files in the
-// user's data folder (~/.local/share/switchpanel-config/backups/): before every
-// write that asks for one, and after every read. Named so that a sorted listing
-// is chronological and names the command and the port:
+// user's data folder (~/.local/share/switchpanel-config/backups/ on Linux, after
+// XDG_DATA_HOME): before every write that asks for one, and after every read.
+// Named so that a sorted listing is chronological and names the command and the
+// port:
 //   2026-12-08 14.03.22 before write ttyUSB0.qcf
 class PanelLink;
 
 namespace backup {
 
-inline constexpr int kKeep = 500; // the folder keeps the newest this many
+inline constexpr int kKeep = 500; // the folder keeps the newest this many backups
 
 inline const QString kBeforeWrite = QStringLiteral("before write");
 inline const QString kRead = QStringLiteral("read");
 
+// The generic data folder, then the application's name, then "backups".
 QString folder();
+// Where earlier versions kept the backups: the application's own data folder
+// (organisation and application name) and "backups".
+QString earlierFolder();
+// Creates the folder when missing and moves the backups of the earlier folder
+// into it (a name already taken stays where it is). Returns the user text of a
+// failure, empty when the folder is there.
+QString makeFolder();
+
+// Whether `name` is one that fileName() gives (with or without the number that
+// keeps two backups of one second apart): only such files are ever pruned.
+bool isBackupName(const QString &name);
 
 // The file name of a backup made by `command` on `port` at `when`.
 QString fileName(const QDateTime &when, const QString &command, const QString &port);
@@ -31,7 +44,8 @@ struct Saved {
 };
 
 // Saves `config` as a backup (atomically, as a configuration file is saved),
-// then removes the oldest backups beyond kKeep.
+// then removes the oldest backups beyond kKeep, and reads the new backup back: a
+// backup that is not in the folder afterwards is a failure.
 Saved save(const qcf::Configuration &config, const QString &command, const QString &port,
            const QDateTime &when = QDateTime::currentDateTime());
 
@@ -47,7 +61,13 @@ struct Kept {
 // holds, with `file`'s panel name and designations, as a backup before a write.
 Kept readAndKeep(PanelLink &link, const qcf::Configuration &file);
 
-// Removes the oldest backup files of `dir` (by name) beyond `keep`.
-void prune(const QString &dir, int keep = kKeep);
+// Removes the oldest backups of `dir` beyond `keep`, never `spare` (a file name,
+// the backup just written) and never a file whose name isBackupName() refuses.
+// A backup's age is the time it was written: the earlier of the time in its
+// name and its modification time (a copy keeps its name's time), leaving out a
+// time later than `now`; a backup with both times later was written by a clock
+// that was ahead, and counts as the oldest.
+void prune(const QString &dir, int keep = kKeep, const QString &spare = QString(),
+           const QDateTime &now = QDateTime::currentDateTime());
 
 } // namespace backup

@@ -10,8 +10,8 @@
 // The ".qcf" configuration file: one line of 42 comma-separated fields, the panel
 // name, then designation and code of SW1..SW10 and LED1..LED10, then the
 // backlighting code; texts in double quotes, codes as bare decimal numbers, CR LF
-// at the end. Texts are 8-bit (Latin-1) byte strings so that a file read and
-// written again stays byte-identical.
+// at the end. Texts are kept as the file's bytes, so that a file read and written
+// again stays byte-identical; files/code_page.h turns them into text and back.
 namespace qcf {
 
 inline constexpr int kFieldCount = 42;

@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 
@@ -75,20 +76,59 @@ QStringList StationReport::fields(const StationPanel &panel)
 
 QString StationReport::open(const QString &path)
 {
+    m_file.close();
+    m_repairNote.clear();
     // Opening a pipe would block until someone reads it; a device is no report.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return QStringLiteral("NOT A REGULAR FILE");
-    m_file.close();
+    if (info.suffix().compare(QStringLiteral("qcf"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("A CONFIGURATION FILE (.qcf) IS NO REPORT");
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return m_file.errorString();
-    if (m_file.size() == 0) {
-        if (const QString why = write(row(columns())); !why.isEmpty()) {
-            m_file.close();
-            return why;
-        }
+    // Unbuffered: each row goes to the file in one write of its own.
+    errno = 0;
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
+        return errno != 0 ? fileErrorText(errno) : m_file.errorString();
+    QString why = repairTail();
+    if (why.isEmpty() && m_file.size() == 0)
+        why = write(row(columns()));
+    if (!why.isEmpty())
+        m_file.close();
+    return why;
+}
+
+// A row cut short by a crash, a power cut or an earlier version's failed write:
+// the bytes after the last line end. Only a file that begins with the header row
+// (or with a part of it, when the header itself was torn) is cut.
+QString StationReport::repairTail()
+{
+    const qint64 size = m_file.size();
+    if (size == 0)
+        return QString();
+    m_file.seek(size - 1);
+    if (m_file.read(1) == "\n")
+        return QString();
+    const QByteArray header = row(columns());
+    m_file.seek(0);
+    if (!header.startsWith(m_file.read(header.size())))
+        return QStringLiteral("IT DOES NOT END IN A LINE END AND IS NOT A REPORT OF THE STATION "
+                              "(ITS FIRST LINE IS NOT THE HEADER ROW); NOTHING WAS WRITTEN TO IT");
+    // The last line end, from the end backwards.
+    qint64 keep = 0;
+    constexpr qint64 kChunk = 4096;
+    for (qint64 end = size; end > 0 && keep == 0;) {
+        const qint64 from = std::max<qint64>(0, end - kChunk);
+        m_file.seek(from);
+        const QByteArray chunk = m_file.read(end - from);
+        if (const qsizetype at = chunk.lastIndexOf('\n'); at >= 0)
+            keep = from + at + 1;
+        end = from;
     }
+    if (!m_file.resize(keep))
+        return fileErrorText(errno);
+    m_repairNote = QStringLiteral("THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT A "
+                                  "LINE END, WERE CUT OFF")
+                       .arg(size - keep);
     return QString();
 }
 
@@ -101,11 +141,42 @@ QString StationReport::append(const StationPanel &panel)
 
 QString StationReport::write(const QByteArray &bytes)
 {
-    if (m_file.write(bytes) != bytes.size() || !m_file.flush())
-        return m_file.errorString();
+    const qint64 before = m_file.size();
+    errno = 0;
+    bool written = m_file.write(bytes) == bytes.size();
+    int error = errno;
 #ifdef Q_OS_UNIX
-    if (::fsync(m_file.handle()) != 0)
-        return qt_error_string(errno);
+    if (written && ::fsync(m_file.handle()) != 0) {
+        written = false;
+        error = errno;
+    }
 #endif
-    return QString();
+    if (written)
+        return QString();
+    // Cut back to the whole rows before this one.
+    m_file.resize(before);
+    return error != 0 ? fileErrorText(error) : QStringLiteral("THE ROW COULD NOT BE WRITTEN");
+}
+
+QString fileErrorText(int error)
+{
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("DISK FULL");
+#ifdef EDQUOT
+    case EDQUOT:
+        return QStringLiteral("DISK QUOTA EXCEEDED");
+#endif
+    case EFBIG:
+        return QStringLiteral("FILE SIZE LIMIT REACHED");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("PERMISSION DENIED");
+    case EROFS:
+        return QStringLiteral("READ-ONLY FILE SYSTEM");
+    case EIO:
+        return QStringLiteral("INPUT/OUTPUT ERROR");
+    default:
+        return qt_error_string(error).toUpper();
+    }
 }

@@ -35,9 +35,12 @@ QString isoLocalTime(const QDateTime &time);
 QByteArray codesSha256(const panelwrite::Codes &codes);
 
 // The station's report: a CSV file (RFC 4180) to which one row per panel is
-// appended, with a header row when the file is new or empty. Every row is flushed
-// and synced to the disk before append() returns, so a crash or a power cut loses
-// at most the row being written.
+// appended, with a header row when the file is new or empty. A row is appended
+// whole or not at all: made in memory, written with one write, flushed and synced
+// to the disk before append() returns; a write that fails cuts the file back to
+// where the row began, so the next run appends to whole rows. A crash or a power
+// cut loses at most the row being written, and the next open() cuts off what is
+// left of it.
 class StationReport
 {
 public:
@@ -48,16 +51,26 @@ public:
     static QStringList fields(const StationPanel &panel);
 
     // Opens `path` for appending (created when missing) and writes the header when
-    // the file is empty. Returns the reason on failure, empty on success.
+    // the file is empty. A file that ends in a torn row (no line end after it) is
+    // cut back to its last whole row first, and repairNote() says so. Returns the
+    // reason on failure, empty on success.
     QString open(const QString &path);
     bool isOpen() const { return m_file.isOpen(); }
     QString path() const { return m_file.fileName(); }
+    // What open() cut off a torn report, for the user; empty when it cut nothing.
+    QString repairNote() const { return m_repairNote; }
     // Appends the panel's row. Returns the reason on failure, empty on success.
     QString append(const StationPanel &panel);
     void close() { m_file.close(); }
 
 private:
+    QString repairTail();
     QString write(const QByteArray &bytes);
 
     QFile m_file;
+    QString m_repairNote;
 };
+
+// The user text of a failed file operation from the system's error number, in
+// capitals: "DISK FULL", "PERMISSION DENIED", "FILE SIZE LIMIT REACHED".
+QString fileErrorText(int error);
