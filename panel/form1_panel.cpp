@@ -122,7 +122,7 @@ bool Form1::transferCells(const std::function<void(int address)> &transaction,
         setStatusColor(kGreen);
     else
         setStatusColor(kRed);
-    setStatus(cellwalk::outcomeText(outcome, doneText));
+    setStatus(cellwalk::outcomeText(outcome, doneText, *m_link));
     return outcome == cellwalk::Outcome::Done;
 }
 
@@ -190,7 +190,7 @@ bool Form1::backUpPanelFirst()
     if (m_link->isAborted())
         return false;
     if (kept.outcome != cellwalk::Outcome::Done) {
-        const QString why = cellwalk::outcomeText(kept.outcome, QString());
+        const QString why = cellwalk::outcomeText(kept.outcome, QString(), *m_link);
         failStatus(why);
         const QString question =
             QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "

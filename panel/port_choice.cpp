@@ -1,6 +1,7 @@
 #include "port_choice.h"
 
 #include "panel/panel_link.h"
+#include "panel/port_address.h"
 
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -82,6 +83,8 @@ QString startingPort(const QList<PortDescription> &ports, const QString &command
 {
     if (!commandLine.isEmpty())
         return commandLine;
+    if (portaddress::isNetworkAddress(remembered)) // a device server: nothing to look for
+        return remembered;
     if (!remembered.isEmpty()) {
         const bool listed = std::any_of(ports.begin(), ports.end(), [&](const PortDescription &p) {
             return p.path == remembered;
@@ -116,6 +119,8 @@ QString rememberedPort() { return QSettings().value(kRememberedKey).toString(); 
 
 void rememberPort(const QString &path)
 {
+    if (portaddress::isNetworkAddress(path) && !portaddress::parse(path).isUsable())
+        return;
     if (!isPseudoTerminal(path))
         QSettings().setValue(kRememberedKey, path);
 }
