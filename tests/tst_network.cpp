@@ -285,6 +285,9 @@ void TestNetwork::windowOverTheNetwork()
     QCOMPARE(w.record().sw(1).code, expectedCodeOfChooseAll(0));
     QVERIFY(!w.link().isOpen());
     QCOMPARE(portchoice::rememberedPort(), address);
+    // Kept as every read is, under a name any system takes: "... read rfc2217 127.0.0.1-N.qcf".
+    const QString port = QString(address).replace("://", " ").replace(':', '-');
+    QVERIFY2(w.lastBackup().endsWith(" read " + port + ".qcf"), qPrintable(w.lastBackup()));
 }
 
 // A device server that goes mid-write: the cells written so far are reported as
