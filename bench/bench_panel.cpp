@@ -1,6 +1,7 @@
-// Measures a full write and a full read against the panel simulator: wall time
-// against the pauses the protocol mandates, the program's CPU time during each
-// command, and its peak memory. Prints figures; asserts nothing.
+// Measures a full write and a full read against the panel simulator, on a
+// pseudo-terminal and over tcp:// on the loopback: wall time against the pauses
+// the protocol mandates, the program's CPU time during each command, and its
+// peak memory. Prints figures; asserts nothing.
 
 #include "form1.h"
 #include "list_selection.h"
@@ -48,6 +49,19 @@ long peakKiBOf(qint64 pid)
     return 0;
 }
 
+// Starts the simulator with `args`; the device or address it plays the panel on.
+QString startSim(QProcess &sim, const QStringList &args)
+{
+    sim.setStandardErrorFile(QProcess::nullDevice());
+    sim.start(QStringLiteral(PANEL_SIM_PATH),
+              QStringList{QStringLiteral("--exit-with-parent"), QStringLiteral("--log"),
+                          QStringLiteral("/dev/null")} +
+                  args);
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000))
+        return QString();
+    return QString::fromLocal8Bit(sim.readLine()).trimmed();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -58,19 +72,17 @@ int main(int argc, char *argv[])
         true); // the remembered port stays out of the user's settings
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
 
-    QProcess sim;
-    sim.setStandardErrorFile(QProcess::nullDevice());
-    sim.start(QStringLiteral(PANEL_SIM_PATH),
-              {QStringLiteral("--exit-with-parent"), QStringLiteral("--log"),
-               QStringLiteral("/dev/null")});
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+    // The simulated panel on a pseudo-terminal, and behind a device server in raw
+    // TCP mode on the loopback.
+    QProcess sim, tcpSim;
+    const QString device = startSim(sim, {});
+    const QString address = startSim(tcpSim, {QStringLiteral("--tcp"), QStringLiteral("0")});
+    if (device.isEmpty() || address.isEmpty()) {
         std::fprintf(stderr, "bench: panel-sim did not start\n");
         return 1;
     }
-    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
 
     Form1 w;
-    w.setPort(device);
     w.setBackupBeforeWrite(false); // the write itself; a backup adds a whole read
     w.askQuestion = [](const QString &, QMessageBox::StandardButtons) {
         return QMessageBox::Discard;
@@ -84,10 +96,10 @@ int main(int argc, char *argv[])
 
     // 22 pauses of 100 ms each: one before every cell and one before the end.
     const double mandated = 2.2;
-    std::printf("panel commands over a pseudo-terminal, %d runs each; mandated pauses %.1f s\n",
-                runs, mandated);
-    std::printf("%-6s %10s %12s %10s %10s  %s\n", "cmd", "wall s", "vs pauses", "cpu s", "cpu/wall",
-                "result");
+    std::printf("panel commands in the window, %d runs each; mandated pauses %.1f s\n", runs,
+                mandated);
+    std::printf("%-6s %-8s %10s %12s %10s %10s  %s\n", "cmd", "port", "wall s", "vs pauses",
+                "cpu s", "cpu/wall", "result");
     struct Command {
         const char *name;
         void (Form1::*handler)();
@@ -95,21 +107,24 @@ int main(int argc, char *argv[])
     const Command commands[] = {{"write", &Form1::WRITE_CONFIG_Click},
                                 {"read", &Form1::READ_CONFIG_Click}};
     for (const Command &c : commands) {
-        double wallSum = 0, cpuSum = 0, wallMax = 0;
-        for (int r = 0; r < runs; ++r) {
-            QElapsedTimer t;
-            const double cpu0 = cpuSeconds();
-            t.start();
-            (w.*c.handler)();
-            const double wall = t.nsecsElapsed() / 1e9;
-            cpuSum += cpuSeconds() - cpu0;
-            wallSum += wall;
-            wallMax = std::max(wallMax, wall);
+        for (const auto &[kind, port] : {std::pair{"pty", device}, std::pair{"tcp://", address}}) {
+            w.setPort(port);
+            double wallSum = 0, cpuSum = 0, wallMax = 0;
+            for (int r = 0; r < runs; ++r) {
+                QElapsedTimer t;
+                const double cpu0 = cpuSeconds();
+                t.start();
+                (w.*c.handler)();
+                const double wall = t.nsecsElapsed() / 1e9;
+                cpuSum += cpuSeconds() - cpu0;
+                wallSum += wall;
+                wallMax = std::max(wallMax, wall);
+            }
+            const double wall = wallSum / runs, cpu = cpuSum / runs;
+            std::printf("%-6s %-8s %10.3f %+11.2f%% %10.4f %9.2f%%  %s (max wall %.3f s)\n", c.name,
+                        kind, wall, 100.0 * (wall - mandated) / mandated, cpu, 100.0 * cpu / wall,
+                        qPrintable(status->toPlainText()), wallMax);
         }
-        const double wall = wallSum / runs, cpu = cpuSum / runs;
-        std::printf("%-6s %10.3f %+11.2f%% %10.4f %9.2f%%  %s (max wall %.3f s)\n", c.name, wall,
-                    100.0 * (wall - mandated) / mandated, cpu, 100.0 * cpu / wall,
-                    qPrintable(status->toPlainText()), wallMax);
     }
     std::printf("peak resident memory: %.1f MiB\n", peakKiB() / 1024.0);
 
@@ -124,29 +139,34 @@ int main(int argc, char *argv[])
     std::printf("\nwithout the window (a new process per run, start-up included)\n");
     long peakChild = 0;
     for (const char *mode : {"--write-panel", "--read-panel"}) {
-        double wallSum = 0, cpuSum = 0;
-        int failures = 0;
-        for (int r = 0; r < runs; ++r) {
-            QProcess p;
-            const double cpu0 = cpuSeconds(RUSAGE_CHILDREN);
-            QElapsedTimer t;
-            t.start();
-            p.start(QStringLiteral(PROGRAM_PATH),
-                    {QString::fromLatin1(mode), file, QStringLiteral("--port"), device});
-            p.waitForStarted(5000);
-            while (!p.waitForFinished(50))
-                peakChild = std::max(peakChild, peakKiBOf(p.processId()));
-            wallSum += t.nsecsElapsed() / 1e9;
-            cpuSum += cpuSeconds(RUSAGE_CHILDREN) - cpu0;
-            failures += p.exitCode() != 0;
+        for (const auto &[kind, port] : {std::pair{"pty", device}, std::pair{"tcp://", address}}) {
+            double wallSum = 0, cpuSum = 0;
+            int failures = 0;
+            for (int r = 0; r < runs; ++r) {
+                QProcess p;
+                const double cpu0 = cpuSeconds(RUSAGE_CHILDREN);
+                QElapsedTimer t;
+                t.start();
+                p.start(QStringLiteral(PROGRAM_PATH),
+                        {QString::fromLatin1(mode), file, QStringLiteral("--port"), port});
+                p.waitForStarted(5000);
+                while (!p.waitForFinished(50))
+                    peakChild = std::max(peakChild, peakKiBOf(p.processId()));
+                wallSum += t.nsecsElapsed() / 1e9;
+                cpuSum += cpuSeconds(RUSAGE_CHILDREN) - cpu0;
+                failures += p.exitCode() != 0;
+            }
+            const double wall = wallSum / runs, cpu = cpuSum / runs;
+            std::printf("%-13s %-8s %10.3f %+11.2f%% %10.4f %9.2f%%  %d of %d failed\n", mode, kind,
+                        wall, 100.0 * (wall - mandated) / mandated, cpu, 100.0 * cpu / wall,
+                        failures, runs);
         }
-        const double wall = wallSum / runs, cpu = cpuSum / runs;
-        std::printf("%-13s %10.3f %+11.2f%% %10.4f %9.2f%%  %d of %d failed\n", mode, wall,
-                    100.0 * (wall - mandated) / mandated, cpu, 100.0 * cpu / wall, failures, runs);
     }
     std::printf("peak resident memory of a run without the window: %.1f MiB\n", peakChild / 1024.0);
 
-    sim.terminate();
-    sim.waitForFinished(3000);
+    for (QProcess *p : {&sim, &tcpSim}) {
+        p->terminate();
+        p->waitForFinished(3000);
+    }
     return 0;
 }

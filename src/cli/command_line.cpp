@@ -2,6 +2,7 @@
 
 #include "files/same_file.h"
 #include "panel/panel_link.h"
+#include "panel/port_address.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -35,17 +36,25 @@ CommandLine parseCommandLine(const QStringList &arguments)
         "again (without sudo, ask an administrator). A simulated panel, from the\n"
         "package switchpanel-config-sim, prints the device to give to --port:\n"
         "  /usr/libexec/switchpanel-config/panel-sim \\\n"
-        "      --cells /usr/share/switchpanel-config/sample-panel.cells"));
+        "      --cells /usr/share/switchpanel-config/sample-panel.cells\n"
+        "\n"
+        "Device servers: a panel wired to an Ethernet-to-serial converter (or a machine\n"
+        "running ser2net) is reached with its address as the port, wherever a device\n"
+        "goes: tcp://HOST:PORT for raw TCP, the server set to 9600 baud, 8 data bits,\n"
+        "no parity, 1 stop bit; rfc2217://HOST:PORT for Telnet with Com Port Control\n"
+        "(RFC 2217), on which the program sets 9600 8N1 itself. HOST is a name, an IPv4\n"
+        "address or an IPv6 address in brackets: tcp://[fe80::1]:4001."));
 
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption port(
         QStringLiteral("port"),
-        QStringLiteral("Serial device the panel is connected to, e.g. /dev/ttyUSB0 (default: "
+        QStringLiteral("Serial device the panel is connected to, e.g. /dev/ttyUSB0, or a device "
+                       "server's address, tcp://HOST:PORT or rfc2217://HOST:PORT (default: "
                        "the port last used successfully, else the first USB serial adapter, "
                        "else %1).")
             .arg(PanelLink::defaultPortName()),
-        QStringLiteral("DEVICE"));
+        QStringLiteral("PORT"));
     const QCommandLineOption writePanel(
         QStringLiteral("write-panel"),
         QStringLiteral("Program the panel with the configuration in FILE.qcf, without the "
@@ -121,6 +130,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
 
     cl.port = parser.value(port);
+    // A device server's address that cannot be used is refused before anything starts.
+    if (const portaddress::Address address = portaddress::parse(cl.port);
+        address.isNetwork() && !address.isUsable())
+        return fail(QStringLiteral("--port: ") + portaddress::problemText(address));
     cl.log = parser.value(log);
     int modes = 0;
     for (const auto &[option, mode] : {std::pair{&writePanel, CommandLine::Mode::WritePanel},

@@ -166,7 +166,7 @@ private:
                           << Qt::endl;
             });
         if (read.outcome != cellwalk::Outcome::Done) {
-            m_out << cellwalk::outcomeText(read.outcome, QString()) << Qt::endl;
+            m_out << cellwalk::outcomeText(read.outcome, QString(), link) << Qt::endl;
             return std::nullopt;
         }
         return read.codes;

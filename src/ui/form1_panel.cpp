@@ -124,7 +124,7 @@ void Form1::showCellStatus(const cellwalk::Cell &cell, bool write)
 void Form1::showOutcome(cellwalk::Outcome outcome, const QString &doneText)
 {
     setStatusTone(outcome == cellwalk::Outcome::Done ? kDone : kFailed);
-    setStatus(cellwalk::outcomeText(outcome, doneText));
+    setStatus(cellwalk::outcomeText(outcome, doneText, *m_link));
 }
 
 void Form1::setCommandsEnabled(bool enabled)
@@ -208,7 +208,7 @@ bool Form1::backUpPanelFirst()
     if (m_link->isAborted())
         return false;
     if (kept.outcome != cellwalk::Outcome::Done) {
-        const QString why = cellwalk::outcomeText(kept.outcome, QString());
+        const QString why = cellwalk::outcomeText(kept.outcome, QString(), *m_link);
         failStatus(why);
         const QString question =
             QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "

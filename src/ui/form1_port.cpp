@@ -1,5 +1,6 @@
 // The serial-port chooser under WRITE_CONFIG: a drop-down of the machine's serial
-// ports, read again each time it opens, in which a device path may also be typed.
+// ports, read again each time it opens, in which a device path or a device
+// server's address (tcp://HOST:PORT, rfc2217://HOST:PORT) may also be typed.
 // Reading the ports takes longer than drawing the whole window, so the first
 // frame shows the drop-down empty and it is filled right after.
 
@@ -46,7 +47,8 @@ void Form1::buildPortChooser()
     combo->setObjectName(QStringLiteral("Combo1"));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert); // a typed path is used, not added
-    combo->setToolTip(QStringLiteral("SELECT THE SERIAL PORT OF THE SWITCH PANEL"));
+    combo->setToolTip(QStringLiteral("SELECT THE SERIAL PORT OF THE SWITCH PANEL, OR TYPE A DEVICE "
+                                     "SERVER'S ADDRESS: TCP://HOST:PORT OR RFC2217://HOST:PORT"));
     combo->setAccessibleName(QStringLiteral("SERIAL PORT"));
     combo->setGeometry(twipsRect(6000, 7920, 2415, 315));
     combo->beforePopup = [this] {

@@ -6,9 +6,14 @@
 // were the panel's serial port. Everything happens in one poll() loop over the
 // master and a signalfd, so the simulator is idle (no CPU) while nothing is
 // sent and answers as soon as a message is complete.
+//
+// With --tcp or --rfc2217 it plays the panel behind a device server instead: it
+// listens on 127.0.0.1 only and serves one client at a time, the line's bytes
+// as they are (raw TCP) or in Telnet with Com Port Control.
 
 #include "panel_model.h"
 #include "panel_protocol.h"
+#include "telnet_server.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,13 +27,17 @@
 #include <optional>
 #include <string>
 
+#include <arpa/inet.h>
 #include <fcntl.h>
 #ifdef __linux__
 #include <sys/prctl.h>
 #endif
 #include <getopt.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/signalfd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -47,6 +56,15 @@ const char kUsage[] =
     "Play the 10-button switch panel on a pseudo-terminal. The first line on\n"
     "standard output is the device to open (9600 baud, 8N1, raw).\n"
     "\n"
+    "  --tcp PORT                play the panel behind a device server in raw TCP mode\n"
+    "                            instead, on 127.0.0.1 only; PORT 0 takes a free port.\n"
+    "                            The first line is then the address, tcp://127.0.0.1:N\n"
+    "  --rfc2217 PORT            the same in Telnet RFC 2217 mode (Com Port Control):\n"
+    "                            the first line is rfc2217://127.0.0.1:N, and the panel\n"
+    "                            hears nothing until the client has set 9600 8N1.\n"
+    "                            One client at a time; each connection is a new\n"
+    "                            session with the same panel. --hangup-at closes the\n"
+    "                            connection and the server.\n"
     "  --link PATH               also make PATH a symlink to the device (an existing\n"
     "                            symlink is replaced; removed again on exit)\n"
     "  --cells FILE              start values: 21 integers 0..255 separated by\n"
@@ -108,7 +126,12 @@ const char kUsage[] =
     "Exit status: 0 normal end (also after --hangup-at), 1 system error,\n"
     "2 bad command line, bad cells file or unusable --link/--dump/--log path.\n";
 
+// Where the panel is played: on a pseudo-terminal, or behind a device server.
+enum class Serve { Pty, Tcp, Rfc2217 };
+
 struct Options {
+    Serve serve = Serve::Pty;
+    int listenPort = 0; // --tcp, --rfc2217; 0: a free port
     std::string link;
     std::string cellsFile;
     std::string dumpFile;
@@ -167,6 +190,8 @@ Options parseOptions(int argc, char **argv)
         OptDamageAlways,
         OptDamageKind,
         OptConnectSchedule,
+        OptTcp,
+        OptRfc2217,
     };
     static const option longOptions[] = {
         {"link", required_argument, nullptr, OptLink},
@@ -192,6 +217,8 @@ Options parseOptions(int argc, char **argv)
         {"damage-always", required_argument, nullptr, OptDamageAlways},
         {"damage-kind", required_argument, nullptr, OptDamageKind},
         {"connect-schedule", required_argument, nullptr, OptConnectSchedule},
+        {"tcp", required_argument, nullptr, OptTcp},
+        {"rfc2217", required_argument, nullptr, OptRfc2217},
         {"help", no_argument, nullptr, 'h'},
         {nullptr, 0, nullptr, 0},
     };
@@ -287,6 +314,16 @@ Options parseOptions(int argc, char **argv)
             f.connectSchedule = *schedule;
             break;
         }
+        case OptTcp:
+        case OptRfc2217: {
+            const Serve serve = c == OptTcp ? Serve::Tcp : Serve::Rfc2217;
+            if (opts.serve != Serve::Pty)
+                usageError("only one of --tcp and --rfc2217 can be given, once");
+            opts.serve = serve;
+            opts.listenPort = parseInt(optarg, c == OptTcp ? "tcp" : "rfc2217", 0, 65535,
+                                       "a port number from 0 to 65535");
+            break;
+        }
         case 'h':
             std::fputs(kUsage, stdout);
             std::exit(kExitOk);
@@ -297,6 +334,8 @@ Options parseOptions(int argc, char **argv)
     }
     if (optind < argc)
         usageError(std::string("unexpected argument '") + argv[optind] + "'");
+    if (opts.serve != Serve::Pty && !opts.link.empty())
+        usageError("--link goes with the pseudo-terminal, not with --tcp or --rfc2217");
     return opts;
 }
 
@@ -477,6 +516,15 @@ public:
 
 private:
     bool openPty(std::string &error);
+    // --tcp, --rfc2217: the listening socket on 127.0.0.1, and its clients.
+    bool openListener(std::string &error);
+    void acceptClient(Clock::time_point now);
+    void closeClient(const std::string &reason);
+    // Where the panel's line is now: the pty's master, the client's socket, or
+    // -1 while no client is connected.
+    int lineFd() const { return opts_.serve == Serve::Pty ? master_ : client_; }
+    // Writes the bytes as they are; returns how many went out.
+    std::size_t writeLine(const Bytes &bytes);
     bool makeLink(std::string &error);
     void removeLink();
     void dump();
@@ -484,6 +532,9 @@ private:
     void dumpToStderr() { log_.toStderr("DUMP", cellsText()); }
     enum class ReadResult { Ok, HungUp, Failed };
     ReadResult receive(Clock::time_point now);
+    // --rfc2217: takes the Telnet traffic out of `bytes` (answering it) and leaves
+    // the line's bytes; false when none are left for the panel.
+    bool takeTelnet(Bytes &bytes);
     void sendDue(Clock::time_point now);
     void send(const Bytes &bytes);
     int pollTimeout(Clock::time_point now) const;
@@ -504,6 +555,9 @@ private:
     std::string device_;
     int master_ = -1;
     int slave_ = -1; // held open so host open/close never hangs up the master
+    int listen_ = -1;
+    int client_ = -1;
+    TelnetServer telnet_; // --rfc2217: the Telnet state of the client connected
     Clock::time_point lastSent_{};
     int signals_ = -1;
     bool linked_ = false;
@@ -566,6 +620,86 @@ bool Simulator::openPty(std::string &error)
     const int flags = ::fcntl(master_, F_GETFL);
     ::fcntl(master_, F_SETFL, flags | O_NONBLOCK);
     return true;
+}
+
+bool Simulator::openListener(std::string &error)
+{
+    listen_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (listen_ < 0) {
+        error = std::string("socket: ") + std::strerror(errno);
+        return false;
+    }
+    const int one = 1;
+    ::setsockopt(listen_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK); // this machine only
+    address.sin_port = htons(static_cast<std::uint16_t>(opts_.listenPort));
+    socklen_t length = sizeof address;
+    if (::bind(listen_, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
+        ::listen(listen_, 4) != 0 ||
+        ::getsockname(listen_, reinterpret_cast<sockaddr *>(&address), &length) != 0) {
+        error = "127.0.0.1:" + std::to_string(opts_.listenPort) + ": " + std::strerror(errno);
+        return false;
+    }
+    device_ = std::string(opts_.serve == Serve::Tcp ? "tcp" : "rfc2217") +
+              "://127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    return true;
+}
+
+void Simulator::acceptClient(Clock::time_point now)
+{
+    sockaddr_in peer{};
+    socklen_t length = sizeof peer;
+    const int fd = ::accept4(listen_, reinterpret_cast<sockaddr *>(&peer), &length,
+                             SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (client_ >= 0) {
+        ::close(fd);
+        log_.line("INFO", "refused a second client: one at a time");
+        return;
+    }
+    client_ = fd;
+    const int one = 1; // the panel's answers are a few bytes each: out at once
+    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    char host[INET_ADDRSTRLEN] = "?";
+    ::inet_ntop(AF_INET, &peer.sin_addr, host, sizeof host);
+    log_.line("INFO", std::string("client connected from ") + host + ":" +
+                          std::to_string(ntohs(peer.sin_port)));
+    // A new session with the same panel: nothing of the last one is carried over.
+    queue_.clear();
+    parser_ = FrameParser();
+    lastReceived_ = now;
+    if (opts_.serve == Serve::Rfc2217) {
+        telnet_ = TelnetServer();
+        writeLine(telnet_.greeting());
+    }
+}
+
+void Simulator::closeClient(const std::string &reason)
+{
+    if (client_ < 0)
+        return;
+    ::close(client_);
+    client_ = -1;
+    if (!parser_.pending().empty())
+        log_.line("IGN", hex(parser_.pending()) + " (incomplete frame when the client went)");
+    parser_ = FrameParser();
+    queue_.clear();
+    log_.line("INFO", "client gone: " + reason);
+}
+
+std::size_t Simulator::writeLine(const Bytes &bytes)
+{
+    const int fd = lineFd();
+    if (fd < 0)
+        return 0;
+    ssize_t n;
+    do {
+        n = ::write(fd, bytes.data(), bytes.size());
+    } while (n < 0 && errno == EINTR);
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
 bool Simulator::makeLink(std::string &error)
@@ -643,7 +777,7 @@ std::optional<int> Simulator::setUp()
     }
 
     std::string error;
-    if (!openPty(error)) {
+    if (!(opts_.serve == Serve::Pty ? openPty(error) : openListener(error))) {
         std::fprintf(stderr, "panel-sim: %s\n", error.c_str());
         return kExitFailure;
     }
@@ -739,11 +873,16 @@ Clock::time_point Simulator::nextDue() const
 
 void Simulator::send(const Bytes &bytes)
 {
-    ssize_t n;
-    do {
-        n = ::write(master_, bytes.data(), bytes.size());
-    } while (n < 0 && errno == EINTR);
-    const std::size_t sent = n > 0 ? static_cast<std::size_t>(n) : 0;
+    if (opts_.serve == Serve::Rfc2217) {
+        // Doubled 0xFF bytes on the wire; the log shows the line's bytes.
+        const Bytes wire = TelnetServer::escape(bytes);
+        if (writeLine(wire) == wire.size())
+            log_.line("TX", hex(bytes));
+        else
+            log_.line("ERR", "lost " + hex(bytes) + (client_ < 0 ? ": no client" : ""));
+        return;
+    }
+    const std::size_t sent = writeLine(bytes);
     if (sent > 0)
         log_.line("TX", hex(Bytes(bytes.begin(), bytes.begin() + static_cast<long>(sent))));
     if (sent < bytes.size()) {
@@ -751,7 +890,7 @@ void Simulator::send(const Bytes &bytes)
         // real line, the panel does not wait for it.
         log_.line("ERR", "lost " +
                              hex(Bytes(bytes.begin() + static_cast<long>(sent), bytes.end())) +
-                             (n < 0 ? std::string(": ") + std::strerror(errno) : ""));
+                             (lineFd() < 0 ? ": no client" : ""));
     }
 }
 
@@ -768,23 +907,30 @@ void Simulator::sendDue(Clock::time_point now)
 Simulator::ReadResult Simulator::receive(Clock::time_point now)
 {
     std::uint8_t buffer[4096];
-    const ssize_t n = ::read(master_, buffer, sizeof buffer);
+    const ssize_t n = ::read(lineFd(), buffer, sizeof buffer);
     if (n <= 0) {
         if (n < 0 && (errno == EAGAIN || errno == EINTR))
             return ReadResult::Ok;
+        if (opts_.serve != Serve::Pty) { // the client went: the next one is a new session
+            closeClient(n == 0 ? "connection closed" : std::strerror(errno));
+            return ReadResult::Ok;
+        }
         // Not expected while the slave descriptor is held open.
         log_.line("ERR", std::string("reading the pty failed: ") +
                              (n == 0 ? "end of file" : std::strerror(errno)));
         return ReadResult::Failed;
     }
     lastReceived_ = now;
+    Bytes line(buffer, buffer + n);
+    if (opts_.serve == Serve::Rfc2217 && !takeTelnet(line))
+        return ReadResult::Ok;
     if (!connected_) {
-        log_.line("IGN", hex(Bytes(buffer, buffer + n)) + " (no panel connected)");
+        log_.line("IGN", hex(line) + " (no panel connected)");
         return ReadResult::Ok;
     }
 
     std::vector<Message> messages;
-    parser_.feed(buffer, static_cast<std::size_t>(n), messages);
+    parser_.feed(line, messages);
     for (const Message &message : messages) {
         if (message.kind == MessageKind::Ignored) {
             log_.line("IGN", hex(message.bytes) + " (no message starts with this)");
@@ -819,6 +965,24 @@ Simulator::ReadResult Simulator::receive(Clock::time_point now)
     return ReadResult::Ok;
 }
 
+bool Simulator::takeTelnet(Bytes &bytes)
+{
+    Bytes data, answer;
+    const std::string before = telnet_.lineText();
+    telnet_.receive(bytes.data(), bytes.size(), data, answer);
+    writeLine(answer);
+    if (telnet_.lineText() != before)
+        log_.line("INFO", "line set to " + telnet_.lineText());
+    bytes = std::move(data);
+    if (bytes.empty())
+        return false;
+    if (!telnet_.lineReady()) { // a UART at another speed or framing hears noise
+        log_.line("IGN", hex(bytes) + " (line at " + telnet_.lineText() + ", not 9600 8N1)");
+        return false;
+    }
+    return true;
+}
+
 void Simulator::closeDevice()
 {
     if (master_ >= 0)
@@ -826,6 +990,11 @@ void Simulator::closeDevice()
     if (slave_ >= 0)
         ::close(slave_);
     master_ = slave_ = -1;
+    if (client_ >= 0)
+        ::close(client_);
+    if (listen_ >= 0)
+        ::close(listen_);
+    client_ = listen_ = -1;
     removeLink();
 }
 
@@ -843,9 +1012,10 @@ void Simulator::finish(const std::string &reason)
 int Simulator::run()
 {
     while (true) {
-        pollfd fds[2] = {{master_, POLLIN, 0}, {signals_, POLLIN, 0}};
+        // Descriptors of -1 (no client, no listener) are passed over by poll().
+        pollfd fds[3] = {{lineFd(), POLLIN, 0}, {signals_, POLLIN, 0}, {listen_, POLLIN, 0}};
         Clock::time_point now = Clock::now();
-        const int ready = ::poll(fds, 2, pollTimeout(now));
+        const int ready = ::poll(fds, 3, pollTimeout(now));
         if (ready < 0 && errno != EINTR) {
             log_.line("ERR", std::string("poll: ") + std::strerror(errno));
             finish("poll failed");
@@ -871,10 +1041,12 @@ int Simulator::run()
             }
         }
 
-        if (ready > 0 && (fds[0].revents & (POLLIN | POLLHUP | POLLERR))) {
-            // POLLHUP without data is not expected while the slave descriptor
-            // is held open; stop rather than spin on it.
-            const ReadResult result = (fds[0].revents & POLLIN) ? receive(now) : ReadResult::Failed;
+        if (ready > 0 && fds[0].fd >= 0 && (fds[0].revents & (POLLIN | POLLHUP | POLLERR))) {
+            // POLLHUP without data is not expected on the pty while the slave
+            // descriptor is held open; stop rather than spin on it. On a socket it
+            // is the client going, which receive() sees as the end of its data.
+            const bool readable = (fds[0].revents & POLLIN) || opts_.serve != Serve::Pty;
+            const ReadResult result = readable ? receive(now) : ReadResult::Failed;
             if (result == ReadResult::Failed) {
                 finish("the pty failed");
                 return kExitFailure;
@@ -885,6 +1057,10 @@ int Simulator::run()
                 return kExitOk;
             }
         }
+        // After the client's own events, so that a client that went and came
+        // back is seen in that order.
+        if (ready > 0 && fds[2].fd >= 0 && (fds[2].revents & POLLIN))
+            acceptClient(now);
 
         sendDue(now);
 
@@ -944,8 +1120,8 @@ int main(int argc, char **argv)
     if (const std::optional<int> failed = sim.setUp())
         return *failed;
 
-    // The device path is the first line on stdout: whoever started us reads it
-    // to know what to open.
+    // The device path (or the address) is the first line on stdout: whoever
+    // started us reads it to know what to open.
     std::printf("%s\n", sim.device().c_str());
     std::fflush(stdout);
 

@@ -22,6 +22,7 @@ import os
 import re
 import select
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -149,6 +150,22 @@ class Host:
 
     def close(self):
         os.close(self.fd)
+
+
+class NetHost(Host):
+    """The host side over TCP: a connection to the address the simulator printed."""
+
+    def __init__(self, address):
+        host, port = address.split("://", 1)[1].rsplit(":", 1)
+        self.sock = socket.create_connection((host, int(port)), timeout=2)
+        self.sock.setblocking(False)
+        self.fd = self.sock.fileno()
+
+    def send(self, data):
+        self.sock.sendall(data)
+
+    def close(self):
+        self.sock.close()
 
 
 def dump_line(cells):
@@ -305,6 +322,48 @@ def test_connect_schedule():
     check(sim.stop() == 0, "stops cleanly")
 
 
+def test_network():
+    print("-- --tcp and --rfc2217")
+    sim = Sim("tcp", "--tcp", "0")
+    check(re.fullmatch(r"tcp://127\.0\.0\.1:\d+", sim.device) is not None,
+          "first line is the address", sim.device)
+    host = NetHost(sim.device)
+    host.exchange(b"A", ACK, "raw TCP: the attention byte is answered")
+    host.exchange(write_frame(3, 42), ACK, "a write is acknowledged")
+    second = NetHost(sim.device)
+    got, err = second.receive(1)
+    check(got == b"" and isinstance(err, EOFError), "a second client is refused", f"{got!r} {err!r}")
+    second.close()
+    host.close()
+    host = NetHost(sim.device)
+    host.exchange(read_frame(3), b"0420\r", "the next connection is a new session, same panel")
+    host.close()
+    check(sim.stop() == 0, "stops cleanly")
+
+    sim = Sim("rfc2217", "--rfc2217", "0", "--noise-reply", "4")
+    check(sim.device.startswith("rfc2217://127.0.0.1:"), "rfc2217 address", sim.device)
+    host = NetHost(sim.device)
+    greeting = bytes.fromhex("fffb00 fffd00 fffb03 fffd03 fffd2c")
+    host.exchange(b"", greeting, "the server offers binary, no go-ahead and com port control")
+    host.send(b"A")
+    host.expect_nothing("nothing is answered before the line is set to 9600 8N1")
+    settings = bytes.fromhex("fffa2c0100002580fff0 fffa2c0208fff0 fffa2c0301fff0 fffa2c0401fff0")
+    host.exchange(settings, bytes.fromhex("fffa2c6500002580fff0 fffa2c6608fff0 fffa2c6701fff0 "
+                                          "fffa2c6801fff0"), "each line setting is confirmed")
+    host.exchange(b"A", ACK, "then the panel answers")
+    host.exchange(read_frame(4), bytes.fromhex("00ffff58000d"), "0xFF is doubled on the wire")
+    host.close()
+    check(sim.stop() == 0, "stops cleanly")
+
+    sim = Sim("tcp-hangup", "--tcp", "0", "--hangup-at", "2")
+    host = NetHost(sim.device)
+    host.send(write_frame(2, 1))
+    got, err = host.receive(1)
+    check(got == b"" and err is not None, "--hangup-at closes the connection", f"{got!r} {err!r}")
+    check(sim.wait_exit() == 0, "and the simulator exits with status 0")
+    host.close()
+
+
 def test_idle_exit():
     print("-- --exit-after-idle")
     sim = Sim("idle", "--exit-after-idle", "0.3")
@@ -313,7 +372,7 @@ def test_idle_exit():
 
 try:
     for test in (test_basic_traffic, test_cells_file, test_double_ack, test_silent, test_hangup,
-                 test_connect_schedule, test_idle_exit):
+                 test_connect_schedule, test_network, test_idle_exit):
         try:
             test()
         except Exception as e:  # a crash in one group must not hide the others

@@ -4,6 +4,7 @@
 
 #include "panel_model.h"
 #include "panel_protocol.h"
+#include "telnet_server.h"
 
 #include <cstdio>
 #include <functional>
@@ -545,6 +546,58 @@ void cellsRejectedInput()
     }
 }
 
+// ---------------------------------------------------------------- telnet
+
+// The client's offers, its line settings, then data: each negotiation answered
+// once, each setting confirmed with the value in force, and the panel hearing
+// nothing but the data.
+void telnetSetsTheLineAndAnswersOnce()
+{
+    TelnetServer server;
+    CHECK_EQ(hex(server.greeting()), "FF FB 00 FF FD 00 FF FB 03 FF FD 03 FF FD 2C");
+    Bytes data, answer;
+    // Answers to the greeting need no answer; an offer of echo is refused.
+    const Bytes offers = bytes({255, 253, 0, 255, 251, 0, 255, 251, 44, 255, 251, 1});
+    server.receive(offers.data(), offers.size(), data, answer);
+    CHECK_EQ(hex(answer), "FF FE 01");
+    CHECK(data.empty());
+    CHECK(!server.lineReady());
+
+    const Bytes settings = bytes({255, 250, 44, 1, 0, 0,   0x25, 0x80, 255, 240, // 9600
+                                  255, 250, 44, 2, 8, 255, 240,                  // 8 bits
+                                  255, 250, 44, 3, 1, 255, 240,                  // no parity
+                                  255, 250, 44, 4, 1, 255, 240,  'A'});          // 1 stop bit
+    answer.clear();
+    // Cut at every place, as TCP may deliver it.
+    for (std::uint8_t b : settings)
+        server.receive(&b, 1, data, answer);
+    CHECK_EQ(hex(answer), "FF FA 2C 65 00 00 25 80 FF F0 FF FA 2C 66 08 FF F0 FF FA 2C 67 01 FF "
+                          "F0 FF FA 2C 68 01 FF F0");
+    CHECK(server.lineReady());
+    CHECK_EQ(server.lineText(), "9600 8N1");
+    CHECK_EQ(hex(data), "41");
+
+    TelnetServer seven;
+    data.clear();
+    const Bytes sevenBits = bytes({255, 250, 44, 2, 7, 255, 240});
+    seven.receive(sevenBits.data(), sevenBits.size(), data, answer);
+    CHECK(!seven.lineReady());
+    CHECK_EQ(seven.lineText(), "? 7??");
+}
+
+// 0xFF travels doubled both ways; option traffic in the middle of data is not data.
+void telnetKeepsDataApartFromCommands()
+{
+    CHECK_EQ(hex(TelnetServer::escape(bytes({0x00, 0xFF, 0x58}))), "00 FF FF 58");
+    TelnetServer server;
+    Bytes data, answer;
+    const Bytes stream =
+        bytes({0x53, 255, 255, 255, 241, 0x05, 255, 250, 44, 11, 255, 255, 255, 240, 0x44});
+    server.receive(stream.data(), stream.size(), data, answer);
+    CHECK_EQ(hex(data), "53 FF 05 44");
+    CHECK_EQ(hex(answer), "FF FA 2C 6F FF FF FF F0");
+}
+
 struct TestCase {
     const char *name;
     std::function<void()> run;
@@ -575,6 +628,8 @@ int main()
         {"cellsDumpRoundTrip", cellsDumpRoundTrip},
         {"cellsAcceptedSeparators", cellsAcceptedSeparators},
         {"cellsRejectedInput", cellsRejectedInput},
+        {"telnetSetsTheLineAndAnswersOnce", telnetSetsTheLineAndAnswersOnce},
+        {"telnetKeepsDataApartFromCommands", telnetKeepsDataApartFromCommands},
     };
     for (const TestCase &t : tests) {
         g_currentTest = t.name;

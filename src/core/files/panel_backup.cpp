@@ -70,11 +70,15 @@ bool isBackupName(const QString &name)
 
 QString fileName(const QDateTime &when, const QString &command, const QString &port)
 {
-    // "/dev/ttyUSB0" gives "ttyUSB0", "/dev/pts/3" "pts-3": no folder separators.
+    // "/dev/ttyUSB0" gives "ttyUSB0", "/dev/pts/3" "pts-3", "tcp://10.0.0.7:4001"
+    // "tcp 10.0.0.7-4001": no folder separators, nor characters Windows refuses in
+    // a file name.
     QString device = port;
     if (device.startsWith(QStringLiteral("/dev/")))
         device = device.mid(5);
-    device.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+    device.replace(QStringLiteral("://"), QStringLiteral(" "));
+    for (const QChar c : QStringLiteral("/\\:*?\"<>|"))
+        device.replace(c, QLatin1Char('-'));
     if (device.isEmpty())
         device = QStringLiteral("port");
     return QStringLiteral("%1 %2 %3.qcf").arg(when.toString(kTimeFormat), command, device);

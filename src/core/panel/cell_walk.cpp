@@ -113,4 +113,13 @@ QString outcomeText(Outcome outcome, const QString &doneText)
     return doneText;
 }
 
+QString outcomeText(Outcome outcome, const QString &doneText, const PanelLink &link)
+{
+    const QString text = outcomeText(outcome, doneText);
+    const QString lost = link.lostText();
+    if (outcome == Outcome::Done || lost.isEmpty())
+        return text;
+    return text.isEmpty() ? lost : text + QStringLiteral(" - ") + lost;
+}
+
 } // namespace cellwalk

@@ -72,5 +72,9 @@ PanelRead readPanel(PanelLink &link,
 // The text the status box ends with: "COMMUNICATIONS FAILURE SWITCH PANEL FAILED
 // TO RESPOND", "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA", or `doneText`.
 QString outcomeText(Outcome outcome, const QString &doneText);
+// The same, followed by what was lost and why when the link's network connection
+// was lost during the command: "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA -
+// CONNECTION TO 10.0.0.7:4001 LOST: THE DEVICE SERVER CLOSED THE CONNECTION".
+QString outcomeText(Outcome outcome, const QString &doneText, const PanelLink &link);
 
 } // namespace cellwalk

@@ -1,6 +1,7 @@
 #include "panel_link.h"
 
-#include "port_choice.h"
+#include "link_port.h"
+#include "port_address.h"
 #include "protocol.h"
 #include "traffic_log.h"
 
@@ -21,13 +22,9 @@ constexpr int kMaxAttentionBytes = 6;
 } // namespace
 
 PanelLink::PanelLink(QTimer *timer, std::int16_t *timerFlag, QObject *parent)
-    : QObject(parent), m_timer(timer), m_timerFlag(timerFlag), m_port(new QSerialPort(this)),
-      m_portName(defaultPortName())
+    : QObject(parent), m_timer(timer), m_timerFlag(timerFlag), m_portName(defaultPortName())
 {
     m_timer->setTimerType(Qt::PreciseTimer); // the 100 ms pauses are timed to the protocol
-    m_port->setObjectName(QStringLiteral("MSComm1"));
-    m_port->setReadBufferSize(1024);
-    connect(m_port, &QSerialPort::errorOccurred, this, &PanelLink::onPortError);
 }
 
 PanelLink::~PanelLink() { closePort(); }
@@ -46,30 +43,25 @@ bool PanelLink::openPort()
     m_aborted = false;
     m_lost = false;
     m_errorText.clear();
-    m_port->setPortName(m_portName);
-    m_port->setBaudRate(QSerialPort::Baud9600);
-    m_port->setParity(QSerialPort::NoParity);
-    m_port->setDataBits(QSerialPort::Data8);
-    m_port->setStopBits(QSerialPort::OneStop);
-    m_port->setFlowControl(QSerialPort::NoFlowControl);
-    if (!m_port->open(QIODevice::ReadWrite)) {
-        // Which other ports the machine has, so that the user sees what to choose.
-        m_errorText = openErrorText(m_portName, m_port->error(), m_port->errorString()) +
-                      portchoice::portsFoundText(portchoice::entries(portchoice::availablePorts()),
-                                                 m_portName);
+    m_port = LinkPort::create(m_portName);
+    if (!m_port)
+        m_errorText = portaddress::problemText(portaddress::parse(m_portName));
+    else
+        m_errorText = m_port->open();
+    if (!m_errorText.isEmpty()) {
         if (m_log)
             m_log->event(QStringLiteral("OPEN FAILED %1: %2").arg(m_portName, m_errorText));
         return false;
     }
+    connect(m_port.get(), &LinkPort::lost, this, &PanelLink::onPortLost);
     if (m_log)
-        m_log->event(QStringLiteral("OPEN %1 9600 8N1").arg(m_portName));
-    m_port->clear(); // drop whatever the device held from before
+        m_log->event(QStringLiteral("OPEN %1").arg(m_port->openedText()));
     return true;
 }
 
 void PanelLink::closePort()
 {
-    if (!m_port->isOpen())
+    if (!isOpen())
         return;
     if (m_log) {
         if (const QByteArray rest = m_port->readAll(); !rest.isEmpty())
@@ -79,37 +71,37 @@ void PanelLink::closePort()
     m_port->close();
 }
 
-bool PanelLink::isOpen() const { return m_port->isOpen(); }
+bool PanelLink::isOpen() const { return m_port && m_port->isOpen(); }
+
+QString PanelLink::lostText() const { return m_lost && m_port ? m_port->lossText() : QString(); }
 
 void PanelLink::abort()
 {
     m_aborted = true;
     closePort();
+    if (m_port)
+        m_port->close(); // also a connection still being made
     if (m_loop)
         m_loop->quit();
 }
 
 void PanelLink::send(const QByteArray &message)
 {
-    if (!m_port->isOpen())
+    if (!isOpen())
         return;
     // A reply belongs to the frame just sent: whatever is still waiting (a late
     // answer to an earlier message, a stray character on the line) is dropped, so
     // that it cannot become the start of this message's reply.
-    if (m_log) {
-        if (const QByteArray stale = m_port->readAll(); !stale.isEmpty())
-            m_log->dropped(stale);
-    }
-    m_port->clear(QSerialPort::Input);
+    if (const QByteArray stale = m_port->dropInput(); m_log && !stale.isEmpty())
+        m_log->dropped(stale);
     m_port->write(message);
     if (m_log)
         m_log->sent(message);
-    m_port->flush(); // hand the bytes to the device now, without blocking
 }
 
 QByteArray PanelLink::readAll()
 {
-    if (!m_port->isOpen())
+    if (!isOpen())
         return QByteArray();
     const QByteArray bytes = m_port->readAll();
     if (m_log && !bytes.isEmpty())
@@ -126,7 +118,7 @@ void PanelLink::restartTimer()
 
 void PanelLink::wait(int threshold)
 {
-    if (m_aborted || (threshold > 0 && !m_port->isOpen()))
+    if (m_aborted || (threshold > 0 && !isOpen()))
         return;
     if (threshold > 0 && m_port->bytesAvailable() >= threshold)
         return;
@@ -142,12 +134,12 @@ void PanelLink::wait(int threshold)
             return;
         // Characters the device already holds arrived before the tick, even when a
         // busy machine delivers the tick first: take them in without blocking.
-        if (threshold > 0 && m_port->isOpen() && m_port->bytesAvailable() < threshold)
-            m_port->waitForReadyRead(0);
+        if (threshold > 0 && isOpen() && m_port->bytesAvailable() < threshold)
+            m_port->takeInWaiting();
         loop.quit();
     });
     if (threshold > 0) {
-        connect(m_port, &QSerialPort::readyRead, &loop, [this, &loop, threshold] {
+        connect(m_port.get(), &LinkPort::readyRead, &loop, [this, &loop, threshold] {
             if (m_port->bytesAvailable() >= threshold)
                 loop.quit();
         });
@@ -177,28 +169,23 @@ bool PanelLink::handshake()
         send(attention);
         restartTimer();
         wait(protocol::kReplyThreshold);
-        if (m_aborted || !m_port->isOpen())
+        if (m_aborted || !isOpen())
             return false;
         if (m_port->bytesAvailable() >= protocol::kReplyThreshold)
             break;
     }
     // The acknowledgement counts when it was complete by the end of its wait.
-    const bool inTime = m_port->isOpen() && m_port->bytesAvailable() >= protocol::kReplyThreshold;
+    const bool inTime = isOpen() && m_port->bytesAvailable() >= protocol::kReplyThreshold;
     return protocol::isAcknowledgement(readAll()) && inTime;
 }
 
-void PanelLink::onPortError(QSerialPort::SerialPortError error)
+// The device has gone (adapter unplugged) or the connection is lost: the port
+// has closed itself; the running wait ends and the command fails from there.
+void PanelLink::onPortLost(const QString &why)
 {
-    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
-        return;
-    if (!m_port->isOpen())
-        return; // failures of open() itself are reported by openPort()
-    // The device has gone (adapter unplugged) or cannot be read or written: close
-    // it at once, since a vanished device keeps raising errors, and end the wait.
     m_lost = true;
     if (m_log)
-        m_log->event(QStringLiteral("LOST %1: %2").arg(m_portName, m_port->errorString()));
-    m_port->close();
+        m_log->event(QStringLiteral("LOST %1: %2").arg(m_portName, why));
     if (m_loop)
         m_loop->quit();
 }

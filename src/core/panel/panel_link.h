@@ -6,15 +6,19 @@
 #include <QSerialPort>
 #include <QString>
 #include <cstdint>
+#include <memory>
 
+class LinkPort;
 class QEventLoop;
 class QTimer;
 class TrafficLog;
 
 // The serial link to the switch panel: the port, the attention handshake, and the
-// timer-driven waits. A wait blocks in a local event loop, so the window keeps
-// processing its events, until enough characters have arrived, the timer ticks, or
-// the port fails; it never spins.
+// timer-driven waits. The port is a serial device, or the panel's serial line
+// behind a device server (tcp://HOST:PORT, rfc2217://HOST:PORT; panel/link_port.h):
+// the waits, thresholds and texts are the same on either. A wait blocks in a
+// local event loop, so the window keeps processing its events, until enough
+// characters have arrived, the timer ticks, or the port fails; it never spins.
 //
 // The link shares the window's interval timer and its timer_flag: every wait sets
 // the timer to 100 ms, clears the flag and restarts the period; the window's tick
@@ -36,7 +40,8 @@ public:
 
     // OpenPanelPort: "9600,N,8,1" on the link's port. On failure returns false and
     // leaves a user text (capitals, naming the port and the reason, then the other
-    // ports found) in errorText().
+    // serial ports found) in errorText(); a malformed network address is refused
+    // with what is wrong before anything is sent.
     bool openPort();
     // ClosePanelPort. Safe to call when the port is not open.
     void closePort();
@@ -57,8 +62,11 @@ public:
     // running command then fails at once. Used when the window closes mid-transfer.
     void abort();
     bool isAborted() const { return m_aborted; }
-    // True once the port has failed while open (device unplugged).
+    // True once the port has failed while open (device unplugged, connection lost).
     bool isLost() const { return m_lost; }
+    // For a network connection lost during the command: "CONNECTION TO
+    // 10.0.0.7:4001 LOST: THE DEVICE SERVER CLOSED THE CONNECTION"; else empty.
+    QString lostText() const;
 
     // User text for a port that cannot be opened, e.g. for PermissionError on a
     // device owned by group "dialout".
@@ -76,11 +84,11 @@ private:
     // Waits until `threshold` characters are waiting (0: do not look at the port),
     // the timer_flag is 1, or the link breaks.
     void wait(int threshold);
-    void onPortError(QSerialPort::SerialPortError error);
+    void onPortLost(const QString &why);
 
     QTimer *m_timer;
     std::int16_t *m_timerFlag;
-    QSerialPort *m_port;
+    std::unique_ptr<LinkPort> m_port; // made by openPort() for the port named
     QString m_portName;
     QString m_errorText;
     TrafficLog *m_log = nullptr;

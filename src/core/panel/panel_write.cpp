@@ -5,7 +5,11 @@
 
 namespace panelwrite {
 
-QString Result::statusText() const { return cellwalk::outcomeText(outcome, statustext::kProgrammed); }
+QString Result::statusText() const
+{
+    const QString text = cellwalk::outcomeText(outcome, statustext::kProgrammed);
+    return programmed() || lostText.isEmpty() ? text : text + QStringLiteral(" - ") + lostText;
+}
 
 QString Result::failedItem() const
 {
@@ -29,6 +33,7 @@ Result writeCodes(PanelLink &link, const Codes &codes,
         result.failedCell = cell.result;
         return false;
     });
+    result.lostText = link.lostText();
     return result;
 }
 

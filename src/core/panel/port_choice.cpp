@@ -2,6 +2,7 @@
 
 #include "config/settings.h"
 #include "panel/panel_link.h"
+#include "panel/port_address.h"
 
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -80,6 +81,8 @@ QString startingPort(const QList<PortDescription> &ports, const QString &command
 {
     if (!commandLine.isEmpty())
         return commandLine;
+    if (portaddress::isNetworkAddress(remembered)) // a device server: nothing to look for
+        return remembered;
     if (!remembered.isEmpty()) {
         const bool listed = std::any_of(ports.begin(), ports.end(), [&](const PortDescription &p) {
             return p.path == remembered;
@@ -114,6 +117,8 @@ QString rememberedPort() { return settings::lastPort(); }
 
 void rememberPort(const QString &path)
 {
+    if (portaddress::isNetworkAddress(path) && !portaddress::parse(path).isUsable())
+        return;
     if (!isPseudoTerminal(path))
         settings::setLastPort(path);
 }

@@ -29,8 +29,9 @@ QList<PortEntry> entries(const QList<PortDescription> &ports);
 
 // The port a run starts on: the one given on the command line; else the one of
 // the last panel command whose handshake succeeded, while it is still there (a
-// listed port, or a path that exists, such as a /dev/serial/by-id link); else the
-// first USB adapter; else the platform's first serial port.
+// listed port, or a path that exists, such as a /dev/serial/by-id link; a network
+// address, tcp:// or rfc2217://, is never looked for as a file and is taken as it
+// is); else the first USB adapter; else the platform's first serial port.
 QString startingPort(const QList<PortDescription> &ports, const QString &commandLine,
                      const QString &remembered);
 
@@ -42,8 +43,8 @@ QString pathOfText(const QList<PortEntry> &entries, const QString &text);
 // `tried`; empty when there are none.
 QString portsFoundText(const QList<PortEntry> &entries, const QString &tried);
 
-// The port remembered between runs (last successful handshake); pseudo-terminals
-// are not remembered.
+// The port remembered between runs (last successful handshake), a device path or
+// a network address as typed; pseudo-terminals are not remembered.
 QString rememberedPort();
 void rememberPort(const QString &path);
 

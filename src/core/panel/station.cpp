@@ -1,5 +1,7 @@
 #include "station.h"
 
+#include "panel/port_address.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -61,22 +63,25 @@ Station::Presence Station::probe()
 {
 #ifdef Q_OS_UNIX
     // An adapter not plugged in yet, or just pulled: nothing to open. (Also keeps
-    // the link from listing the machine's ports every second.)
-    if (!QFileInfo::exists(m_port))
+    // the link from listing the machine's ports every second.) A device server's
+    // address is no file: its connection is tried every time.
+    if (!portaddress::isNetworkAddress(m_port) && !QFileInfo::exists(m_port))
         return Presence::NoPort;
 #endif
     m_link.setPortName(m_port);
-    if (!m_link.openPort()) {
-        if (m_link.errorText() != m_lastProblem) {
+    // Stopping ends the try at once, also while a network connection is being made.
+    m_probing = true;
+    const bool opened = m_link.openPort();
+    const bool answered = opened && m_link.handshake();
+    m_probing = false;
+    if (!opened) {
+        if (!m_stopRequested && m_link.errorText() != m_lastProblem) {
             m_lastProblem = m_link.errorText();
             emit portProblem(m_lastProblem);
         }
         return Presence::PortError;
     }
     m_lastProblem.clear();
-    m_probing = true;
-    const bool answered = m_link.handshake();
-    m_probing = false;
     m_link.closePort();
     return answered ? Presence::Answered : Presence::Silent;
 }

@@ -1,0 +1,84 @@
+#include "link_port.h"
+
+#include "panel/network_port.h"
+#include "panel/panel_link.h"
+#include "panel/port_address.h"
+#include "panel/port_choice.h"
+
+std::unique_ptr<LinkPort> LinkPort::create(const QString &name)
+{
+    const portaddress::Address address = portaddress::parse(name);
+    if (!address.isNetwork())
+        return std::make_unique<SerialLinkPort>(name);
+    if (!address.isUsable())
+        return nullptr;
+    return std::make_unique<NetworkLinkPort>(address);
+}
+
+SerialLinkPort::SerialLinkPort(const QString &device, QObject *parent)
+    : LinkPort(parent), m_port(new QSerialPort(this))
+{
+    m_port->setObjectName(QStringLiteral("MSComm1"));
+    m_port->setPortName(device);
+    m_port->setReadBufferSize(1024);
+    connect(m_port, &QSerialPort::errorOccurred, this, &SerialLinkPort::onError);
+    connect(m_port, &QSerialPort::readyRead, this, &LinkPort::readyRead);
+}
+
+QString SerialLinkPort::open()
+{
+    m_port->setBaudRate(QSerialPort::Baud9600);
+    m_port->setParity(QSerialPort::NoParity);
+    m_port->setDataBits(QSerialPort::Data8);
+    m_port->setStopBits(QSerialPort::OneStop);
+    m_port->setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        // Which other ports the machine has, so that the user sees what to choose.
+        const QString name = m_port->portName();
+        return PanelLink::openErrorText(name, m_port->error(), m_port->errorString()) +
+               portchoice::portsFoundText(portchoice::entries(portchoice::availablePorts()), name);
+    }
+    m_port->clear(); // drop whatever the device held from before
+    return QString();
+}
+
+void SerialLinkPort::close() { m_port->close(); }
+
+bool SerialLinkPort::isOpen() const { return m_port->isOpen(); }
+
+QString SerialLinkPort::openedText() const
+{
+    return QStringLiteral("%1 9600 8N1").arg(m_port->portName());
+}
+
+qint64 SerialLinkPort::bytesAvailable() const { return m_port->bytesAvailable(); }
+
+QByteArray SerialLinkPort::readAll() { return m_port->readAll(); }
+
+void SerialLinkPort::write(const QByteArray &bytes)
+{
+    m_port->write(bytes);
+    m_port->flush(); // hand the bytes to the device now, without blocking
+}
+
+QByteArray SerialLinkPort::dropInput()
+{
+    const QByteArray read = m_port->readAll();
+    m_port->clear(QSerialPort::Input); // and what the driver holds
+    return read;
+}
+
+void SerialLinkPort::takeInWaiting() { m_port->waitForReadyRead(0); }
+
+void SerialLinkPort::onError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+        return;
+    if (!m_port->isOpen())
+        return; // failures of open() itself are reported by open()
+    // The device has gone (adapter unplugged) or cannot be read or written: close
+    // it at once, since a vanished device keeps raising errors.
+    const QString why = m_port->errorString();
+    m_port->close();
+    emit lost(why);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+#include <memory>
+
+// The port beneath the panel link: a local serial device, or the panel's serial
+// line behind a device server on the network (panel/network_port.h). The link
+// sees the same thing through either: bytes of the panel's line in and out, a
+// count of the bytes waiting, a signal when more came in, and a signal when the
+// port was lost while open.
+class LinkPort : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // The port for `name` as given by the user: a device path, tcp://HOST:PORT or
+    // rfc2217://HOST:PORT. A malformed network address gives no port (the
+    // link refuses it before anything is sent).
+    static std::unique_ptr<LinkPort> create(const QString &name);
+
+    // Opens the port at 9600 baud, 8 data bits, no parity, 1 stop bit. Returns
+    // the user text of a failure, naming the port and the cause; empty once open.
+    virtual QString open() = 0;
+    // Safe to call when the port is not open.
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    // What the log says once the port is open: "/dev/ttyS0 9600 8N1".
+    virtual QString openedText() const = 0;
+
+    // Bytes of the panel's line waiting to be read.
+    virtual qint64 bytesAvailable() const = 0;
+    virtual QByteArray readAll() = 0;
+    // Hands `bytes` to the device at once, without blocking.
+    virtual void write(const QByteArray &bytes) = 0;
+    // Drops everything received so far; returns what of it had been read in.
+    virtual QByteArray dropInput() = 0;
+    // Takes in, without blocking, what the device already holds.
+    virtual void takeInWaiting() = 0;
+
+    // Once lost: the user text naming the port and the cause, for the end of a
+    // command's failure text; empty when the command's own texts say enough
+    // (an unplugged serial adapter).
+    virtual QString lossText() const { return QString(); }
+
+signals:
+    void readyRead();
+    // The port failed while open (a device unplugged, a connection lost) and is
+    // closed now; `why` goes to the traffic log.
+    void lost(const QString &why);
+};
+
+// A local serial device (QSerialPort).
+class SerialLinkPort : public LinkPort
+{
+    Q_OBJECT
+public:
+    explicit SerialLinkPort(const QString &device, QObject *parent = nullptr);
+
+    QString open() override;
+    void close() override;
+    bool isOpen() const override;
+    QString openedText() const override;
+    qint64 bytesAvailable() const override;
+    QByteArray readAll() override;
+    void write(const QByteArray &bytes) override;
+    QByteArray dropInput() override;
+    void takeInWaiting() override;
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort *m_port;
+};

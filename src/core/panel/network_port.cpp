@@ -1,0 +1,195 @@
+#include "network_port.h"
+
+#include <QEventLoop>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <utility>
+
+namespace {
+
+QString reasonText(QAbstractSocket::SocketError error, const QString &systemText)
+{
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return QStringLiteral("CONNECTION REFUSED");
+    case QAbstractSocket::HostNotFoundError:
+        return QStringLiteral("HOST NOT FOUND");
+    case QAbstractSocket::RemoteHostClosedError:
+        return QStringLiteral("THE DEVICE SERVER CLOSED THE CONNECTION");
+    case QAbstractSocket::SocketTimeoutError:
+        return QStringLiteral("NO ANSWER WITHIN %1 SECONDS")
+            .arg(NetworkLinkPort::kConnectTimeoutMs / 1000);
+    default:
+        return systemText.toUpper();
+    }
+}
+
+} // namespace
+
+NetworkLinkPort::NetworkLinkPort(const portaddress::Address &address, QObject *parent)
+    : LinkPort(parent), m_address(address)
+{}
+
+NetworkLinkPort::~NetworkLinkPort() { close(); }
+
+QString NetworkLinkPort::connectErrorText(const QString &hostAndPort,
+                                          QAbstractSocket::SocketError error,
+                                          const QString &systemText)
+{
+    return QStringLiteral("CANNOT CONNECT TO %1: %2")
+        .arg(hostAndPort, reasonText(error, systemText));
+}
+
+QString NetworkLinkPort::openedText() const
+{
+    return m_telnet ? m_address.text + QStringLiteral(" 9600 8N1") : m_address.text;
+}
+
+QString NetworkLinkPort::open()
+{
+    close();
+    m_lossText.clear();
+    m_connectError.clear();
+    m_received.clear();
+    if (m_address.kind == portaddress::Kind::Rfc2217)
+        m_telnet.emplace();
+    else
+        m_telnet.reset();
+
+    m_socket = new QTcpSocket(this);
+    connect(m_socket, &QTcpSocket::readyRead, this, &NetworkLinkPort::onReadyRead);
+    connect(m_socket, &QAbstractSocket::errorOccurred, this, &NetworkLinkPort::onError);
+    connect(m_socket, &QAbstractSocket::disconnected, this,
+            [this] { onError(QAbstractSocket::RemoteHostClosedError); });
+
+    QEventLoop loop;
+    m_connecting = &loop;
+    connect(m_socket, &QAbstractSocket::connected, &loop, [this, &loop] {
+        // The panel's messages are a few bytes each: out at once, not gathered.
+        m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        if (!m_telnet)
+            return loop.quit();
+        m_socket->write(m_telnet->takeOutgoing());
+        m_socket->flush();
+    });
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    bool timedOut = false;
+    connect(&timeout, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        loop.quit();
+    });
+    timeout.start(kConnectTimeoutMs);
+    m_socket->connectToHost(m_address.host, m_address.port);
+    if (m_connectError.isEmpty() && m_socket) // a failure may be told at once
+        loop.exec();
+    m_connecting = nullptr;
+
+    if (const QString why = connectProblem(timedOut); !why.isEmpty()) {
+        dropSocket();
+        return QStringLiteral("CANNOT CONNECT TO %1: %2").arg(m_address.hostAndPort(), why);
+    }
+    m_open = true;
+    m_received.clear(); // anything before the port was open is not the panel's answer
+    return QString();
+}
+
+QString NetworkLinkPort::connectProblem(bool timedOut) const
+{
+    if (!m_connectError.isEmpty())
+        return m_connectError;
+    if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState)
+        return timedOut ? reasonText(QAbstractSocket::SocketTimeoutError, QString())
+                        : QStringLiteral("THE CONNECTION WAS CLOSED");
+    if (m_telnet && m_telnet->state() != rfc2217::Client::State::Ready) {
+        if (!m_telnet->problem().isEmpty())
+            return m_telnet->problem();
+        return QStringLiteral("NO RFC 2217 ANSWER WITHIN %1 SECONDS - IN RAW TCP MODE USE TCP://")
+            .arg(kConnectTimeoutMs / 1000);
+    }
+    return QString();
+}
+
+void NetworkLinkPort::close()
+{
+    if (m_connecting)
+        m_connecting->quit();
+    dropSocket();
+}
+
+void NetworkLinkPort::dropSocket()
+{
+    m_open = false;
+    QTcpSocket *socket = std::exchange(m_socket, nullptr);
+    if (!socket)
+        return;
+    socket->disconnect(this);
+    if (socket->state() == QAbstractSocket::ConnectedState) {
+        socket->flush();
+        socket->disconnectFromHost(); // at once when everything has been written
+    }
+    if (socket->state() != QAbstractSocket::UnconnectedState)
+        socket->abort();
+    socket->deleteLater(); // may be inside one of its own signals
+}
+
+void NetworkLinkPort::onReadyRead()
+{
+    if (!m_socket)
+        return;
+    QByteArray data = m_socket->readAll();
+    if (m_telnet) {
+        data = m_telnet->receive(data);
+        if (const QByteArray answers = m_telnet->takeOutgoing(); !answers.isEmpty()) {
+            m_socket->write(answers);
+            m_socket->flush();
+        }
+        if (m_connecting && m_telnet->state() != rfc2217::Client::State::Negotiating)
+            m_connecting->quit();
+    }
+    if (data.isEmpty())
+        return;
+    m_received += data;
+    emit readyRead();
+}
+
+void NetworkLinkPort::onError(QAbstractSocket::SocketError error)
+{
+    // A wait for more bytes that ended without them (takeInWaiting) is no failure.
+    if (error == QAbstractSocket::SocketTimeoutError || !m_socket)
+        return;
+    const QString reason = reasonText(error, m_socket->errorString());
+    if (!m_open) {
+        if (m_connectError.isEmpty())
+            m_connectError = reason;
+        if (m_connecting)
+            m_connecting->quit();
+        return;
+    }
+    m_lossText = QStringLiteral("CONNECTION TO %1 LOST: %2").arg(m_address.hostAndPort(), reason);
+    dropSocket();
+    emit lost(reason);
+}
+
+QByteArray NetworkLinkPort::readAll() { return std::exchange(m_received, QByteArray()); }
+
+void NetworkLinkPort::write(const QByteArray &bytes)
+{
+    if (!m_open)
+        return;
+    m_socket->write(m_telnet ? m_telnet->encode(bytes) : bytes);
+    m_socket->flush(); // hand the bytes to the system now, without blocking
+}
+
+QByteArray NetworkLinkPort::dropInput()
+{
+    takeInWaiting(); // as a serial port's input is cleared down to the driver
+    return readAll();
+}
+
+void NetworkLinkPort::takeInWaiting()
+{
+    if (m_open)
+        m_socket->waitForReadyRead(0);
+}

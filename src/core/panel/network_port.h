@@ -1,0 +1,60 @@
+#pragma once
+
+#include "panel/link_port.h"
+#include "panel/port_address.h"
+#include "panel/rfc2217.h"
+
+#include <QAbstractSocket>
+#include <QPointer>
+
+#include <optional>
+
+class QEventLoop;
+class QTcpSocket;
+
+// The panel's serial line behind a device server: a TCP connection to
+// tcp://HOST:PORT that carries the line's bytes as they are (the server set to
+// 9600 8N1), or to rfc2217://HOST:PORT, Telnet with Com Port Control, on which
+// the line is set to 9600 8N1 before the port counts as open. Connecting waits in
+// a local event loop, so the window stays responsive, for at most
+// kConnectTimeoutMs. Only ever connects; never listens.
+class NetworkLinkPort : public LinkPort
+{
+    Q_OBJECT
+public:
+    static constexpr int kConnectTimeoutMs = 5000;
+
+    explicit NetworkLinkPort(const portaddress::Address &address, QObject *parent = nullptr);
+    ~NetworkLinkPort() override;
+
+    QString open() override;
+    void close() override;
+    bool isOpen() const override { return m_open; }
+    QString openedText() const override;
+    qint64 bytesAvailable() const override { return m_received.size(); }
+    QByteArray readAll() override;
+    void write(const QByteArray &bytes) override;
+    QByteArray dropInput() override;
+    void takeInWaiting() override;
+    QString lossText() const override { return m_lossText; }
+
+    // "CANNOT CONNECT TO 10.0.0.7:4001: CONNECTION REFUSED"
+    static QString connectErrorText(const QString &hostAndPort, QAbstractSocket::SocketError error,
+                                    const QString &systemText);
+
+private:
+    void onReadyRead();
+    void onError(QAbstractSocket::SocketError error);
+    void dropSocket();
+    // Why the connection, made or not, cannot be used yet; empty once it can.
+    QString connectProblem(bool timedOut) const;
+
+    portaddress::Address m_address;
+    QTcpSocket *m_socket = nullptr;
+    std::optional<rfc2217::Client> m_telnet;
+    QByteArray m_received; // the panel's bytes, option traffic taken out
+    QPointer<QEventLoop> m_connecting;
+    QString m_connectError;
+    QString m_lossText;
+    bool m_open = false;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// What the text where a port goes names: a serial device ("/dev/ttyUSB0",
+// "COM3"), or the panel's serial line behind a device server on the network,
+// "tcp://HOST:PORT" (raw TCP) or "rfc2217://HOST:PORT" (Telnet with Com Port
+// Control). HOST is a name, an IPv4 address or an IPv6 address in brackets.
+// Widget-free and without sockets, so every form is tested as text.
+namespace portaddress {
+
+enum class Kind {
+    SerialDevice, // anything that is not SCHEME://...
+    Tcp,          // tcp://HOST:PORT
+    Rfc2217,      // rfc2217://HOST:PORT
+    Unsupported,  // another SCHEME://, e.g. socket://
+};
+
+struct Address {
+    Kind kind = Kind::SerialDevice;
+    QString text; // as given, without surrounding blanks
+    QString host; // a name or an address; an IPv6 address without its brackets
+    quint16 port = 0;
+    QString problem; // what is wrong with a network address, in capitals; empty when usable
+
+    bool isNetwork() const { return kind != Kind::SerialDevice; }
+    bool isUsable() const { return problem.isEmpty(); }
+    // "10.0.0.7:4001", "panel-bridge.local:4001", "[fe80::1]:4001"
+    QString hostAndPort() const;
+};
+
+// Reads the text of a port. A network address that cannot be used says why in
+// `problem`; a serial device is never checked here (opening it tells).
+Address parse(const QString &text);
+
+// Whether the text is written as a network address (SCHEME://...), usable or not.
+// Such a text is never a file: it is not looked for on the disk.
+bool isNetworkAddress(const QString &text);
+
+// The user text for an address that cannot be used, naming it and what is wrong:
+// "CANNOT USE tcp://10.0.0.7 AS THE PANEL'S PORT: NO PORT NUMBER - WRITE
+// TCP://HOST:PORT OR RFC2217://HOST:PORT".
+QString problemText(const Address &address);
+
+} // namespace portaddress
