@@ -378,7 +378,7 @@ void TestStation::dialogProgramsAndReports()
     QTest::keyClick(&dialog, Qt::Key_H, Qt::AltModifier);
     QTRY_COMPARE(dialog.findChild<QLineEdit *>()->text(), report);
     QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
-    QTRY_VERIFY(dialog.station().isRunning());
+    QTRY_VERIFY(dialog.gang().isRunning());
     QCOMPARE(StationDialog::rememberedReportFile(), report);
 
     QList<QLabel *> labels = dialog.findChildren<QLabel *>();
@@ -410,7 +410,7 @@ void TestStation::dialogProgramsAndReports()
     // Closing while the panel is still connected stops the station at once.
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 5000);
-    QVERIFY(!dialog.station().isRunning());
+    QVERIFY(!dialog.gang().isRunning());
     QCOMPARE(writeFrames(sim), 21);
 }
 
@@ -424,7 +424,7 @@ void TestStation::closingDialogMidWriteFinishesPanel()
     dialog.findChild<QLineEdit *>()->clear(); // no report
     // The user closes the dialog while the panel is being written.
     bool visibleAfterClose = false;
-    connect(&dialog.station(), &Station::stateChanged, this, [&](Station::State state) {
+    connect(&dialog.gang(), &StationGang::slotStateChanged, this, [&](int, Station::State state) {
         if (state == Station::State::Writing)
             QTimer::singleShot(300, &dialog, [&] {
                 dialog.reject();
@@ -434,7 +434,7 @@ void TestStation::closingDialogMidWriteFinishesPanel()
     dialog.start();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 20000);
     QVERIFY(visibleAfterClose); // it stayed until the panel in progress was done
-    QCOMPARE(dialog.station().failed(), 1);
+    QCOMPARE(dialog.gang().failed(), 1);
     QLabel *result = nullptr;
     for (QLabel *l : dialog.findChildren<QLabel *>())
         if (l->text().startsWith("PANEL 1: "))
