@@ -236,7 +236,7 @@ void StationDialog::addPort(const QString &port)
         item = new QListWidgetItem(QDir::toNativeSeparators(path));
         item->setData(Qt::UserRole, path);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        m_portList->insertItem(0, item);
+        m_portList->insertItem(m_addedPorts++, item); // before the machine's ports
     }
     item->setCheckState(Qt::Checked);
     m_portList->setCurrentItem(item);
@@ -369,13 +369,15 @@ void StationDialog::buildTiles()
         tile.state->setWordWrap(true);
         tile.state->setMinimumHeight(QFontMetrics(tile.state->font()).lineSpacing() * 2);
         tile.result = new QLabel(tile.box);
-        tile.result->setFont(sized(base, count == 1 ? 20 : 13, true));
+        tile.result->setFont(sized(base, count == 1 ? 20 : 12, true));
         tile.result->setAlignment(Qt::AlignCenter);
         tile.result->setWordWrap(true);
         tile.result->setAutoFillBackground(true);
         tile.result->setFrameShape(QFrame::Box);
         tile.result->setMargin(6);
-        tile.result->setMinimumHeight(QFontMetrics(tile.result->font()).lineSpacing() * 3 + 16);
+        // Room for the longest failure text.
+        tile.result->setMinimumHeight(
+            QFontMetrics(tile.result->font()).lineSpacing() * (count == 1 ? 3 : 4) + 16);
         tile.counts = new QLabel(tile.box);
         tile.counts->setFont(sized(base, 11, true));
         auto *column = new QVBoxLayout(tile.box);

@@ -87,6 +87,7 @@ private:
     QListWidget *m_portList = nullptr;
     QLineEdit *m_portEdit = nullptr;
     QPushButton *m_addButton = nullptr;
+    int m_addedPorts = 0; // ports not listed by the machine, at the top in the order added
     QLineEdit *m_reportEdit = nullptr;
     QPushButton *m_chooseButton = nullptr;
     QLabel *m_programmedLabel = nullptr;

@@ -34,6 +34,7 @@ expect 2 "needs the PDF file to write" --sheet "$tmp/short.qcf"
 expect 2 "Only one of" --sheet "$tmp/short.qcf" out.pdf --compare "$tmp/short.qcf"
 expect 2 "short.qcf: THE FILE ENDS BEFORE FIELD 2 OF 42" --station "$tmp/short.qcf"
 expect 2 "Option 'count' needs --station" --write-panel "$tmp/short.qcf" --count 2
+expect 2 "Port '/dev/null' given more than once" --station "$tmp/short.qcf" --port /dev/null --port /dev/null
 
 [ "$failures" -eq 0 ] && echo "command line: all cases passed"
 exit $((failures > 0))

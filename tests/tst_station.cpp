@@ -597,7 +597,14 @@ void TestStation::dialogOnTwoPorts()
     QTest::keyClicks(dialog.focusWidget(), portG);
     QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     QVERIFY(!dialog.gang().isRunning());
-    QCOMPARE(dialog.tickedPorts(), (QStringList{portG, portF}));
+    QCOMPARE(dialog.tickedPorts(), (QStringList{portF, portG}));
+    // Alt+P reaches the list, Space unticks and ticks the current port.
+    QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
+    QTRY_VERIFY(dialog.focusWidget() && accessibleName(dialog.focusWidget()) == "PORTS");
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
+    QCOMPARE(dialog.tickedPorts(), QStringList{portF});
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
+    QCOMPARE(dialog.tickedPorts(), (QStringList{portF, portG}));
 
     QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
     QTRY_VERIFY(dialog.gang().isRunning());
@@ -614,7 +621,7 @@ void TestStation::dialogOnTwoPorts()
         QVERIFY(texts.contains("PROGRAMMED 1   FAILED 0"));
     }
     QCOMPARE(tiles[0]->title() + tiles[1]->title(),
-             QFileInfo(portG).fileName() + QFileInfo(portF).fileName());
+             QFileInfo(portF).fileName() + QFileInfo(portG).fileName());
     QLabel *overall = nullptr;
     for (QLabel *l : dialog.findChildren<QLabel *>())
         if (accessibleName(l) == "PROGRAMMED: 2")
