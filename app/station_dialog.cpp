@@ -65,7 +65,12 @@ StationDialog::StationDialog(const QString &port, const panelwrite::Codes &codes
     showState();
 }
 
-StationDialog::~StationDialog() = default;
+StationDialog::~StationDialog()
+{
+    // Closed while slots still write (the window closing): the gang finishes their
+    // panels as it goes, with nothing left here to show them on.
+    m_gang.disconnect(this);
+}
 
 StationDialog *StationDialog::launch(QWidget *parent, const QString &port,
                                      const panelwrite::Codes &codes, const QString &configName,

@@ -80,8 +80,8 @@ private:
     void onFinished();
     void setStateText(const QString &text, bool problem);
 
+    StationReport m_report; // outlives the gang, which writes the last rows as it goes
     StationGang m_gang;
-    StationReport m_report;
     QString m_configName;
 
     QListWidget *m_portList = nullptr;

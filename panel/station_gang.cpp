@@ -2,6 +2,7 @@
 
 #include "panel/traffic_log.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -58,7 +59,13 @@ private:
 
 StationGang::StationGang(QObject *parent) : QObject(parent) {}
 
-StationGang::~StationGang() { join(); }
+StationGang::~StationGang()
+{
+    join();
+    // What the slots sent before they ended still counts: the rows of the panels
+    // they finished go into the report.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
 
 QString StationGang::slotName(const QString &port)
 {

@@ -49,7 +49,8 @@ public:
     };
 
     explicit StationGang(QObject *parent = nullptr);
-    // Stops every slot and waits for them: panels being written are finished.
+    // Stops every slot and waits for them: panels being written are finished, and
+    // their report rows written (the report must outlive the gang).
     ~StationGang() override;
 
     // A slot's mark: the device's base name ("ttyUSB1"), or HOST:PORT of a network

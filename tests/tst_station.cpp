@@ -43,6 +43,7 @@ private slots:
     void threePortsAtOnceOneFailing();
     void ctrlCWhileTwoPortsWrite();
     void dialogOnTwoPorts();
+    void dialogDestroyedMidWriteKeepsRow();
 
 private:
     QString folder(const QString &name);
@@ -632,6 +633,26 @@ void TestStation::dialogOnTwoPorts()
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 5000);
     QCOMPARE(writeFrames(simF), 21);
     QCOMPARE(writeFrames(simG), 21);
+}
+
+// The dialog destroyed while a panel is written (its window closing): the panel is
+// finished and its row still reaches the report.
+void TestStation::dialogDestroyedMidWriteKeepsRow()
+{
+    SimulatedPanel sim(folder("dialog-gone"));
+    const QString device = sim.start({});
+    const QString report = dir.filePath("dialog-gone.csv");
+    auto *dialog = new StationDialog(device, fileCodes(), "standard.qcf");
+    dialog->findChild<QLineEdit *>()->setText(report);
+    bool writing = false;
+    connect(&dialog->gang(), &StationGang::slotStateChanged, this,
+            [&](int, Station::State state) { writing |= state == Station::State::Writing; });
+    dialog->start();
+    QTRY_VERIFY_WITH_TIMEOUT(writing, 20000);
+    delete dialog;
+    QCOMPARE(writeFrames(sim), 21);
+    QCOMPARE(reportRowsOf(report).size(), 2);
+    QCOMPARE(reportRowsOf(report)[1][4], QStringLiteral("programmed"));
 }
 
 QTEST_MAIN(TestStation)
