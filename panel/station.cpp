@@ -21,7 +21,6 @@ void Station::start()
     m_programmed = m_failed = 0;
     m_lastProblem.clear();
     m_portMissing = false;
-    m_reportError.clear();
     m_sinceTry.invalidate();
     setState(State::WaitingForPanel);
     scheduleTry();
@@ -152,11 +151,9 @@ void Station::programPanel(int number)
     panel.durationMs = clock.elapsed();
 
     ++(panel.programmed ? m_programmed : m_failed);
-    if (m_report)
-        m_reportError = m_report->append(panel);
     emit panelDone(panel);
 
-    if (!m_reportError.isEmpty() || m_stopRequested || (m_count > 0 && panel.number >= m_count))
+    if (m_stopRequested)
         return finish();
     m_silentTries = 0;
     m_sinceTry.start();

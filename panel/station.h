@@ -10,7 +10,6 @@
 #include <atomic>
 #include <functional>
 
-class StationReport;
 class TrafficLog;
 
 // The running numbers of the panels of stations that program side by side, one
@@ -43,8 +42,8 @@ private:
 // Widget-free and driven by its own timer: between tries it returns to the event
 // loop, and every try or write waits in the link's event loop, so the window (or
 // the command line's signal handling) stays responsive throughout. StationGang
-// runs one per port, each in a thread of its own, for --station and the window's
-// station dialog.
+// runs one per port, each in a thread of its own, and counts, limits and reports
+// their panels, for --station and the window's station dialog.
 class Station : public QObject
 {
     Q_OBJECT
@@ -67,8 +66,6 @@ public:
     void setPort(const QString &port) { m_port = port; }
     void setCodes(const panelwrite::Codes &codes) { m_codes = codes; }
     void setFileName(const QString &name) { m_fileName = name; } // for the report
-    void setCount(int count) { m_count = count; }                // 0: until stopped
-    void setReport(StationReport *report) { m_report = report; } // nullptr: no report
     void setTrafficLog(TrafficLog *log) { m_link.setTrafficLog(log); }
     // Panels numbered over several stations; a station that finds the numbers used
     // up ends instead of writing the panel that answered. nullptr (the default):
@@ -92,8 +89,6 @@ public:
     bool isStopping() const { return m_stopRequested && isRunning(); }
     int programmed() const { return m_programmed; }
     int failed() const { return m_failed; }
-    // Why the report could not be written (the run then ended), else empty.
-    QString reportError() const { return m_reportError; }
 
 signals:
     void stateChanged(Station::State state);
@@ -128,8 +123,6 @@ private:
     QString m_port;
     panelwrite::Codes m_codes{};
     QString m_fileName;
-    int m_count = 0;
-    StationReport *m_report = nullptr;
     PanelNumbers *m_numbers = nullptr;
 
     State m_state = State::Idle;
@@ -140,5 +133,4 @@ private:
     int m_failed = 0;
     QString m_lastProblem;
     bool m_portMissing = false;
-    QString m_reportError;
 };
