@@ -100,7 +100,7 @@ void Station::tryPort()
         if (presence == Presence::Answered) {
             const int number = m_numbers ? m_numbers->claim() : m_programmed + m_failed + 1;
             if (number == 0)
-                return finish(); // the other stations have the panels still to do
+                return finish(); // the run's panels are all taken by other stations
             return programPanel(number);
         }
     } else if (presence == Presence::Answered) {
