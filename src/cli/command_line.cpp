@@ -3,6 +3,7 @@
 #include "files/same_file.h"
 #include "panel/panel_link.h"
 #include "panel/port_address.h"
+#include "panel/station_gang.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -28,6 +29,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
         "panel in progress, printing \"N PROGRAMMED, M FAILED\". The --report file gets\n"
         "one CSV row per panel: time,port,file,codes_sha256,result,status,failed_item,\n"
         "duration_ms (result \"programmed\" or \"failed\").\n"
+        "With several --port, one slot per port programs panels at the same time as the\n"
+        "others; each line starts with its slot, e.g. \"[ttyUSB1] PANEL 3 ...\" (panels\n"
+        "are numbered over all slots), --count counts the panels of all slots, the last\n"
+        "line adds the counts of each slot, and the report's port column tells the slots\n"
+        "apart. The same port given twice is refused.\n"
         "\n"
         "Serial ports: the window's SERIAL PORT list offers the built-in ports and the\n"
         "USB adapters (/dev/ttyUSB*, /dev/ttyACM*); a pseudo-terminal is never\n"
@@ -52,7 +58,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("Serial device the panel is connected to, e.g. /dev/ttyUSB0, or a device "
                        "server's address, tcp://HOST:PORT or rfc2217://HOST:PORT (default: "
                        "the port last used successfully, else the first USB serial adapter, "
-                       "else %1).")
+                       "else %1). With --station it can be given several times, one "
+                       "slot per port.")
             .arg(PanelLink::defaultPortName()),
         QStringLiteral("PORT"));
     const QCommandLineOption writePanel(
@@ -129,11 +136,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return cl;
     }
 
-    cl.port = parser.value(port);
+    cl.ports = parser.values(port);
+    cl.port = cl.ports.value(0);
     // A device server's address that cannot be used is refused before anything starts.
-    if (const portaddress::Address address = portaddress::parse(cl.port);
-        address.isNetwork() && !address.isUsable())
-        return fail(QStringLiteral("--port: ") + portaddress::problemText(address));
+    for (const QString &p : cl.ports)
+        if (const portaddress::Address address = portaddress::parse(p);
+            address.isNetwork() && !address.isUsable())
+            return fail(QStringLiteral("--port: ") + portaddress::problemText(address));
     cl.log = parser.value(log);
     int modes = 0;
     for (const auto &[option, mode] : {std::pair{&writePanel, CommandLine::Mode::WritePanel},
@@ -163,6 +172,17 @@ CommandLine parseCommandLine(const QStringList &arguments)
         if (parser.values(*option).size() > 1)
             return fail(QStringLiteral("Option '%1' given more than once.")
                             .arg(option->names().constFirst()));
+    }
+    if (cl.ports.size() > 1) {
+        if (cl.mode != CommandLine::Mode::Station)
+            return fail(QStringLiteral("Option 'port' can be given more than once only with "
+                                       "--station."));
+        // Two stations on one port would both write the same panel.
+        if (const auto same = StationGang::samePort(cl.ports))
+            return fail(same->first == same->second
+                            ? QStringLiteral("Port '%1' given more than once.").arg(same->first)
+                            : QStringLiteral("Ports '%1' and '%2' are the same port.")
+                                  .arg(same->second, same->first));
     }
     cl.report = parser.value(report);
     cl.backup = parser.isSet(backup);

@@ -21,7 +21,8 @@ struct CommandLine {
     Mode mode = Mode::Window;
     QString file;        // the .qcf file of a headless mode, or the one to open in the window
     QString output;      // Sheet: the PDF file to write
-    QString port;        // --port, empty when not given
+    QString port;        // --port, empty when not given (the first one, for --station)
+    QStringList ports;   // every --port in order: several only with --station
     QString log;         // --log, empty when not given
     QString message;     // Help: the help text; Version: the version line; Error: what is wrong
     bool backup = false; // --backup: keep what the panel held before writing

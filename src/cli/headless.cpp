@@ -11,7 +11,7 @@
 #include "panel/panel_link.h"
 #include "panel/panel_write.h"
 #include "panel/port_choice.h"
-#include "panel/station.h"
+#include "panel/station_gang.h"
 #include "panel/traffic_log.h"
 
 #include <QDir>
@@ -208,7 +208,8 @@ private:
     }
 
     // Panel after panel until --count panels are done, Ctrl+C or SIGTERM: a line
-    // per panel, a row per panel in --report.
+    // per panel, a row per panel in --report. With several ports, one slot per port
+    // at the same time, each line marked with its slot.
     int station()
     {
         Codes codes{};
@@ -224,44 +225,60 @@ private:
                       << Qt::endl;
         }
 
-        Station station;
-        station.setPort(chosenPort());
-        station.setCodes(codes);
-        station.setFileName(QFileInfo(m_cl.file).fileName());
-        station.setCount(m_cl.count);
-        station.setReport(m_cl.report.isEmpty() ? nullptr : &report);
+        StationGang gang;
+        gang.setPorts(m_cl.ports.size() > 1 ? m_cl.ports : QStringList{chosenPort()});
+        gang.setCodes(codes);
+        gang.setFileName(QFileInfo(m_cl.file).fileName());
+        gang.setCount(m_cl.count);
+        gang.setReport(m_cl.report.isEmpty() ? nullptr : &report);
         if (!m_cl.log.isEmpty())
-            station.setTrafficLog(&m_log);
+            gang.setTrafficLog(&m_log);
         if (m_cl.backup)
-            station.backupPanel = [file = *loaded](PanelLink &link) {
+            gang.setBackup([file = *loaded](PanelLink &link) {
                 return backup::readAndKeep(link, file).failureText();
-            };
+            });
 
-        QObject::connect(&station, &Station::stateChanged, [&](Station::State state) {
-            if (state == Station::State::WaitingForPanel)
-                m_out << "WAITING FOR A PANEL ON " << station.port() << Qt::endl;
+        // Every line is written here, in this thread, whole.
+        QObject::connect(
+            &gang, &StationGang::slotStateChanged, [&](int slot, Station::State state) {
+                if (state == Station::State::WaitingForPanel)
+                    m_out << gang.marked(slot, QStringLiteral("WAITING FOR A PANEL ON ") +
+                                                   gang.slot(slot).port)
+                          << Qt::endl;
+            });
+        QObject::connect(&gang, &StationGang::portProblem, [&](int slot, const QString &text) {
+            if (!text.isEmpty())
+                m_err << gang.marked(slot, text) << Qt::endl;
         });
-        QObject::connect(&station, &Station::portProblem,
-                         [&](const QString &text) { m_err << text << Qt::endl; });
-        QObject::connect(&station, &Station::panelDone,
-                         [&](const StationPanel &panel) { m_out << panel.line() << Qt::endl; });
+        QObject::connect(&gang, &StationGang::panelDone, [&](int slot, const StationPanel &panel) {
+            m_out << gang.marked(slot, panel.line()) << Qt::endl;
+        });
 
         StopSignals stopSignals;
-        QObject::connect(&stopSignals, &StopSignals::received, &station, &Station::stop);
+        QObject::connect(&stopSignals, &StopSignals::received, &gang, &StationGang::stop);
         QEventLoop loop;
-        QObject::connect(&station, &Station::finished, &loop, &QEventLoop::quit);
-        station.start();
-        if (station.isRunning())
+        QObject::connect(&gang, &StationGang::finished, &loop, &QEventLoop::quit);
+        gang.start();
+        if (gang.isRunning())
             loop.exec();
 
-        m_out << QStringLiteral("%1 PROGRAMMED, %2 FAILED")
-                     .arg(station.programmed())
-                     .arg(station.failed())
-              << Qt::endl;
-        if (!station.reportError().isEmpty())
-            return fail(kUnusable,
-                        QStringLiteral("%1: %2").arg(m_cl.report, station.reportError()));
-        return station.failed() == 0 ? kDone : kPanelFailed;
+        m_out << countsText(gang.programmed(), gang.failed());
+        if (gang.slotCount() > 1) {
+            QStringList perSlot;
+            for (int i = 0; i < gang.slotCount(); ++i)
+                perSlot << gang.slot(i).name + QStringLiteral(": ") +
+                               countsText(gang.slot(i).programmed, gang.slot(i).failed);
+            m_out << " (" << perSlot.join(QStringLiteral("; ")) << ')';
+        }
+        m_out << Qt::endl;
+        if (!gang.reportError().isEmpty())
+            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.report, gang.reportError()));
+        return gang.failed() == 0 ? kDone : kPanelFailed;
+    }
+
+    static QString countsText(int programmed, int failed)
+    {
+        return QStringLiteral("%1 PROGRAMMED, %2 FAILED").arg(programmed).arg(failed);
     }
 
     int readPanel()

@@ -1,5 +1,6 @@
 // Panel > Programming station: the window's configuration written into panel
-// after panel by the station dialog, on the port of the chooser.
+// after panel by the station dialog, on the port of the chooser and any other
+// ports ticked in the dialog.
 
 #include "files/panel_backup.h"
 #include "form1.h"
@@ -28,7 +29,6 @@ void Form1::openStation()
         StationDialog::launch(this, selectedPort(), codes, name, m_link->trafficLog());
     // Each panel is backed up first while the window backs up before writing.
     if (backupBeforeWrite())
-        dialog->station().backupPanel = [config](PanelLink &link) {
-            return backup::readAndKeep(link, config).failureText();
-        };
+        dialog->gang().setBackup(
+            [config](PanelLink &link) { return backup::readAndKeep(link, config).failureText(); });
 }

@@ -5,14 +5,18 @@
 #include "focus_ring.h"
 #include "light_scheme.h"
 #include "status_colour.h"
+#include "panel/port_choice.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -44,27 +48,26 @@ StationDialog::StationDialog(const QString &port, const panelwrite::Codes &codes
                              const QString &configName, QWidget *parent)
     : QDialog(parent), m_configName(configName)
 {
-    m_station.setPort(port);
-    m_station.setCodes(codes);
-    m_station.setFileName(configName);
-    buildControls();
+    m_gang.setCodes(codes);
+    m_gang.setFileName(configName);
+    buildControls(port);
 
-    connect(&m_station, &Station::stateChanged, this, [this] {
-        if (m_station.state() == Station::State::Writing)
-            m_problem.clear();
+    connect(&m_gang, &StationGang::slotChanged, this, [this](int slot) {
+        showTile(slot);
+        showCounts();
         showState();
     });
-    connect(&m_station, &Station::portProblem, this, [this](const QString &text) {
-        m_problem = text;
-        showState();
-    });
-    connect(&m_station, &Station::panelDone, this, &StationDialog::showPanel);
-    connect(&m_station, &Station::finished, this, &StationDialog::onFinished);
+    connect(&m_gang, &StationGang::finished, this, &StationDialog::onFinished);
     showCounts();
     showState();
 }
 
-StationDialog::~StationDialog() = default;
+StationDialog::~StationDialog()
+{
+    // Closed while slots still write (the window closing): the gang finishes their
+    // panels as it goes, with nothing left here to show them on.
+    m_gang.disconnect(this);
+}
 
 StationDialog *StationDialog::launch(QWidget *parent, const QString &port,
                                      const panelwrite::Codes &codes, const QString &configName,
@@ -73,8 +76,7 @@ StationDialog *StationDialog::launch(QWidget *parent, const QString &port,
     auto *dialog = new StationDialog(port, codes, configName, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
-    if (log)
-        dialog->station().setTrafficLog(log);
+    dialog->gang().setTrafficLog(log);
     dialog->show();
     return dialog;
 }
@@ -89,19 +91,18 @@ QString StationDialog::rememberedReportFile()
     return QDir(folder).filePath(QStringLiteral("station-report.csv"));
 }
 
-void StationDialog::buildControls()
+void StationDialog::buildControls(const QString &port)
 {
     setWindowTitle(QStringLiteral("PROGRAMMING STATION"));
     setWindowIcon(appIcon());
     setPalette(lightScheme());
     const QFont base = font();
 
-    auto *where = new QLabel(QStringLiteral("PORT: %1     CONFIGURATION: %2")
-                                 .arg(QDir::toNativeSeparators(m_station.port()), m_configName),
-                             this);
-    where->setFont(sized(base, 11, true));
-    where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *what = new QLabel(QStringLiteral("CONFIGURATION: %1").arg(m_configName), this);
+    what->setFont(sized(base, 11, true));
+    what->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    // The report field is the dialog's first line edit.
     auto *reportCaption = new QLabel(QStringLiteral("&REPORT FILE:"), this);
     reportCaption->setFont(sized(base, 11, true));
     m_reportEdit = new QLineEdit(QDir::toNativeSeparators(rememberedReportFile()), this);
@@ -115,7 +116,41 @@ void StationDialog::buildControls()
     m_chooseButton->setFont(sized(base, 11, true));
     connect(m_chooseButton, &QPushButton::clicked, this, &StationDialog::chooseReport);
 
-    // Counters and the last result large enough to read from a metre away.
+    // The ports: the machine's, as the window's drop-down lists them, and any typed.
+    auto *portsCaption = new QLabel(QStringLiteral("&PORTS:"), this);
+    portsCaption->setFont(sized(base, 11, true));
+    m_portList = new QListWidget(this);
+    m_portList->setAccessibleName(QStringLiteral("PORTS"));
+    m_portList->setToolTip(QStringLiteral("TICK EVERY PORT A PANEL IS CONNECTED TO: EACH "
+                                          "PORT IS PROGRAMMED AT THE SAME TIME AS THE OTHERS"));
+    m_portList->setFont(sized(base, 11, false));
+    m_portList->setMaximumHeight(QFontMetrics(m_portList->font()).lineSpacing() * 5 + 12);
+    portsCaption->setBuddy(m_portList);
+    for (const portchoice::PortEntry &entry : portchoice::entries(portchoice::availablePorts())) {
+        auto *item = new QListWidgetItem(QDir::toNativeSeparators(entry.text), m_portList);
+        item->setData(Qt::UserRole, entry.path);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    if (!port.isEmpty())
+        addPort(port);
+    m_portList->setCurrentRow(0);
+
+    auto *otherCaption = new QLabel(QStringLiteral("&OTHER PORT:"), this);
+    otherCaption->setFont(sized(base, 11, true));
+    m_portEdit = new QLineEdit(this);
+    m_portEdit->setAccessibleName(QStringLiteral("OTHER PORT"));
+    m_portEdit->setToolTip(QStringLiteral("TYPE A PORT THE LIST DOES NOT OFFER, THEN ADD IT"));
+    m_portEdit->setFont(sized(base, 11, false));
+    m_portEdit->installEventFilter(this); // Enter adds the port instead of starting
+    otherCaption->setBuddy(m_portEdit);
+    m_addButton = new QPushButton(QStringLiteral("&ADD"), this);
+    m_addButton->setToolTip(QStringLiteral("ADD THE TYPED PORT TO THE LIST, TICKED"));
+    m_addButton->setFont(sized(base, 11, true));
+    m_addButton->setAutoDefault(false);
+    connect(m_addButton, &QPushButton::clicked, this, &StationDialog::addTypedPort);
+
+    // The counters over all slots, large enough to read from a metre away.
     auto counter = [&] {
         auto *label = new QLabel(this);
         label->setAlignment(Qt::AlignCenter);
@@ -127,17 +162,6 @@ void StationDialog::buildControls()
     m_programmedLabel = counter();
     m_failedLabel = counter();
 
-    m_resultLabel = new QLabel(this);
-    m_resultLabel->setFont(sized(base, 26, true));
-    m_resultLabel->setAlignment(Qt::AlignCenter);
-    m_resultLabel->setWordWrap(true);
-    m_resultLabel->setAutoFillBackground(true);
-    m_resultLabel->setFrameShape(QFrame::Box);
-    m_resultLabel->setMargin(8);
-    m_resultLabel->setMinimumHeight(QFontMetrics(m_resultLabel->font()).lineSpacing() * 3 + 40);
-    m_resultLabel->setText(QStringLiteral("NO PANEL PROGRAMMED YET"));
-    setBackground(m_resultLabel, kNoResult);
-
     m_stateLabel = new QLabel(this);
     m_stateLabel->setFont(sized(base, 13, true));
     m_stateLabel->setAlignment(Qt::AlignCenter);
@@ -145,11 +169,11 @@ void StationDialog::buildControls()
     m_stateLabel->setMinimumHeight(QFontMetrics(m_stateLabel->font()).lineSpacing() * 2);
 
     m_startButton = new QPushButton(QStringLiteral("&START"), this);
-    m_startButton->setToolTip(QStringLiteral("PROGRAM EVERY PANEL CONNECTED TO THE PORT, ONE "
-                                             "AFTER THE OTHER"));
+    m_startButton->setToolTip(QStringLiteral("PROGRAM EVERY PANEL CONNECTED TO THE TICKED "
+                                             "PORTS, ONE AFTER THE OTHER ON EACH PORT"));
     m_startButton->setDefault(true);
     m_stopButton = new QPushButton(QStringLiteral("S&TOP"), this);
-    m_stopButton->setToolTip(QStringLiteral("STOP AFTER THE PANEL IN PROGRESS"));
+    m_stopButton->setToolTip(QStringLiteral("STOP AFTER THE PANELS IN PROGRESS"));
     m_closeButton = new QPushButton(QStringLiteral("&CLOSE"), this);
     m_closeButton->setToolTip(QStringLiteral("STOP THE STATION AND CLOSE THIS WINDOW"));
     for (QPushButton *b : {m_startButton, m_stopButton, m_closeButton}) {
@@ -160,13 +184,21 @@ void StationDialog::buildControls()
     connect(m_stopButton, &QPushButton::clicked, this, &StationDialog::stop);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *reportRow = new QHBoxLayout;
-    reportRow->addWidget(reportCaption);
-    reportRow->addWidget(m_reportEdit, 1);
-    reportRow->addWidget(m_chooseButton);
+    auto *ports = new QGridLayout;
+    ports->addWidget(portsCaption, 0, 0, Qt::AlignTop);
+    ports->addWidget(m_portList, 0, 1, 1, 2);
+    ports->addWidget(otherCaption, 1, 0);
+    ports->addWidget(m_portEdit, 1, 1);
+    ports->addWidget(m_addButton, 1, 2);
+    ports->addWidget(reportCaption, 2, 0);
+    ports->addWidget(m_reportEdit, 2, 1);
+    ports->addWidget(m_chooseButton, 2, 2);
+    ports->setColumnStretch(1, 1);
     auto *counters = new QHBoxLayout;
     counters->addWidget(m_programmedLabel);
     counters->addWidget(m_failedLabel);
+    m_tileGrid = new QGridLayout;
+    m_tileGrid->setSpacing(8);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_startButton);
@@ -174,19 +206,69 @@ void StationDialog::buildControls()
     buttons->addWidget(m_closeButton);
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(12);
-    layout->addWidget(where);
-    layout->addLayout(reportRow);
+    layout->addWidget(what);
+    layout->addLayout(ports);
     layout->addLayout(counters);
-    layout->addWidget(m_resultLabel);
+    layout->addLayout(m_tileGrid);
     layout->addWidget(m_stateLabel);
     layout->addLayout(buttons);
 
+    setTabOrder(m_portList, m_portEdit);
+    setTabOrder(m_portEdit, m_addButton);
+    setTabOrder(m_addButton, m_reportEdit);
     setTabOrder(m_reportEdit, m_chooseButton);
     setTabOrder(m_chooseButton, m_startButton);
     setTabOrder(m_startButton, m_stopButton);
     setTabOrder(m_stopButton, m_closeButton);
     new FocusRing(this);
     m_startButton->setFocus();
+}
+
+void StationDialog::addPort(const QString &port)
+{
+    const QString path = QDir::fromNativeSeparators(port.trimmed());
+    if (path.isEmpty())
+        return;
+    QListWidgetItem *item = nullptr;
+    for (int i = 0; i < m_portList->count() && !item; ++i)
+        if (StationGang::portIdentity(m_portList->item(i)->data(Qt::UserRole).toString()) ==
+            StationGang::portIdentity(path))
+            item = m_portList->item(i);
+    if (!item) {
+        item = new QListWidgetItem(QDir::toNativeSeparators(path));
+        item->setData(Qt::UserRole, path);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        m_portList->insertItem(m_addedPorts++, item); // before the machine's ports
+    }
+    item->setCheckState(Qt::Checked);
+    m_portList->setCurrentItem(item);
+}
+
+QStringList StationDialog::tickedPorts() const
+{
+    QStringList ports;
+    for (int i = 0; i < m_portList->count(); ++i)
+        if (m_portList->item(i)->checkState() == Qt::Checked)
+            ports << m_portList->item(i)->data(Qt::UserRole).toString();
+    return ports;
+}
+
+void StationDialog::addTypedPort()
+{
+    addPort(m_portEdit->text());
+    m_portEdit->clear();
+}
+
+bool StationDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_portEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            addTypedPort();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void StationDialog::chooseReport()
@@ -207,9 +289,15 @@ void StationDialog::chooseReport()
 
 void StationDialog::start()
 {
-    if (m_station.isRunning())
+    if (m_gang.isRunning())
         return;
     m_problem.clear();
+    const QStringList ports = tickedPorts();
+    if (ports.isEmpty()) {
+        m_problem = QStringLiteral("TICK THE PORTS THE PANELS ARE CONNECTED TO");
+        showState();
+        return;
+    }
     const QString path = QDir::fromNativeSeparators(m_reportEdit->text().trimmed());
     m_report.close();
     if (!path.isEmpty()) {
@@ -219,12 +307,12 @@ void StationDialog::start()
             return;
         }
         settings::setStationReport(path);
-        if (!m_report.repairNote().isEmpty()) // until the first panel's result
-            m_resultLabel->setText(m_report.repairNote());
     }
-    m_station.setReport(path.isEmpty() ? nullptr : &m_report);
+    m_gang.setReport(path.isEmpty() ? nullptr : &m_report);
+    m_gang.setPorts(ports);
     m_ran = true;
-    m_station.start();
+    m_gang.start();
+    buildTiles();
     m_stopButton->setFocus();
     showCounts();
     showState();
@@ -232,21 +320,19 @@ void StationDialog::start()
 
 void StationDialog::stop()
 {
-    m_station.stop();
+    m_gang.stop();
     showState();
 }
 
-// Closing (CLOSE, Escape, the title bar) stops the station first; while a panel is
-// being written the dialog stays until that panel is done.
+// Closing (CLOSE, Escape, the title bar) stops the slots first; the dialog stays
+// until every slot has ended, after the panels being written are done.
 void StationDialog::done(int result)
 {
-    if (m_station.isRunning()) {
-        m_station.stop();
-        if (m_station.isRunning()) {
-            m_closePending = true;
-            showState();
-            return;
-        }
+    if (m_gang.isRunning()) {
+        m_gang.stop();
+        m_closePending = true;
+        showState();
+        return;
     }
     QDialog::done(result);
 }
@@ -254,16 +340,108 @@ void StationDialog::done(int result)
 void StationDialog::onFinished()
 {
     m_report.close();
-    if (!m_station.reportError().isEmpty())
+    if (!m_gang.reportError().isEmpty())
         m_problem =
-            QStringLiteral("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(m_station.reportError());
+            QStringLiteral("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(m_gang.reportError());
     showState();
     m_startButton->setFocus();
     if (m_closePending) {
         m_closePending = false;
-        // Once the station's own call has returned.
+        // Once the gang's own call has returned.
         QTimer::singleShot(0, this, [this] { QDialog::done(QDialog::Rejected); });
     }
+}
+
+// One tile per slot: its port, its state, its last panel and its counters. Up to
+// four slots in two columns, more in four.
+void StationDialog::buildTiles()
+{
+    for (const Tile &tile : m_tiles)
+        delete tile.box;
+    m_tiles.clear();
+    const int count = m_gang.slotCount();
+    const int columns = count <= 1 ? 1 : count <= 4 ? 2 : 4;
+    const QFont base = font();
+    for (int i = 0; i < count; ++i) {
+        Tile tile;
+        tile.box = new QGroupBox(m_gang.slot(i).name, this);
+        tile.box->setFont(sized(base, 12, true));
+        tile.state = new QLabel(tile.box);
+        tile.state->setFont(sized(base, 11, true));
+        tile.state->setWordWrap(true);
+        tile.state->setMinimumHeight(QFontMetrics(tile.state->font()).lineSpacing() * 2);
+        tile.result = new QLabel(tile.box);
+        tile.result->setFont(sized(base, count == 1 ? 20 : 12, true));
+        tile.result->setAlignment(Qt::AlignCenter);
+        tile.result->setWordWrap(true);
+        tile.result->setAutoFillBackground(true);
+        tile.result->setFrameShape(QFrame::Box);
+        tile.result->setMargin(6);
+        // Room for the longest failure text.
+        tile.result->setMinimumHeight(
+            QFontMetrics(tile.result->font()).lineSpacing() * (count == 1 ? 3 : 4) + 16);
+        tile.counts = new QLabel(tile.box);
+        tile.counts->setFont(sized(base, 11, true));
+        auto *column = new QVBoxLayout(tile.box);
+        column->addWidget(tile.state);
+        column->addWidget(tile.result);
+        column->addWidget(tile.counts);
+        m_tileGrid->addWidget(tile.box, i / columns, i % columns);
+        m_tiles.push_back(tile);
+        showTile(i);
+    }
+}
+
+void StationDialog::showTile(int slot)
+{
+    if (slot < 0 || slot >= int(m_tiles.size()))
+        return;
+    const Tile &tile = m_tiles[size_t(slot)];
+    const StationGang::Slot &s = m_gang.slot(slot);
+    const QString port = QDir::toNativeSeparators(s.port);
+
+    QString state;
+    bool problem = false;
+    if (!s.running) {
+        state = QStringLiteral("STOPPED");
+    } else if (s.state == Station::State::Writing) {
+        if (s.stopping)
+            state = QStringLiteral("STOPPING AFTER THIS PANEL");
+        else if (s.cell == 0)
+            state = QStringLiteral("PROGRAMMING PANEL %1").arg(s.panel);
+        else
+            state = QStringLiteral("PROGRAMMING PANEL %1: WRITING CELL %2 OF %3")
+                        .arg(s.panel)
+                        .arg(s.cell)
+                        .arg(memory_map::kCellCount);
+    } else if (s.portMissing) {
+        state = QStringLiteral("PORT MISSING: %1").arg(port);
+        problem = true;
+    } else if (!s.problem.isEmpty()) {
+        state = s.problem;
+        problem = true;
+    } else if (s.state == Station::State::WaitingForRemoval) {
+        state = QStringLiteral("DISCONNECT THE PANEL");
+    } else {
+        state = QStringLiteral("WAITING FOR A PANEL ON %1").arg(port);
+    }
+    tile.state->setText(state);
+    QPalette pal = tile.state->palette();
+    pal.setColor(QPalette::WindowText, problem ? QColor(192, 0, 0) : QColor(Qt::black));
+    tile.state->setPalette(pal);
+
+    if (s.last) {
+        QString text = QStringLiteral("PANEL %1: %2").arg(s.last->number).arg(s.last->statusText);
+        if (!s.last->failedItem.isEmpty())
+            text += QStringLiteral(" AT %1").arg(s.last->failedItem);
+        tile.result->setText(text);
+        setBackground(tile.result, statusColour(s.last->programmed ? statustext::kDone : statustext::kFailed));
+    } else {
+        tile.result->setText(QStringLiteral("NO PANEL PROGRAMMED YET"));
+        setBackground(tile.result, kNoResult);
+    }
+    tile.counts->setText(
+        QStringLiteral("PROGRAMMED %1   FAILED %2").arg(s.programmed).arg(s.failed));
 }
 
 void StationDialog::showCounts()
@@ -275,19 +453,8 @@ void StationDialog::showCounts()
                            .arg(count));
         label->setAccessibleName(QStringLiteral("%1: %2").arg(caption).arg(count));
     };
-    show(m_programmedLabel, QStringLiteral("PROGRAMMED"), m_station.programmed());
-    show(m_failedLabel, QStringLiteral("FAILED"), m_station.failed());
-}
-
-void StationDialog::showPanel(const StationPanel &panel)
-{
-    QString text = QStringLiteral("PANEL %1: %2").arg(panel.number).arg(panel.statusText);
-    if (!panel.failedItem.isEmpty())
-        text += QStringLiteral(" AT %1").arg(panel.failedItem);
-    m_resultLabel->setText(text);
-    setBackground(m_resultLabel,
-                  statusColour(panel.programmed ? statustext::kDone : statustext::kFailed));
-    showCounts();
+    show(m_programmedLabel, QStringLiteral("PROGRAMMED"), m_gang.programmed());
+    show(m_failedLabel, QStringLiteral("FAILED"), m_gang.failed());
 }
 
 void StationDialog::setStateText(const QString &text, bool problem)
@@ -300,31 +467,27 @@ void StationDialog::setStateText(const QString &text, bool problem)
 
 void StationDialog::showState()
 {
-    const bool running = m_station.isRunning();
+    const bool running = m_gang.isRunning();
     m_startButton->setEnabled(!running);
-    m_stopButton->setEnabled(running && !m_station.isStopping());
-    m_reportEdit->setEnabled(!running);
-    m_chooseButton->setEnabled(!running);
+    m_stopButton->setEnabled(running && !m_gang.isStopping());
+    for (QWidget *w : std::initializer_list<QWidget *>{m_portList, m_portEdit, m_addButton,
+                                                       m_reportEdit, m_chooseButton})
+        w->setEnabled(!running);
 
     if (!m_problem.isEmpty())
         return setStateText(m_problem, true);
-    const QString port = QDir::toNativeSeparators(m_station.port());
-    switch (m_station.state()) {
-    case Station::State::Idle:
-        if (m_ran)
-            return setStateText(QStringLiteral("STOPPED"), false);
-        return setStateText(QStringLiteral("PRESS START, THEN CONNECT THE PANELS ONE AFTER THE "
-                                           "OTHER"),
-                            false);
-    case Station::State::WaitingForPanel:
-        return setStateText(QStringLiteral("WAITING FOR A PANEL ON %1").arg(port), false);
-    case Station::State::Writing:
-        if (m_station.isStopping())
-            return setStateText(QStringLiteral("STOPPING AFTER THIS PANEL"), false);
-        return setStateText(QStringLiteral("PROGRAMMING PANEL %1")
-                                .arg(m_station.programmed() + m_station.failed() + 1),
-                            false);
-    case Station::State::WaitingForRemoval:
-        return setStateText(QStringLiteral("DISCONNECT THE PANEL"), false);
+    if (running) {
+        if (m_gang.isStopping())
+            return setStateText(QStringLiteral("STOPPING AFTER THE PANELS IN PROGRESS"), false);
+        const int n = m_gang.slotCount();
+        QString text = n == 1 ? QStringLiteral("RUNNING ON 1 PORT")
+                              : QStringLiteral("RUNNING ON %1 PORTS").arg(n);
+        // A torn last row cut off the report at the start is said while the run lasts.
+        if (!m_report.repairNote().isEmpty())
+            text += QStringLiteral(" - ") + m_report.repairNote();
+        return setStateText(text, false);
     }
+    if (m_ran)
+        return setStateText(QStringLiteral("STOPPED"), false);
+    setStateText(QStringLiteral("PRESS START, THEN CONNECT THE PANELS ONE AFTER THE OTHER"), false);
 }

@@ -34,6 +34,7 @@ expect 2 "needs the PDF file to write" --sheet "$tmp/short.qcf"
 expect 2 "Only one of" --sheet "$tmp/short.qcf" out.pdf --compare "$tmp/short.qcf"
 expect 2 "short.qcf: THE FILE ENDS BEFORE FIELD 2 OF 42" --station "$tmp/short.qcf"
 expect 2 "Option 'count' needs --station" --write-panel "$tmp/short.qcf" --count 2
+expect 2 "Port '/dev/null' given more than once" --station "$tmp/short.qcf" --port /dev/null --port /dev/null
 
 # A file written is never a file read or another file written, whatever names it
 # (the same path, a symbolic or a hard link): status 2 naming both, nothing touched.

@@ -8,12 +8,14 @@
 #include "headless.h"
 #include "station_dialog.h"
 #include "panel/station.h"
+#include "panel/station_gang.h"
 #include "panel/station_report.h"
 #include "simulated_panel.h"
 
 #include <QAccessible>
 #include <QCryptographicHash>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +43,10 @@ private slots:
     void stopSignalDuringWriteFinishesPanel();
     void dialogProgramsAndReports();
     void closingDialogMidWriteFinishesPanel();
+    void threePortsAtOnceOneFailing();
+    void ctrlCWhileTwoPortsWrite();
+    void dialogOnTwoPorts();
+    void dialogDestroyedMidWriteKeepsRow();
 
 private:
     QString folder(const QString &name);
@@ -137,6 +143,31 @@ void TestStation::commandLine()
     QVERIFY(cl.backup);
     QVERIFY(isHeadless(cl.mode));
     QCOMPARE(parse({"--station", "a.qcf"}).count, 0);
+
+    // Several ports only for the station, and each port once: a link and its target,
+    // or one path written two ways, are one port.
+    QCOMPARE(
+        parse({"--station", "a.qcf", "--port", "/dev/ttyUSB0", "--port", "tcp://b:4001"}).ports,
+        (QStringList{"/dev/ttyUSB0", "tcp://b:4001"}));
+    const QString target = dir.filePath("ttyTARGET"), link = dir.filePath("ttyLINK");
+    QFile(target).open(QIODevice::WriteOnly);
+    QVERIFY(QFile::link(target, link));
+    for (const QStringList &ports : {QStringList{"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB0"},
+                                     {target, link},
+                                     {"/dev/ttyUSB0", "/dev/../dev/ttyUSB0"},
+                                     {"tcp://b:4001", "tcp://b:4001"}}) {
+        QStringList args{"--station", "a.qcf"};
+        for (const QString &port : ports)
+            args << "--port" << port;
+        const CommandLine same = parse(args);
+        QCOMPARE(same.mode, CommandLine::Mode::Error);
+        QVERIFY2(same.message.contains(ports.last()), qPrintable(same.message));
+    }
+    QCOMPARE(parse({"--write-panel", "a.qcf", "--port", "/dev/ttyS0", "--port", "/dev/ttyS1"}).mode,
+             CommandLine::Mode::Error);
+    // Each slot's mark tells it apart, also when two devices share a base name.
+    QCOMPARE(StationGang::slotNames({"/dev/ttyUSB1", "/a/ttyS0", "/b/ttyS0", "rfc2217://h:7000"}),
+             (QStringList{"ttyUSB1", "/a/ttyS0", "/b/ttyS0", "h:7000"}));
     for (const QStringList &bad : {QStringList{"--station", "a.qcf", "--count", "0"},
                                    {"--station", "a.qcf", "--count", "x"},
                                    {"--station", "a.qcf", "--write-panel", "a.qcf"},
@@ -438,7 +469,7 @@ void TestStation::dialogProgramsAndReports()
     QTest::keyClick(&dialog, Qt::Key_H, Qt::AltModifier);
     QTRY_COMPARE(dialog.findChild<QLineEdit *>()->text(), report);
     QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
-    QTRY_VERIFY(dialog.station().isRunning());
+    QTRY_VERIFY(dialog.gang().isRunning());
     QCOMPARE(StationDialog::rememberedReportFile(), report);
 
     QList<QLabel *> labels = dialog.findChildren<QLabel *>();
@@ -470,7 +501,7 @@ void TestStation::dialogProgramsAndReports()
     // Closing while the panel is still connected stops the station at once.
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 5000);
-    QVERIFY(!dialog.station().isRunning());
+    QVERIFY(!dialog.gang().isRunning());
     QCOMPARE(writeFrames(sim), 21);
 }
 
@@ -484,7 +515,7 @@ void TestStation::closingDialogMidWriteFinishesPanel()
     dialog.findChild<QLineEdit *>()->clear(); // no report
     // The user closes the dialog while the panel is being written.
     bool visibleAfterClose = false;
-    connect(&dialog.station(), &Station::stateChanged, this, [&](Station::State state) {
+    connect(&dialog.gang(), &StationGang::slotStateChanged, this, [&](int, Station::State state) {
         if (state == Station::State::Writing)
             QTimer::singleShot(300, &dialog, [&] {
                 dialog.reject();
@@ -494,7 +525,7 @@ void TestStation::closingDialogMidWriteFinishesPanel()
     dialog.start();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 20000);
     QVERIFY(visibleAfterClose); // it stayed until the panel in progress was done
-    QCOMPARE(dialog.station().failed(), 1);
+    QCOMPARE(dialog.gang().failed(), 1);
     QLabel *result = nullptr;
     for (QLabel *l : dialog.findChildren<QLabel *>())
         if (l->text().startsWith("PANEL 1: "))
@@ -503,6 +534,185 @@ void TestStation::closingDialogMidWriteFinishesPanel()
     QCOMPARE(result->text(), QStringLiteral("PANEL 1: COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA "
                                             "AT LED3"));
     QCOMPARE(result->palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
+// Three panels on three ports, written at the same time; the third stops answering
+// at SW8. Each slot writes only its own panel, fails only its own, and has lines,
+// counts, report rows and log lines of its own.
+void TestStation::threePortsAtOnceOneFailing()
+{
+    const QString file = writeConfig();
+    const QString report = dir.filePath("gang.csv");
+    const QString traffic = dir.filePath("gang.log");
+    const QString simFolder = folder("gang");
+    std::vector<std::unique_ptr<SimulatedPanel>> sims;
+    QStringList ports;
+    for (const QString &name : QStringList{"ttyA", "ttyB", "ttyC"}) {
+        sims.push_back(std::make_unique<SimulatedPanel>(folder("gang/sim-" + name)));
+        ports << QDir(simFolder).filePath(name);
+        QStringList args{"--link", ports.last(), "--connect-schedule", "off:500,on:6000,off"};
+        if (name == "ttyC")
+            args << "--mute-from"
+                 << "7";
+        QVERIFY(!sims.back()->start(args).isEmpty());
+    }
+    QCOMPARE(run({"--station", file, "--port", ports[0], "--port", ports[1], "--port", ports[2],
+                  "--count", "3", "--report", report, "--log", traffic}),
+             headless::kPanelFailed);
+
+    QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.takeLast(), QStringLiteral("2 PROGRAMMED, 1 FAILED (ttyA: 1 PROGRAMMED, 0 "
+                                              "FAILED; ttyB: 1 PROGRAMMED, 0 FAILED; ttyC: 0 "
+                                              "PROGRAMMED, 1 FAILED)"));
+    QStringList numbers;
+    for (const QString &name : QStringList{"ttyA", "ttyB", "ttyC"}) {
+        const QString mark = "[" + name + "] ";
+        const QStringList own = lines.filter(QRegularExpression("^\\[" + name + "\\] "));
+        QCOMPARE(own.first(), mark + "WAITING FOR A PANEL ON " + QDir(simFolder).filePath(name));
+        const QRegularExpressionMatch panel =
+            QRegularExpression("^\\[" + name + "\\] PANEL (\\d)  [-0-9]+ [:0-9]+  (.*)$")
+                .match(own.value(1));
+        QVERIFY2(panel.hasMatch(), qPrintable(out));
+        numbers << panel.captured(1);
+        QCOMPARE(panel.captured(2), name == "ttyC" ? QStringLiteral("COMMUNICATIONS FAILURE-BAD "
+                                                                    "SWITCH PANEL DATA  SW8: "
+                                                                    "NOT ACKNOWLEDGED")
+                                                   : QStringLiteral("SWITCH PANEL HAS BEEN "
+                                                                    "PROGRAMMED"));
+    }
+    QCOMPARE(lines.filter(QRegularExpression("^\\[tty[ABC]\\] ")), lines); // every line marked
+    numbers.sort();
+    QCOMPARE(numbers, (QStringList{"1", "2", "3"})); // numbered over all slots
+
+    const QList<QStringList> rows = reportRowsOf(report);
+    QCOMPARE(rows.size(), 1 + 3);
+    QMap<QString, QString> resultOf; // port -> result
+    for (const QStringList &row : rows.mid(1))
+        resultOf[row[1]] = row[4] + row[6];
+    QCOMPARE(resultOf,
+             (QMap<QString, QString>{
+                 {ports[0], "programmed"}, {ports[1], "programmed"}, {ports[2], "failedSW8"}}));
+
+    QCOMPARE(writeFrames(*sims[0]), 21);
+    QCOMPARE(writeFrames(*sims[1]), 21);
+    QCOMPARE(writeFrames(*sims[2]), 8);
+    for (int i = 0; i < 2; ++i) {
+        QString now;
+        for (int v : sims[size_t(i)]->cells())
+            now += (now.isEmpty() ? "" : " ") + QString::number(v);
+        QCOMPARE(now, kCells);
+    }
+
+    // One log, every line marked with the slot whose link it is.
+    QFile log(traffic);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QStringList logLines = QString::fromLatin1(log.readAll()).split('\n', Qt::SkipEmptyParts);
+    QVERIFY(!logLines.isEmpty());
+    for (const QString &line : logLines)
+        QVERIFY2(
+            QRegularExpression("^\\S+ \\S+ \\[tty[ABC]\\] (TX|RX|PORT)").match(line).hasMatch(),
+            qPrintable(line));
+}
+
+// Ctrl+C while two slots write: both panels are finished and reported, then the
+// run ends with the counts of each slot.
+void TestStation::ctrlCWhileTwoPortsWrite()
+{
+    const QString file = writeConfig();
+    const QString report = dir.filePath("gang-int.csv");
+    const QString simFolder = folder("gang-int");
+    SimulatedPanel simD(folder("gang-int/d")), simE(folder("gang-int/e"));
+    const QString portD = QDir(simFolder).filePath("ttyD"),
+                  portE = QDir(simFolder).filePath("ttyE");
+    QVERIFY(!simD.start({"--link", portD}).isEmpty());
+    QVERIFY(!simE.start({"--link", portE}).isEmpty());
+    StationProcess station(
+        {"--station", file, "--port", portD, "--port", portE, "--report", report});
+    QTRY_VERIFY_WITH_TIMEOUT(writeFrames(simD) >= 1 && writeFrames(simE) >= 1, 20000);
+    station.signal(SIGINT);
+    QVERIFY(station.finished());
+    QCOMPARE(station.exitCode(), headless::kDone);
+    const QString output = station.output();
+    QVERIFY2(output.endsWith("\n2 PROGRAMMED, 0 FAILED (ttyD: 1 PROGRAMMED, 0 FAILED; ttyE: 1 "
+                             "PROGRAMMED, 0 FAILED)\n"),
+             qPrintable(output));
+    QCOMPARE(writeFrames(simD), 21);
+    QCOMPARE(writeFrames(simE), 21);
+    QCOMPARE(reportRowsOf(report).size(), 1 + 2);
+}
+
+// The dialog on the window's port and a typed one: a tile each, counters over both.
+void TestStation::dialogOnTwoPorts()
+{
+    SimulatedPanel simF(folder("dialog-two/f")), simG(folder("dialog-two/g"));
+    const QString portF = simF.start({}), portG = simG.start({});
+    StationDialog dialog(portF, fileCodes(), "standard.qcf");
+    dialog.findChild<QLineEdit *>()->clear(); // no report
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+
+    // Typed from the keyboard: Alt+O, the path, Enter adds it ticked and starts nothing.
+    QTest::keyClick(&dialog, Qt::Key_O, Qt::AltModifier);
+    QTRY_VERIFY(dialog.focusWidget() && accessibleName(dialog.focusWidget()) == "OTHER PORT");
+    QTest::keyClicks(dialog.focusWidget(), portG);
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    QVERIFY(!dialog.gang().isRunning());
+    QCOMPARE(dialog.tickedPorts(), (QStringList{portF, portG}));
+    // Alt+P reaches the list, Space unticks and ticks the current port.
+    QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
+    QTRY_VERIFY(dialog.focusWidget() && accessibleName(dialog.focusWidget()) == "PORTS");
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
+    QCOMPARE(dialog.tickedPorts(), QStringList{portF});
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
+    QCOMPARE(dialog.tickedPorts(), (QStringList{portF, portG}));
+
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(dialog.gang().isRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.gang().programmed() == 2, 20000);
+    const QList<QGroupBox *> tiles = dialog.findChildren<QGroupBox *>();
+    QCOMPARE(tiles.size(), 2);
+    for (QGroupBox *tile : tiles) {
+        QStringList texts;
+        for (QLabel *label : tile->findChildren<QLabel *>())
+            texts << accessibleName(label);
+        QVERIFY2(texts.filter(QRegularExpression("^PANEL [12]: SWITCH PANEL HAS BEEN PROGRAMMED$"))
+                         .size() == 1,
+                 qPrintable(texts.join('|')));
+        QVERIFY(texts.contains("PROGRAMMED 1   FAILED 0"));
+    }
+    QCOMPARE(tiles[0]->title() + tiles[1]->title(),
+             QFileInfo(portF).fileName() + QFileInfo(portG).fileName());
+    QLabel *overall = nullptr;
+    for (QLabel *l : dialog.findChildren<QLabel *>())
+        if (accessibleName(l) == "PROGRAMMED: 2")
+            overall = l;
+    QVERIFY(overall);
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 5000);
+    QCOMPARE(writeFrames(simF), 21);
+    QCOMPARE(writeFrames(simG), 21);
+}
+
+// The dialog destroyed while a panel is written (its window closing): the panel is
+// finished and its row still reaches the report.
+void TestStation::dialogDestroyedMidWriteKeepsRow()
+{
+    SimulatedPanel sim(folder("dialog-gone"));
+    const QString device = sim.start({});
+    const QString report = dir.filePath("dialog-gone.csv");
+    auto *dialog = new StationDialog(device, fileCodes(), "standard.qcf");
+    dialog->findChild<QLineEdit *>()->setText(report);
+    bool writing = false;
+    connect(&dialog->gang(), &StationGang::slotStateChanged, this,
+            [&](int, Station::State state) { writing |= state == Station::State::Writing; });
+    dialog->start();
+    QTRY_VERIFY_WITH_TIMEOUT(writing, 20000);
+    delete dialog;
+    QCOMPARE(writeFrames(sim), 21);
+    QCOMPARE(reportRowsOf(report).size(), 2);
+    QCOMPARE(reportRowsOf(report)[1][4], QStringLiteral("programmed"));
 }
 
 QTEST_MAIN(TestStation)

@@ -22,7 +22,7 @@ void Station::start()
     m_stopRequested = false;
     m_programmed = m_failed = 0;
     m_lastProblem.clear();
-    m_reportError.clear();
+    m_portMissing = false;
     m_sinceTry.invalidate();
     setState(State::WaitingForPanel);
     scheduleTry();
@@ -65,7 +65,12 @@ Station::Presence Station::probe()
     // An adapter not plugged in yet, or just pulled: nothing to open. (Also keeps
     // the link from listing the machine's ports every second.) A device server's
     // address is no file: its connection is tried every time.
-    if (!portaddress::isNetworkAddress(m_port) && !QFileInfo::exists(m_port))
+    const bool missing = !portaddress::isNetworkAddress(m_port) && !QFileInfo::exists(m_port);
+    if (missing != m_portMissing) {
+        m_portMissing = missing;
+        emit portMissing(missing);
+    }
+    if (missing)
         return Presence::NoPort;
 #endif
     m_link.setPortName(m_port);
@@ -81,7 +86,10 @@ Station::Presence Station::probe()
         }
         return Presence::PortError;
     }
-    m_lastProblem.clear();
+    if (!m_lastProblem.isEmpty()) {
+        m_lastProblem.clear();
+        emit portProblem(QString()); // it opens again
+    }
     m_link.closePort();
     return answered ? Presence::Answered : Presence::Silent;
 }
@@ -94,8 +102,12 @@ void Station::tryPort()
         return finish();
 
     if (m_state == State::WaitingForPanel) {
-        if (presence == Presence::Answered)
-            return programPanel();
+        if (presence == Presence::Answered) {
+            const int number = m_numbers ? m_numbers->claim() : m_programmed + m_failed + 1;
+            if (number == 0)
+                return finish(); // the run's panels are all taken by other stations
+            return programPanel(number);
+        }
     } else if (presence == Presence::Answered) {
         m_silentTries = 0;
     } else if (presence == Presence::NoPort || ++m_silentTries >= kAbsentTries) {
@@ -104,11 +116,12 @@ void Station::tryPort()
     scheduleTry();
 }
 
-void Station::programPanel()
+void Station::programPanel(int number)
 {
     setState(State::Writing);
+    emit progress(number, 0);
     StationPanel panel;
-    panel.number = m_programmed + m_failed + 1;
+    panel.number = number;
     panel.started = QDateTime::currentDateTime();
     panel.port = m_port;
     panel.fileName = m_fileName;
@@ -126,7 +139,13 @@ void Station::programPanel()
         panel.statusText = backupFailure;
     } else {
         // Exactly what --write-panel sends.
-        const panelwrite::Result result = panelwrite::writeCodes(m_link, m_codes);
+        emit progress(number, 1);
+        const panelwrite::Result result =
+            panelwrite::writeCodes(m_link, m_codes, [&](int address, const cellwalk::Cell &cell) {
+                if (cell.result == cellwalk::CellResult::Ok &&
+                    address + 2 <= memory_map::kCellCount)
+                    emit progress(number, address + 2);
+            });
         panel.programmed = result.programmed();
         panel.statusText = result.statusText();
         panel.failedItem = result.failedItem();
@@ -137,11 +156,9 @@ void Station::programPanel()
     panel.durationMs = clock.elapsed();
 
     ++(panel.programmed ? m_programmed : m_failed);
-    if (m_report)
-        m_reportError = m_report->append(panel);
     emit panelDone(panel);
 
-    if (!m_reportError.isEmpty() || m_stopRequested || (m_count > 0 && panel.number >= m_count))
+    if (m_stopRequested)
         return finish();
     m_silentTries = 0;
     m_sinceTry.start();

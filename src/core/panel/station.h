@@ -7,10 +7,30 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <atomic>
 #include <functional>
 
-class StationReport;
 class TrafficLog;
+
+// The running numbers of the panels of stations that program side by side, one
+// number per panel over all of them, at most `limit` (0: no limit). Shared by
+// the stations' threads.
+class PanelNumbers
+{
+public:
+    explicit PanelNumbers(int limit = 0) : m_limit(limit) {}
+    // The next panel's number, or 0 when `limit` panels have been numbered.
+    int claim()
+    {
+        const int number = m_next.fetch_add(1);
+        return m_limit > 0 && number > m_limit ? 0 : number;
+    }
+    bool exhausted() const { return m_limit > 0 && m_next.load() > m_limit; }
+
+private:
+    std::atomic<int> m_next{1};
+    const int m_limit;
+};
 
 // The programming station: programs panel after panel on one port, hands-free.
 // It waits for a panel (a handshake once a second, the port opened and closed
@@ -21,8 +41,9 @@ class TrafficLog;
 //
 // Widget-free and driven by its own timer: between tries it returns to the event
 // loop, and every try or write waits in the link's event loop, so the window (or
-// the command line's signal handling) stays responsive throughout. Used by
-// --station and by the window's station dialog.
+// the command line's signal handling) stays responsive throughout. StationGang
+// runs one per port, each in a thread of its own, and counts, limits and reports
+// their panels, for --station and the window's station dialog.
 class Station : public QObject
 {
     Q_OBJECT
@@ -45,9 +66,11 @@ public:
     void setPort(const QString &port) { m_port = port; }
     void setCodes(const panelwrite::Codes &codes) { m_codes = codes; }
     void setFileName(const QString &name) { m_fileName = name; } // for the report
-    void setCount(int count) { m_count = count; }                // 0: until stopped
-    void setReport(StationReport *report) { m_report = report; } // nullptr: no report
     void setTrafficLog(TrafficLog *log) { m_link.setTrafficLog(log); }
+    // Panels numbered over several stations; a station that finds the numbers used
+    // up ends instead of writing the panel that answered. nullptr (the default):
+    // this station numbers its own panels.
+    void setNumbers(PanelNumbers *numbers) { m_numbers = numbers; }
     QString port() const { return m_port; }
 
     // Called for each panel before it is written, with the link open on the panel's
@@ -66,14 +89,18 @@ public:
     bool isStopping() const { return m_stopRequested && isRunning(); }
     int programmed() const { return m_programmed; }
     int failed() const { return m_failed; }
-    // Why the report could not be written (the run then ended), else empty.
-    QString reportError() const { return m_reportError; }
 
 signals:
     void stateChanged(Station::State state);
     // The port cannot be opened for another reason than not being there (in use,
-    // no permission): the link's text, once each time it changes.
+    // no permission): the link's text, once each time it changes; empty once the
+    // port opens again.
     void portProblem(const QString &text);
+    // The port is not there (an adapter not plugged in), or is there again.
+    void portMissing(bool missing);
+    // Panel `number` is being programmed: `cell` 0 before its first cell (the
+    // backup read, if any), then 1 to 21 as each cell is written.
+    void progress(int number, int cell);
     void panelDone(const StationPanel &panel);
     void finished();
 
@@ -84,7 +111,7 @@ private:
     void scheduleTry();
     void tryPort();
     Presence probe();
-    void programPanel();
+    void programPanel(int number);
     void finish();
 
     QTimer m_tick; // the link's 100 ms timer, as the window's Timer1
@@ -96,8 +123,7 @@ private:
     QString m_port;
     panelwrite::Codes m_codes{};
     QString m_fileName;
-    int m_count = 0;
-    StationReport *m_report = nullptr;
+    PanelNumbers *m_numbers = nullptr;
 
     State m_state = State::Idle;
     bool m_stopRequested = false;
@@ -106,5 +132,5 @@ private:
     int m_programmed = 0;
     int m_failed = 0;
     QString m_lastProblem;
-    QString m_reportError;
+    bool m_portMissing = false;
 };

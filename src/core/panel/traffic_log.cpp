@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+TrafficLog::TrafficLog(TrafficLog &shared, const QString &source)
+    : m_open(shared.m_open), m_shared(&shared), m_source('[' + source.toUtf8() + "] ")
+{}
+
 TrafficLog::~TrafficLog()
 {
     if (!m_writer.joinable())
@@ -36,13 +40,21 @@ void TrafficLog::line(const char *tag, const QByteArray &text)
         return;
     QByteArray l = QDateTime::currentDateTime().toString(u"yyyy-MM-dd HH:mm:ss.zzz").toLatin1();
     l += ' ';
+    l += m_source;
     l += tag;
     if (!text.isEmpty())
         l += ' ' + text;
     l += '\n';
+    if (m_shared)
+        return m_shared->enqueue(std::move(l));
+    enqueue(std::move(l));
+}
+
+void TrafficLog::enqueue(QByteArray line)
+{
     {
         const std::lock_guard lock(m_mutex);
-        m_queue.push_back(std::move(l));
+        m_queue.push_back(std::move(line));
     }
     m_wake.notify_one();
 }

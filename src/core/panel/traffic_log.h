@@ -18,6 +18,10 @@ class TrafficLog
 {
 public:
     TrafficLog() = default;
+    // A log that writes into `shared` (open, and outliving this one), each line
+    // marked with `source` after its time, for links that run side by side:
+    //   2026-12-08 14:03:07.412 [ttyUSB1] TX 53 00 05 00 17 44
+    TrafficLog(TrafficLog &shared, const QString &source);
     ~TrafficLog();
     TrafficLog(const TrafficLog &) = delete;
     TrafficLog &operator=(const TrafficLog &) = delete;
@@ -43,10 +47,13 @@ public:
 
 private:
     void line(const char *tag, const QByteArray &text);
+    void enqueue(QByteArray line);
     void writeLines();
 
     QFile m_file; // written by the writer thread only, once open
     bool m_open = false;
+    TrafficLog *m_shared = nullptr; // the log this one writes into, if any
+    QByteArray m_source;            // "[ttyUSB1] ", or empty
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "panel/panel_write.h"
+#include "panel/station.h"
+#include "panel/station_report.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class PanelLink;
+class TrafficLog;
+
+// The programming station on several ports at once, one slot per port. Each slot
+// is a Station of its own, with its own link, port and timers, created and run in
+// a thread of its own: its waits are nested event loops, which cannot run side by
+// side in one thread, and one slow or failing port never holds up another.
+//
+// The gang lives in the thread that made it (the main thread) and hears of each
+// slot's states and panels as queued signals. It keeps what every slot shows,
+// counts the panels per slot and over all, ends the run after `count` panels over
+// all slots, and writes the report's rows itself, from its own thread only, so no
+// row is torn by another slot's. Stopping lets every slot finish and report the
+// panel it is writing. Widget-free: used by --station and the window's station
+// dialog, with one port as with eight.
+class StationGang : public QObject
+{
+    Q_OBJECT
+public:
+    // What one slot shows, kept up to date from its station's signals.
+    struct Slot {
+        QString port; // as given: "/dev/ttyUSB1"
+        QString name; // its mark on the output: "ttyUSB1"
+        Station::State state = Station::State::Idle;
+        bool running = false;
+        bool stopping = false;
+        int programmed = 0;
+        int failed = 0;
+        int panel = 0; // the number of the panel being written, while writing
+        int cell = 0;  // the cell being written, 1 to 21; 0 before the first
+        bool portMissing = false;
+        QString problem;                  // why the port cannot be opened, or empty
+        std::optional<StationPanel> last; // the slot's last panel in this run
+    };
+
+    explicit StationGang(QObject *parent = nullptr);
+    // Stops every slot and waits for them: panels being written are finished, and
+    // their report rows written (the report must outlive the gang).
+    ~StationGang() override;
+
+    // A slot's mark: the device's base name ("ttyUSB1"), or HOST:PORT of a network
+    // address ("tcp://bench-7:4001" is "bench-7:4001").
+    static QString slotName(const QString &port);
+    // The marks of `ports`, in order; ports whose base names clash are marked with
+    // their whole text instead, so that every mark tells one slot.
+    static QStringList slotNames(const QStringList &ports);
+    // Two texts name the same port when these are equal: the canonical path of a
+    // device (a link and its target are one port), the text of a network address.
+    static QString portIdentity(const QString &port);
+    // The first port of `ports` that names the same port as one before it, with
+    // that earlier one; nothing when every port is a port of its own.
+    static std::optional<std::pair<QString, QString>> samePort(const QStringList &ports);
+
+    // The run's settings, set while it is not running.
+    void setPorts(const QStringList &ports) { m_ports = ports; }
+    void setCodes(const panelwrite::Codes &codes) { m_codes = codes; }
+    void setFileName(const QString &name) { m_fileName = name; } // for the report
+    void setCount(int count) { m_count = count; } // panels over all slots; 0: until stopped
+    void setReport(StationReport *report) { m_report = report; } // nullptr: no report
+    // The traffic of every slot goes into `log`; with several slots each line is
+    // marked with its slot. nullptr: no log.
+    void setTrafficLog(TrafficLog *log) { m_log = log; }
+    // As Station::backupPanel; called in the slots' threads, side by side.
+    void setBackup(std::function<QString(PanelLink &link)> backup) { m_backup = std::move(backup); }
+    QStringList ports() const { return m_ports; }
+
+    void start();
+    // Ends the run: at once for the slots that wait, after the panel in progress
+    // (written and reported) for those that write.
+    void stop();
+
+    bool isRunning() const;
+    bool isStopping() const { return m_stopping && isRunning(); }
+    int slotCount() const { return int(m_slots.size()); }
+    const Slot &slot(int index) const { return m_slots[size_t(index)]; }
+    int programmed() const; // over all slots
+    int failed() const;
+    // Why the report could not be written (the run then ended), else empty.
+    QString reportError() const { return m_reportError; }
+    // `text` as a line of slot `index`: "[ttyUSB1] " before it when the gang has
+    // several slots, alone with one, so that a single port prints as it always did.
+    QString marked(int index, const QString &text) const;
+
+signals:
+    void slotStateChanged(int slot, Station::State state);
+    // Anything slot `slot` shows has changed.
+    void slotChanged(int slot);
+    // As Station::portProblem, for slot `slot`.
+    void portProblem(int slot, const QString &text);
+    // A panel is done; its report row has been written.
+    void panelDone(int slot, const StationPanel &panel);
+    void finished();
+
+private:
+    class SlotThread;
+
+    void onState(int index, Station::State state);
+    void onPanel(int index, const StationPanel &panel);
+    void onSlotFinished(int index);
+    void setUp(int index, Station &station);
+    void join();
+
+    QStringList m_ports;
+    panelwrite::Codes m_codes{};
+    QString m_fileName;
+    int m_count = 0;
+    StationReport *m_report = nullptr;
+    TrafficLog *m_log = nullptr;
+    std::function<QString(PanelLink &link)> m_backup;
+
+    std::vector<Slot> m_slots;
+    std::vector<std::unique_ptr<SlotThread>> m_threads;
+    std::vector<std::unique_ptr<TrafficLog>> m_slotLogs; // marked, with several slots
+    std::unique_ptr<PanelNumbers> m_numbers;
+    bool m_stopping = false;
+    QString m_reportError;
+};
