@@ -5,6 +5,7 @@
 #include "focus_ring.h"
 #include "light_scheme.h"
 #include "status_colour.h"
+#include "translation.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -91,26 +92,25 @@ QString StationDialog::rememberedReportFile()
 
 void StationDialog::buildControls()
 {
-    setWindowTitle(QStringLiteral("PROGRAMMING STATION"));
+    setWindowTitle(tr("PROGRAMMING STATION"));
     setWindowIcon(appIcon());
     setPalette(lightScheme());
     const QFont base = font();
 
-    auto *where = new QLabel(QStringLiteral("PORT: %1     CONFIGURATION: %2")
+    auto *where = new QLabel(tr("PORT: %1     CONFIGURATION: %2")
                                  .arg(QDir::toNativeSeparators(m_station.port()), m_configName),
                              this);
     where->setFont(sized(base, 11, true));
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *reportCaption = new QLabel(QStringLiteral("&REPORT FILE:"), this);
+    auto *reportCaption = new QLabel(tr("&REPORT FILE:"), this);
     reportCaption->setFont(sized(base, 11, true));
     m_reportEdit = new QLineEdit(QDir::toNativeSeparators(rememberedReportFile()), this);
-    m_reportEdit->setAccessibleName(QStringLiteral("REPORT FILE"));
-    m_reportEdit->setToolTip(QStringLiteral("CSV FILE THAT GETS ONE ROW PER PANEL; "
-                                            "EMPTY FOR NO REPORT"));
+    m_reportEdit->setAccessibleName(tr("REPORT FILE"));
+    m_reportEdit->setToolTip(tr("CSV FILE THAT GETS ONE ROW PER PANEL; EMPTY FOR NO REPORT"));
     reportCaption->setBuddy(m_reportEdit);
-    m_chooseButton = new QPushButton(QStringLiteral("C&HOOSE..."), this);
-    m_chooseButton->setToolTip(QStringLiteral("CHOOSE THE REPORT FILE"));
+    m_chooseButton = new QPushButton(tr("C&HOOSE..."), this);
+    m_chooseButton->setToolTip(tr("CHOOSE THE REPORT FILE"));
     m_reportEdit->setFont(sized(base, 11, false));
     m_chooseButton->setFont(sized(base, 11, true));
     connect(m_chooseButton, &QPushButton::clicked, this, &StationDialog::chooseReport);
@@ -135,7 +135,7 @@ void StationDialog::buildControls()
     m_resultLabel->setFrameShape(QFrame::Box);
     m_resultLabel->setMargin(8);
     m_resultLabel->setMinimumHeight(QFontMetrics(m_resultLabel->font()).lineSpacing() * 3 + 40);
-    m_resultLabel->setText(QStringLiteral("NO PANEL PROGRAMMED YET"));
+    m_resultLabel->setText(tr("NO PANEL PROGRAMMED YET"));
     setBackground(m_resultLabel, kNoResult);
 
     m_stateLabel = new QLabel(this);
@@ -144,14 +144,13 @@ void StationDialog::buildControls()
     m_stateLabel->setWordWrap(true);
     m_stateLabel->setMinimumHeight(QFontMetrics(m_stateLabel->font()).lineSpacing() * 2);
 
-    m_startButton = new QPushButton(QStringLiteral("&START"), this);
-    m_startButton->setToolTip(QStringLiteral("PROGRAM EVERY PANEL CONNECTED TO THE PORT, ONE "
-                                             "AFTER THE OTHER"));
+    m_startButton = new QPushButton(tr("&START"), this);
+    m_startButton->setToolTip(tr("PROGRAM EVERY PANEL CONNECTED TO THE PORT, ONE AFTER THE OTHER"));
     m_startButton->setDefault(true);
-    m_stopButton = new QPushButton(QStringLiteral("S&TOP"), this);
-    m_stopButton->setToolTip(QStringLiteral("STOP AFTER THE PANEL IN PROGRESS"));
-    m_closeButton = new QPushButton(QStringLiteral("&CLOSE"), this);
-    m_closeButton->setToolTip(QStringLiteral("STOP THE STATION AND CLOSE THIS WINDOW"));
+    m_stopButton = new QPushButton(tr("S&TOP"), this);
+    m_stopButton->setToolTip(tr("STOP AFTER THE PANEL IN PROGRESS"));
+    m_closeButton = new QPushButton(tr("&CLOSE"), this);
+    m_closeButton->setToolTip(tr("STOP THE STATION AND CLOSE THIS WINDOW"));
     for (QPushButton *b : {m_startButton, m_stopButton, m_closeButton}) {
         b->setFont(sized(base, 12, true));
         b->setMinimumSize(140, 40);
@@ -197,8 +196,8 @@ void StationDialog::chooseReport()
         path = chooseReportFile(current);
     } else {
         // Rows are appended to an existing report, so choosing one is no overwrite.
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("REPORT FILE"), current,
-                                            QStringLiteral("CSV FILES (*.csv)"), nullptr,
+        path = QFileDialog::getSaveFileName(this, tr("REPORT FILE"), current,
+                                            tr("CSV FILES (*.csv)"), nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     }
     if (!path.isEmpty())
@@ -214,7 +213,7 @@ void StationDialog::start()
     m_report.close();
     if (!path.isEmpty()) {
         if (const QString why = m_report.open(path); !why.isEmpty()) {
-            m_problem = QStringLiteral("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(why);
+            m_problem = tr("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(translation::status(why));
             showState();
             return;
         }
@@ -253,8 +252,8 @@ void StationDialog::onFinished()
 {
     m_report.close();
     if (!m_station.reportError().isEmpty())
-        m_problem =
-            QStringLiteral("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(m_station.reportError());
+        m_problem = tr("THE REPORT FILE CANNOT BE WRITTEN: %1")
+                        .arg(translation::status(m_station.reportError()));
     showState();
     m_startButton->setFocus();
     if (m_closePending) {
@@ -273,15 +272,17 @@ void StationDialog::showCounts()
                            .arg(count));
         label->setAccessibleName(QStringLiteral("%1: %2").arg(caption).arg(count));
     };
-    show(m_programmedLabel, QStringLiteral("PROGRAMMED"), m_station.programmed());
-    show(m_failedLabel, QStringLiteral("FAILED"), m_station.failed());
+    show(m_programmedLabel, tr("PROGRAMMED"), m_station.programmed());
+    show(m_failedLabel, tr("FAILED"), m_station.failed());
 }
 
 void StationDialog::showPanel(const StationPanel &panel)
 {
-    QString text = QStringLiteral("PANEL %1: %2").arg(panel.number).arg(panel.statusText);
-    if (!panel.failedItem.isEmpty())
-        text += QStringLiteral(" AT %1").arg(panel.failedItem);
+    // The report keeps the English text; the dialog shows it in the window's language.
+    const QString status = translation::status(panel.statusText);
+    QString text = panel.failedItem.isEmpty()
+                       ? tr("PANEL %1: %2").arg(panel.number).arg(status)
+                       : tr("PANEL %1: %2 AT %3").arg(panel.number).arg(status, panel.failedItem);
     m_resultLabel->setText(text);
     setBackground(m_resultLabel,
                   statusColour(panel.programmed ? statustext::kDone : statustext::kFailed));
@@ -310,19 +311,18 @@ void StationDialog::showState()
     switch (m_station.state()) {
     case Station::State::Idle:
         if (m_ran)
-            return setStateText(QStringLiteral("STOPPED"), false);
-        return setStateText(QStringLiteral("PRESS START, THEN CONNECT THE PANELS ONE AFTER THE "
-                                           "OTHER"),
+            return setStateText(tr("STOPPED"), false);
+        return setStateText(tr("PRESS START, THEN CONNECT THE PANELS ONE AFTER THE OTHER"),
                             false);
     case Station::State::WaitingForPanel:
-        return setStateText(QStringLiteral("WAITING FOR A PANEL ON %1").arg(port), false);
+        return setStateText(tr("WAITING FOR A PANEL ON %1").arg(port), false);
     case Station::State::Writing:
         if (m_station.isStopping())
-            return setStateText(QStringLiteral("STOPPING AFTER THIS PANEL"), false);
-        return setStateText(QStringLiteral("PROGRAMMING PANEL %1")
+            return setStateText(tr("STOPPING AFTER THIS PANEL"), false);
+        return setStateText(tr("PROGRAMMING PANEL %1")
                                 .arg(m_station.programmed() + m_station.failed() + 1),
                             false);
     case Station::State::WaitingForRemoval:
-        return setStateText(QStringLiteral("DISCONNECT THE PANEL"), false);
+        return setStateText(tr("DISCONNECT THE PANEL"), false);
     }
 }
