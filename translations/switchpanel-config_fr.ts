@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>PROGRAMMING HEADER LOCATION</source>
-        <translation>EMPLACEMENT DU CONNECTEUR DE PROGRAMMATION</translation>
+        <translation>POSITION DU CONNECTEUR DE PROGRAMMATION</translation>
     </message>
     <message>
         <source>BACKLIGHTING</source>
