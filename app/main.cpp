@@ -2,12 +2,15 @@
 #include "form1.h"
 #include "headless.h"
 #include "main_window.h"
+#include "translation.h"
+#include "config/settings.h"
 #include "headless_sheet.h"
 #include "window_placement.h"
 #include "panel/panel_link.h"
 #include "panel/traffic_log.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTextStream>
 #include <QTimer>
 
@@ -64,6 +67,10 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("switchpanel-config"));
+    // The window in the language chosen under Help > Language, else the system's
+    // when there is a translation for it; the modes above stay English.
+    translation::install(app, translation::chooseLanguage(settings::language(),
+                                                          QLocale::system().uiLanguages()));
     TrafficLog log; // outlives the window and its link
     if (!cl.log.isEmpty()) {
         const QString why = log.open(cl.log);

@@ -5,6 +5,7 @@
 #include "files/qcf_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -42,12 +43,13 @@ constexpr int kAssignmentTop = 2700, kAssignmentHeight = 585;
 constexpr qreal kMarginMm = 12;
 constexpr qreal kGapMm = 4;
 
-const QString kNotSaved = QStringLiteral("NOT SAVED");
-const QString kIncomplete = QStringLiteral("INCOMPLETE");
+// The sheet's words are in the language of the program's translator: the
+// window's language, English on the command line (which installs none). Their
+// context is fixed, so that moving the drawing code keeps the translations.
 
 QFont sheetFont(qreal points, bool bold = false)
 {
-    QFont f(QStringLiteral("Liberation Sans"));
+    QFont f(QStringLiteral("Liberation Sans")); // untranslated: a font family
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     f.setBold(bold);
@@ -110,7 +112,7 @@ qreal drawHeading(Page &page, const Sheet &sheet)
     page.setFont(15, true);
     const qreal titleHeight = page.lineHeight();
     page.text(QRectF(area.left(), area.top(), area.width(), titleHeight), Qt::AlignLeft,
-              QStringLiteral("SWITCH PANEL CONFIGURATION SHEET"));
+              QCoreApplication::translate("configsheet", "SWITCH PANEL CONFIGURATION SHEET"));
     qreal y = area.top() + titleHeight + page.mm(1.5);
 
     page.setFont(9);
@@ -118,13 +120,13 @@ qreal drawHeading(Page &page, const Sheet &sheet)
     const qreal half = area.width() / 2;
     const QString name = sheet.panelName.isEmpty() ? QStringLiteral("-") : sheet.panelName;
     page.text(QRectF(area.left(), y, half, line), Qt::AlignLeft,
-              QStringLiteral("PANEL NAME: ") + name);
+              QCoreApplication::translate("configsheet", "PANEL NAME: %1").arg(name));
     page.text(QRectF(area.left() + half, y, half, line), Qt::AlignRight,
-              QStringLiteral("DATE: ") + sheet.made.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+              QCoreApplication::translate("configsheet", "DATE: %1").arg(sheet.made.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
     y += line;
-    const QString file = sheet.fileName.isEmpty() ? kNotSaved : sheet.fileName;
+    const QString file = sheet.fileName.isEmpty() ? QCoreApplication::translate("configsheet", "NOT SAVED") : sheet.fileName;
     page.text(QRectF(area.left(), y, area.width() * 0.7, line), Qt::AlignLeft,
-              QStringLiteral("FILE: ") + file, kText, Qt::ElideMiddle);
+              QCoreApplication::translate("configsheet", "FILE: %1").arg(file), kText, Qt::ElideMiddle);
     page.text(QRectF(area.left() + area.width() * 0.7, y, area.width() * 0.3, line), Qt::AlignRight,
               sheet.program);
     y += line + page.mm(1.5);
@@ -161,16 +163,16 @@ void drawPanel(Page &page, const QRectF &plate, const Sheet &sheet, bool lightin
         page.setFont(8, true);
         const QRectF inner = r.adjusted(page.mm(0.8), 0, -page.mm(0.8), 0);
         if (code < 0 || code >= assignment::kUnassigned) {
-            page.text(inner, Qt::AlignCenter, code < 0 ? kIncomplete : QStringLiteral("N/A"),
+            page.text(inner, Qt::AlignCenter, code < 0 ? QCoreApplication::translate("configsheet", "INCOMPLETE") : QStringLiteral("N/A"),
                       colour);
             return;
         }
         const qreal half = inner.height() / 2;
         page.text(QRectF(inner.left(), inner.top(), inner.width(), half),
-                  Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("MODULE ") + moduleText(code),
+                  Qt::AlignHCenter | Qt::AlignBottom, QCoreApplication::translate("configsheet", "MODULE %1").arg(moduleText(code)),
                   colour);
         page.text(QRectF(inner.left(), inner.top() + half, inner.width(), half),
-                  Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("CHANNEL ") + channelText(code),
+                  Qt::AlignHCenter | Qt::AlignTop, QCoreApplication::translate("configsheet", "CHANNEL %1").arg(channelText(code)),
                   colour);
     };
 
@@ -214,9 +216,8 @@ void drawTable(Page &page, const Sheet &sheet, qreal top, qreal rowHeight)
     QPainter &p = page.painter;
     // Column starts as parts of the width; the designation takes the rest.
     const qreal starts[] = {0, 0.14, 0.26, 0.38, 0.48, 1};
-    const QString headings[] = {QStringLiteral("ITEM"), QStringLiteral("MODULE"),
-                                QStringLiteral("CHANNEL"), QStringLiteral("CODE"),
-                                QStringLiteral("DESIGNATION")};
+    const QString headings[] = {QCoreApplication::translate("configsheet", "ITEM"), QCoreApplication::translate("configsheet", "MODULE"), QCoreApplication::translate("configsheet", "CHANNEL"), QCoreApplication::translate("configsheet", "CODE"),
+                                QCoreApplication::translate("configsheet", "DESIGNATION")};
     const qreal pad = page.mm(1.5);
     auto cell = [&](int column, qreal y, int span = 1) {
         const qreal left = area.left() + area.width() * starts[column];
@@ -237,7 +238,7 @@ void drawTable(Page &page, const Sheet &sheet, qreal top, qreal rowHeight)
         const std::int16_t code = sheet.codes[i];
         page.text(cell(0, y), Qt::AlignLeft | Qt::AlignVCenter, assignment::item(i).name());
         if (code < 0) {
-            page.text(cell(1, y, 3), Qt::AlignLeft | Qt::AlignVCenter, kIncomplete);
+            page.text(cell(1, y, 3), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("configsheet", "INCOMPLETE"));
         } else {
             page.text(cell(1, y), Qt::AlignLeft | Qt::AlignVCenter, moduleText(code));
             page.text(cell(2, y), Qt::AlignLeft | Qt::AlignVCenter, channelText(code));
@@ -318,8 +319,8 @@ bool draw(QPagedPaintDevice &device, const Sheet &sheet)
     const qreal middle = area.center().x();
     const QRectF plates[2] = {QRectF(middle - gap - width, y + captionHeight, width, height),
                               QRectF(middle + gap, y + captionHeight, width, height)};
-    const QString captions[2] = {QStringLiteral("SWITCH CHANNEL ASSIGNMENTS"),
-                                 QStringLiteral("LIGHTING CHANNEL ASSIGNMENTS")};
+    const QString captions[2] = {QCoreApplication::translate("configsheet", "SWITCH CHANNEL ASSIGNMENTS"),
+                                 QCoreApplication::translate("configsheet", "LIGHTING CHANNEL ASSIGNMENTS")};
     for (int v = 0; v < 2; ++v) {
         page.setFont(9, true);
         page.text(QRectF(plates[v].left(), y, width, captionHeight), Qt::AlignLeft | Qt::AlignTop,
@@ -337,12 +338,12 @@ QString writePdf(const QString &path, const Sheet &sheet, const QPageSize &pageS
     {
         QPdfWriter pdf(&buffer);
         pdf.setPageLayout(pageLayout(pageSize));
-        pdf.setTitle(QStringLiteral("CONFIGURATION SHEET ") + sheet.panelName);
+        pdf.setTitle(QCoreApplication::translate("configsheet", "CONFIGURATION SHEET %1").arg(sheet.panelName));
         pdf.setCreator(sheet.program);
         if (!draw(pdf, sheet))
-            return QStringLiteral("THE SHEET COULD NOT BE DRAWN");
+            return QCoreApplication::translate("configsheet", "THE SHEET COULD NOT BE DRAWN");
     }
-    return qcf::replaceFile(path, buffer.data(), QStringLiteral("PDF FILE"));
+    return qcf::replaceFile(path, buffer.data(), QStringLiteral("PDF FILE")); // untranslated
 }
 
 } // namespace configsheet

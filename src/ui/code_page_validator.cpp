@@ -20,6 +20,6 @@ QValidator::State CodePageValidator::validate(QString &input, int &) const
 
 QString CodePageValidator::refusedText()
 {
-    return QStringLiteral("THIS CHARACTER CANNOT BE SAVED IN A CONFIGURATION FILE (CODE PAGE %1)")
+    return tr("THIS CHARACTER CANNOT BE SAVED IN A CONFIGURATION FILE (CODE PAGE %1)")
         .arg(codepage::name());
 }

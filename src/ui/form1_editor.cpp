@@ -118,10 +118,9 @@ void Form1::takeListChoice(int n)
         m_model->setItem(i, after); // part of a larger step, or nothing to undo
         return;
     }
-    const QString what =
-        assignment::isModuleList(n) ? QStringLiteral(" MODULE") : QStringLiteral(" CHANNEL");
+    const QString what = assignment::isModuleList(n) ? tr("%1 MODULE") : tr("%1 CHANNEL");
     const QScopedValueRollback showing(m_showingModel, true); // the controls show it already
-    m_undo->push(new SetItemCommand(m_model, i, before, after, item(i).name() + what));
+    m_undo->push(new SetItemCommand(m_model, i, before, after, what.arg(item(i).name())));
 }
 
 void Form1::takeTypedText(int box)
@@ -141,8 +140,7 @@ void Form1::takeTypedText(int box)
             m_model->setDesignation(i, text);
         return;
     }
-    const QString what =
-        panelName ? QStringLiteral("PANEL NAME") : item(i).name() + QStringLiteral(" DESIGNATION");
+    const QString what = panelName ? tr("PANEL NAME") : tr("%1 DESIGNATION").arg(item(i).name());
     const QScopedValueRollback showing(m_showingModel, true);
     m_undo->push(new TypeTextCommand(m_model, i, before, text, what));
 }

@@ -6,6 +6,7 @@
 #include "files/qcf_file.h"
 #include "files/qcf_format.h"
 #include "form1.h"
+#include "translation.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,7 +18,7 @@
 #include <QUndoStack>
 
 namespace {
-const QString kFilter = QStringLiteral("MARVOLANTIS CONFIGURATION FILES (*.qcf)");
+QString configurationFilter() { return Form1::tr("MARVOLANTIS CONFIGURATION FILES (*.qcf)"); }
 } // namespace
 
 // The folder both dialogs start in: that of the last file used, remembered between
@@ -86,21 +87,21 @@ bool Form1::saveConfiguration()
         return false;
     const QString panelName = m_textBoxes[2]->text();
     if (panelName.isEmpty()) {
-        showMessageBox(QStringLiteral("Name must be entered in PANEL NAME field"), false);
+        showMessageBox(tr("Name must be entered in PANEL NAME field"), false);
         return false;
     }
 
     const QByteArray bytes = qcf::format(configuration(collectedCodes()));
     auto fail = [this](const QString &path, const QString &why) {
-        showMessageBox(QStringLiteral("THE CONFIGURATION FILE COULD NOT BE SAVED:\n%1\n\n%2")
-                           .arg(QDir::toNativeSeparators(path), why),
+        showMessageBox(tr("THE CONFIGURATION FILE COULD NOT BE SAVED:\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(path), translation::status(why)),
                        true);
         return false;
     };
     if (const QString problem = qcf::sizeProblem(bytes.size()); !problem.isEmpty())
         return fail(panelName + QStringLiteral(".qcf"), problem);
 
-    const QString path = runFileDialog({true, QStringLiteral("WRITE CONFIGURATION FILE"), kFilter,
+    const QString path = runFileDialog({true, tr("WRITE CONFIGURATION FILE"), configurationFilter(),
                                         panelName + QStringLiteral(".qcf"), fileDialogFolder()});
     if (path.isEmpty())
         return false; // cancelled: nothing written
@@ -126,7 +127,7 @@ bool Form1::maybeSaveChanges()
 {
     if (!isModified())
         return true;
-    switch (ask(QStringLiteral("SAVE CHANGES TO THE CONFIGURATION?"),
+    switch (ask(tr("SAVE CHANGES TO THE CONFIGURATION?"),
                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
     case QMessageBox::Save:
         return saveConfiguration();
@@ -142,7 +143,7 @@ void Form1::READ_FILE_Click()
     if (!maybeSaveChanges())
         return;
     m_status->hide();
-    const QString path = runFileDialog({false, QStringLiteral("READ CONFIGURATION FILE"), kFilter,
+    const QString path = runFileDialog({false, tr("READ CONFIGURATION FILE"), configurationFilter(),
                                         m_lastFileName, fileDialogFolder()});
     if (path.isEmpty())
         return; // cancelled: nothing read
@@ -156,7 +157,7 @@ void Form1::restoreBackup()
         return;
     backup::makeFolder(); // with the backups of the earlier folder moved in
     const QString path = runFileDialog(
-        {false, QStringLiteral("RESTORE A BACKUP"), kFilter, QString(), backup::folder()});
+        {false, tr("RESTORE A BACKUP"), configurationFilter(), QString(), backup::folder()});
     if (path.isEmpty())
         return;
     // The dialogs keep starting where the user's own files are.
@@ -174,8 +175,8 @@ bool Form1::openFile(const QString &path)
     rememberFile(path);
     const qcf::LoadedFile loaded = qcf::loadFile(path);
     if (!loaded.config) {
-        showMessageBox(QStringLiteral("THE CONFIGURATION FILE COULD NOT BE OPENED:\n%1\n\n%2")
-                           .arg(QDir::toNativeSeparators(path), loaded.error),
+        showMessageBox(tr("THE CONFIGURATION FILE COULD NOT BE OPENED:\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(path), translation::status(loaded.error)),
                        true);
         return false;
     }
@@ -195,7 +196,7 @@ bool Form1::openFile(const QString &path)
         LoadItem(i);
     }
     ShowSwitchView();
-    endReplacement(QStringLiteral("OPEN %1").arg(QFileInfo(path).fileName()));
+    endReplacement(tr("OPEN %1").arg(QFileInfo(path).fileName()));
     m_configurationFile = path;
     m_undo->setClean();
     return true;

@@ -8,6 +8,7 @@
 #include "configuration_commands.h"
 #include "form1.h"
 #include "item_marks.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -30,8 +31,8 @@ int runSwapChooser(QWidget *parent, int current, const QList<int> &choices,
                    const std::function<ItemValue(int)> &value)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QObject::tr("Swap with"));
-    auto *label = new QLabel(QObject::tr("SWAP %1 WITH").arg(item(current).name()), &dialog);
+    dialog.setWindowTitle(Form1::tr("Swap with"));
+    auto *label = new QLabel(Form1::tr("SWAP %1 WITH").arg(item(current).name()), &dialog);
     auto *list = new QListWidget(&dialog);
     for (int i : choices)
         list->addItem(itemedit::itemText(i, value(i)));
@@ -144,7 +145,7 @@ void Form1::pasteItem()
     const int target = m_currentItem;
     const ItemValue value = itemedit::pasted(m_model->value(target), clip->value);
     replaceItems([&](ConfigurationState &s) { setValue(s, target, value); },
-                 QStringLiteral("PASTE ONTO %1").arg(item(target).name()));
+                 tr("PASTE ONTO %1").arg(item(target).name()));
 }
 
 void Form1::swapItem()
@@ -170,7 +171,7 @@ void Form1::swapItems(int a, int b)
             setValue(s, a, itemedit::pasted(va, vb));
             setValue(s, b, itemedit::pasted(vb, va));
         },
-        QStringLiteral("SWAP %1 AND %2").arg(item(a).name(), item(b).name()));
+        tr("SWAP %1 AND %2").arg(item(a).name(), item(b).name()));
 }
 
 void Form1::clearItem()
@@ -183,7 +184,7 @@ void Form1::clearItem()
             s.items[i].module = 0;
             s.items[i].designation.clear();
         },
-        QStringLiteral("CLEAR %1").arg(item(i).name()));
+        tr("CLEAR %1").arg(item(i).name()));
 }
 
 void Form1::setEmptyItemsToNotAssigned()
@@ -196,7 +197,7 @@ void Form1::setEmptyItemsToNotAssigned()
                 if (m_model->code(i) < 0)
                     s.items[i].module = 0;
         },
-        QStringLiteral("SET EMPTY ITEMS TO N/A"));
+        tr("SET EMPTY ITEMS TO N/A"));
 }
 
 void Form1::updateSameChannelMarks()
@@ -204,5 +205,5 @@ void Form1::updateSameChannelMarks()
     m_marks->clear(kSameChannel.id);
     const QMap<int, QList<int>> same = itemedit::sameChannelSwitches(m_model->codes());
     for (auto it = same.cbegin(); it != same.cend(); ++it)
-        m_marks->mark(it.key(), kSameChannel, itemedit::sameChannelText(it.value()));
+        m_marks->mark(it.key(), kSameChannel, translation::sameChannel(it.value()));
 }

@@ -138,7 +138,7 @@ void Form1::buildControls()
 
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
+    setWindowTitle(tr("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
     setFixedSize(twips(9210), twips(8895));
     setFont(makeFont("MS Sans Serif", 8.25, true));
     // The design's colours, and the system colours it names, belong to the
@@ -175,12 +175,12 @@ void Form1::buildControls()
 QLabel *Form1::buildPicture()
 {
     auto *image = new QLabel(this);
-    name(image, QStringLiteral("Image1"), QStringLiteral("SWITCH PANEL PICTURE"));
+    name(image, QStringLiteral("Image1"), tr("SWITCH PANEL PICTURE"));
     image->setScaledContents(true);
     image->setGeometry(twipsRect(panelgeometry::kPlate));
 
     auto *shape = new RectangleShape(twipsRect(panelgeometry::kHeaderMarker), kMarkerOutline, this);
-    name(shape, QStringLiteral("Shape1"), QStringLiteral("PROGRAMMING HEADER MARKER"));
+    name(shape, QStringLiteral("Shape1"), tr("PROGRAMMING HEADER MARKER"));
     auto *line1 = new LineShape(twipsPoint(1320, 7680), twipsPoint(1320, 8760), this);
     name(line1, QStringLiteral("Line1"));
     auto *line2 = new LineShape(twipsPoint(1680, 8760), twipsPoint(1320, 8760), this);
@@ -195,7 +195,7 @@ void Form1::buildLabels()
     const QColor highlightedText = palette().color(QPalette::HighlightedText);
     const QColor buttonText = palette().color(QPalette::ButtonText);
     QLabel *heading = label(this, QStringLiteral("Label1"),
-                            QStringLiteral("TRV 6/10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"),
+                            tr("TRV 6/10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"),
                             twipsRect(1680, 240, 5865, 660));
     heading->setFont(makeFont("Arial", 14.25, true, true));
     setTextColor(heading, QPalette::WindowText, kHeadingText);
@@ -203,13 +203,13 @@ void Form1::buildLabels()
     heading->setWordWrap(true);
     heading->resize(heading->width(), heading->heightForWidth(heading->width()));
 
-    QLabel *panelNameCaption = label(this, QStringLiteral("Label6"), QStringLiteral("PANEL NAME"),
+    QLabel *panelNameCaption = label(this, QStringLiteral("Label6"), tr("PANEL NAME"),
                                      twipsRect(6360, 1440, 1695, 255));
     panelNameCaption->setAlignment(Qt::AlignCenter);
     setTextColor(panelNameCaption, QPalette::WindowText, buttonText);
 
     QLabel *markerCaption =
-        label(this, QStringLiteral("Label7"), QStringLiteral("PROGRAMMING HEADER LOCATION"),
+        label(this, QStringLiteral("Label7"), tr("PROGRAMMING HEADER LOCATION"),
               twipsRect(1800, 8640, 4575, 375));
     setTextColor(markerCaption, QPalette::WindowText, buttonText);
 
@@ -222,7 +222,7 @@ void Form1::buildLabels()
         l->adjustSize();
         m_positionLabels[p] = l;
     }
-    m_backlightingLabel = label(this, QStringLiteral("Label14"), QStringLiteral("BACKLIGHTING"),
+    m_backlightingLabel = label(this, QStringLiteral("Label14"), tr("BACKLIGHTING"),
                                 twipsRect(2040, 8040, 1455, 255));
     m_backlightingLabel->setAlignment(Qt::AlignCenter);
     setTextColor(m_backlightingLabel, QPalette::WindowText, highlightedText);
@@ -280,8 +280,10 @@ void Form1::buildItemControls()
             moduleRect = twipsRect(panelgeometry::moduleList(p));
             channelRect = twipsRect(panelgeometry::channelList(p));
 
-            auto *box = new QLineEdit(QStringLiteral("DESIGNATION "), this);
-            const QString tip = QStringLiteral("ENTER %1 FUNCTION").arg(it.name());
+            // The first designation is content: it is saved in files as it
+            // stands, so it stays the same in every language.
+            auto *box = new QLineEdit(QStringLiteral("DESIGNATION "), this); // untranslated
+            const QString tip = tr("ENTER %1 FUNCTION").arg(it.name());
             name(box, QStringLiteral("Text%1").arg(it.designationBox), tip);
             box->setToolTip(tip);
             box->setFont(designationFont);
@@ -294,10 +296,10 @@ void Form1::buildItemControls()
                     [this, n = it.designationBox] { takeTypedText(n); });
             m_textBoxes[it.designationBox] = box;
         }
-        makeList(it.moduleList, it.name() + QStringLiteral(" MODULE ASSIGNMENT"), moduleRect, color,
+        makeList(it.moduleList, tr("%1 MODULE ASSIGNMENT").arg(it.name()), moduleRect, color,
                  true);
-        makeList(it.channelList, it.name() + QStringLiteral(" CHANNEL ASSIGNMENT"), channelRect,
-                 color, false);
+        makeList(it.channelList, tr("%1 CHANNEL ASSIGNMENT").arg(it.name()), channelRect, color,
+                 false);
     }
 }
 
@@ -305,7 +307,7 @@ void Form1::buildItemControls()
 void Form1::buildStatusAndPanelName()
 {
     m_status = new QTextEdit(this);
-    name(m_status, QStringLiteral("Text1"), QStringLiteral("STATUS"));
+    name(m_status, QStringLiteral("Text1"), tr("STATUS"));
     m_status->setFont(makeFont("Arial", 8.25, false));
     m_status->setReadOnly(true);
     m_status->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -321,8 +323,8 @@ void Form1::buildStatusAndPanelName()
 
     // Panel name box.
     auto *panelName = new QLineEdit(this);
-    name(panelName, QStringLiteral("Text2"), QStringLiteral("PANEL NAME"));
-    panelName->setToolTip(QStringLiteral("ENTER IDENTITY FOR FILE NAME"));
+    name(panelName, QStringLiteral("Text2"), tr("PANEL NAME"));
+    panelName->setToolTip(tr("ENTER IDENTITY FOR FILE NAME"));
     panelName->setFont(makeFont("MS Sans Serif", 8.25, false));
     panelName->setAlignment(Qt::AlignCenter);
     panelName->setMaxLength(12);
@@ -336,12 +338,12 @@ void Form1::buildStatusAndPanelName()
 // The two option buttons that choose the view.
 void Form1::buildViewOptions()
 {
-    m_option1 = new WrappingRadioButton(QStringLiteral("SWITCH CHANNEL ASSIGNMENTS"), this);
+    m_option1 = new WrappingRadioButton(tr("SWITCH CHANNEL ASSIGNMENTS"), this);
     name(m_option1, QStringLiteral("Option1"));
     setTextColor(m_option1, QPalette::WindowText, kSwitchText);
     m_option1->setGeometry(twipsRect(6000, 2280, 2415, 495));
     m_option1->setChecked(true);
-    m_option2 = new WrappingRadioButton(QStringLiteral("LIGHTING CHANNEL ASSIGNMENTS"), this);
+    m_option2 = new WrappingRadioButton(tr("LIGHTING CHANNEL ASSIGNMENTS"), this);
     name(m_option2, QStringLiteral("Option2"));
     setTextColor(m_option2, QPalette::WindowText, kLightingText);
     m_option2->setGeometry(twipsRect(6000, 2760, 2415, 495));
@@ -358,21 +360,22 @@ void Form1::buildCommandButtons()
         void (Form1::*handler)();
     };
     static const ButtonDef buttons[4] = {
-        {"READ_FILE", "OPEN CONFIGURATION FILE", "LEFT CLICK TO OPEN CONFIG FILE", 3480,
-         &Form1::READ_FILE_Click},
-        {"WRITE_FILE", "SAVE CONFIGURATION FILE", "LEFT CLICK TO SAVE CONFIG FILE", 4560,
-         &Form1::WRITE_FILE_Click},
-        {"READ_CONFIG", "READ CONFIGURATION FROM SWITCH PANEL",
-         "LEFT CLICK TO READ CONFIG IN SWITCH PANEL", 5640, &Form1::READ_CONFIG_Click},
-        {"WRITE_CONFIG", "WRITE CONFIGURATION TO SWITCH PANEL",
-         "LEFT CLICK TO SAVE CONFIG IN SWITCH PANEL", 6720, &Form1::WRITE_CONFIG_Click},
+        {"READ_FILE", QT_TR_NOOP("OPEN CONFIGURATION FILE"),
+         QT_TR_NOOP("LEFT CLICK TO OPEN CONFIG FILE"), 3480, &Form1::READ_FILE_Click},
+        {"WRITE_FILE", QT_TR_NOOP("SAVE CONFIGURATION FILE"),
+         QT_TR_NOOP("LEFT CLICK TO SAVE CONFIG FILE"), 4560, &Form1::WRITE_FILE_Click},
+        {"READ_CONFIG", QT_TR_NOOP("READ CONFIGURATION FROM SWITCH PANEL"),
+         QT_TR_NOOP("LEFT CLICK TO READ CONFIG IN SWITCH PANEL"), 5640, &Form1::READ_CONFIG_Click},
+        {"WRITE_CONFIG", QT_TR_NOOP("WRITE CONFIGURATION TO SWITCH PANEL"),
+         QT_TR_NOOP("LEFT CLICK TO SAVE CONFIG IN SWITCH PANEL"), 6720,
+         &Form1::WRITE_CONFIG_Click},
     };
     const QFont buttonFont = makeFont("Arial", 9.75, true);
     for (int b = 0; b < 4; ++b) {
-        const QString caption = QString::fromLatin1(buttons[b].caption);
+        const QString caption = tr(buttons[b].caption);
         auto *button = new WrappingPushButton(caption, this);
         name(button, QString::fromLatin1(buttons[b].name));
-        button->setToolTip(QString::fromLatin1(buttons[b].tip));
+        button->setToolTip(tr(buttons[b].tip));
         button->setFont(buttonFont);
         button->setGeometry(twipsRect(6000, buttons[b].top, 2415, 855));
         connect(button, &QPushButton::clicked, this, buttons[b].handler);

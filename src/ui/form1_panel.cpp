@@ -13,6 +13,7 @@
 #include "panel/panel_write.h"
 #include "panel/traffic_log.h"
 #include "status_colour.h"
+#include "translation.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -63,12 +64,13 @@ void Form1::reportLogFailure()
     if (!log)
         return;
     if (const QString why = log->takeFailure(); !why.isEmpty())
-        showMessageBox(log->failureText(why), true);
+        showMessageBox(translation::status(log->failureText(why)), true);
 }
 
+// The core's texts show in the window's language.
 void Form1::setStatus(const QString &text)
 {
-    m_status->setPlainText(text);
+    m_status->setPlainText(translation::status(text));
     QTextCursor cursor(m_status->document());
     cursor.select(QTextCursor::Document);
     QTextBlockFormat centred;
@@ -185,7 +187,7 @@ void Form1::READ_CONFIG_Click()
     rec.config_flag = 1;
     ShowSwitchView();
     rec.config_flag = 0;
-    endReplacement(QStringLiteral("READ FROM PANEL"));
+    endReplacement(tr("READ FROM PANEL"));
     if (read.outcome == cellwalk::Outcome::Done) {
         m_undo->setClean();
         // Every read is kept, with the panel name and designations as shown.
@@ -193,7 +195,7 @@ void Form1::READ_CONFIG_Click()
             backup::save(configuration(read.codes), backup::kRead, m_link->portName());
         m_lastBackup = saved.path;
         if (!saved.error.isEmpty())
-            showMessageBox(saved.error, true);
+            showMessageBox(translation::status(saved.error), true);
     }
 }
 
@@ -208,17 +210,18 @@ bool Form1::backUpPanelFirst()
     if (m_link->isAborted())
         return false;
     if (kept.outcome != cellwalk::Outcome::Done) {
-        const QString why = cellwalk::outcomeText(kept.outcome, QString(), *m_link);
+        const QString why =
+            translation::status(cellwalk::outcomeText(kept.outcome, QString(), *m_link));
         failStatus(why);
         const QString question =
-            QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
-                           "CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?")
+            tr("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
+               "CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?")
                 .arg(why);
         if (ask(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes ||
             m_link->isAborted())
             return false;
     } else if (!kept.saved.error.isEmpty()) {
-        failStatus(kept.saved.error + QStringLiteral(" - NOTHING WAS WRITTEN"));
+        failStatus(tr("%1 - NOTHING WAS WRITTEN").arg(translation::status(kept.saved.error)));
         return false;
     } else {
         m_lastBackup = kept.saved.path;
@@ -291,8 +294,11 @@ void Form1::comparePanel()
         panel[memory_map::itemAt(n)] = read.codes[n];
     const QList<panelcompare::Difference> differences =
         panelcompare::differences(m_model->codes(), panel);
-    for (const panelcompare::Difference &d : differences)
-        m_marks->mark(d.item, kPanelDiffers, panelcompare::panelHoldsText(d.panel));
+    QList<int> differing;
+    for (const panelcompare::Difference &d : differences) {
+        m_marks->mark(d.item, kPanelDiffers, translation::panelHolds(d.panel));
+        differing << d.item;
+    }
     setStatusTone(differences.isEmpty() ? kDone : kFailed);
-    setStatus(panelcompare::statusText(differences));
+    setStatus(translation::compareStatus(differing));
 }

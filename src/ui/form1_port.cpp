@@ -35,7 +35,7 @@ protected:
 
 void Form1::buildPortChooser()
 {
-    auto *caption = new QLabel(QStringLiteral("SERIAL PORT"), this);
+    auto *caption = new QLabel(tr("SERIAL PORT"), this);
     caption->setObjectName(QStringLiteral("Label15"));
     caption->setAlignment(Qt::AlignCenter);
     QPalette pal = caption->palette();
@@ -47,9 +47,9 @@ void Form1::buildPortChooser()
     combo->setObjectName(QStringLiteral("Combo1"));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert); // a typed path is used, not added
-    combo->setToolTip(QStringLiteral("SELECT THE SERIAL PORT OF THE SWITCH PANEL, OR TYPE A DEVICE "
-                                     "SERVER'S ADDRESS: TCP://HOST:PORT OR RFC2217://HOST:PORT"));
-    combo->setAccessibleName(QStringLiteral("SERIAL PORT"));
+    combo->setToolTip(tr("SELECT THE SERIAL PORT OF THE SWITCH PANEL, OR TYPE A DEVICE "
+                         "SERVER'S ADDRESS: TCP://HOST:PORT OR RFC2217://HOST:PORT"));
+    combo->setAccessibleName(tr("SERIAL PORT"));
     combo->setGeometry(twipsRect(6000, 7920, 2415, 315));
     combo->beforePopup = [this] {
         if (m_portsRead)

@@ -2,6 +2,7 @@
 
 #include "config_sheet.h"
 #include "form1.h"
+#include "translation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,15 +32,15 @@ void Form1::printSheet()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(configsheet::pageLayout(configsheet::pageSizeFor(QLocale())));
-    printer.setDocName(QStringLiteral("CONFIGURATION SHEET ") + m_textBoxes[2]->text());
+    printer.setDocName(tr("CONFIGURATION SHEET %1").arg(m_textBoxes[2]->text()));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("PRINT CONFIGURATION SHEET"));
+    dialog.setWindowTitle(tr("PRINT CONFIGURATION SHEET"));
     dialog.setMinMax(1, 1); // one page
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!configsheet::draw(printer, sheet()))
-        showMessageBox(QStringLiteral("THE CONFIGURATION SHEET COULD NOT BE PRINTED:\n%1\n\nTHE "
-                                      "PRINTER CANNOT BE USED")
+        showMessageBox(tr("THE CONFIGURATION SHEET COULD NOT BE PRINTED:\n%1\n\nTHE "
+                          "PRINTER CANNOT BE USED")
                            .arg(printer.printerName()),
                        true);
 }
@@ -50,15 +51,15 @@ void Form1::exportSheetPdf()
     const QString proposed =
         (panelName.isEmpty() ? QStringLiteral("configuration-sheet") : panelName) +
         QStringLiteral(".pdf");
-    const QString path = runFileDialog({true, QStringLiteral("EXPORT CONFIGURATION SHEET AS PDF"),
-                                        QStringLiteral("PDF FILES (*.pdf)"), proposed,
+    const QString path = runFileDialog({true, tr("EXPORT CONFIGURATION SHEET AS PDF"),
+                                        tr("PDF FILES (*.pdf)"), proposed,
                                         fileDialogFolder(), QStringLiteral("pdf")});
     if (path.isEmpty())
         return; // cancelled: nothing written
     const QString failure =
         configsheet::writePdf(path, sheet(), configsheet::pageSizeFor(QLocale()));
     if (!failure.isEmpty())
-        showMessageBox(QStringLiteral("THE CONFIGURATION SHEET COULD NOT BE SAVED:\n%1\n\n%2")
-                           .arg(QDir::toNativeSeparators(path), failure),
+        showMessageBox(tr("THE CONFIGURATION SHEET COULD NOT BE SAVED:\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(path), translation::status(failure)),
                        true);
 }

@@ -24,7 +24,7 @@ void Form1::openStation()
     const QString name =
         !m_configurationFile.isEmpty()
             ? QFileInfo(m_configurationFile).fileName()
-            : (config.panel.isEmpty() ? QStringLiteral("NOT SAVED") : m_textBoxes[2]->text());
+            : (config.panel.isEmpty() ? tr("NOT SAVED") : m_textBoxes[2]->text());
     StationDialog *dialog =
         StationDialog::launch(this, selectedPort(), codes, name, m_link->trafficLog());
     // Each panel is backed up first while the window backs up before writing.

@@ -1,14 +1,18 @@
 #include "main_window.h"
 
+#include "config/settings.h"
 #include "files/panel_backup.h"
 #include "first_frame.h"
 #include "form1.h"
+#include "translation.h"
 #include "window_placement.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -16,6 +20,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTranslator>
 #include <QUndoStack>
 
 MainWindow::MainWindow(QWidget *parent)
@@ -185,6 +190,56 @@ void MainWindow::buildMenus()
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->addActions({a.manual, a.about});
+    help->addSeparator();
+    buildLanguageMenu(help);
+}
+
+// Help > Language: the system's language, or English or a translation, each
+// named in its own language.
+void MainWindow::buildLanguageMenu(QMenu *help)
+{
+    QMenu *menu = help->addMenu(tr("&Language"));
+    auto *group = new QActionGroup(menu);
+    const QString chosen = settings::language();
+    struct Choice {
+        QString code, text;
+    };
+    const Choice choices[] = {
+        {QString(), tr("&System language")},
+        {QStringLiteral("en"), QStringLiteral("&English")},  // untranslated: its own name
+        {QStringLiteral("de"), QStringLiteral("&Deutsch")},  // untranslated: its own name
+        {QStringLiteral("fr"), QStringLiteral("&Fran\u00e7ais")}, // untranslated: its own name
+    };
+    for (const Choice &c : choices) {
+        QAction *action = menu->addAction(c.text);
+        action->setCheckable(true);
+        action->setChecked(c.code == chosen ||
+                           (c.code.isEmpty() && !translation::languages().contains(chosen) &&
+                            chosen != QLatin1String("en")));
+        action->setActionGroup(group);
+        action->setStatusTip(tr("Show the window in this language from the next start"));
+        connect(action, &QAction::triggered, this, [this, code = c.code] { chooseLanguage(code); });
+    }
+}
+
+void MainWindow::chooseLanguage(const QString &code)
+{
+    settings::setLanguage(code);
+    // Said in the window's language and, when it differs, in the language chosen.
+    static const char kText[] =
+        QT_TR_NOOP("The language is changed when the program is started again.");
+    QString text = tr(kText);
+    const QString next = translation::chooseLanguage(code, QLocale::system().uiLanguages());
+    QString inNext = QString::fromLatin1(kText);
+    QTranslator translator;
+    if (translation::languages().contains(next) &&
+        translator.load(QStringLiteral("switchpanel-config_") + next, QStringLiteral(":/i18n")))
+        inNext = translator.translate("MainWindow", kText);
+    if (!inNext.isEmpty() && inNext != text)
+        text += QStringLiteral("\n\n") + inNext;
+    if (m_form->showMessage)
+        return m_form->showMessage(text, false);
+    QMessageBox::information(this, tr("Language"), text);
 }
 
 void MainWindow::showManual()

@@ -6,6 +6,7 @@
 
 class Form1;
 class QAction;
+class QMenu;
 class QScrollArea;
 
 // The program's top-level window: the menu bar with its commands above the
@@ -40,7 +41,11 @@ private:
     // wait for a panel command follow the form's activity.
     void buildActions();
     void buildMenus();
+    void buildLanguageMenu(QMenu *help);
     void updateActions();
+    // Remembers the language chosen under Help > Language (a code, or empty for
+    // the system's) and says that it applies from the next start.
+    void chooseLanguage(const QString &code);
 
     Form1 *m_form;
     QScrollArea *m_scroll;

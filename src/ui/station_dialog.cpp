@@ -4,8 +4,9 @@
 #include "config/settings.h"
 #include "focus_ring.h"
 #include "light_scheme.h"
-#include "status_colour.h"
 #include "panel/port_choice.h"
+#include "status_colour.h"
+#include "translation.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -93,36 +94,36 @@ QString StationDialog::rememberedReportFile()
 
 void StationDialog::buildControls(const QString &port)
 {
-    setWindowTitle(QStringLiteral("PROGRAMMING STATION"));
+    setWindowTitle(tr("PROGRAMMING STATION"));
     setWindowIcon(appIcon());
     setPalette(lightScheme());
     const QFont base = font();
 
-    auto *what = new QLabel(QStringLiteral("CONFIGURATION: %1").arg(m_configName), this);
+    auto *what = new QLabel(tr("CONFIGURATION: %1").arg(m_configName), this);
     what->setFont(sized(base, 11, true));
     what->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     // The report field is the dialog's first line edit.
-    auto *reportCaption = new QLabel(QStringLiteral("&REPORT FILE:"), this);
+    auto *reportCaption = new QLabel(tr("&REPORT FILE:"), this);
     reportCaption->setFont(sized(base, 11, true));
     m_reportEdit = new QLineEdit(QDir::toNativeSeparators(rememberedReportFile()), this);
-    m_reportEdit->setAccessibleName(QStringLiteral("REPORT FILE"));
-    m_reportEdit->setToolTip(QStringLiteral("CSV FILE THAT GETS ONE ROW PER PANEL; "
-                                            "EMPTY FOR NO REPORT"));
+    m_reportEdit->setAccessibleName(tr("REPORT FILE"));
+    m_reportEdit->setToolTip(tr("CSV FILE THAT GETS ONE ROW PER PANEL; "
+                                "EMPTY FOR NO REPORT"));
     reportCaption->setBuddy(m_reportEdit);
-    m_chooseButton = new QPushButton(QStringLiteral("C&HOOSE..."), this);
-    m_chooseButton->setToolTip(QStringLiteral("CHOOSE THE REPORT FILE"));
+    m_chooseButton = new QPushButton(tr("C&HOOSE..."), this);
+    m_chooseButton->setToolTip(tr("CHOOSE THE REPORT FILE"));
     m_reportEdit->setFont(sized(base, 11, false));
     m_chooseButton->setFont(sized(base, 11, true));
     connect(m_chooseButton, &QPushButton::clicked, this, &StationDialog::chooseReport);
 
     // The ports: the machine's, as the window's drop-down lists them, and any typed.
-    auto *portsCaption = new QLabel(QStringLiteral("&PORTS:"), this);
+    auto *portsCaption = new QLabel(tr("&PORTS:"), this);
     portsCaption->setFont(sized(base, 11, true));
     m_portList = new QListWidget(this);
-    m_portList->setAccessibleName(QStringLiteral("PORTS"));
-    m_portList->setToolTip(QStringLiteral("TICK EVERY PORT A PANEL IS CONNECTED TO: EACH "
-                                          "PORT IS PROGRAMMED AT THE SAME TIME AS THE OTHERS"));
+    m_portList->setAccessibleName(tr("PORTS"));
+    m_portList->setToolTip(tr("TICK EVERY PORT A PANEL IS CONNECTED TO: EACH "
+                              "PORT IS PROGRAMMED AT THE SAME TIME AS THE OTHERS"));
     m_portList->setFont(sized(base, 11, false));
     m_portList->setMaximumHeight(QFontMetrics(m_portList->font()).lineSpacing() * 5 + 12);
     portsCaption->setBuddy(m_portList);
@@ -136,16 +137,16 @@ void StationDialog::buildControls(const QString &port)
         addPort(port);
     m_portList->setCurrentRow(0);
 
-    auto *otherCaption = new QLabel(QStringLiteral("&OTHER PORT:"), this);
+    auto *otherCaption = new QLabel(tr("&OTHER PORT:"), this);
     otherCaption->setFont(sized(base, 11, true));
     m_portEdit = new QLineEdit(this);
-    m_portEdit->setAccessibleName(QStringLiteral("OTHER PORT"));
-    m_portEdit->setToolTip(QStringLiteral("TYPE A PORT THE LIST DOES NOT OFFER, THEN ADD IT"));
+    m_portEdit->setAccessibleName(tr("OTHER PORT"));
+    m_portEdit->setToolTip(tr("TYPE A PORT THE LIST DOES NOT OFFER, THEN ADD IT"));
     m_portEdit->setFont(sized(base, 11, false));
     m_portEdit->installEventFilter(this); // Enter adds the port instead of starting
     otherCaption->setBuddy(m_portEdit);
-    m_addButton = new QPushButton(QStringLiteral("&ADD"), this);
-    m_addButton->setToolTip(QStringLiteral("ADD THE TYPED PORT TO THE LIST, TICKED"));
+    m_addButton = new QPushButton(tr("&ADD"), this);
+    m_addButton->setToolTip(tr("ADD THE TYPED PORT TO THE LIST, TICKED"));
     m_addButton->setFont(sized(base, 11, true));
     m_addButton->setAutoDefault(false);
     connect(m_addButton, &QPushButton::clicked, this, &StationDialog::addTypedPort);
@@ -168,14 +169,14 @@ void StationDialog::buildControls(const QString &port)
     m_stateLabel->setWordWrap(true);
     m_stateLabel->setMinimumHeight(QFontMetrics(m_stateLabel->font()).lineSpacing() * 2);
 
-    m_startButton = new QPushButton(QStringLiteral("&START"), this);
-    m_startButton->setToolTip(QStringLiteral("PROGRAM EVERY PANEL CONNECTED TO THE TICKED "
-                                             "PORTS, ONE AFTER THE OTHER ON EACH PORT"));
+    m_startButton = new QPushButton(tr("&START"), this);
+    m_startButton->setToolTip(tr("PROGRAM EVERY PANEL CONNECTED TO THE TICKED "
+                                 "PORTS, ONE AFTER THE OTHER ON EACH PORT"));
     m_startButton->setDefault(true);
-    m_stopButton = new QPushButton(QStringLiteral("S&TOP"), this);
-    m_stopButton->setToolTip(QStringLiteral("STOP AFTER THE PANELS IN PROGRESS"));
-    m_closeButton = new QPushButton(QStringLiteral("&CLOSE"), this);
-    m_closeButton->setToolTip(QStringLiteral("STOP THE STATION AND CLOSE THIS WINDOW"));
+    m_stopButton = new QPushButton(tr("S&TOP"), this);
+    m_stopButton->setToolTip(tr("STOP AFTER THE PANELS IN PROGRESS"));
+    m_closeButton = new QPushButton(tr("&CLOSE"), this);
+    m_closeButton->setToolTip(tr("STOP THE STATION AND CLOSE THIS WINDOW"));
     for (QPushButton *b : {m_startButton, m_stopButton, m_closeButton}) {
         b->setFont(sized(base, 12, true));
         b->setMinimumSize(140, 40);
@@ -279,9 +280,9 @@ void StationDialog::chooseReport()
         path = chooseReportFile(current);
     } else {
         // Rows are appended to an existing report, so choosing one is no overwrite.
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("REPORT FILE"), current,
-                                            QStringLiteral("CSV FILES (*.csv)"), nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
+        path =
+            QFileDialog::getSaveFileName(this, tr("REPORT FILE"), current, tr("CSV FILES (*.csv)"),
+                                         nullptr, QFileDialog::DontConfirmOverwrite);
     }
     if (!path.isEmpty())
         m_reportEdit->setText(QDir::toNativeSeparators(path));
@@ -294,7 +295,7 @@ void StationDialog::start()
     m_problem.clear();
     const QStringList ports = tickedPorts();
     if (ports.isEmpty()) {
-        m_problem = QStringLiteral("TICK THE PORTS THE PANELS ARE CONNECTED TO");
+        m_problem = tr("TICK THE PORTS THE PANELS ARE CONNECTED TO");
         showState();
         return;
     }
@@ -302,7 +303,7 @@ void StationDialog::start()
     m_report.close();
     if (!path.isEmpty()) {
         if (const QString why = m_report.open(path); !why.isEmpty()) {
-            m_problem = QStringLiteral("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(why);
+            m_problem = tr("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(translation::status(why));
             showState();
             return;
         }
@@ -341,8 +342,8 @@ void StationDialog::onFinished()
 {
     m_report.close();
     if (!m_gang.reportError().isEmpty())
-        m_problem =
-            QStringLiteral("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(m_gang.reportError());
+        m_problem = tr("THE REPORT FILE CANNOT BE WRITTEN: %1")
+                        .arg(translation::status(m_gang.reportError()));
     showState();
     m_startButton->setFocus();
     if (m_closePending) {
@@ -403,27 +404,27 @@ void StationDialog::showTile(int slot)
     QString state;
     bool problem = false;
     if (!s.running) {
-        state = QStringLiteral("STOPPED");
+        state = tr("STOPPED");
     } else if (s.state == Station::State::Writing) {
         if (s.stopping)
-            state = QStringLiteral("STOPPING AFTER THIS PANEL");
+            state = tr("STOPPING AFTER THIS PANEL");
         else if (s.cell == 0)
-            state = QStringLiteral("PROGRAMMING PANEL %1").arg(s.panel);
+            state = tr("PROGRAMMING PANEL %1").arg(s.panel);
         else
-            state = QStringLiteral("PROGRAMMING PANEL %1: WRITING CELL %2 OF %3")
+            state = tr("PROGRAMMING PANEL %1: WRITING CELL %2 OF %3")
                         .arg(s.panel)
                         .arg(s.cell)
                         .arg(memory_map::kCellCount);
     } else if (s.portMissing) {
-        state = QStringLiteral("PORT MISSING: %1").arg(port);
+        state = tr("PORT MISSING: %1").arg(port);
         problem = true;
     } else if (!s.problem.isEmpty()) {
-        state = s.problem;
+        state = translation::status(s.problem);
         problem = true;
     } else if (s.state == Station::State::WaitingForRemoval) {
-        state = QStringLiteral("DISCONNECT THE PANEL");
+        state = tr("DISCONNECT THE PANEL");
     } else {
-        state = QStringLiteral("WAITING FOR A PANEL ON %1").arg(port);
+        state = tr("WAITING FOR A PANEL ON %1").arg(port);
     }
     tile.state->setText(state);
     QPalette pal = tile.state->palette();
@@ -431,17 +432,20 @@ void StationDialog::showTile(int slot)
     tile.state->setPalette(pal);
 
     if (s.last) {
-        QString text = QStringLiteral("PANEL %1: %2").arg(s.last->number).arg(s.last->statusText);
-        if (!s.last->failedItem.isEmpty())
-            text += QStringLiteral(" AT %1").arg(s.last->failedItem);
+        // The report keeps the English text; the tile shows it in the window's language.
+        const QString status = translation::status(s.last->statusText);
+        const QString text =
+            s.last->failedItem.isEmpty()
+                ? tr("PANEL %1: %2").arg(s.last->number).arg(status)
+                : tr("PANEL %1: %2 AT %3").arg(s.last->number).arg(status, s.last->failedItem);
         tile.result->setText(text);
-        setBackground(tile.result, statusColour(s.last->programmed ? statustext::kDone : statustext::kFailed));
+        setBackground(tile.result,
+                      statusColour(s.last->programmed ? statustext::kDone : statustext::kFailed));
     } else {
-        tile.result->setText(QStringLiteral("NO PANEL PROGRAMMED YET"));
+        tile.result->setText(tr("NO PANEL PROGRAMMED YET"));
         setBackground(tile.result, kNoResult);
     }
-    tile.counts->setText(
-        QStringLiteral("PROGRAMMED %1   FAILED %2").arg(s.programmed).arg(s.failed));
+    tile.counts->setText(tr("PROGRAMMED %1   FAILED %2").arg(s.programmed).arg(s.failed));
 }
 
 void StationDialog::showCounts()
@@ -453,8 +457,8 @@ void StationDialog::showCounts()
                            .arg(count));
         label->setAccessibleName(QStringLiteral("%1: %2").arg(caption).arg(count));
     };
-    show(m_programmedLabel, QStringLiteral("PROGRAMMED"), m_gang.programmed());
-    show(m_failedLabel, QStringLiteral("FAILED"), m_gang.failed());
+    show(m_programmedLabel, tr("PROGRAMMED"), m_gang.programmed());
+    show(m_failedLabel, tr("FAILED"), m_gang.failed());
 }
 
 void StationDialog::setStateText(const QString &text, bool problem)
@@ -478,16 +482,15 @@ void StationDialog::showState()
         return setStateText(m_problem, true);
     if (running) {
         if (m_gang.isStopping())
-            return setStateText(QStringLiteral("STOPPING AFTER THE PANELS IN PROGRESS"), false);
+            return setStateText(tr("STOPPING AFTER THE PANELS IN PROGRESS"), false);
         const int n = m_gang.slotCount();
-        QString text = n == 1 ? QStringLiteral("RUNNING ON 1 PORT")
-                              : QStringLiteral("RUNNING ON %1 PORTS").arg(n);
+        QString text = n == 1 ? tr("RUNNING ON 1 PORT") : tr("RUNNING ON %1 PORTS").arg(n);
         // A torn last row cut off the report at the start is said while the run lasts.
         if (!m_report.repairNote().isEmpty())
             text += QStringLiteral(" - ") + m_report.repairNote();
         return setStateText(text, false);
     }
     if (m_ran)
-        return setStateText(QStringLiteral("STOPPED"), false);
-    setStateText(QStringLiteral("PRESS START, THEN CONNECT THE PANELS ONE AFTER THE OTHER"), false);
+        return setStateText(tr("STOPPED"), false);
+    setStateText(tr("PRESS START, THEN CONNECT THE PANELS ONE AFTER THE OTHER"), false);
 }

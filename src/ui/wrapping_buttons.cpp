@@ -8,6 +8,15 @@ namespace {
 constexpr int kTextFlags = Qt::TextWordWrap;
 }
 
+QRect WrappingPushButton::captionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()
+        ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+        .adjusted(2, 0, -2, 0);
+}
+
 void WrappingPushButton::paintEvent(QPaintEvent *)
 {
     QStylePainter p(this);
@@ -16,9 +25,8 @@ void WrappingPushButton::paintEvent(QPaintEvent *)
     const QString caption = option.text;
     option.text.clear();
     p.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    p.drawItemText(area.adjusted(2, 0, -2, 0), Qt::AlignCenter | kTextFlags, option.palette,
-                   isEnabled(), caption, QPalette::ButtonText);
+    p.drawItemText(captionArea(), Qt::AlignCenter | kTextFlags, option.palette, isEnabled(),
+                   caption, QPalette::ButtonText);
 }
 
 // Return and Enter press the focused button as Space does (outside dialogs Qt
@@ -34,6 +42,14 @@ void WrappingPushButton::keyPressEvent(QKeyEvent *event)
         click();
 }
 
+QRect WrappingRadioButton::captionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    return QRect(indicator.right() + 5, 0, width() - indicator.right() - 5, height());
+}
+
 void WrappingRadioButton::paintEvent(QPaintEvent *)
 {
     QStylePainter p(this);
@@ -47,7 +63,7 @@ void WrappingRadioButton::paintEvent(QPaintEvent *)
     QStyleOptionButton indicatorOption = option;
     indicatorOption.rect = indicator;
     p.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicatorOption);
-    const QRect area(indicator.right() + 5, 0, width() - indicator.right() - 5, height());
+    const QRect area = captionArea();
     p.drawItemText(area, Qt::AlignLeft | Qt::AlignVCenter | kTextFlags, option.palette, isEnabled(),
                    caption, QPalette::WindowText);
     if (hasFocus()) {

@@ -10,6 +10,8 @@ class WrappingPushButton : public QPushButton
     Q_OBJECT
 public:
     WrappingPushButton(const QString &text, QWidget *parent) : QPushButton(text, parent) {}
+    // Where the caption is drawn, wrapped at its words.
+    QRect captionArea() const;
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -21,6 +23,8 @@ class WrappingRadioButton : public QRadioButton
     Q_OBJECT
 public:
     WrappingRadioButton(const QString &text, QWidget *parent) : QRadioButton(text, parent) {}
+    // Where the caption is drawn beside the indicator, wrapped at its words.
+    QRect captionArea() const;
 
 protected:
     void paintEvent(QPaintEvent *) override;

@@ -9,6 +9,7 @@ const QString kBackupBeforeWrite = QStringLiteral("panel/backupBeforeWrite");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kLastPort = QStringLiteral("panel/port");
 const QString kStationReport = QStringLiteral("station/reportFile");
+const QString kLanguage = QStringLiteral("window/language");
 } // namespace
 
 bool backupBeforeWrite() { return QSettings().value(kBackupBeforeWrite, true).toBool(); }
@@ -22,5 +23,14 @@ void setLastPort(const QString &port) { QSettings().setValue(kLastPort, port); }
 
 QString stationReport() { return QSettings().value(kStationReport).toString(); }
 void setStationReport(const QString &path) { QSettings().setValue(kStationReport, path); }
+
+QString language() { return QSettings().value(kLanguage).toString(); }
+void setLanguage(const QString &code)
+{
+    if (code.isEmpty())
+        QSettings().remove(kLanguage);
+    else
+        QSettings().setValue(kLanguage, code);
+}
 
 } // namespace settings

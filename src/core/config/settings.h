@@ -24,4 +24,9 @@ void setLastPort(const QString &port);
 QString stationReport();
 void setStationReport(const QString &path);
 
+// The language of the window chosen under Help > Language: a language code such as
+// "de" or "en", or empty for the system's (the default).
+QString language();
+void setLanguage(const QString &code);
+
 } // namespace settings

@@ -1,0 +1,184 @@
+#include "translation.h"
+
+#include "config/assignment.h"
+#include "config/panel_compare.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTranslator>
+
+namespace translation {
+
+namespace {
+
+// The context of the core's texts in the translation files. It names no class, so
+// that the texts keep their translations wherever the code that shows them goes.
+constexpr char kContext[] = "statustext";
+
+// The core's texts that the window shows, as the core writes them: the status
+// table (src/core/config/status_texts.h) and the compare's "all the same" text,
+// and the failures of ports, files, backups and the traffic log. A text with %1
+// or %2 is a pattern; its arguments are shown as they are, or translated
+// themselves when they are one of these texts.
+// clang-format off
+const char *const kCoreTexts[] = {
+    QT_TRANSLATE_NOOP("statustext", "STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION"),
+    QT_TRANSLATE_NOOP("statustext", "STARTING COMMUNICATIONS TO WRITE SWITCH PANEL CONFIGURATION"),
+    QT_TRANSLATE_NOOP("statustext", "READING THE PANEL BEFORE WRITING"),
+    QT_TRANSLATE_NOOP("statustext", "SWITCH PANEL HAS BEEN PROGRAMMED"),
+    QT_TRANSLATE_NOOP("statustext", "SWITCH PANEL DATA READ SUCCESSFUL"),
+    QT_TRANSLATE_NOOP("statustext", "COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND"),
+    QT_TRANSLATE_NOOP("statustext", "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"),
+    QT_TRANSLATE_NOOP("statustext", "COMMUNICATIONS OK"),
+    QT_TRANSLATE_NOOP("statustext", "NOT ACKNOWLEDGED"),
+    QT_TRANSLATE_NOOP("statustext", "COMMUNICATIONS CORRUPTED"),
+    QT_TRANSLATE_NOOP("statustext", "DATA FAILED TO VERIFY"),
+    QT_TRANSLATE_NOOP("statustext", "ERROR - DATA OUT OF RANGE"),
+    QT_TRANSLATE_NOOP("statustext", "DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA"),
+    QT_TRANSLATE_NOOP("statustext", "DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S AND BACKLIGHTING BEFORE WRITING DATA"),
+    QT_TRANSLATE_NOOP("statustext", "DATA MUST BE ENTERED (CLICKED) FOR ALL LED's AND BACKLIGHTING BEFORE WRITING DATA"),
+    QT_TRANSLATE_NOOP("statustext", "PANEL HOLDS THIS CONFIGURATION"),
+    QT_TRANSLATE_NOOP("statustext", "CANNOT OPEN SERIAL PORT %1 - %2"),
+    QT_TRANSLATE_NOOP("statustext", "NO SUCH DEVICE"),
+    QT_TRANSLATE_NOOP("statustext", "IT IS ALREADY OPEN"),
+    QT_TRANSLATE_NOOP("statustext", "IT IS IN USE BY ANOTHER PROGRAM"),
+    QT_TRANSLATE_NOOP("statustext", "PERMISSION DENIED: THE USER MUST BE IN GROUP \"%1\""),
+    QT_TRANSLATE_NOOP("statustext", "PERMISSION DENIED: ONLY ITS OWNER \"%1\" MAY OPEN IT - GIVE THE DEVICE TO A GROUP THE USER IS IN WITH A UDEV RULE (GROUP \"dialout\", MODE 0660), OR ASK AN ADMINISTRATOR"),
+    QT_TRANSLATE_NOOP("statustext", "THE BACKUP FOLDER %1 CANNOT BE CREATED"),
+    QT_TRANSLATE_NOOP("statustext", "THE BACKUP %1 COULD NOT BE SAVED: %2"),
+    QT_TRANSLATE_NOOP("statustext", "THE TRAFFIC LOG %1 COULD NOT BE WRITTEN (%2); THE PANEL COMMAND WENT ON WITHOUT IT"),
+    QT_TRANSLATE_NOOP("statustext", "NO FILE NAME GIVEN"),
+    QT_TRANSLATE_NOOP("statustext", "THE FOLDER %1 DOES NOT EXIST"),
+    QT_TRANSLATE_NOOP("statustext", "THE FOLDER %1 CANNOT BE WRITTEN"),
+    QT_TRANSLATE_NOOP("statustext", "IT IS A FOLDER, NOT A CONFIGURATION FILE"),
+    QT_TRANSLATE_NOOP("statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A CONFIGURATION FILE"),
+    QT_TRANSLATE_NOOP("statustext", "IT IS A FOLDER, NOT A PDF FILE"),
+    QT_TRANSLATE_NOOP("statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A PDF FILE"),
+    QT_TRANSLATE_NOOP("statustext", "THE FILE IS TOO LARGE TO BE A CONFIGURATION FILE"),
+    QT_TRANSLATE_NOOP("statustext", "FIELD %1 HOLDS THE CODE %2, WHICH IS NOT AN ASSIGNMENT"),
+    QT_TRANSLATE_NOOP("statustext", "THE FILE ENDS BEFORE FIELD %1 OF %2 IS COMPLETE"),
+    QT_TRANSLATE_NOOP("statustext", "FIELD %1 HOLDS A NUMBER OUTSIDE -32768 TO 32767"),
+    QT_TRANSLATE_NOOP("statustext", "THE FILE WOULD BE LARGER THAN %1 KIB, TOO LARGE TO BE OPENED AGAIN: SHORTEN THE PANEL NAME OR THE DESIGNATIONS"),
+    QT_TRANSLATE_NOOP("statustext", "WRITE FAILED"),
+    QT_TRANSLATE_NOOP("statustext", "NOT A REGULAR FILE"),
+};
+// clang-format on
+
+QString tr(const char *text) { return QCoreApplication::translate(kContext, text); }
+
+// A pattern's English as a regular expression: its %1 and %2 take the shortest
+// text that lets the rest match.
+QRegularExpression patternOf(const QString &english)
+{
+    QString re;
+    const QStringList parts = english.split(QStringLiteral("%2"));
+    for (int i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            re += QStringLiteral("(.*)");
+        const QStringList pieces = parts[i].split(QStringLiteral("%1"));
+        for (int j = 0; j < pieces.size(); ++j) {
+            if (j > 0)
+                re += QStringLiteral("(.*?)");
+            re += QRegularExpression::escape(pieces[j]);
+        }
+    }
+    return QRegularExpression(QLatin1Char('^') + re + QLatin1Char('$'),
+                              QRegularExpression::DotMatchesEverythingOption);
+}
+
+} // namespace
+
+QStringList languages() { return {QStringLiteral("de"), QStringLiteral("fr")}; }
+
+QString chooseLanguage(const QString &setting, const QStringList &uiLanguages)
+{
+    if (setting == QLatin1String("en") || languages().contains(setting))
+        return setting;
+    for (const QString &tag : uiLanguages) {
+        // "de-DE", "fr_CH", "en-GB", "C": the language is what comes before the region.
+        const QString language =
+            tag.section(QRegularExpression(QStringLiteral("[-_]")), 0, 0).toLower();
+        if (language == QLatin1String("en") || languages().contains(language))
+            return language;
+    }
+    return QStringLiteral("en");
+}
+
+QList<QTranslator *> install(QCoreApplication &app, const QString &language)
+{
+    QList<QTranslator *> installed;
+    if (!languages().contains(language))
+        return installed;
+    auto load = [&](const QString &file, const QString &folder) {
+        auto *translator = new QTranslator(&app);
+        if (translator->load(file, folder) && QCoreApplication::installTranslator(translator))
+            installed << translator;
+        else
+            delete translator;
+    };
+    // Installed last, the program's own words are looked up first.
+    load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    load(QStringLiteral("switchpanel-config_") + language, QStringLiteral(":/i18n"));
+    return installed;
+}
+
+QString status(const QString &english)
+{
+    if (english.isEmpty())
+        return english;
+    for (const char *text : kCoreTexts) {
+        const QString source = QString::fromUtf8(text);
+        if (!source.contains(QLatin1Char('%'))) {
+            if (source == english)
+                return tr(text);
+            continue;
+        }
+        const QRegularExpressionMatch m = patternOf(source).match(english);
+        if (!m.hasMatch())
+            continue;
+        QString shown = tr(text);
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
+            shown = shown.arg(status(m.captured(i)));
+        return shown;
+    }
+    return english;
+}
+
+QString panelHolds(int panelCode)
+{
+    return QCoreApplication::translate("statustext", "PANEL HOLDS %1")
+        .arg(panelcompare::assignmentText(static_cast<std::int16_t>(panelCode)));
+}
+
+QString compareStatus(const QList<int> &differingItems)
+{
+    if (differingItems.isEmpty())
+        return status(panelcompare::kSame);
+    QStringList names;
+    for (int i = 0; i < differingItems.size() && i < panelcompare::kNamedInStatus; ++i)
+        names << assignment::item(differingItems[i]).name();
+    if (differingItems.size() > panelcompare::kNamedInStatus)
+        names << QStringLiteral("\u2026");
+    const QString list = names.join(QStringLiteral(", "));
+    if (differingItems.size() == 1)
+        return QCoreApplication::translate("statustext", "PANEL DIFFERS IN 1 ITEM: %1").arg(list);
+    return QCoreApplication::translate("statustext", "PANEL DIFFERS IN %1 ITEMS: %2")
+        .arg(differingItems.size())
+        .arg(list);
+}
+
+QString sameChannel(const QList<int> &others)
+{
+    QStringList names;
+    for (int i : others)
+        names << assignment::item(i).name();
+    QString text = names.takeLast();
+    if (!names.isEmpty())
+        text = QCoreApplication::translate("statustext", "%1 AND %2")
+                   .arg(names.join(QStringLiteral(", ")), text);
+    return QCoreApplication::translate("statustext", "SAME CHANNEL AS %1").arg(text);
+}
+
+} // namespace translation

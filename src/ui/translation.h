@@ -1,0 +1,43 @@
+#pragma once
+
+// The window's language: which translation is used, loading it with Qt's own
+// translations of its dialogs and standard buttons, and the window's words for
+// texts that the core produces in English. The core, the command line and the
+// files stay English; only what the window shows is translated.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+class QTranslator;
+
+namespace translation {
+
+// The languages the program is translated into, besides English, its source
+// language: "de", "fr".
+QStringList languages();
+
+// The language the window uses: `setting` when it names English or a translated
+// language; else the first of the system's user interface languages
+// (QLocale::uiLanguages(), "de-DE", "fr", ...) that has a translation; else "en".
+QString chooseLanguage(const QString &setting, const QStringList &uiLanguages);
+
+// Installs the program's translation for `language` and Qt's own (file dialog,
+// standard buttons) into `app`. English installs nothing. Returns the
+// translators installed, owned by `app`.
+QList<QTranslator *> install(QCoreApplication &app, const QString &language);
+
+// A status text of the core (the status table, a port's open failure, a
+// backup's failure) in the window's language; other texts unchanged.
+QString status(const QString &english);
+
+// The compare's texts in the window's language: what the panel holds for an
+// item, and the status line after a compare.
+QString panelHolds(int panelCode);
+QString compareStatus(const QList<int> &differingItems);
+
+// The mark of switches sharing a channel: "SAME CHANNEL AS SW3 AND SW7".
+QString sameChannel(const QList<int> &others);
+
+} // namespace translation

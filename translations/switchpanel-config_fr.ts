@@ -1,0 +1,882 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en_US">
+<context>
+    <name>CodePageValidator</name>
+    <message>
+        <source>THIS CHARACTER CANNOT BE SAVED IN A CONFIGURATION FILE (CODE PAGE %1)</source>
+        <translation>CE CARACTÈRE NE PEUT PAS ÊTRE ENREGISTRÉ DANS UN FICHIER DE CONFIGURATION (PAGE DE CODE %1)</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>%1 MODULE</source>
+        <translation>%1 MODULE</translation>
+    </message>
+    <message>
+        <source>%1 CHANNEL</source>
+        <translation>%1 CANAL</translation>
+    </message>
+    <message>
+        <source>PANEL NAME</source>
+        <translation>NOM DU PANNEAU</translation>
+    </message>
+    <message>
+        <source>%1 DESIGNATION</source>
+        <translation>%1 DÉSIGNATION</translation>
+    </message>
+    <message>
+        <source>MARVOLANTIS CONFIGURATION FILES (*.qcf)</source>
+        <translation>FICHIERS DE CONFIGURATION MARVOLANTIS (*.qcf)</translation>
+    </message>
+    <message>
+        <source>Name must be entered in PANEL NAME field</source>
+        <translation>Un nom doit être saisi dans le champ NOM DU PANNEAU</translation>
+    </message>
+    <message>
+        <source>THE CONFIGURATION FILE COULD NOT BE SAVED:
+%1
+
+%2</source>
+        <translation>LE FICHIER DE CONFIGURATION N&apos;A PAS PU ÊTRE ENREGISTRÉ :
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>WRITE CONFIGURATION FILE</source>
+        <translation>ENREGISTRER LE FICHIER DE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>SAVE CHANGES TO THE CONFIGURATION?</source>
+        <translation>ENREGISTRER LES MODIFICATIONS DE LA CONFIGURATION ?</translation>
+    </message>
+    <message>
+        <source>READ CONFIGURATION FILE</source>
+        <translation>OUVRIR UN FICHIER DE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>RESTORE A BACKUP</source>
+        <translation>RESTAURER UNE SAUVEGARDE</translation>
+    </message>
+    <message>
+        <source>THE CONFIGURATION FILE COULD NOT BE OPENED:
+%1
+
+%2</source>
+        <translation>LE FICHIER DE CONFIGURATION N&apos;A PAS PU ÊTRE OUVERT :
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>OPEN %1</source>
+        <translation>OUVRIR %1</translation>
+    </message>
+    <message>
+        <source>Swap with</source>
+        <translation>Échanger avec</translation>
+    </message>
+    <message>
+        <source>SWAP %1 WITH</source>
+        <translation>ÉCHANGER %1 AVEC</translation>
+    </message>
+    <message>
+        <source>PASTE ONTO %1</source>
+        <translation>COLLER SUR %1</translation>
+    </message>
+    <message>
+        <source>SWAP %1 AND %2</source>
+        <translation>ÉCHANGER %1 ET %2</translation>
+    </message>
+    <message>
+        <source>CLEAR %1</source>
+        <translation>EFFACER %1</translation>
+    </message>
+    <message>
+        <source>SET EMPTY ITEMS TO N/A</source>
+        <translation>ÉLÉMENTS VIDES À N/A</translation>
+    </message>
+    <message>
+        <source>TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM</source>
+        <translation>TRV QLM PROGRAMME DE CONFIGURATION DU PANNEAU À 10 BOUTONS</translation>
+    </message>
+    <message>
+        <source>SWITCH PANEL PICTURE</source>
+        <translation>IMAGE DU PANNEAU</translation>
+    </message>
+    <message>
+        <source>PROGRAMMING HEADER MARKER</source>
+        <translation>REPÈRE DU CONNECTEUR DE PROGRAMMATION</translation>
+    </message>
+    <message>
+        <source>TRV 6/10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM</source>
+        <translation>TRV PROGRAMME DE CONFIGURATION DU PANNEAU À 6/10 BOUTONS</translation>
+    </message>
+    <message>
+        <source>PROGRAMMING HEADER LOCATION</source>
+        <translation>POSITION DU CONNECTEUR DE PROGRAMMATION</translation>
+    </message>
+    <message>
+        <source>BACKLIGHTING</source>
+        <translation>ÉCLAIRAGE</translation>
+    </message>
+    <message>
+        <source>ENTER %1 FUNCTION</source>
+        <translation>SAISIR LA FONCTION DE %1</translation>
+    </message>
+    <message>
+        <source>%1 MODULE ASSIGNMENT</source>
+        <translation>%1 AFFECTATION DU MODULE</translation>
+    </message>
+    <message>
+        <source>%1 CHANNEL ASSIGNMENT</source>
+        <translation>%1 AFFECTATION DU CANAL</translation>
+    </message>
+    <message>
+        <source>STATUS</source>
+        <translation>ÉTAT</translation>
+    </message>
+    <message>
+        <source>ENTER IDENTITY FOR FILE NAME</source>
+        <translation>SAISIR L&apos;IDENTITÉ POUR LE NOM DU FICHIER</translation>
+    </message>
+    <message>
+        <source>SWITCH CHANNEL ASSIGNMENTS</source>
+        <translation>CANAUX DES BOUTONS</translation>
+    </message>
+    <message>
+        <source>LIGHTING CHANNEL ASSIGNMENTS</source>
+        <translation>CANAUX D&apos;ÉCLAIRAGE</translation>
+    </message>
+    <message>
+        <source>OPEN CONFIGURATION FILE</source>
+        <translation>OUVRIR LE FICHIER DE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK TO OPEN CONFIG FILE</source>
+        <translation>CLIC GAUCHE POUR OUVRIR UN FICHIER DE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>SAVE CONFIGURATION FILE</source>
+        <translation>ENREGISTRER LE FICHIER DE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK TO SAVE CONFIG FILE</source>
+        <translation>CLIC GAUCHE POUR ENREGISTRER LE FICHIER DE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>READ CONFIGURATION FROM SWITCH PANEL</source>
+        <translation>LIRE LA CONFIGURATION DU PANNEAU</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK TO READ CONFIG IN SWITCH PANEL</source>
+        <translation>CLIC GAUCHE POUR LIRE LA CONFIGURATION DU PANNEAU</translation>
+    </message>
+    <message>
+        <source>WRITE CONFIGURATION TO SWITCH PANEL</source>
+        <translation>ÉCRIRE LA CONFIGURATION DANS LE PANNEAU</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK TO SAVE CONFIG IN SWITCH PANEL</source>
+        <translation>CLIC GAUCHE POUR ENREGISTRER LA CONFIGURATION DANS LE PANNEAU</translation>
+    </message>
+    <message>
+        <source>READ FROM PANEL</source>
+        <translation>LECTURE DU PANNEAU</translation>
+    </message>
+    <message>
+        <source>THE PANEL COULD NOT BE READ FOR A BACKUP (%1).
+
+WRITE THE CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?</source>
+        <translation>LE PANNEAU N&apos;A PAS PU ÊTRE LU POUR LA SAUVEGARDE (%1).
+
+ÉCRIRE LA CONFIGURATION SANS SAUVEGARDER LE CONTENU DU PANNEAU ?</translation>
+    </message>
+    <message>
+        <source>%1 - NOTHING WAS WRITTEN</source>
+        <translation>%1 - RIEN N&apos;A ÉTÉ ÉCRIT</translation>
+    </message>
+    <message>
+        <source>SERIAL PORT</source>
+        <translation>PORT SÉRIE</translation>
+    </message>
+    <message>
+        <source>CONFIGURATION SHEET %1</source>
+        <translation>FICHE DE CONFIGURATION %1</translation>
+    </message>
+    <message>
+        <source>PRINT CONFIGURATION SHEET</source>
+        <translation>IMPRIMER LA FICHE DE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>THE CONFIGURATION SHEET COULD NOT BE PRINTED:
+%1
+
+THE PRINTER CANNOT BE USED</source>
+        <translation>LA FICHE DE CONFIGURATION N&apos;A PAS PU ÊTRE IMPRIMÉE :
+%1
+
+L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
+    </message>
+    <message>
+        <source>EXPORT CONFIGURATION SHEET AS PDF</source>
+        <translation>EXPORTER LA FICHE DE CONFIGURATION EN PDF</translation>
+    </message>
+    <message>
+        <source>PDF FILES (*.pdf)</source>
+        <translation>FICHIERS PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>THE CONFIGURATION SHEET COULD NOT BE SAVED:
+%1
+
+%2</source>
+        <translation>LA FICHE DE CONFIGURATION N&apos;A PAS PU ÊTRE ENREGISTRÉE :
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>NOT SAVED</source>
+        <translation>NON ENREGISTRÉ</translation>
+    </message>
+    <message>
+        <source>SELECT THE SERIAL PORT OF THE SWITCH PANEL, OR TYPE A DEVICE SERVER&apos;S ADDRESS: TCP://HOST:PORT OR RFC2217://HOST:PORT</source>
+        <translation>CHOISIR LE PORT SÉRIE DU PANNEAU, OU SAISIR L'ADRESSE D'UN SERVEUR DE PORTS : TCP://HÔTE:PORT OU RFC2217://HÔTE:PORT</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Open a configuration file</source>
+        <translation>Ouvrir un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Save the configuration to a file</source>
+        <translation>Enregistrer la configuration dans un fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print configuration sheet…</source>
+        <translation>&amp;Imprimer la fiche de configuration…</translation>
+    </message>
+    <message>
+        <source>Print the configuration sheet of this configuration</source>
+        <translation>Imprimer la fiche de cette configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Export configuration sheet as PDF…</source>
+        <translation>E&amp;xporter la fiche de configuration en PDF…</translation>
+    </message>
+    <message>
+        <source>Save the configuration sheet as a PDF file</source>
+        <translation>Enregistrer la fiche de configuration dans un fichier PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Close the program</source>
+        <translation>Fermer le programme</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Take back the last change</source>
+        <translation>Annuler la dernière modification</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>Refaire la modification annulée</translation>
+    </message>
+    <message>
+        <source>&amp;Copy item</source>
+        <translation>&amp;Copier l’élément</translation>
+    </message>
+    <message>
+        <source>Copy the module, channel and designation of the item with the focus</source>
+        <translation>Copier le module, le canal et la désignation de l&apos;élément actif</translation>
+    </message>
+    <message>
+        <source>&amp;Paste item</source>
+        <translation>C&amp;oller l’élément</translation>
+    </message>
+    <message>
+        <source>Give the item with the focus the copied module, channel and designation</source>
+        <translation>Donner à l&apos;élément actif le module, le canal et la désignation copiés</translation>
+    </message>
+    <message>
+        <source>S&amp;wap with…</source>
+        <translation>É&amp;changer avec…</translation>
+    </message>
+    <message>
+        <source>Exchange the item with the focus with another item of its view</source>
+        <translation>Échanger l&apos;élément actif avec un autre élément de sa vue</translation>
+    </message>
+    <message>
+        <source>C&amp;lear item</source>
+        <translation>&amp;Effacer l’élément</translation>
+    </message>
+    <message>
+        <source>Set the item with the focus to N/A with an empty designation</source>
+        <translation>Mettre l&apos;élément actif à N/A avec une désignation vide</translation>
+    </message>
+    <message>
+        <source>Set all &amp;empty items to N/A</source>
+        <translation>Mettre tous les éléments &amp;vides à N/A</translation>
+    </message>
+    <message>
+        <source>Set every item without a module and channel to N/A</source>
+        <translation>Mettre à N/A chaque élément sans module ni canal</translation>
+    </message>
+    <message>
+        <source>&amp;Read from Panel</source>
+        <translation>&amp;Lire le panneau</translation>
+    </message>
+    <message>
+        <source>Read the configuration stored in the switch panel</source>
+        <translation>Lire la configuration enregistrée dans le panneau</translation>
+    </message>
+    <message>
+        <source>&amp;Write to Panel</source>
+        <translation>Écrire dans le &amp;panneau</translation>
+    </message>
+    <message>
+        <source>Write the configuration into the switch panel</source>
+        <translation>Écrire la configuration dans le panneau</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with panel</source>
+        <translation>&amp;Comparer avec le panneau</translation>
+    </message>
+    <message>
+        <source>Mark every item in which the panel holds something else</source>
+        <translation>Marquer chaque élément que le panneau contient autrement</translation>
+    </message>
+    <message>
+        <source>Programming &amp;station…</source>
+        <translation>&amp;Station de programmation…</translation>
+    </message>
+    <message>
+        <source>Program panel after panel with this configuration</source>
+        <translation>Programmer panneau après panneau avec cette configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Back up the panel before writing</source>
+        <translation>Sauvegarder le panneau avant l’écrit&amp;ure</translation>
+    </message>
+    <message>
+        <source>Read the panel first and keep what it held as a dated file</source>
+        <translation>Lire d’abord le panneau et garder son contenu dans un fichier daté</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore a backup…</source>
+        <translation>&amp;Restaurer une sauvegarde…</translation>
+    </message>
+    <message>
+        <source>Open a backup of a panel&apos;s earlier contents</source>
+        <translation>Ouvrir une sauvegarde du contenu antérieur d’un panneau</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuel</translation>
+    </message>
+    <message>
+        <source>How to use the program</source>
+        <translation>Comment utiliser le programme</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;À propos</translation>
+    </message>
+    <message>
+        <source>Program name, version and licence</source>
+        <translation>Nom du programme, version et licence</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Panel</source>
+        <translation>&amp;Panneau</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>Langue du &amp;système</translation>
+    </message>
+    <message>
+        <source>Show the window in this language from the next start</source>
+        <translation>Afficher la fenêtre dans cette langue au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>The language is changed when the program is started again.</source>
+        <translation>La langue change au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;%1 %2&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Configures the switches, LEDs and backlighting of the 10-button switch panel.&lt;/p&gt;&lt;p&gt;Copyright 2026 the switchpanel-config developers.&lt;br&gt;Licence: none has been chosen yet; all rights are reserved by the copyright holders.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;%1 %2&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Configure les boutons, les LED et l’éclairage du panneau à 10 boutons.&lt;/p&gt;&lt;p&gt;Copyright 2026 les développeurs de switchpanel-config.&lt;br&gt;Licence : aucune n’a encore été choisie ; tous les droits sont réservés aux titulaires du copyright.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Assign&lt;/b&gt; each switch, LED and the backlighting a module (A to P) and a channel (1 to 10), or N/A, in the two views; type a designation for each switch and LED and a panel name.&lt;/p&gt;&lt;p&gt;&lt;b&gt;WRITE CONFIGURATION TO SWITCH PANEL&lt;/b&gt; programs the panel on the serial port chosen under it (or behind the device server typed there, tcp://HOST:PORT or rfc2217://HOST:PORT) and reads every cell back. Before it writes, it keeps what the panel held in the backup folder (Panel &amp;gt; Back up the panel before writing); Panel &amp;gt; Restore a backup… opens one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;READ CONFIGURATION FROM SWITCH PANEL&lt;/b&gt; shows what a panel holds. &lt;b&gt;SAVE&lt;/b&gt; and &lt;b&gt;OPEN CONFIGURATION FILE&lt;/b&gt; keep configurations in .qcf files. Edit &amp;gt; Undo takes back any change, an open or a read included; Edit also copies, pastes, swaps and clears items. Panel &amp;gt; Compare with panel outlines every item the panel holds otherwise; File &amp;gt; Print configuration sheet… documents a panel; Panel &amp;gt; Programming station… programs panel after panel.&lt;/p&gt;&lt;p&gt;Backups: %1&lt;br&gt;The whole manual: &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Affectez&lt;/b&gt; à chaque bouton, à chaque LED et à l’éclairage un module (A à P) et un canal (1 à 10), ou N/A, dans les deux vues ; saisissez une désignation pour chaque bouton et chaque LED et un nom de panneau.&lt;/p&gt;&lt;p&gt;&lt;b&gt;ÉCRIRE LA CONFIGURATION DANS LE PANNEAU&lt;/b&gt; programme le panneau sur le port série choisi en dessous (ou derrière le serveur de ports saisi là, tcp://HÔTE:PORT ou rfc2217://HÔTE:PORT) et relit chaque cellule. Avant d’écrire, le contenu du panneau est gardé dans le dossier des sauvegardes (Panneau &amp;gt; Sauvegarder le panneau avant l’écriture) ; Panneau &amp;gt; Restaurer une sauvegarde… en ouvre une.&lt;/p&gt;&lt;p&gt;&lt;b&gt;LIRE LA CONFIGURATION DU PANNEAU&lt;/b&gt; montre ce que contient un panneau. &lt;b&gt;ENREGISTRER&lt;/b&gt; et &lt;b&gt;OUVRIR LE FICHIER DE CONFIGURATION&lt;/b&gt; gardent les configurations dans des fichiers .qcf. Édition &amp;gt; Annuler défait toute modification, y compris une ouverture ou une lecture ; Édition copie, colle, échange et efface aussi des éléments. Panneau &amp;gt; Comparer avec le panneau entoure chaque élément que le panneau contient autrement ; Fichier &amp;gt; Imprimer la fiche de configuration… documente un panneau ; Panneau &amp;gt; Station de programmation… programme panneau après panneau.&lt;/p&gt;&lt;p&gt;Sauvegardes : %1&lt;br&gt;Le manuel complet (en anglais) : &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>StationDialog</name>
+    <message>
+        <source>PROGRAMMING STATION</source>
+        <translation>STATION DE PROGRAMMATION</translation>
+    </message>
+    <message>
+        <source>&amp;REPORT FILE:</source>
+        <translation>FICHIER &amp;RAPPORT :</translation>
+    </message>
+    <message>
+        <source>REPORT FILE</source>
+        <translation>FICHIER RAPPORT</translation>
+    </message>
+    <message>
+        <source>CSV FILE THAT GETS ONE ROW PER PANEL; EMPTY FOR NO REPORT</source>
+        <translation>FICHIER CSV AVEC UNE LIGNE PAR PANNEAU ; VIDE POUR AUCUN RAPPORT</translation>
+    </message>
+    <message>
+        <source>C&amp;HOOSE...</source>
+        <translation>C&amp;HOISIR...</translation>
+    </message>
+    <message>
+        <source>CHOOSE THE REPORT FILE</source>
+        <translation>CHOISIR LE FICHIER RAPPORT</translation>
+    </message>
+    <message>
+        <source>NO PANEL PROGRAMMED YET</source>
+        <translation>AUCUN PANNEAU PROGRAMMÉ</translation>
+    </message>
+    <message>
+        <source>&amp;START</source>
+        <translation>&amp;DÉMARRER</translation>
+    </message>
+    <message>
+        <source>S&amp;TOP</source>
+        <translation>&amp;ARRÊTER</translation>
+    </message>
+    <message>
+        <source>&amp;CLOSE</source>
+        <translation>&amp;FERMER</translation>
+    </message>
+    <message>
+        <source>STOP THE STATION AND CLOSE THIS WINDOW</source>
+        <translation>ARRÊTER LA STATION ET FERMER CETTE FENÊTRE</translation>
+    </message>
+    <message>
+        <source>CSV FILES (*.csv)</source>
+        <translation>FICHIERS CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>THE REPORT FILE CANNOT BE WRITTEN: %1</source>
+        <translation>LE FICHIER RAPPORT NE PEUT PAS ÊTRE ÉCRIT : %1</translation>
+    </message>
+    <message>
+        <source>PROGRAMMED</source>
+        <translation>PROGRAMMÉS</translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation>EN ÉCHEC</translation>
+    </message>
+    <message>
+        <source>PANEL %1: %2</source>
+        <translation>PANNEAU %1 : %2</translation>
+    </message>
+    <message>
+        <source>PANEL %1: %2 AT %3</source>
+        <translation>PANNEAU %1 : %2 À %3</translation>
+    </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>ARRÊTÉE</translation>
+    </message>
+    <message>
+        <source>PRESS START, THEN CONNECT THE PANELS ONE AFTER THE OTHER</source>
+        <translation>APPUYER SUR DÉMARRER, PUIS BRANCHER LES PANNEAUX L&apos;UN APRÈS L&apos;AUTRE</translation>
+    </message>
+    <message>
+        <source>WAITING FOR A PANEL ON %1</source>
+        <translation>EN ATTENTE D’UN PANNEAU SUR %1</translation>
+    </message>
+    <message>
+        <source>STOPPING AFTER THIS PANEL</source>
+        <translation>ARRÊT APRÈS CE PANNEAU</translation>
+    </message>
+    <message>
+        <source>PROGRAMMING PANEL %1</source>
+        <translation>PROGRAMMATION DU PANNEAU %1</translation>
+    </message>
+    <message>
+        <source>DISCONNECT THE PANEL</source>
+        <translation>DÉBRANCHER LE PANNEAU</translation>
+    </message>
+    <message>
+        <source>CONFIGURATION: %1</source>
+        <translation>CONFIGURATION : %1</translation>
+    </message>
+    <message>
+        <source>&amp;PORTS:</source>
+        <translation>&amp;PORTS :</translation>
+    </message>
+    <message>
+        <source>PORTS</source>
+        <translation>PORTS</translation>
+    </message>
+    <message>
+        <source>TICK EVERY PORT A PANEL IS CONNECTED TO: EACH PORT IS PROGRAMMED AT THE SAME TIME AS THE OTHERS</source>
+        <translation>COCHER CHAQUE PORT OÙ UN PANNEAU EST BRANCHÉ : TOUS LES PORTS SONT PROGRAMMÉS EN MÊME TEMPS</translation>
+    </message>
+    <message>
+        <source>&amp;OTHER PORT:</source>
+        <translation>&amp;AUTRE PORT :</translation>
+    </message>
+    <message>
+        <source>OTHER PORT</source>
+        <translation>AUTRE PORT</translation>
+    </message>
+    <message>
+        <source>TYPE A PORT THE LIST DOES NOT OFFER, THEN ADD IT</source>
+        <translation>SAISIR UN PORT QUE LA LISTE N'OFFRE PAS, PUIS L'AJOUTER</translation>
+    </message>
+    <message>
+        <source>&amp;ADD</source>
+        <translation>A&amp;JOUTER</translation>
+    </message>
+    <message>
+        <source>ADD THE TYPED PORT TO THE LIST, TICKED</source>
+        <translation>AJOUTER LE PORT SAISI À LA LISTE, COCHÉ</translation>
+    </message>
+    <message>
+        <source>PROGRAM EVERY PANEL CONNECTED TO THE TICKED PORTS, ONE AFTER THE OTHER ON EACH PORT</source>
+        <translation>PROGRAMMER CHAQUE PANNEAU BRANCHÉ SUR LES PORTS COCHÉS, L'UN APRÈS L'AUTRE SUR CHAQUE PORT</translation>
+    </message>
+    <message>
+        <source>STOP AFTER THE PANELS IN PROGRESS</source>
+        <translation>ARRÊTER APRÈS LES PANNEAUX EN COURS</translation>
+    </message>
+    <message>
+        <source>TICK THE PORTS THE PANELS ARE CONNECTED TO</source>
+        <translation>COCHER LES PORTS OÙ LES PANNEAUX SONT BRANCHÉS</translation>
+    </message>
+    <message>
+        <source>PROGRAMMING PANEL %1: WRITING CELL %2 OF %3</source>
+        <translation>PROGRAMMATION DU PANNEAU %1 : CELLULE %2 SUR %3</translation>
+    </message>
+    <message>
+        <source>PORT MISSING: %1</source>
+        <translation>PORT ABSENT : %1</translation>
+    </message>
+    <message>
+        <source>PROGRAMMED %1   FAILED %2</source>
+        <translation>PROGRAMMÉS %1   EN ÉCHEC %2</translation>
+    </message>
+    <message>
+        <source>STOPPING AFTER THE PANELS IN PROGRESS</source>
+        <translation>ARRÊT APRÈS LES PANNEAUX EN COURS</translation>
+    </message>
+    <message>
+        <source>RUNNING ON 1 PORT</source>
+        <translation>EN MARCHE SUR 1 PORT</translation>
+    </message>
+    <message>
+        <source>RUNNING ON %1 PORTS</source>
+        <translation>EN MARCHE SUR %1 PORTS</translation>
+    </message>
+</context>
+<context>
+    <name>configsheet</name>
+    <message>
+        <source>SWITCH PANEL CONFIGURATION SHEET</source>
+        <translation>FICHE DE CONFIGURATION DU PANNEAU</translation>
+    </message>
+    <message>
+        <source>PANEL NAME: %1</source>
+        <translation>NOM DU PANNEAU : %1</translation>
+    </message>
+    <message>
+        <source>DATE: %1</source>
+        <translation>DATE : %1</translation>
+    </message>
+    <message>
+        <source>NOT SAVED</source>
+        <translation>NON ENREGISTRÉ</translation>
+    </message>
+    <message>
+        <source>FILE: %1</source>
+        <translation>FICHIER : %1</translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation>INCOMPLET</translation>
+    </message>
+    <message>
+        <source>MODULE %1</source>
+        <translation>MODULE %1</translation>
+    </message>
+    <message>
+        <source>CHANNEL %1</source>
+        <translation>CANAL %1</translation>
+    </message>
+    <message>
+        <source>ITEM</source>
+        <translation>ÉLÉMENT</translation>
+    </message>
+    <message>
+        <source>MODULE</source>
+        <translation>MODULE</translation>
+    </message>
+    <message>
+        <source>CHANNEL</source>
+        <translation>CANAL</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>DESIGNATION</source>
+        <translation>DÉSIGNATION</translation>
+    </message>
+    <message>
+        <source>SWITCH CHANNEL ASSIGNMENTS</source>
+        <translation>CANAUX DES BOUTONS</translation>
+    </message>
+    <message>
+        <source>LIGHTING CHANNEL ASSIGNMENTS</source>
+        <translation>CANAUX D&apos;ÉCLAIRAGE</translation>
+    </message>
+    <message>
+        <source>CONFIGURATION SHEET %1</source>
+        <translation>FICHE DE CONFIGURATION %1</translation>
+    </message>
+    <message>
+        <source>THE SHEET COULD NOT BE DRAWN</source>
+        <translation>LA FICHE N&apos;A PAS PU ÊTRE DESSINÉE</translation>
+    </message>
+</context>
+<context>
+    <name>statustext</name>
+    <message>
+        <source>STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION</source>
+        <translation>DÉBUT DE LA COMMUNICATION POUR LIRE LA CONFIGURATION DU PANNEAU</translation>
+    </message>
+    <message>
+        <source>STARTING COMMUNICATIONS TO WRITE SWITCH PANEL CONFIGURATION</source>
+        <translation>DÉBUT DE LA COMMUNICATION POUR ÉCRIRE LA CONFIGURATION DU PANNEAU</translation>
+    </message>
+    <message>
+        <source>READING THE PANEL BEFORE WRITING</source>
+        <translation>LECTURE DU PANNEAU AVANT ÉCRITURE</translation>
+    </message>
+    <message>
+        <source>SWITCH PANEL HAS BEEN PROGRAMMED</source>
+        <translation>LE PANNEAU A ÉTÉ PROGRAMMÉ</translation>
+    </message>
+    <message>
+        <source>SWITCH PANEL DATA READ SUCCESSFUL</source>
+        <translation>DONNÉES DU PANNEAU LUES AVEC SUCCÈS</translation>
+    </message>
+    <message>
+        <source>COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND</source>
+        <translation>ÉCHEC DE COMMUNICATION : LE PANNEAU NE RÉPOND PAS</translation>
+    </message>
+    <message>
+        <source>COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA</source>
+        <translation>ÉCHEC DE COMMUNICATION : DONNÉES DU PANNEAU ERRONÉES</translation>
+    </message>
+    <message>
+        <source>COMMUNICATIONS OK</source>
+        <translation>COMMUNICATION OK</translation>
+    </message>
+    <message>
+        <source>NOT ACKNOWLEDGED</source>
+        <translation>NON ACQUITTÉ</translation>
+    </message>
+    <message>
+        <source>COMMUNICATIONS CORRUPTED</source>
+        <translation>COMMUNICATION ALTÉRÉE</translation>
+    </message>
+    <message>
+        <source>DATA FAILED TO VERIFY</source>
+        <translation>VÉRIFICATION DES DONNÉES ÉCHOUÉE</translation>
+    </message>
+    <message>
+        <source>ERROR - DATA OUT OF RANGE</source>
+        <translation>ERREUR - DONNÉES HORS PLAGE</translation>
+    </message>
+    <message>
+        <source>DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA</source>
+        <translation>LES DONNÉES DE TOUS LES BOUTONS DOIVENT ÊTRE SAISIES (CLIQUÉES) AVANT L’ÉCRITURE</translation>
+    </message>
+    <message>
+        <source>DATA MUST BE ENTERED (CLICKED) FOR ALL LED&apos;S AND BACKLIGHTING BEFORE WRITING DATA</source>
+        <translation>LES DONNÉES DE TOUTES LES LED ET DE L’ÉCLAIRAGE DOIVENT ÊTRE SAISIES (CLIQUÉES) AVANT L’ÉCRITURE</translation>
+    </message>
+    <message>
+        <source>DATA MUST BE ENTERED (CLICKED) FOR ALL LED&apos;s AND BACKLIGHTING BEFORE WRITING DATA</source>
+        <translation>LES DONNÉES DE TOUTES LES LED ET DE L’ÉCLAIRAGE DOIVENT ÊTRE SAISIES (CLIQUÉES) AVANT L’ENREGISTREMENT</translation>
+    </message>
+    <message>
+        <source>PANEL HOLDS THIS CONFIGURATION</source>
+        <translation>LE PANNEAU CONTIENT CETTE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>CANNOT OPEN SERIAL PORT %1 - %2</source>
+        <translation>IMPOSSIBLE D&apos;OUVRIR LE PORT SÉRIE %1 - %2</translation>
+    </message>
+    <message>
+        <source>NO SUCH DEVICE</source>
+        <translation>PÉRIPHÉRIQUE INEXISTANT</translation>
+    </message>
+    <message>
+        <source>IT IS ALREADY OPEN</source>
+        <translation>IL EST DÉJÀ OUVERT</translation>
+    </message>
+    <message>
+        <source>IT IS IN USE BY ANOTHER PROGRAM</source>
+        <translation>UN AUTRE PROGRAMME L’UTILISE</translation>
+    </message>
+    <message>
+        <source>PERMISSION DENIED: THE USER MUST BE IN GROUP &quot;%1&quot;</source>
+        <translation>ACCÈS REFUSÉ : L’UTILISATEUR DOIT ÊTRE DANS LE GROUPE « %1 »</translation>
+    </message>
+    <message>
+        <source>PERMISSION DENIED: ONLY ITS OWNER &quot;%1&quot; MAY OPEN IT - GIVE THE DEVICE TO A GROUP THE USER IS IN WITH A UDEV RULE (GROUP &quot;dialout&quot;, MODE 0660), OR ASK AN ADMINISTRATOR</source>
+        <translation>ACCÈS REFUSÉ : SEUL SON PROPRIÉTAIRE « %1 » PEUT L’OUVRIR - DONNER LE PÉRIPHÉRIQUE À UN GROUPE DE L’UTILISATEUR PAR UNE RÈGLE UDEV (GROUP &quot;dialout&quot;, MODE 0660), OU DEMANDER À UN ADMINISTRATEUR</translation>
+    </message>
+    <message>
+        <source>THE BACKUP FOLDER %1 CANNOT BE CREATED</source>
+        <translation>LE DOSSIER DE SAUVEGARDE %1 NE PEUT PAS ÊTRE CRÉÉ</translation>
+    </message>
+    <message>
+        <source>THE BACKUP %1 COULD NOT BE SAVED: %2</source>
+        <translation>LA SAUVEGARDE %1 N&apos;A PAS PU ÊTRE ENREGISTRÉE : %2</translation>
+    </message>
+    <message>
+        <source>THE TRAFFIC LOG %1 COULD NOT BE WRITTEN (%2); THE PANEL COMMAND WENT ON WITHOUT IT</source>
+        <translation>LE JOURNAL DES ÉCHANGES %1 N&apos;A PAS PU ÊTRE ÉCRIT (%2) ; LA COMMANDE DU PANNEAU A CONTINUÉ SANS LUI</translation>
+    </message>
+    <message>
+        <source>NO FILE NAME GIVEN</source>
+        <translation>AUCUN NOM DE FICHIER INDIQUÉ</translation>
+    </message>
+    <message>
+        <source>THE FOLDER %1 DOES NOT EXIST</source>
+        <translation>LE DOSSIER %1 N&apos;EXISTE PAS</translation>
+    </message>
+    <message>
+        <source>THE FOLDER %1 CANNOT BE WRITTEN</source>
+        <translation>LE DOSSIER %1 NE PEUT PAS ÊTRE ÉCRIT</translation>
+    </message>
+    <message>
+        <source>IT IS A FOLDER, NOT A CONFIGURATION FILE</source>
+        <translation>C&apos;EST UN DOSSIER, PAS UN FICHIER DE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>IT IS A DEVICE, PIPE OR SOCKET, NOT A CONFIGURATION FILE</source>
+        <translation>C&apos;EST UN PÉRIPHÉRIQUE, UN TUBE OU UNE SOCKET, PAS UN FICHIER DE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>IT IS A FOLDER, NOT A PDF FILE</source>
+        <translation>C&apos;EST UN DOSSIER, PAS UN FICHIER PDF</translation>
+    </message>
+    <message>
+        <source>IT IS A DEVICE, PIPE OR SOCKET, NOT A PDF FILE</source>
+        <translation>C&apos;EST UN PÉRIPHÉRIQUE, UN TUBE OU UNE SOCKET, PAS UN FICHIER PDF</translation>
+    </message>
+    <message>
+        <source>THE FILE IS TOO LARGE TO BE A CONFIGURATION FILE</source>
+        <translation>LE FICHIER EST TROP GRAND POUR ÊTRE UN FICHIER DE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>FIELD %1 HOLDS THE CODE %2, WHICH IS NOT AN ASSIGNMENT</source>
+        <translation>LE CHAMP %1 CONTIENT LE CODE %2, QUI N&apos;EST PAS UNE AFFECTATION</translation>
+    </message>
+    <message>
+        <source>THE FILE ENDS BEFORE FIELD %1 OF %2 IS COMPLETE</source>
+        <translation>LE FICHIER SE TERMINE AVANT LA FIN DU CHAMP %1 SUR %2</translation>
+    </message>
+    <message>
+        <source>FIELD %1 HOLDS A NUMBER OUTSIDE -32768 TO 32767</source>
+        <translation>LE CHAMP %1 CONTIENT UN NOMBRE HORS DE -32768 À 32767</translation>
+    </message>
+    <message>
+        <source>THE FILE WOULD BE LARGER THAN %1 KIB, TOO LARGE TO BE OPENED AGAIN: SHORTEN THE PANEL NAME OR THE DESIGNATIONS</source>
+        <translation>LE FICHIER DÉPASSERAIT %1 KIO ET NE POURRAIT PLUS ÊTRE OUVERT : RACCOURCIR LE NOM DU PANNEAU OU LES DÉSIGNATIONS</translation>
+    </message>
+    <message>
+        <source>WRITE FAILED</source>
+        <translation>ÉCHEC DE L&apos;ÉCRITURE</translation>
+    </message>
+    <message>
+        <source>NOT A REGULAR FILE</source>
+        <translation>CE N&apos;EST PAS UN FICHIER ORDINAIRE</translation>
+    </message>
+    <message>
+        <source>PANEL HOLDS %1</source>
+        <translation>LE PANNEAU CONTIENT %1</translation>
+    </message>
+    <message>
+        <source>PANEL DIFFERS IN 1 ITEM: %1</source>
+        <translation>LE PANNEAU DIFFÈRE POUR 1 ÉLÉMENT : %1</translation>
+    </message>
+    <message>
+        <source>PANEL DIFFERS IN %1 ITEMS: %2</source>
+        <translation>LE PANNEAU DIFFÈRE POUR %1 ÉLÉMENTS : %2</translation>
+    </message>
+    <message>
+        <source>%1 AND %2</source>
+        <translation>%1 ET %2</translation>
+    </message>
+    <message>
+        <source>SAME CHANNEL AS %1</source>
+        <translation>MÊME CANAL QUE %1</translation>
+    </message>
+</context>
+</TS>
