@@ -1,6 +1,5 @@
 #include "headless.h"
 
-#include "stop_signals.h"
 #include "config/assignment.h"
 #include "config/panel_compare.h"
 #include "files/code_page.h"
@@ -13,6 +12,7 @@
 #include "panel/port_choice.h"
 #include "panel/station_gang.h"
 #include "panel/traffic_log.h"
+#include "stop_signals.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -41,22 +41,6 @@ QString cellLine(int address, std::optional<std::int16_t> code, const QString &r
         .arg(result);
 }
 
-// The link with a timer of its own, ticking as the window's Timer1 does.
-class Session
-{
-public:
-    Session() : m_link(&m_timer, &m_timerFlag)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { m_timerFlag = 1; });
-    }
-    PanelLink &link() { return m_link; }
-
-private:
-    QTimer m_timer;
-    std::int16_t m_timerFlag = 0;
-    PanelLink m_link;
-};
-
 class Runner
 {
 public:
@@ -70,7 +54,7 @@ public:
             const QString why = m_log.open(m_cl.log);
             if (!why.isEmpty())
                 return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.log, why));
-            m_session.link().setTrafficLog(&m_log);
+            m_link.setTrafficLog(&m_log);
         }
         const int status = runMode();
         if (const QString why = m_log.takeFailure(); !why.isEmpty())
@@ -143,7 +127,7 @@ private:
 
     bool openPort()
     {
-        PanelLink &link = m_session.link();
+        PanelLink &link = m_link;
         link.setPortName(chosenPort());
         if (link.openPort()) {
             m_err << "switchpanel-config: panel on " << link.portName() << Qt::endl;
@@ -157,7 +141,7 @@ private:
     // nothing when the panel failed.
     std::optional<Codes> readCells(bool report)
     {
-        PanelLink &link = m_session.link();
+        PanelLink &link = m_link;
         const cellwalk::PanelRead read =
             cellwalk::readPanel(link, [&](int n, const cellwalk::Cell &cell) {
                 if (report || cell.result != cellwalk::CellResult::Ok)
@@ -177,7 +161,7 @@ private:
     bool backUpPanel(const qcf::Configuration &file)
     {
         m_out << statustext::kReadingBeforeWrite << Qt::endl;
-        const backup::Kept kept = backup::readAndKeep(m_session.link(), file);
+        const backup::Kept kept = backup::readAndKeep(m_link, file);
         if (!kept.ok()) {
             fail(kPanelFailed, kept.failureText());
             return false;
@@ -192,7 +176,7 @@ private:
         std::optional<qcf::Configuration> loaded;
         if (const int status = loadFileAndOpenPort(codes, &loaded); status != kDone)
             return status;
-        PanelLink &link = m_session.link();
+        PanelLink &link = m_link;
         if (m_cl.backup && !backUpPanel(*loaded)) {
             link.closePort();
             return kPanelFailed;
@@ -290,7 +274,7 @@ private:
         if (!openPort())
             return kPanelFailed;
         const std::optional<Codes> values = readCells(true);
-        m_session.link().closePort();
+        m_link.closePort();
         if (!values)
             return kPanelFailed;
 
@@ -316,7 +300,7 @@ private:
         if (const int status = loadFileAndOpenPort(codes); status != kDone)
             return status;
         const std::optional<Codes> values = readCells(false);
-        m_session.link().closePort();
+        m_link.closePort();
         if (!values)
             return kPanelFailed;
         // The cells in item order.
@@ -339,7 +323,7 @@ private:
     QTextStream &m_out;
     QTextStream &m_err;
     TrafficLog m_log; // outlives the session's link
-    Session m_session;
+    PanelLink m_link;
 };
 
 } // namespace

@@ -21,7 +21,6 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTextEdit;
-class QTimer;
 class PanelLink;
 class ItemMarks;
 namespace configsheet {
@@ -205,7 +204,6 @@ private:
     void endReplacement(const QString &text);
     // form1_panel.cpp
     class PanelCommand; // marks a running panel command
-    void Timer1_Timer();
     void setStatus(const QString &text);
     void setStatusColor(const QColor &color);
     void setStatusTone(statustext::Rgb tone);
@@ -255,7 +253,6 @@ private:
     QComboBox *m_portCombo = nullptr; // Combo1
     QList<portchoice::PortEntry> m_portEntries;
     bool m_portsRead = false;
-    QTimer *m_timer1 = nullptr;
     PanelLink *m_link = nullptr;
     ItemMarks *m_marks = nullptr;
 

@@ -65,7 +65,6 @@ void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
     w->setPalette(pal);
 }
 
-
 // An assignment list: one entry selected at a time, and a selection cannot be
 // taken back (Ctrl+click would otherwise leave an item with no entry at all).
 // The arrow keys, Home, End and the page keys choose the entry they move to, each
@@ -157,12 +156,7 @@ void Form1::buildControls()
     buildViewOptions();
     buildCommandButtons();
 
-    // Timer1: disabled, 500 ms until the first panel wait sets it to 100 ms.
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(500);
-    connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    m_link = new PanelLink(m_timer1, &rec.timer_flag, this);
+    m_link = new PanelLink(this); // the serial link, with its Timer1
 
     buildPortChooser(); // Label15 and Combo1
 
@@ -203,14 +197,13 @@ void Form1::buildLabels()
     heading->setWordWrap(true);
     heading->resize(heading->width(), heading->heightForWidth(heading->width()));
 
-    QLabel *panelNameCaption = label(this, QStringLiteral("Label6"), tr("PANEL NAME"),
-                                     twipsRect(6360, 1440, 1695, 255));
+    QLabel *panelNameCaption =
+        label(this, QStringLiteral("Label6"), tr("PANEL NAME"), twipsRect(6360, 1440, 1695, 255));
     panelNameCaption->setAlignment(Qt::AlignCenter);
     setTextColor(panelNameCaption, QPalette::WindowText, buttonText);
 
-    QLabel *markerCaption =
-        label(this, QStringLiteral("Label7"), tr("PROGRAMMING HEADER LOCATION"),
-              twipsRect(1800, 8640, 4575, 375));
+    QLabel *markerCaption = label(this, QStringLiteral("Label7"), tr("PROGRAMMING HEADER LOCATION"),
+                                  twipsRect(1800, 8640, 4575, 375));
     setTextColor(markerCaption, QPalette::WindowText, buttonText);
 
     static const int positionLabelNumbers[10] = {2, 3, 4, 5, 8, 9, 10, 11, 12, 13};
@@ -296,8 +289,7 @@ void Form1::buildItemControls()
                     [this, n = it.designationBox] { takeTypedText(n); });
             m_textBoxes[it.designationBox] = box;
         }
-        makeList(it.moduleList, tr("%1 MODULE ASSIGNMENT").arg(it.name()), moduleRect, color,
-                 true);
+        makeList(it.moduleList, tr("%1 MODULE ASSIGNMENT").arg(it.name()), moduleRect, color, true);
         makeList(it.channelList, tr("%1 CHANNEL ASSIGNMENT").arg(it.name()), channelRect, color,
                  false);
     }
@@ -367,8 +359,7 @@ void Form1::buildCommandButtons()
         {"READ_CONFIG", QT_TR_NOOP("READ CONFIGURATION FROM SWITCH PANEL"),
          QT_TR_NOOP("LEFT CLICK TO READ CONFIG IN SWITCH PANEL"), 5640, &Form1::READ_CONFIG_Click},
         {"WRITE_CONFIG", QT_TR_NOOP("WRITE CONFIGURATION TO SWITCH PANEL"),
-         QT_TR_NOOP("LEFT CLICK TO SAVE CONFIG IN SWITCH PANEL"), 6720,
-         &Form1::WRITE_CONFIG_Click},
+         QT_TR_NOOP("LEFT CLICK TO SAVE CONFIG IN SWITCH PANEL"), 6720, &Form1::WRITE_CONFIG_Click},
     };
     const QFont buttonFont = makeFont("Arial", 9.75, true);
     for (int b = 0; b < 4; ++b) {

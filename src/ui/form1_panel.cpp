@@ -54,8 +54,6 @@ private:
     std::optional<PanelActivity::Command> m_running{std::in_place, m_window->m_activity};
 };
 
-void Form1::Timer1_Timer() { rec.timer_flag = 1; }
-
 // A traffic log that could not be written is told once, after the command, which
 // itself went on without it.
 void Form1::reportLogFailure()
@@ -213,10 +211,9 @@ bool Form1::backUpPanelFirst()
         const QString why =
             translation::status(cellwalk::outcomeText(kept.outcome, QString(), *m_link));
         failStatus(why);
-        const QString question =
-            tr("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
-               "CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?")
-                .arg(why);
+        const QString question = tr("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
+                                    "CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?")
+                                     .arg(why);
         if (ask(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes ||
             m_link->isAborted())
             return false;

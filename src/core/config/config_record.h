@@ -23,7 +23,6 @@ struct ItemFields {
 struct ConfigRecord {
     std::array<ItemFields, assignment::kItemCount> items{};
 
-    std::int16_t timer_flag = 0;
     std::int16_t error_flag = 0;
     std::int16_t config_flag = 0;
     std::int16_t h_index = 0;

@@ -23,6 +23,7 @@ SerialLinkPort::SerialLinkPort(const QString &device, QObject *parent)
     m_port->setReadBufferSize(1024);
     connect(m_port, &QSerialPort::errorOccurred, this, &SerialLinkPort::onError);
     connect(m_port, &QSerialPort::readyRead, this, &LinkPort::readyRead);
+    connect(m_port, &QSerialPort::bytesWritten, this, &LinkPort::bytesWritten);
 }
 
 QString SerialLinkPort::open()

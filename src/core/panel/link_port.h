@@ -37,6 +37,8 @@ public:
     virtual QByteArray readAll() = 0;
     // Hands `bytes` to the device at once, without blocking.
     virtual void write(const QByteArray &bytes) = 0;
+    // Bytes written but not yet handed to the device (or the system's socket).
+    virtual qint64 bytesToWrite() const = 0;
     // Drops everything received so far; returns what of it had been read in.
     virtual QByteArray dropInput() = 0;
     // Takes in, without blocking, what the device already holds.
@@ -49,6 +51,8 @@ public:
 
 signals:
     void readyRead();
+    // Some of the bytes written have been handed to the device.
+    void bytesWritten();
     // The port failed while open (a device unplugged, a connection lost) and is
     // closed now; `why` goes to the traffic log.
     void lost(const QString &why);
@@ -68,6 +72,7 @@ public:
     qint64 bytesAvailable() const override;
     QByteArray readAll() override;
     void write(const QByteArray &bytes) override;
+    qint64 bytesToWrite() const override { return m_port->bytesToWrite(); }
     QByteArray dropInput() override;
     void takeInWaiting() override;
 

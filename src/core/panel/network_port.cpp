@@ -59,6 +59,7 @@ QString NetworkLinkPort::open()
 
     m_socket = new QTcpSocket(this);
     connect(m_socket, &QTcpSocket::readyRead, this, &NetworkLinkPort::onReadyRead);
+    connect(m_socket, &QTcpSocket::bytesWritten, this, &LinkPort::bytesWritten);
     connect(m_socket, &QAbstractSocket::errorOccurred, this, &NetworkLinkPort::onError);
     connect(m_socket, &QAbstractSocket::disconnected, this,
             [this] { onError(QAbstractSocket::RemoteHostClosedError); });
@@ -181,6 +182,8 @@ void NetworkLinkPort::write(const QByteArray &bytes)
     m_socket->write(m_telnet ? m_telnet->encode(bytes) : bytes);
     m_socket->flush(); // hand the bytes to the system now, without blocking
 }
+
+qint64 NetworkLinkPort::bytesToWrite() const { return m_socket ? m_socket->bytesToWrite() : 0; }
 
 QByteArray NetworkLinkPort::dropInput()
 {

@@ -34,6 +34,7 @@ public:
     qint64 bytesAvailable() const override { return m_received.size(); }
     QByteArray readAll() override;
     void write(const QByteArray &bytes) override;
+    qint64 bytesToWrite() const override;
     QByteArray dropInput() override;
     void takeInWaiting() override;
     QString lossText() const override { return m_lossText; }

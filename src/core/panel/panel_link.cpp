@@ -21,10 +21,15 @@ constexpr int kTickMs = 100;
 constexpr int kMaxAttentionBytes = 6;
 } // namespace
 
-PanelLink::PanelLink(QTimer *timer, std::int16_t *timerFlag, QObject *parent)
-    : QObject(parent), m_timer(timer), m_timerFlag(timerFlag), m_portName(defaultPortName())
+PanelLink::PanelLink(QObject *parent)
+    : QObject(parent), m_timer(new QTimer(this)), m_portName(defaultPortName())
 {
-    m_timer->setTimerType(Qt::PreciseTimer); // the 100 ms pauses are timed to the protocol
+    // Disabled, 500 ms until the first wait sets it to 100 ms; precise, since the
+    // pauses are timed to the protocol.
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(500);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, [this] { m_ticked = true; });
 }
 
 PanelLink::~PanelLink() { closePort(); }
@@ -111,9 +116,27 @@ QByteArray PanelLink::readAll()
 
 void PanelLink::restartTimer()
 {
+    awaitSent();
     m_timer->setInterval(kTickMs);
-    *m_timerFlag = 0;
+    m_ticked = false;
     m_timer->start();
+}
+
+// Waits in the event loop until the device (or the system's socket) has taken
+// every byte written; at once when it has, the port is gone or the link aborted.
+void PanelLink::awaitSent()
+{
+    if (m_aborted || !isOpen() || m_port->bytesToWrite() == 0)
+        return;
+    QEventLoop loop;
+    m_loop = &loop;
+    connect(m_port.get(), &LinkPort::bytesWritten, &loop, [this, &loop] {
+        if (m_port->bytesToWrite() == 0)
+            loop.quit();
+    });
+    connect(m_port.get(), &LinkPort::lost, &loop, &QEventLoop::quit);
+    loop.exec();
+    m_loop = nullptr;
 }
 
 void PanelLink::wait(int threshold)
@@ -122,15 +145,15 @@ void PanelLink::wait(int threshold)
         return;
     if (threshold > 0 && m_port->bytesAvailable() >= threshold)
         return;
-    if (*m_timerFlag == 1)
+    if (m_ticked)
         return;
 
     QEventLoop loop;
     m_loop = &loop;
-    // The window's tick handler is connected first, so timer_flag is already 1
-    // when this runs.
+    // The link's own tick handler is connected first, so the flag is set when
+    // this runs.
     connect(m_timer, &QTimer::timeout, &loop, [this, &loop, threshold] {
-        if (*m_timerFlag != 1)
+        if (!m_ticked)
             return;
         // Characters the device already holds arrived before the tick, even when a
         // busy machine delivers the tick first: take them in without blocking.

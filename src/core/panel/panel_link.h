@@ -20,14 +20,15 @@ class TrafficLog;
 // local event loop, so the window keeps processing its events, until enough
 // characters have arrived, the timer ticks, or the port fails; it never spins.
 //
-// The link shares the window's interval timer and its timer_flag: every wait sets
-// the timer to 100 ms, clears the flag and restarts the period; the window's tick
-// handler sets the flag to 1 and the wait ends once it reads 1.
+// The link owns its interval timer, Timer1 (100 ms, precise): every wait clears
+// the tick flag and starts the period once the bytes just sent have been handed
+// to the device, so that a busy machine can only lengthen a pause on the wire,
+// never shorten it; the tick sets the flag and the wait ends once it is set.
 class PanelLink : public QObject
 {
     Q_OBJECT
 public:
-    PanelLink(QTimer *timer, std::int16_t *timerFlag, QObject *parent = nullptr);
+    explicit PanelLink(QObject *parent = nullptr);
     ~PanelLink() override;
 
     static QString defaultPortName(); // port number 1 of this platform
@@ -80,14 +81,16 @@ public:
 private:
     void send(const QByteArray &message);
     QByteArray readAll(); // every character waiting, logged as received
+    // Starts the 100 ms period, once what was sent has left.
     void restartTimer();
+    void awaitSent();
     // Waits until `threshold` characters are waiting (0: do not look at the port),
-    // the timer_flag is 1, or the link breaks.
+    // the period has ticked, or the link breaks.
     void wait(int threshold);
     void onPortLost(const QString &why);
 
-    QTimer *m_timer;
-    std::int16_t *m_timerFlag;
+    QTimer *m_timer;                  // Timer1
+    bool m_ticked = false;            // timer_flag: the period has ended
     std::unique_ptr<LinkPort> m_port; // made by openPort() for the port named
     QString m_portName;
     QString m_errorText;

@@ -6,9 +6,8 @@
 
 #include <algorithm>
 
-Station::Station(QObject *parent) : QObject(parent), m_link(&m_tick, &m_timerFlag)
+Station::Station(QObject *parent) : QObject(parent)
 {
-    connect(&m_tick, &QTimer::timeout, this, [this] { m_timerFlag = 1; });
     m_next.setSingleShot(true);
     connect(&m_next, &QTimer::timeout, this, &Station::tryPort);
 }

@@ -114,8 +114,6 @@ private:
     void programPanel(int number);
     void finish();
 
-    QTimer m_tick; // the link's 100 ms timer, as the window's Timer1
-    std::int16_t m_timerFlag = 0;
     PanelLink m_link;
     QTimer m_next; // the next try
     QElapsedTimer m_sinceTry;
