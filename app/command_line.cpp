@@ -1,6 +1,8 @@
 #include "command_line.h"
 
+#include "files/file_platform.h"
 #include "panel/panel_link.h"
+#include "panel/port_platform.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -8,41 +10,34 @@
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Configures the switches, LEDs and backlighting of a 10-button switch panel.\n"
-        "Without a mode option the window opens, with FILE.qcf loaded if one is given.\n"
-        "The modes --write-panel, --read-panel, --compare, --sheet and --station work\n"
-        "without the window and without a display. Their exit status: 0 done (or the\n"
-        "panel holds the file's configuration; for --station, no panel failed), 1 the\n"
-        "panel or the port failed (for --station, a panel failed), 2 a bad command line\n"
-        "or a file that cannot be read, used or written, 3 the panel differs from the\n"
-        "file.\n"
-        "\n"
-        "--station programs panel after panel: it waits for a panel on the port (a\n"
-        "handshake once a second, a port that is not there yet waited for too), writes\n"
-        "FILE into it as --write-panel does, prints a line per panel, and waits until the\n"
-        "panel is disconnected before it waits for the next. Ctrl+C ends it after the\n"
-        "panel in progress, printing \"N PROGRAMMED, M FAILED\". The --report file gets\n"
-        "one CSV row per panel: time,port,file,codes_sha256,result,status,failed_item,\n"
-        "duration_ms (result \"programmed\" or \"failed\").\n"
-        "\n"
-        "Serial ports: the window's SERIAL PORT list offers the built-in ports and the\n"
-        "USB adapters (/dev/ttyUSB*, /dev/ttyACM*); a pseudo-terminal is never\n"
-        "remembered as the panel's port. Opening a port needs membership of the group\n"
-        "that owns it, usually dialout: sudo usermod -aG dialout $USER, then log in\n"
-        "again (without sudo, ask an administrator). A simulated panel, from the\n"
-        "package switchpanel-config-sim, prints the device to give to --port:\n"
-        "  /usr/libexec/switchpanel-config/panel-sim \\\n"
-        "      --cells /usr/share/switchpanel-config/sample-panel.cells"));
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Configures the switches, LEDs and backlighting of a 10-button switch panel.\n"
+            "Without a mode option the window opens, with FILE.qcf loaded if one is given.\n"
+            "The modes --write-panel, --read-panel, --compare, --sheet and --station work\n"
+            "without the window and without a display. Their exit status: 0 done (or the\n"
+            "panel holds the file's configuration; for --station, no panel failed), 1 the\n"
+            "panel or the port failed (for --station, a panel failed), 2 a bad command line\n"
+            "or a file that cannot be read, used or written, 3 the panel differs from the\n"
+            "file.\n"
+            "\n"
+            "--station programs panel after panel: it waits for a panel on the port (a\n"
+            "handshake once a second, a port that is not there yet waited for too), writes\n"
+            "FILE into it as --write-panel does, prints a line per panel, and waits until the\n"
+            "panel is disconnected before it waits for the next. Ctrl+C ends it after the\n"
+            "panel in progress, printing \"N PROGRAMMED, M FAILED\". The --report file gets\n"
+            "one CSV row per panel: time,port,file,codes_sha256,result,status,failed_item,\n"
+            "duration_ms (result \"programmed\" or \"failed\").\n"
+            "\n") +
+        portplatform::portsHelp());
 
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption port(
         QStringLiteral("port"),
-        QStringLiteral("Serial device the panel is connected to, e.g. /dev/ttyUSB0 (default: "
-                       "the port last used successfully, else the first USB serial adapter, "
-                       "else %1).")
-            .arg(PanelLink::defaultPortName()),
+        QStringLiteral("Serial device the panel is connected to, e.g. %1 (default: the "
+                       "port last used successfully, else the first USB serial adapter, else %2).")
+            .arg(portplatform::portExample(), PanelLink::defaultPortName()),
         QStringLiteral("DEVICE"));
     const QCommandLineOption writePanel(
         QStringLiteral("write-panel"),
@@ -87,9 +82,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption backup(
         QStringLiteral("backup"),
         QStringLiteral("With --write-panel or --station: read the panel first and keep what it "
-                       "held as a dated configuration file in "
-                       "~/.local/share/switchpanel-config/backups/ (the window does so by "
-                       "default)."));
+                       "held as a dated configuration file in %1 (the window does so by "
+                       "default).")
+            .arg(fileplatform::backupFolderText()));
     parser.addOptions(
         {port, writePanel, readPanel, compare, sheet, station, report, count, backup, log});
     parser.addPositionalArgument(QStringLiteral("FILE.qcf"),
@@ -118,7 +113,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return cl;
     }
 
-    cl.port = parser.value(port);
+    cl.port = portplatform::typedName(parser.value(port));
     cl.log = parser.value(log);
     int modes = 0;
     for (const auto &[option, mode] : {std::pair{&writePanel, CommandLine::Mode::WritePanel},

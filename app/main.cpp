@@ -3,6 +3,7 @@
 #include "app/headless.h"
 #include "app/main_window.h"
 #include "app/headless_sheet.h"
+#include "app/parent_console.h"
 #include "app/window_placement.h"
 #include "panel/panel_link.h"
 #include "panel/traffic_log.h"
@@ -26,6 +27,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine cl = parseCommandLine(arguments);
+    if (cl.mode != CommandLine::Mode::Window)
+        useParentConsole();
     QTextStream out(stdout), err(stderr);
     switch (cl.mode) {
     case CommandLine::Mode::Help:
@@ -63,6 +66,7 @@ int main(int argc, char *argv[])
     if (!cl.log.isEmpty()) {
         const QString why = log.open(cl.log);
         if (!why.isEmpty()) {
+            useParentConsole();
             err << "switchpanel-config: " << cl.log << ": " << why << "\n";
             return headless::kUnusable;
         }

@@ -22,7 +22,9 @@ QString fileName(const QDateTime &when, const QString &command, const QString &p
     QString device = port;
     if (device.startsWith(QStringLiteral("/dev/")))
         device = device.mid(5);
-    device.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+    // Nor characters that Windows refuses in file names ("tcp://host:port").
+    for (const QChar c : QStringLiteral("/\\:*?\"<>|"))
+        device.replace(c, QLatin1Char('-'));
     if (device.isEmpty())
         device = QStringLiteral("port");
     return QStringLiteral("%1 %2 %3.qcf")

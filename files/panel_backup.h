@@ -7,8 +7,10 @@
 #include <QString>
 
 // Dated copies of what a panel held, kept as ordinary configuration files in the
-// user's data folder (~/.local/share/switchpanel-config/backups/): before every
-// write that asks for one, and after every read. Named so that a sorted listing
+// backups folder of the user's data folder (QStandardPaths::AppDataLocation:
+// ~/.local/share/switchpanel-config/switchpanel-config, on Windows
+// %APPDATA%/switchpanel-config/switchpanel-config): before every write that asks
+// for one, and after every read. Named so that a sorted listing
 // is chronological and names the command and the port:
 //   2026-12-08 14.03.22 before write ttyUSB0.qcf
 class PanelLink;

@@ -1,8 +1,8 @@
 #include "port_choice.h"
 
 #include "panel/panel_link.h"
+#include "panel/port_platform.h"
 
-#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QSettings>
 #include <algorithm>
@@ -11,13 +11,6 @@ namespace portchoice {
 
 namespace {
 const QString kRememberedKey = QStringLiteral("panel/port");
-
-// A pseudo-terminal (a simulated panel) is never remembered nor reused: its number
-// goes to another program's terminal later.
-bool isPseudoTerminal(const QString &path)
-{
-    return path.startsWith(QStringLiteral("/dev/pts/")) || path == QStringLiteral("/dev/ptmx");
-}
 
 // Name order in which runs of digits compare as numbers: ttyS2 before ttyS10.
 bool namedBefore(QStringView a, QStringView b)
@@ -62,7 +55,7 @@ QList<PortDescription> availablePorts()
 {
     QList<PortDescription> ports;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        ports.append({info.systemLocation(), info.description(), info.manufacturer(),
+        ports.append({portplatform::listedName(info), info.description(), info.manufacturer(),
                       info.hasVendorIdentifier()});
     return ports;
 }
@@ -86,7 +79,7 @@ QString startingPort(const QList<PortDescription> &ports, const QString &command
         const bool listed = std::any_of(ports.begin(), ports.end(), [&](const PortDescription &p) {
             return p.path == remembered;
         });
-        if (listed || (!isPseudoTerminal(remembered) && QFileInfo::exists(remembered)))
+        if (listed || portplatform::existsUnlisted(remembered))
             return remembered;
     }
     for (const PortDescription &p : sorted(ports))
@@ -100,7 +93,7 @@ QString pathOfText(const QList<PortEntry> &entries, const QString &text)
     for (const PortEntry &e : entries)
         if (e.text == text)
             return e.path;
-    return text.trimmed();
+    return portplatform::typedName(text);
 }
 
 QString portsFoundText(const QList<PortEntry> &entries, const QString &tried)
@@ -116,7 +109,7 @@ QString rememberedPort() { return QSettings().value(kRememberedKey).toString(); 
 
 void rememberPort(const QString &path)
 {
-    if (!isPseudoTerminal(path))
+    if (portplatform::isRememberable(path))
         QSettings().setValue(kRememberedKey, path);
 }
 

@@ -1,14 +1,11 @@
 #include "station_report.h"
 
+#include "files/file_platform.h"
+
 #include <QCryptographicHash>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <cstdlib>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 QString StationPanel::line() const
 {
@@ -103,9 +100,5 @@ QString StationReport::write(const QByteArray &bytes)
 {
     if (m_file.write(bytes) != bytes.size() || !m_file.flush())
         return m_file.errorString();
-#ifdef Q_OS_UNIX
-    if (::fsync(m_file.handle()) != 0)
-        return qt_error_string(errno);
-#endif
-    return QString();
+    return fileplatform::syncToDisk(m_file);
 }
