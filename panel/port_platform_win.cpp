@@ -3,7 +3,6 @@
 
 #include "port_platform.h"
 
-#include <QRegularExpression>
 #include <QSerialPortInfo>
 
 #include <windows.h>
@@ -11,13 +10,17 @@
 namespace portplatform {
 
 namespace {
-// "COM12" for "com12"; empty for what is not a COM port's name.
+// "COM12" for "com12"; empty for what is not a COM port's name (COM1 to COM256).
 QString comName(QStringView text)
 {
-    static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]{0,2})$"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = com.match(text);
-    return m.hasMatch() ? QStringLiteral("COM") + m.captured(1) : QString();
+    if (!text.startsWith(u"COM", Qt::CaseInsensitive))
+        return QString();
+    const QStringView digits = text.sliced(3);
+    bool ok = false;
+    const int number = digits.toInt(&ok);
+    if (!ok || number < 1 || number > 256 || digits.startsWith(u'0') || !digits[0].isDigit())
+        return QString();
+    return QStringLiteral("COM%1").arg(number);
 }
 } // namespace
 

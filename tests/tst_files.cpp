@@ -21,7 +21,12 @@ class TestFiles : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // Windows keeps settings (the last folder) only under an organisation's name.
+        QCoreApplication::setOrganizationName(QStringLiteral("switchpanel-config-tests"));
+    }
     void init();
     void cleanup();
 
@@ -325,7 +330,7 @@ void TestFiles::malformedFilesChangeNothing()
     nextChoice = writeFile(QStringLiteral("bad.qcf"), bytes);
     w->READ_FILE_Click();
     QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages[0].contains(nextChoice), qPrintable(messages[0]));
+    QVERIFY2(messages[0].contains(QDir::toNativeSeparators(nextChoice)), qPrintable(messages[0]));
     QVERIFY2(messages[0].contains(reason), qPrintable(messages[0]));
     QVERIFY(snapshot() == before);
     for (int i = 0; i < 21; ++i)
@@ -363,7 +368,7 @@ void TestFiles::failedSaveKeepsExistingFile()
     QCOMPARE(readFile(path), sampleFile());
     QCOMPARE(messages.size(), 1);
     QVERIFY(messages[0].contains(QStringLiteral("COULD NOT BE SAVED")));
-    QVERIFY(messages[0].contains(path));
+    QVERIFY(messages[0].contains(QDir::toNativeSeparators(path)));
     QVERIFY2(messages[0].endsWith(QStringLiteral("File too large")), qPrintable(messages[0]));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.qcf")});
 #endif
@@ -376,7 +381,7 @@ void TestFiles::saveToMissingFolderReportsIt()
     nextChoice = dir->filePath(QStringLiteral("no/such/folder/x.qcf"));
     w->WRITE_FILE_Click();
     QCOMPARE(messages.size(), 1);
-    QVERIFY(messages[0].contains(nextChoice));
+    QVERIFY(messages[0].contains(QDir::toNativeSeparators(nextChoice)));
     QVERIFY(!QFile::exists(nextChoice));
 }
 
@@ -412,7 +417,7 @@ void TestFiles::openRefusesWhatIsNotAFile()
         nextChoice = path;
         w->READ_FILE_Click(); // returns at once, or the test hangs here
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].contains(path), qPrintable(messages[0]));
+        QVERIFY2(messages[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages[0]));
         QVERIFY2(messages[0].endsWith(QStringLiteral("NOT A CONFIGURATION FILE")),
                  qPrintable(messages[0]));
         QVERIFY(snapshot() == before);
