@@ -52,22 +52,12 @@ endwhile()
 # The DLLs the program and the plugins load, found by walking their imports with
 # MinGW's objdump; the DLLs of Windows itself stay out.
 install(CODE "
-    set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
-    set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
-    set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND ${CMAKE_OBJDUMP})
-    file(GET_RUNTIME_DEPENDENCIES
-        EXECUTABLES \"$<TARGET_FILE:switchpanel-config>\"
-        LIBRARIES ${switchpanel_plugin_files}
-        RESOLVED_DEPENDENCIES_VAR found
-        UNRESOLVED_DEPENDENCIES_VAR system
-        DIRECTORIES \"$<TARGET_FILE_DIR:Qt6::Core>\" ${SWITCHPANEL_RUNTIME_DIRS}
-        PRE_EXCLUDE_REGEXES \"^api-ms-\" \"^ext-ms-\")
-    foreach(dll IN LISTS system)
-        if(dll MATCHES \"^(Qt6|lib)\")
-            message(FATAL_ERROR \"\${dll} is needed but was not found\")
-        endif()
-    endforeach()
-    file(INSTALL \${found} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+    set(FILES \"$<TARGET_FILE:switchpanel-config>\" ${switchpanel_plugin_files})
+    set(DIRS \"$<TARGET_FILE_DIR:Qt6::Core>\" ${SWITCHPANEL_RUNTIME_DIRS})
+    set(DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+    set(OBJDUMP ${CMAKE_OBJDUMP})
+    set(STRIP ${CMAKE_STRIP})
+    include(${PROJECT_SOURCE_DIR}/cmake/windows_runtime_dlls.cmake)
     " COMPONENT app)
 
 # Packages: `cpack` in the build folder makes the portable zip and the installer,
@@ -87,7 +77,6 @@ set(CPACK_PACKAGE_EXECUTABLES switchpanel-config "Switch panel configuration")
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_COMPONENTS_ALL app)
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_PACKAGE_NAME "switchpanel-config ${PROJECT_VERSION}")
@@ -98,7 +87,16 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME switchpanel-config.exe)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MUI_FINISHPAGE_RUN switchpanel-config.exe)
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
-    "!include \"${PROJECT_SOURCE_DIR}/data/windows/qcf-association-install.nsh\"")
+    "!include '${PROJECT_SOURCE_DIR}/data/windows/qcf-association-install.nsh'")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
-    "!include \"${PROJECT_SOURCE_DIR}/data/windows/qcf-association-uninstall.nsh\"")
+    "!include '${PROJECT_SOURCE_DIR}/data/windows/qcf-association-uninstall.nsh'")
+# The 64-bit stub: CMake's own installer script with "Target amd64-unicode" at its
+# top, before anything is compiled into the installer.
+file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in nsis_template)
+string(FIND "${nsis_template}" "\n" first_line_end)
+string(SUBSTRING "${nsis_template}" 0 ${first_line_end} first_line)
+string(SUBSTRING "${nsis_template}" ${first_line_end} -1 rest)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in
+     "${first_line}\n  Target amd64-unicode${rest}")
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis)
 include(CPack)
