@@ -44,9 +44,12 @@ int main(int argc, char *argv[])
     }
     if (cl.mode == CommandLine::Mode::Sheet) {
         // Drawing needs fonts, not a screen: the offscreen platform unless another
-        // one is asked for.
+        // one is asked for. Windows always has its fonts and needs no display, and
+        // Qt's offscreen platform there finds no fonts.
+#ifndef Q_OS_WIN
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         QGuiApplication app(argc, argv);
         return headless::writeSheet(cl, out, err);
     }

@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_form(new Form1), m_scroll(new QScrollArea(this))
@@ -61,6 +62,27 @@ void MainWindow::fitToScreen()
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(fittedSize(available, frame));
     placeOnScreen(*this);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_grown)
+        return;
+    m_grown = true;
+    // The menu bar's height is known for sure once it is laid out: where it came
+    // out taller than its size hint said (Windows styles), the client area would
+    // scroll by a few pixels. The window grows by what is missing, within the
+    // screen.
+    QTimer::singleShot(0, this, [this] {
+        const QSize missing =
+            (m_form->size() - m_scroll->maximumViewportSize()).expandedTo(QSize(0, 0));
+        const QScreen *screen = this->screen();
+        if ((missing.width() == 0 && missing.height() == 0) || !screen)
+            return;
+        const QSize frame = frameGeometry().size() - geometry().size();
+        resize((size() + missing).boundedTo(screen->availableGeometry().size() - frame));
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -28,8 +28,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     Form1 *m_form;
     QScrollArea *m_scroll;
+    bool m_grown = false; // grown once to the laid-out client area
+
 };

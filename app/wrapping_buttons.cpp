@@ -16,9 +16,16 @@ void WrappingPushButton::paintEvent(QPaintEvent *)
     const QString caption = option.text;
     option.text.clear();
     p.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    p.drawItemText(area.adjusted(2, 0, -2, 0), Qt::AlignCenter | kTextFlags, option.palette,
-                   isEnabled(), caption, QPalette::ButtonText);
+    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    area.adjust(2, 0, -2, 0);
+    // The caption wraps within the button less its edge, as designed, also where
+    // the style keeps wider margins (the Windows styles): the captions then wrap
+    // as they do on Linux.
+    constexpr int kEdge = 4;
+    area.setLeft(qMin(area.left(), kEdge));
+    area.setRight(qMax(area.right(), width() - 1 - kEdge));
+    p.drawItemText(area, Qt::AlignCenter | kTextFlags, option.palette, isEnabled(), caption,
+                   QPalette::ButtonText);
 }
 
 // Return and Enter press the focused button as Space does (outside dialogs Qt

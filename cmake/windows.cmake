@@ -34,13 +34,13 @@ list(REMOVE_DUPLICATES SWITCHPANEL_RUNTIME_DIRS)
 
 # Everything goes into the root of the install folder: the .exe, the DLLs beside
 # it, the plugins in the subfolders where Qt looks for them next to the program.
-# The Windows platform; the offscreen one for --sheet, which draws without a
-# window; the native style. Print support is part of Qt6PrintSupport.dll on
-# Windows, PNG and the icon formats the program uses are part of Qt6Gui.dll.
+# The Windows platform (also for --sheet, which draws without a window: Qt's
+# offscreen platform finds no fonts on Windows) and the native style. Print
+# support is part of Qt6PrintSupport.dll on Windows, PNG (the icon, the picture)
+# part of Qt6Gui.dll.
 install(TARGETS switchpanel-config RUNTIME DESTINATION . COMPONENT app)
 set(switchpanel_plugins
     platforms Qt6::QWindowsIntegrationPlugin
-    platforms Qt6::QOffscreenIntegrationPlugin
     styles Qt6::QWindowsVistaStylePlugin)
 set(switchpanel_plugin_files "")
 while(switchpanel_plugins)
@@ -84,7 +84,6 @@ set(CPACK_NSIS_DISPLAY_NAME "switchpanel-config ${PROJECT_VERSION}")
 set(CPACK_NSIS_MUI_ICON ${SWITCHPANEL_ICO})
 set(CPACK_NSIS_MUI_UNIICON ${SWITCHPANEL_ICO})
 set(CPACK_NSIS_INSTALLED_ICON_NAME switchpanel-config.exe)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MUI_FINISHPAGE_RUN switchpanel-config.exe)
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
     "!include '${PROJECT_SOURCE_DIR}/data/windows/qcf-association-install.nsh'")
