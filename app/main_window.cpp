@@ -62,18 +62,19 @@ void MainWindow::fitToScreen()
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(fittedSize(available, frame));
     placeOnScreen(*this);
+    m_fitOnShow = !isVisible();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (m_grown)
+    if (!m_fitOnShow)
         return;
-    m_grown = true;
+    m_fitOnShow = false;
     // The menu bar's height is known for sure once it is laid out: where it came
-    // out taller than its size hint said (Windows styles), the client area would
-    // scroll by a few pixels. The window grows by what is missing, within the
-    // screen.
+    // out taller than its size hint said (Windows styles), the client area of a
+    // window sized by fitToScreen() would scroll by a few pixels. The window grows
+    // by what is missing, within the screen.
     QTimer::singleShot(0, this, [this] {
         const QSize missing =
             (m_form->size() - m_scroll->maximumViewportSize()).expandedTo(QSize(0, 0));

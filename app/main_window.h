@@ -33,6 +33,6 @@ protected:
 private:
     Form1 *m_form;
     QScrollArea *m_scroll;
-    bool m_grown = false; // grown once to the laid-out client area
+    bool m_fitOnShow = false; // fitToScreen() before the first show: check it once shown
 
 };
