@@ -5,6 +5,7 @@
 #include "translation.h"
 #include "config/settings.h"
 #include "headless_sheet.h"
+#include "parent_console.h"
 #include "window_placement.h"
 #include "panel/panel_link.h"
 #include "panel/traffic_log.h"
@@ -29,6 +30,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine cl = parseCommandLine(arguments);
+    if (cl.mode != CommandLine::Mode::Window)
+        useParentConsole();
     QTextStream out(stdout), err(stderr);
     switch (cl.mode) {
     case CommandLine::Mode::Help:
@@ -49,9 +52,12 @@ int main(int argc, char *argv[])
     }
     if (cl.mode == CommandLine::Mode::Sheet) {
         // Drawing needs fonts, not a screen: the offscreen platform unless another
-        // one is asked for.
+        // one is asked for. Windows always has its fonts and needs no display, and
+        // Qt's offscreen platform there finds no fonts.
+#ifndef Q_OS_WIN
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         QGuiApplication app(argc, argv);
         return headless::writeSheet(cl, out, err);
     }
@@ -75,6 +81,7 @@ int main(int argc, char *argv[])
     if (!cl.log.isEmpty()) {
         const QString why = log.open(cl.log);
         if (!why.isEmpty()) {
+            useParentConsole();
             err << "switchpanel-config: " << cl.log << ": " << why << "\n";
             return headless::kUnusable;
         }

@@ -1,8 +1,10 @@
 #include "command_line.h"
 
+#include "files/file_platform.h"
 #include "files/same_file.h"
 #include "panel/panel_link.h"
 #include "panel/port_address.h"
+#include "panel/port_platform.h"
 #include "panel/station_gang.h"
 
 #include <QCommandLineParser>
@@ -11,56 +13,52 @@
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Configures the switches, LEDs and backlighting of a 10-button switch panel.\n"
-        "Without a mode option the window opens, with FILE.qcf loaded if one is given.\n"
-        "The modes --write-panel, --read-panel, --compare, --sheet and --station work\n"
-        "without the window and without a display. Their exit status: 0 done (or the\n"
-        "panel holds the file's configuration; for --station, no panel failed), 1 the\n"
-        "panel or the port failed (for --station, a panel failed), 2 a bad command line\n"
-        "or a file that cannot be read, used or written, 3 the panel differs from the\n"
-        "file. A file to write that is the same file as one read or another one\n"
-        "written (--sheet F.qcf F.qcf) is refused with status 2 before anything is done.\n"
-        "\n"
-        "--station programs panel after panel: it waits for a panel on the port (a\n"
-        "handshake once a second, a port that is not there yet waited for too), writes\n"
-        "FILE into it as --write-panel does, prints a line per panel, and waits until the\n"
-        "panel is disconnected before it waits for the next. Ctrl+C ends it after the\n"
-        "panel in progress, printing \"N PROGRAMMED, M FAILED\". The --report file gets\n"
-        "one CSV row per panel: time,port,file,codes_sha256,result,status,failed_item,\n"
-        "duration_ms (result \"programmed\" or \"failed\").\n"
-        "With several --port, one slot per port programs panels at the same time as the\n"
-        "others; each line starts with its slot, e.g. \"[ttyUSB1] PANEL 3 ...\" (panels\n"
-        "are numbered over all slots), --count counts the panels of all slots, the last\n"
-        "line adds the counts of each slot, and the report's port column tells the slots\n"
-        "apart. The same port given twice is refused.\n"
-        "\n"
-        "Serial ports: the window's SERIAL PORT list offers the built-in ports and the\n"
-        "USB adapters (/dev/ttyUSB*, /dev/ttyACM*); a pseudo-terminal is never\n"
-        "remembered as the panel's port. Opening a port needs membership of the group\n"
-        "that owns it, usually dialout: sudo usermod -aG dialout $USER, then log in\n"
-        "again (without sudo, ask an administrator). A simulated panel, from the\n"
-        "package switchpanel-config-sim, prints the device to give to --port:\n"
-        "  /usr/libexec/switchpanel-config/panel-sim \\\n"
-        "      --cells /usr/share/switchpanel-config/sample-panel.cells\n"
-        "\n"
-        "Device servers: a panel wired to an Ethernet-to-serial converter (or a machine\n"
-        "running ser2net) is reached with its address as the port, wherever a device\n"
-        "goes: tcp://HOST:PORT for raw TCP, the server set to 9600 baud, 8 data bits,\n"
-        "no parity, 1 stop bit; rfc2217://HOST:PORT for Telnet with Com Port Control\n"
-        "(RFC 2217), on which the program sets 9600 8N1 itself. HOST is a name, an IPv4\n"
-        "address or an IPv6 address in brackets: tcp://[fe80::1]:4001."));
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Configures the switches, LEDs and backlighting of a 10-button switch panel.\n"
+            "Without a mode option the window opens, with FILE.qcf loaded if one is given.\n"
+            "The modes --write-panel, --read-panel, --compare, --sheet and --station work\n"
+            "without the window and without a display. Their exit status: 0 done (or the\n"
+            "panel holds the file's configuration; for --station, no panel failed), 1 the\n"
+            "panel or the port failed (for --station, a panel failed), 2 a bad command line\n"
+            "or a file that cannot be read, used or written, 3 the panel differs from the\n"
+            "file. A file to write that is the same file as one read or another one\n"
+            "written (--sheet F.qcf F.qcf) is refused with status 2 before anything is done.\n"
+            "\n"
+            "--station programs panel after panel: it waits for a panel on the port (a\n"
+            "handshake once a second, a port that is not there yet waited for too), writes\n"
+            "FILE into it as --write-panel does, prints a line per panel, and waits until the\n"
+            "panel is disconnected before it waits for the next. Ctrl+C ends it after the\n"
+            "panel in progress, printing \"N PROGRAMMED, M FAILED\". The --report file gets\n"
+            "one CSV row per panel: time,port,file,codes_sha256,result,status,failed_item,\n"
+            "duration_ms (result \"programmed\" or \"failed\").\n"
+            "With several --port, one slot per port programs panels at the same time as the\n"
+            "others; each line starts with its slot, e.g. \"[ttyUSB1] PANEL 3 ...\" (panels\n"
+            "are numbered over all slots), --count counts the panels of all slots, the last\n"
+            "line adds the counts of each slot, and the report's port column tells the slots\n"
+            "apart. The same port given twice is refused.\n"
+            "\n") +
+        portplatform::portsHelp() +
+        QStringLiteral(
+            "\n"
+            "\n"
+            "Device servers: a panel wired to an Ethernet-to-serial converter (or a machine\n"
+            "running ser2net) is reached with its address as the port, wherever a device\n"
+            "goes: tcp://HOST:PORT for raw TCP, the server set to 9600 baud, 8 data bits,\n"
+            "no parity, 1 stop bit; rfc2217://HOST:PORT for Telnet with Com Port Control\n"
+            "(RFC 2217), on which the program sets 9600 8N1 itself. HOST is a name, an IPv4\n"
+            "address or an IPv6 address in brackets: tcp://[fe80::1]:4001."));
 
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption port(
         QStringLiteral("port"),
-        QStringLiteral("Serial device the panel is connected to, e.g. /dev/ttyUSB0, or a device "
+        QStringLiteral("Serial device the panel is connected to, e.g. %1, or a device "
                        "server's address, tcp://HOST:PORT or rfc2217://HOST:PORT (default: "
                        "the port last used successfully, else the first USB serial adapter, "
-                       "else %1). With --station it can be given several times, one "
+                       "else %2). With --station it can be given several times, one "
                        "slot per port.")
-            .arg(PanelLink::defaultPortName()),
+            .arg(portplatform::portExample(), PanelLink::defaultPortName()),
         QStringLiteral("PORT"));
     const QCommandLineOption writePanel(
         QStringLiteral("write-panel"),
@@ -105,9 +103,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption backup(
         QStringLiteral("backup"),
         QStringLiteral("With --write-panel or --station: read the panel first and keep what it "
-                       "held as a dated configuration file in "
-                       "~/.local/share/switchpanel-config/backups/ (the window does so by "
-                       "default)."));
+                       "held as a dated configuration file in %1 (the window does so by "
+                       "default).")
+            .arg(fileplatform::backupFolderText()));
     parser.addOptions(
         {port, writePanel, readPanel, compare, sheet, station, report, count, backup, log});
     parser.addPositionalArgument(QStringLiteral("FILE.qcf"),
@@ -136,7 +134,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return cl;
     }
 
-    cl.ports = parser.values(port);
+    for (const QString &p : parser.values(port))
+        cl.ports << portplatform::typedName(p);
     cl.port = cl.ports.value(0);
     // A device server's address that cannot be used is refused before anything starts.
     for (const QString &p : cl.ports)

@@ -24,7 +24,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include <future>
+#include <thread>
 
 using assignment::item;
 
@@ -48,15 +48,43 @@ QFont makeFont(const char *family, qreal points, bool bold, bool underline = fal
 // Drawn at 96 dpi without scaling, it comes from a copy made at its size on the
 // screen (the pixels Qt's smooth scaling of the full picture gives there), which
 // decodes in a fraction of the time and needs no scaling when it is drawn;
-// scaled screens get the full picture.
-std::future<QImage> decodePanelPicture(qreal devicePixelRatio)
+// scaled screens get the full picture. On Windows it is decoded where it is
+// needed: a thread that ends while the program runs on there (std::async or
+// QThread alike) crashed or kept the program from exiting under Wine.
+class PictureDecoder
 {
-    const QString path = devicePixelRatio == 1.0 ? QStringLiteral(":/images/panel-96dpi.png")
-                                                 : QStringLiteral(":/images/panel.png");
-    return std::async(std::launch::async, [path] {
+public:
+    explicit PictureDecoder(qreal devicePixelRatio)
+        : m_path(devicePixelRatio == 1.0 ? QStringLiteral(":/images/panel-96dpi.png")
+                                         : QStringLiteral(":/images/panel.png"))
+    {
+#ifndef Q_OS_WIN
+        m_thread = std::thread([this] { m_image = decode(m_path); });
+#endif
+    }
+    ~PictureDecoder()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    QImage take()
+    {
+        if (!m_thread.joinable())
+            return decode(m_path);
+        m_thread.join();
+        return std::move(m_image);
+    }
+
+private:
+    static QImage decode(const QString &path)
+    {
         return QImage(path).convertToFormat(QImage::Format_RGB32); // as a pixmap holds it
-    });
-}
+    }
+
+    QString m_path;
+    QImage m_image;
+    std::thread m_thread;
+};
 
 void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
 {
@@ -149,7 +177,7 @@ void Form1::buildControls()
     // Stacking follows creation order: the picture at the bottom, then labels,
     // lines and the marker, then every interactive control.
     QLabel *image = buildPicture();
-    std::future<QImage> picture = decodePanelPicture(image->devicePixelRatioF());
+    PictureDecoder picture(image->devicePixelRatioF());
     buildLabels();
     buildItemControls();
     buildStatusAndPanelName();
@@ -163,7 +191,7 @@ void Form1::buildControls()
     new FocusRing(this);
 
     buildFocusOrder();
-    image->setPixmap(QPixmap::fromImage(picture.get()));
+    image->setPixmap(QPixmap::fromImage(picture.take()));
 }
 
 QLabel *Form1::buildPicture()

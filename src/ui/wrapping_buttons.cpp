@@ -8,13 +8,19 @@ namespace {
 constexpr int kTextFlags = Qt::TextWordWrap;
 }
 
+// The caption wraps within the button less its edge, as designed, also where the
+// style keeps wider margins (the Windows styles): the captions then wrap as they
+// do on Linux.
 QRect WrappingPushButton::captionArea() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()
-        ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
-        .adjusted(2, 0, -2, 0);
+    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    area.adjust(2, 0, -2, 0);
+    constexpr int kEdge = 4;
+    area.setLeft(qMin(area.left(), kEdge));
+    area.setRight(qMax(area.right(), width() - 1 - kEdge));
+    return area;
 }
 
 void WrappingPushButton::paintEvent(QPaintEvent *)

@@ -2,8 +2,10 @@
 
 #include "panel/panel_link.h"
 #include "panel/port_choice.h"
+#include "panel/port_platform.h"
 
 #include <QTest>
+#include <QTimer>
 
 using portchoice::PortDescription;
 
@@ -13,6 +15,7 @@ class TestPortChoice : public QObject
 private slots:
     void entriesAndStartingPort();
     void textOfTheDropDown();
+    void windowsPortNames();
 };
 
 void TestPortChoice::entriesAndStartingPort()
@@ -61,7 +64,10 @@ void TestPortChoice::entriesAndStartingPort()
              QStringLiteral("/dev/ttyUSB1"));
     QCOMPARE(portchoice::startingPort(adapters, {}, "/dev/ttyUSB7"),
              QStringLiteral("/dev/ttyUSB0"));
+#ifdef Q_OS_UNIX
+    // A path that exists, such as a /dev/serial/by-id link, though not listed.
     QCOMPARE(portchoice::startingPort(none, {}, "/dev/null"), QStringLiteral("/dev/null"));
+#endif
     QCOMPARE(portchoice::startingPort(adapters, {}, "/dev/ptmx"), QStringLiteral("/dev/ttyUSB0"));
 
     // The command line wins, listed or not.
@@ -89,6 +95,53 @@ void TestPortChoice::textOfTheDropDown()
     QVERIFY2(ownerOnly.contains("ONLY ITS OWNER \"root\"") && !ownerOnly.contains("GROUP \"root\""),
              qPrintable(ownerOnly));
     QVERIFY(PanelLink::permissionText("root", "uucp", 020640).contains("ONLY ITS OWNER"));
+}
+
+// COM ports go by their names, whatever form the user typed; the failures of an
+// open say what a Windows user can do about them.
+void TestPortChoice::windowsPortNames()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Windows port names");
+#else
+    QCOMPARE(PanelLink::defaultPortName(), QStringLiteral("COM1"));
+    QCOMPARE(portchoice::startingPort({}, {}, {}), QStringLiteral("COM1"));
+
+    // Typed in the drop-down or given with --port; names above COM9 must keep
+    // the upper-case "COM" for Qt to add the device prefix.
+    const QList<portchoice::PortEntry> entries =
+        portchoice::entries({{"COM10", "USB Serial Port", "FTDI", true}, {"COM2", "", "", false}});
+    QCOMPARE(entries.value(0).text, QStringLiteral("COM2"));
+    QCOMPARE(entries.value(1).text, QStringLiteral("COM10 - USB Serial Port"));
+    for (const char *typed : {"\\\\.\\com12", "//./COM12", " com12 ", "COM12"})
+        QCOMPARE(portchoice::pathOfText(entries, QString::fromLatin1(typed)),
+                 QStringLiteral("COM12"));
+    QCOMPARE(portchoice::pathOfText(entries, "COM10 - USB Serial Port"), QStringLiteral("COM10"));
+    // Other device names keep their prefix, which Qt would not add to them.
+    QCOMPARE(portplatform::typedName("\\\\.\\CNCA0"), QStringLiteral("\\\\.\\CNCA0"));
+    QCOMPARE(portplatform::typedName("COM0"), QStringLiteral("COM0"));
+
+    // A remembered port that the system does not know is passed over.
+    QCOMPARE(portchoice::startingPort(portchoice::availablePorts(), {}, "COM250"),
+             portchoice::startingPort(portchoice::availablePorts(), {}, {}));
+    QVERIFY(!portplatform::existsUnlisted(QStringLiteral("C:\\windows")));
+
+    QCOMPARE(PanelLink::openErrorText("COM3", QSerialPort::PermissionError, "Access is denied."),
+             QStringLiteral("CANNOT OPEN SERIAL PORT COM3 - IT IS IN USE BY ANOTHER PROGRAM"));
+    const QString missing = PanelLink::openErrorText("COM3", QSerialPort::DeviceNotFoundError, {});
+    QVERIFY2(missing.contains("NO SUCH PORT") && missing.contains("DRIVER"), qPrintable(missing));
+
+    // A real open of a port that is not there: named as typed, the ports found
+    // by their names.
+    QTimer timer;
+    std::int16_t flag = 0;
+    PanelLink link(&timer, &flag);
+    link.setPortName(portchoice::pathOfText({}, "\\\\.\\com250"));
+    QVERIFY(!link.openPort());
+    QVERIFY2(link.errorText().startsWith("CANNOT OPEN SERIAL PORT COM250 - NO SUCH PORT"),
+             qPrintable(link.errorText()));
+    QVERIFY2(!link.errorText().contains("\\\\.\\"), qPrintable(link.errorText()));
+#endif
 }
 
 QTEST_APPLESS_MAIN(TestPortChoice)

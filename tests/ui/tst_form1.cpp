@@ -18,10 +18,13 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolTip>
 #include <QUndoStack>
+
+#include <memory>
 
 class TestForm1 : public QObject
 {
@@ -352,7 +355,9 @@ void TestForm1::lightSchemeUnderDarkTheme()
     QApplication::setPalette(dark);
 
     Form1 themed;
-    const QPalette light = themed.style()->standardPalette();
+    // The light scheme is that of Qt's own style, whatever the platform's style.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette light = fusion->standardPalette();
     auto used = [&](const char *id, QPalette::ColorRole role) {
         return themed.findChild<QWidget *>(id)->palette().color(role).rgba();
     };

@@ -8,7 +8,7 @@
 
 // Dated copies of what a panel held, kept as ordinary configuration files in the
 // user's data folder (~/.local/share/switchpanel-config/backups/ on Linux, after
-// XDG_DATA_HOME): before every write that asks for one, and after every read.
+// XDG_DATA_HOME; %LOCALAPPDATA%\\switchpanel-config\\backups on Windows): before every write that asks for one, and after every read.
 // Named so that a sorted listing is chronological and names the command and the
 // port:
 //   2026-12-08 14.03.22 before write ttyUSB0.qcf

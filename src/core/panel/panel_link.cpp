@@ -2,19 +2,12 @@
 
 #include "link_port.h"
 #include "port_address.h"
+#include "port_platform.h"
 #include "protocol.h"
 #include "traffic_log.h"
 
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QTimer>
-
-#ifdef Q_OS_UNIX
-#include <grp.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace {
 constexpr int kTickMs = 100;
@@ -34,14 +27,7 @@ PanelLink::PanelLink(QObject *parent)
 
 PanelLink::~PanelLink() { closePort(); }
 
-QString PanelLink::defaultPortName()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM1");
-#else
-    return QStringLiteral("/dev/ttyS0");
-#endif
-}
+QString PanelLink::defaultPortName() { return portplatform::firstPort(); }
 
 bool PanelLink::openPort()
 {
@@ -227,31 +213,6 @@ QString PanelLink::permissionText(const QString &owner, const QString &group, un
 QString PanelLink::openErrorText(const QString &portName, QSerialPort::SerialPortError error,
                                  const QString &systemText)
 {
-    const QString head = QStringLiteral("CANNOT OPEN SERIAL PORT %1 - ").arg(portName);
-    switch (error) {
-    case QSerialPort::DeviceNotFoundError:
-        return head + QStringLiteral("NO SUCH DEVICE");
-    case QSerialPort::OpenError:
-        return head + QStringLiteral("IT IS ALREADY OPEN");
-    case QSerialPort::PermissionError: {
-#ifdef Q_OS_UNIX
-        // Qt reports a port locked by another program as a permission error too;
-        // only a device this user may not open is a matter of group membership.
-        const QByteArray path = QFileInfo(portName).absoluteFilePath().toLocal8Bit();
-        struct stat st {};
-        if (::access(path.constData(), R_OK | W_OK) != 0 && ::stat(path.constData(), &st) == 0) {
-            const struct group *gr = ::getgrgid(st.st_gid);
-            const struct passwd *pw = ::getpwuid(st.st_uid);
-            return head + permissionText(
-                              pw ? QString::fromLocal8Bit(pw->pw_name) : QString::number(st.st_uid),
-                              gr ? QString::fromLocal8Bit(gr->gr_name) : QString::number(st.st_gid),
-                              st.st_mode);
-        }
-#endif
-        return head + QStringLiteral("IT IS IN USE BY ANOTHER PROGRAM");
-    }
-    default:
-        break;
-    }
-    return head + systemText.toUpper();
+    return QStringLiteral("CANNOT OPEN SERIAL PORT %1 - ").arg(portName) +
+           portplatform::openFailureReason(portName, error, systemText);
 }

@@ -3,20 +3,14 @@
 #include "config/settings.h"
 #include "panel/panel_link.h"
 #include "panel/port_address.h"
+#include "panel/port_platform.h"
 
-#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
 
 namespace portchoice {
 
 namespace {
-// A pseudo-terminal (a simulated panel) is never remembered nor reused: its number
-// goes to another program's terminal later.
-bool isPseudoTerminal(const QString &path)
-{
-    return path.startsWith(QStringLiteral("/dev/pts/")) || path == QStringLiteral("/dev/ptmx");
-}
 
 // Name order in which runs of digits compare as numbers: ttyS2 before ttyS10.
 bool namedBefore(QStringView a, QStringView b)
@@ -61,7 +55,7 @@ QList<PortDescription> availablePorts()
 {
     QList<PortDescription> ports;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        ports.append({info.systemLocation(), info.description(), info.manufacturer(),
+        ports.append({portplatform::listedName(info), info.description(), info.manufacturer(),
                       info.hasVendorIdentifier()});
     return ports;
 }
@@ -87,7 +81,7 @@ QString startingPort(const QList<PortDescription> &ports, const QString &command
         const bool listed = std::any_of(ports.begin(), ports.end(), [&](const PortDescription &p) {
             return p.path == remembered;
         });
-        if (listed || (!isPseudoTerminal(remembered) && QFileInfo::exists(remembered)))
+        if (listed || portplatform::existsUnlisted(remembered))
             return remembered;
     }
     for (const PortDescription &p : sorted(ports))
@@ -101,7 +95,7 @@ QString pathOfText(const QList<PortEntry> &entries, const QString &text)
     for (const PortEntry &e : entries)
         if (e.text == text)
             return e.path;
-    return text.trimmed();
+    return portplatform::typedName(text);
 }
 
 QString portsFoundText(const QList<PortEntry> &entries, const QString &tried)
@@ -119,7 +113,7 @@ void rememberPort(const QString &path)
 {
     if (portaddress::isNetworkAddress(path) && !portaddress::parse(path).isUsable())
         return;
-    if (!isPseudoTerminal(path))
+    if (portplatform::isRememberable(path))
         settings::setLastPort(path);
 }
 

@@ -1,5 +1,7 @@
 #include "station_report.h"
 
+#include "files/file_platform.h"
+
 #include <QCryptographicHash>
 #include <QFileInfo>
 
@@ -7,9 +9,6 @@
 #include <cerrno>
 #include <cstdlib>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 QString StationPanel::line() const
 {
@@ -145,17 +144,21 @@ QString StationReport::write(const QByteArray &bytes)
     errno = 0;
     bool written = m_file.write(bytes) == bytes.size();
     int error = errno;
-#ifdef Q_OS_UNIX
-    if (written && ::fsync(m_file.handle()) != 0) {
-        written = false;
-        error = errno;
+    QString syncFailure;
+    if (written) {
+        syncFailure = fileplatform::syncToDisk(m_file);
+        if (!syncFailure.isEmpty()) {
+            written = false;
+            error = errno;
+        }
     }
-#endif
     if (written)
         return QString();
     // Cut back to the whole rows before this one.
     m_file.resize(before);
-    return error != 0 ? fileErrorText(error) : QStringLiteral("THE ROW COULD NOT BE WRITTEN");
+    if (error != 0)
+        return fileErrorText(error);
+    return !syncFailure.isEmpty() ? syncFailure : QStringLiteral("THE ROW COULD NOT BE WRITTEN");
 }
 
 QString fileErrorText(int error)

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <csignal>
 
-#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -61,10 +60,3 @@ void StopSignals::readPipe()
         emit received(byte);
 }
 
-#else
-
-StopSignals::StopSignals(QObject *parent) : QObject(parent) {}
-StopSignals::~StopSignals() = default;
-void StopSignals::readPipe() {}
-
-#endif

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QSerialPort>
+#include <QString>
+
+class QSerialPortInfo;
+
+// What serial ports are called on this platform and why one cannot be opened.
+// One implementation per platform (port_platform_posix.cpp, port_platform_win.cpp),
+// chosen by the build; everything else about the ports is the same on both.
+namespace portplatform {
+
+// The machine's first serial port, where a run starts without a better choice:
+// "/dev/ttyS0", "COM1".
+QString firstPort();
+
+// The name a listed port is shown, opened and remembered by: its device path on
+// POSIX ("/dev/ttyUSB0"), its port name on Windows ("COM3", not "\\.\COM3").
+QString listedName(const QSerialPortInfo &info);
+
+// The port meant by a name the user typed or gave with --port (without
+// surrounding blanks): on Windows "\\.\com12", "//./COM12" and "com12" are all
+// "COM12"; on POSIX the name as it is.
+QString typedName(const QString &text);
+
+// Whether a port that is not listed can still be opened by its name: a path that
+// exists (a /dev/serial/by-id link) on POSIX, a DOS device name on Windows.
+// Never for a pseudo-terminal, whose name goes to another program later.
+bool existsUnlisted(const QString &name);
+
+// Whether the port may be remembered as the panel's: not a pseudo-terminal of a
+// simulated panel.
+bool isRememberable(const QString &name);
+
+// Why `portName` could not be opened, in capitals, for the text "CANNOT OPEN
+// SERIAL PORT <name> - <reason>": e.g. the group a POSIX user must join, or on
+// Windows another program holding the port.
+QString openFailureReason(const QString &portName, QSerialPort::SerialPortError error,
+                          const QString &systemText);
+
+// For --help: a port name to show as an example ("/dev/ttyUSB0", "COM3") and the
+// paragraph on serial ports and access to them.
+QString portExample();
+QString portsHelp();
+
+} // namespace portplatform

@@ -1,0 +1,81 @@
+// Serial ports on Linux and other POSIX systems: device paths under /dev, and
+// access through the group that owns the device.
+
+#include "port_platform.h"
+
+#include "panel_link.h"
+
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace portplatform {
+
+namespace {
+bool isPseudoTerminal(const QString &path)
+{
+    return path.startsWith(QStringLiteral("/dev/pts/")) || path == QStringLiteral("/dev/ptmx");
+}
+} // namespace
+
+QString firstPort() { return QStringLiteral("/dev/ttyS0"); }
+
+QString listedName(const QSerialPortInfo &info) { return info.systemLocation(); }
+
+QString typedName(const QString &text) { return text.trimmed(); }
+
+bool existsUnlisted(const QString &name)
+{
+    return !isPseudoTerminal(name) && QFileInfo::exists(name);
+}
+
+bool isRememberable(const QString &name) { return !isPseudoTerminal(name); }
+
+QString openFailureReason(const QString &portName, QSerialPort::SerialPortError error,
+                          const QString &systemText)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("NO SUCH DEVICE");
+    case QSerialPort::OpenError:
+        return QStringLiteral("IT IS ALREADY OPEN");
+    case QSerialPort::PermissionError: {
+        // Qt reports a port locked by another program as a permission error too;
+        // only a device this user may not open is a matter of group membership.
+        const QByteArray path = QFileInfo(portName).absoluteFilePath().toLocal8Bit();
+        struct stat st {};
+        if (::access(path.constData(), R_OK | W_OK) != 0 && ::stat(path.constData(), &st) == 0) {
+            const struct group *gr = ::getgrgid(st.st_gid);
+            const struct passwd *pw = ::getpwuid(st.st_uid);
+            return PanelLink::permissionText(
+                pw ? QString::fromLocal8Bit(pw->pw_name) : QString::number(st.st_uid),
+                gr ? QString::fromLocal8Bit(gr->gr_name) : QString::number(st.st_gid), st.st_mode);
+        }
+        return QStringLiteral("IT IS IN USE BY ANOTHER PROGRAM");
+    }
+    default:
+        break;
+    }
+    return systemText.toUpper();
+}
+
+QString portExample() { return QStringLiteral("/dev/ttyUSB0"); }
+
+QString portsHelp()
+{
+    return QStringLiteral(
+        "Serial ports: the window's SERIAL PORT list offers the built-in ports and the\n"
+        "USB adapters (/dev/ttyUSB*, /dev/ttyACM*); a pseudo-terminal is never\n"
+        "remembered as the panel's port. Opening a port needs membership of the group\n"
+        "that owns it, usually dialout: sudo usermod -aG dialout $USER, then log in\n"
+        "again (without sudo, ask an administrator). A simulated panel, from the\n"
+        "package switchpanel-config-sim, prints the device to give to --port:\n"
+        "  /usr/libexec/switchpanel-config/panel-sim \\\n"
+        "      --cells /usr/share/switchpanel-config/sample-panel.cells");
+}
+
+} // namespace portplatform
