@@ -1,4 +1,4 @@
-#include "app/parent_console.h"
+#include "parent_console.h"
 
 #include <cstdio>
 

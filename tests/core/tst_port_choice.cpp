@@ -133,9 +133,7 @@ void TestPortChoice::windowsPortNames()
 
     // A real open of a port that is not there: named as typed, the ports found
     // by their names.
-    QTimer timer;
-    std::int16_t flag = 0;
-    PanelLink link(&timer, &flag);
+    PanelLink link;
     link.setPortName(portchoice::pathOfText({}, "\\\\.\\com250"));
     QVERIFY(!link.openPort());
     QVERIFY2(link.errorText().startsWith("CANNOT OPEN SERIAL PORT COM250 - NO SUCH PORT"),
