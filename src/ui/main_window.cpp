@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 #include <QTranslator>
 #include <QUndoStack>
 
@@ -304,6 +305,28 @@ void MainWindow::fitToScreen()
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(fittedSize(available, frame));
     placeOnScreen(*this);
+    m_fitOnShow = !isVisible();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_fitOnShow)
+        return;
+    m_fitOnShow = false;
+    // The menu bar's height is known for sure once it is laid out: where it came
+    // out taller than its size hint said (Windows styles), the client area of a
+    // window sized by fitToScreen() would scroll by a few pixels. The window grows
+    // by what is missing, within the screen.
+    QTimer::singleShot(0, this, [this] {
+        const QSize missing =
+            (m_form->size() - m_scroll->maximumViewportSize()).expandedTo(QSize(0, 0));
+        const QScreen *screen = this->screen();
+        if ((missing.width() == 0 && missing.height() == 0) || !screen)
+            return;
+        const QSize frame = frameGeometry().size() - geometry().size();
+        resize((size() + missing).boundedTo(screen->availableGeometry().size() - frame));
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

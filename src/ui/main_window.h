@@ -35,6 +35,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // Each menu item runs exactly what its button runs; the commands that must
@@ -49,6 +50,7 @@ private:
 
     Form1 *m_form;
     QScrollArea *m_scroll;
+    bool m_fitOnShow = false; // fitToScreen() before the first show: check it once shown
     struct Actions {
         QAction *open, *save, *print, *exportPdf, *quit, *undo, *redo, *copy, *paste, *swap, *clear,
             *fillNotAssigned, *read, *write, *compare, *backup, *restore, *station, *manual, *about;
