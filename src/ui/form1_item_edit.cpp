@@ -117,18 +117,6 @@ void Form1::copyItem()
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-namespace {
-// `state`'s item `i` given `value`; a designation box it gets a text for shows.
-void setValue(ConfigurationState &state, int i, const ItemValue &value)
-{
-    ItemState &s = state.items[i];
-    s.module = value.module;
-    s.channel = value.channel;
-    if (value.designation && item(i).designationBox)
-        s.designation = *value.designation;
-}
-} // namespace
-
 void Form1::pasteItem()
 {
     if (!canEditItem())
@@ -144,7 +132,7 @@ void Form1::pasteItem()
         return;
     const int target = m_currentItem;
     const ItemValue value = itemedit::pasted(m_model->value(target), clip->value);
-    replaceItems([&](ConfigurationState &s) { setValue(s, target, value); },
+    replaceItems([&](ConfigurationState &s) { s.setValue(target, value); },
                  tr("PASTE ONTO %1").arg(item(target).name()));
 }
 
@@ -168,8 +156,8 @@ void Form1::swapItems(int a, int b)
     const ItemValue va = m_model->value(a), vb = m_model->value(b);
     replaceItems(
         [&](ConfigurationState &s) {
-            setValue(s, a, itemedit::pasted(va, vb));
-            setValue(s, b, itemedit::pasted(vb, va));
+            s.setValue(a, itemedit::pasted(va, vb));
+            s.setValue(b, itemedit::pasted(vb, va));
         },
         tr("SWAP %1 AND %2").arg(item(a).name(), item(b).name()));
 }

@@ -93,9 +93,6 @@ void Form1::failStatus(const QString &text)
     setStatus(text);
 }
 
-// What one cell's transaction leaves in the status box: a write's cell turns it
-// yellow when it verified, and a write frame without acknowledgement leaves the
-// text as it was; a read's cell shows the box and its text.
 // After the collect step: shows in red which kind of item is incomplete (the LED
 // sentence `ledText` differs between the panel and the file commands). Returns
 // whether one is.
@@ -108,6 +105,9 @@ bool Form1::showIncomplete(const QString &ledText)
     return true;
 }
 
+// What one cell's transaction leaves in the status box: a write's cell turns it
+// yellow when it verified, and a write frame without acknowledgement leaves the
+// text as it was; a read's cell shows the box and its text.
 void Form1::showCellStatus(const cellwalk::Cell &cell, bool write)
 {
     if (write) {
@@ -208,12 +208,11 @@ bool Form1::backUpPanelFirst()
     if (m_link->isAborted())
         return false;
     if (kept.outcome != cellwalk::Outcome::Done) {
-        const QString why =
-            translation::status(cellwalk::outcomeText(kept.outcome, QString(), *m_link));
-        failStatus(why);
+        const QString why = cellwalk::outcomeText(kept.outcome, QString(), *m_link);
+        failStatus(why); // the status box shows it in the window's language
         const QString question = tr("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
                                     "CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?")
-                                     .arg(why);
+                                     .arg(translation::status(why));
         if (ask(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes ||
             m_link->isAborted())
             return false;

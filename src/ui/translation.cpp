@@ -88,6 +88,29 @@ QRegularExpression patternOf(const QString &english)
                               QRegularExpression::DotMatchesEverythingOption);
 }
 
+// The core's texts with their patterns, each compiled once: a status text is
+// looked up for every cell of a panel command.
+struct CoreText {
+    const char *english;
+    QString source;
+    QRegularExpression pattern; // empty for a text without %1 or %2
+};
+
+const QList<CoreText> &coreTexts()
+{
+    static const QList<CoreText> texts = [] {
+        QList<CoreText> list;
+        for (const char *text : kCoreTexts) {
+            const QString source = QString::fromUtf8(text);
+            list.append(
+                {text, source,
+                 source.contains(QLatin1Char('%')) ? patternOf(source) : QRegularExpression()});
+        }
+        return list;
+    }();
+    return texts;
+}
+
 } // namespace
 
 QStringList languages() { return {QStringLiteral("de"), QStringLiteral("fr")}; }
@@ -128,17 +151,16 @@ QString status(const QString &english)
 {
     if (english.isEmpty())
         return english;
-    for (const char *text : kCoreTexts) {
-        const QString source = QString::fromUtf8(text);
-        if (!source.contains(QLatin1Char('%'))) {
-            if (source == english)
-                return tr(text);
+    for (const CoreText &text : coreTexts()) {
+        if (text.pattern.pattern().isEmpty()) { // no %1 or %2: the text itself
+            if (text.source == english)
+                return tr(text.english);
             continue;
         }
-        const QRegularExpressionMatch m = patternOf(source).match(english);
+        const QRegularExpressionMatch m = text.pattern.match(english);
         if (!m.hasMatch())
             continue;
-        QString shown = tr(text);
+        QString shown = tr(text.english);
         for (int i = 1; i <= m.lastCapturedIndex(); ++i)
             shown = shown.arg(status(m.captured(i)));
         return shown;

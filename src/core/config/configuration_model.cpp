@@ -14,6 +14,24 @@ bool ConfigurationState::sameConfiguration(const ConfigurationState &other) cons
     return true;
 }
 
+itemedit::ItemValue ConfigurationState::value(int i) const
+{
+    const ItemState &s = items.at(i);
+    itemedit::ItemValue v{s.module, s.channel, std::nullopt};
+    if (assignment::item(i).designationBox)
+        v.designation = s.designation;
+    return v;
+}
+
+void ConfigurationState::setValue(int i, const itemedit::ItemValue &value)
+{
+    ItemState &s = items.at(i);
+    s.module = value.module;
+    s.channel = value.channel;
+    if (value.designation && assignment::item(i).designationBox)
+        s.designation = *value.designation;
+}
+
 ConfigurationModel::ConfigurationModel(QObject *parent) : QObject(parent) {}
 
 std::int16_t ConfigurationModel::code(int i) const
@@ -36,31 +54,12 @@ itemedit::Codes ConfigurationModel::codes() const
     return codes;
 }
 
-itemedit::ItemValue ConfigurationModel::value(int i) const
-{
-    const ItemState &s = item(i);
-    itemedit::ItemValue v{s.module, s.channel, std::nullopt};
-    if (assignment::item(i).designationBox)
-        v.designation = s.designation;
-    return v;
-}
-
 void ConfigurationModel::setItem(int i, const ItemState &state)
 {
     if (m_state.items.at(i) == state)
         return;
     m_state.items[i] = state;
     emit itemChanged(i);
-}
-
-void ConfigurationModel::setValue(int i, const itemedit::ItemValue &value)
-{
-    ItemState s = item(i);
-    s.module = value.module;
-    s.channel = value.channel;
-    if (value.designation && assignment::item(i).designationBox)
-        s.designation = *value.designation;
-    setItem(i, s);
 }
 
 void ConfigurationModel::setDesignation(int i, const QString &text)

@@ -30,6 +30,10 @@ struct ConfigurationState {
     // Equal in what a save or a write takes from it: lists, designations and the
     // panel name, whether the designation boxes show or not.
     bool sameConfiguration(const ConfigurationState &other) const;
+    // Item `i` as the Edit commands and the clipboard take it, and given such a
+    // value (its designation only where the value has one).
+    itemedit::ItemValue value(int i) const;
+    void setValue(int i, const itemedit::ItemValue &value);
 };
 
 class ConfigurationModel : public QObject
@@ -46,13 +50,11 @@ public:
     // otherwise; -1 while the item has no complete assignment.
     std::int16_t code(int i) const;
     itemedit::Codes codes() const;
-    // The item as the Edit commands and the clipboard take it.
-    itemedit::ItemValue value(int i) const;
+    itemedit::ItemValue value(int i) const { return m_state.value(i); }
 
     // Each setter tells of the items it changed; setting what is there already
     // changes nothing.
     void setItem(int i, const ItemState &state);
-    void setValue(int i, const itemedit::ItemValue &value);
     void setDesignation(int i, const QString &text);
     void setDesignationShown(int i, bool shown);
     void setPanelName(const QString &name);

@@ -1,5 +1,7 @@
 #include "station_gang.h"
 
+#include "panel/port_address.h"
+#include "panel/port_platform.h"
 #include "panel/traffic_log.h"
 
 #include <QCoreApplication>
@@ -69,11 +71,9 @@ StationGang::~StationGang()
 
 QString StationGang::slotName(const QString &port)
 {
-    const qsizetype scheme = port.indexOf(QStringLiteral("://"));
-    if (scheme >= 0) {
-        const QString address = port.mid(scheme + 3).section(QLatin1Char('/'), 0, 0);
-        return address.section(QLatin1Char('?'), 0, 0);
-    }
+    if (const portaddress::Address address = portaddress::parse(port); address.isNetwork())
+        return address.isUsable() ? address.hostAndPort()
+                                  : address.text.section(QStringLiteral("://"), 1);
     const QString name = QFileInfo(port).fileName();
     return name.isEmpty() ? port : name;
 }
@@ -93,13 +93,14 @@ QStringList StationGang::slotNames(const QStringList &ports)
 
 QString StationGang::portIdentity(const QString &port)
 {
-    if (port.contains(QStringLiteral("://")))
-        return port;
+    const QString name = portplatform::typedName(port); // COM3 and com3 are one port
+    if (portaddress::isNetworkAddress(name))
+        return name;
 #ifdef Q_OS_WIN
-    if (!port.contains(QLatin1Char('\\')) && !port.contains(QLatin1Char('/')))
-        return port.toUpper(); // COM3 and com3 are one port
+    if (!name.contains(QLatin1Char('\\')) && !name.contains(QLatin1Char('/')))
+        return name;
 #endif
-    const QFileInfo info(port);
+    const QFileInfo info(name);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
