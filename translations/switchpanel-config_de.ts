@@ -878,5 +878,45 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
         <source>SAME CHANNEL AS %1</source>
         <translation>GLEICHER KANAL WIE %1</translation>
     </message>
+    <message>
+        <source>COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - %1 - %2 OF 21 CELLS WRITTEN</source>
+        <translation>KOMMUNIKATIONSFEHLER: FEHLERHAFTE PANELDATEN - %1 - %2 VON 21 ZELLEN GESCHRIEBEN</translation>
+    </message>
+    <message>
+        <source>COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - %1</source>
+        <translation>KOMMUNIKATIONSFEHLER: FEHLERHAFTE PANELDATEN - %1</translation>
+    </message>
+    <message>
+        <source>COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND - %1</source>
+        <translation>KOMMUNIKATIONSFEHLER: DAS PANEL ANTWORTET NICHT - %1</translation>
+    </message>
+    <message>
+        <source>SERIAL PORT %1 LOST</source>
+        <translation>SERIELLE SCHNITTSTELLE %1 VERLOREN</translation>
+    </message>
+    <message>
+        <source>SERIAL PORT %1 LOST: %2</source>
+        <translation>SERIELLE SCHNITTSTELLE %1 VERLOREN: %2</translation>
+    </message>
+    <message>
+        <source>CONNECTION TO %1 LOST: %2</source>
+        <translation>VERBINDUNG ZU %1 VERLOREN: %2</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER CLOSED THE CONNECTION</source>
+        <translation>DER GERÄTESERVER HAT DIE VERBINDUNG GESCHLOSSEN</translation>
+    </message>
+    <message>
+        <source>THE CONNECTION WAS RESET</source>
+        <translation>DIE VERBINDUNG WURDE ZURÜCKGESETZT</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER STOPPED READING</source>
+        <translation>DER GERÄTESERVER NIMMT KEINE DATEN MEHR AN</translation>
+    </message>
+    <message>
+        <source>THE PORT STOPPED SENDING</source>
+        <translation>DIE SCHNITTSTELLE SENDET NICHT MEHR</translation>
+    </message>
 </context>
 </TS>

@@ -244,7 +244,7 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     </message>
     <message>
         <source>SELECT THE SERIAL PORT OF THE SWITCH PANEL, OR TYPE A DEVICE SERVER&apos;S ADDRESS: TCP://HOST:PORT OR RFC2217://HOST:PORT</source>
-        <translation>CHOISIR LE PORT SÉRIE DU PANNEAU, OU SAISIR L'ADRESSE D'UN SERVEUR DE PORTS : TCP://HÔTE:PORT OU RFC2217://HÔTE:PORT</translation>
+        <translation>CHOISIR LE PORT SÉRIE DU PANNEAU, OU SAISIR L&apos;ADRESSE D&apos;UN SERVEUR DE PORTS : TCP://HÔTE:PORT OU RFC2217://HÔTE:PORT</translation>
     </message>
 </context>
 <context>
@@ -582,7 +582,7 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     </message>
     <message>
         <source>TYPE A PORT THE LIST DOES NOT OFFER, THEN ADD IT</source>
-        <translation>SAISIR UN PORT QUE LA LISTE N'OFFRE PAS, PUIS L'AJOUTER</translation>
+        <translation>SAISIR UN PORT QUE LA LISTE N&apos;OFFRE PAS, PUIS L&apos;AJOUTER</translation>
     </message>
     <message>
         <source>&amp;ADD</source>
@@ -594,7 +594,7 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     </message>
     <message>
         <source>PROGRAM EVERY PANEL CONNECTED TO THE TICKED PORTS, ONE AFTER THE OTHER ON EACH PORT</source>
-        <translation>PROGRAMMER CHAQUE PANNEAU BRANCHÉ SUR LES PORTS COCHÉS, L'UN APRÈS L'AUTRE SUR CHAQUE PORT</translation>
+        <translation>PROGRAMMER CHAQUE PANNEAU BRANCHÉ SUR LES PORTS COCHÉS, L&apos;UN APRÈS L&apos;AUTRE SUR CHAQUE PORT</translation>
     </message>
     <message>
         <source>STOP AFTER THE PANELS IN PROGRESS</source>
@@ -877,6 +877,46 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     <message>
         <source>SAME CHANNEL AS %1</source>
         <translation>MÊME CANAL QUE %1</translation>
+    </message>
+    <message>
+        <source>COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - %1 - %2 OF 21 CELLS WRITTEN</source>
+        <translation>ÉCHEC DE COMMUNICATION : DONNÉES DU PANNEAU ERRONÉES - %1 - %2 CELLULES SUR 21 ÉCRITES</translation>
+    </message>
+    <message>
+        <source>COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - %1</source>
+        <translation>ÉCHEC DE COMMUNICATION : DONNÉES DU PANNEAU ERRONÉES - %1</translation>
+    </message>
+    <message>
+        <source>COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND - %1</source>
+        <translation>ÉCHEC DE COMMUNICATION : LE PANNEAU NE RÉPOND PAS - %1</translation>
+    </message>
+    <message>
+        <source>SERIAL PORT %1 LOST</source>
+        <translation>PORT SÉRIE %1 PERDU</translation>
+    </message>
+    <message>
+        <source>SERIAL PORT %1 LOST: %2</source>
+        <translation>PORT SÉRIE %1 PERDU : %2</translation>
+    </message>
+    <message>
+        <source>CONNECTION TO %1 LOST: %2</source>
+        <translation>CONNEXION À %1 PERDUE : %2</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER CLOSED THE CONNECTION</source>
+        <translation>LE SERVEUR DE PÉRIPHÉRIQUES A FERMÉ LA CONNEXION</translation>
+    </message>
+    <message>
+        <source>THE CONNECTION WAS RESET</source>
+        <translation>LA CONNEXION A ÉTÉ RÉINITIALISÉE</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER STOPPED READING</source>
+        <translation>LE SERVEUR DE PÉRIPHÉRIQUES NE LIT PLUS</translation>
+    </message>
+    <message>
+        <source>THE PORT STOPPED SENDING</source>
+        <translation>LE PORT N'ENVOIE PLUS</translation>
     </message>
 </context>
 </TS>

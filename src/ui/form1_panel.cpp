@@ -250,7 +250,9 @@ void Form1::WRITE_CONFIG_Click()
         const panelwrite::Result result = panelwrite::writeCodes(
             *m_link, collectedCodes(),
             [this](int, const cellwalk::Cell &cell) { showCellStatus(cell, true); });
-        showOutcome(result.outcome, kProgrammed);
+        // With the port lost, the text says how far the write came.
+        setStatusTone(result.programmed() ? kDone : kFailed);
+        setStatus(result.statusText());
         if (result.programmed())
             m_undo->setClean();
     }

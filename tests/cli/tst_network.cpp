@@ -4,8 +4,9 @@
 // own network modes for the failures.
 
 #include "command_line.h"
-#include "headless.h"
 #include "form1_helpers.h"
+#include "headless.h"
+#include "panel/cell_walk.h"
 #include "panel/panel_link.h"
 #include "panel/port_address.h"
 #include "panel/port_choice.h"
@@ -97,6 +98,10 @@ private slots:
     void serverStopsMidWrite();
     void failuresBeforeAnythingIsSent();
     void serverThatNeverNegotiates();
+    void slowLinkIsRightOrRed_data();
+    void slowLinkIsRightOrRed();
+    void lateRepliesOnACable();
+    void serverThatFloods();
 
 private:
     int run(const QStringList &arguments);
@@ -308,8 +313,9 @@ void TestNetwork::serverStopsMidWrite()
     QCOMPARE(lines.filter("COMMUNICATIONS OK").size(), 5);
     QVERIFY2(lines[5].startsWith(" 5  SW6") && lines[5].endsWith("NOT ACKNOWLEDGED"),
              qPrintable(lines[5]));
-    QCOMPARE(lines[6], "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - CONNECTION TO " +
-                           address.mid(6) + " LOST: THE DEVICE SERVER CLOSED THE CONNECTION");
+    QCOMPARE(lines[6],
+             "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - CONNECTION TO " + address.mid(6) +
+                 " LOST: THE DEVICE SERVER CLOSED THE CONNECTION - 5 OF 21 CELLS WRITTEN");
 }
 
 void TestNetwork::failuresBeforeAnythingIsSent()
@@ -350,6 +356,129 @@ void TestNetwork::serverThatNeverNegotiates()
     QVERIFY2(err.contains(QStringLiteral("CANNOT CONNECT TO localhost:%1: NO RFC 2217 ANSWER")
                               .arg(silent.serverPort())),
              qPrintable(err));
+}
+
+// The panel behind a relay that holds back every chunk in each direction: a site
+// network or a VPN between the device server and the program.
+class SlowRelay
+{
+public:
+    ~SlowRelay()
+    {
+        m_process.terminate();
+        m_process.waitForFinished(3000);
+    }
+    QString start(const QString &target, const QString &delayMs, int seed)
+    {
+        m_process.start(QStringLiteral("python3"),
+                        {QStringLiteral(SUPPORT_DIR "/delay_relay.py"), "--target", target.mid(6),
+                         "--delay-ms", delayMs, "--seed", QString::number(seed)});
+        if (!m_process.waitForStarted(5000) || !m_process.waitForReadyRead(5000))
+            return QString();
+        return QString::fromLatin1(m_process.readLine()).trimmed();
+    }
+
+private:
+    QProcess m_process;
+};
+
+// Every cell a different value, so that a reply taken for the wrong frame shows.
+static QByteArray distinctCells()
+{
+    QByteArray cells;
+    for (int n = 0; n < 21; ++n)
+        cells += QByteArray::number((n * 37 + 11) % 161) + ' ';
+    return cells;
+}
+
+void TestNetwork::slowLinkIsRightOrRed_data()
+{
+    QTest::addColumn<QString>("delayMs"); // each way
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<bool>("mustSucceed");
+    QTest::newRow("250 ms round trip") << "125" << 1 << true;
+    QTest::newRow("80 to 300 ms, at random") << "40-150" << 6 << false;
+}
+
+// Over a link slower than the pauses, a read is right (only slower) or red, never
+// green with another cell's value; the read-back of each cell written must match.
+void TestNetwork::slowLinkIsRightOrRed()
+{
+    QFETCH(QString, delayMs);
+    QFETCH(int, runs);
+    QFETCH(bool, mustSucceed);
+    QTemporaryDir folder;
+    SimulatedPanel sim(folder.path());
+    const QByteArray cells = distinctCells();
+    const QString panel = sim.start({"--tcp", "0"}, cells);
+    QList<int> held;
+    for (const QByteArray &v : cells.simplified().split(' '))
+        held << v.toInt();
+    for (int run = 0; run < runs; ++run) {
+        SlowRelay relay;
+        PanelLink link;
+        link.setPortName(relay.start(panel, delayMs, run));
+        QVERIFY(link.openPort());
+        if (mustSucceed) { // the whole read, as --read-panel does it
+            const cellwalk::PanelRead read = cellwalk::readPanel(link);
+            QCOMPARE(int(read.outcome), int(cellwalk::Outcome::Done));
+            QCOMPARE(QList<int>(read.codes.begin(), read.codes.end()), held);
+            QVERIFY2(link.replyWaitMs() > 250, qPrintable(QString::number(link.replyWaitMs())));
+            continue;
+        }
+        // Four neighbouring cells per run, read as the read command reads them.
+        QVERIFY(link.handshake());
+        for (int n = 4 * run % 17; n < 4 * run % 17 + 4; ++n) {
+            link.waitTick();
+            const cellwalk::Cell cell = cellwalk::readCell(link, std::int16_t(n));
+            if (cell.result == cellwalk::CellResult::Ok)
+                QCOMPARE(int(cell.value), held[n]);
+        }
+    }
+}
+
+// On a cable, too, a reply that comes after its wait is never another frame's:
+// every reply 250 ms late ends the read red, never with a neighbour's value.
+void TestNetwork::lateRepliesOnACable()
+{
+    QTemporaryDir folder;
+    SimulatedPanel sim(folder.path());
+    QStringList late = {"--late-ms", "250"};
+    for (int n = 0; n < 21; ++n)
+        late << "--late-reply" << QString::number(n);
+    PanelLink link;
+    link.setPortName(sim.start(late, distinctCells()));
+    QVERIFY(link.openPort());
+    const cellwalk::PanelRead read = cellwalk::readPanel(link);
+    QCOMPARE(int(read.outcome), int(cellwalk::Outcome::CellFailed));
+    QCOMPARE(link.replyWaitMs(), 100); // a serial line keeps the designed waits
+}
+
+// A server that takes COM-PORT-OPTION and sets the line, then floods the
+// connection with requests (9 MB of IAC DO ECHO) and never reads: the command
+// ends at once, saying so, instead of buffering and answering for ever.
+void TestNetwork::serverThatFloods()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    connect(&server, &QTcpServer::newConnection, &server, [&server] {
+        QTcpSocket *socket = server.nextPendingConnection();
+        socket->setReadBufferSize(1);
+        socket->write(QByteArray::fromHex("fffd2cfffa2c6500002580fff0fffa2c6608fff0fffa2c6701fff0"
+                                          "fffa2c6801fff0"));
+        socket->write(QByteArray::fromHex("fffd01").repeated(3 * 1024 * 1024));
+    });
+    QFile file(dir.filePath("standard.qcf"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kStandardFile) > 0);
+    file.close();
+    QElapsedTimer t;
+    t.start();
+    QCOMPARE(run({"--compare", file.fileName(), "--port",
+                  QStringLiteral("rfc2217://127.0.0.1:%1").arg(server.serverPort())}),
+             headless::kPanelFailed);
+    QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
+    QVERIFY2(err.contains("FLOODED THE CONNECTION") || out.contains("FLOODED THE CONNECTION"),
+             qPrintable(out + err));
 }
 
 QTEST_MAIN(TestNetwork)

@@ -16,7 +16,7 @@ std::unique_ptr<LinkPort> LinkPort::create(const QString &name)
 }
 
 SerialLinkPort::SerialLinkPort(const QString &device, QObject *parent)
-    : LinkPort(parent), m_port(new QSerialPort(this))
+    : LinkPort(parent), m_port(new QSerialPort(this)), m_device(device)
 {
     m_port->setObjectName(QStringLiteral("MSComm1"));
     m_port->setPortName(device);
@@ -40,6 +40,7 @@ QString SerialLinkPort::open()
                portchoice::portsFoundText(portchoice::entries(portchoice::availablePorts()), name);
     }
     m_port->clear(); // drop whatever the device held from before
+    m_lossText.clear();
     return QString();
 }
 
@@ -79,7 +80,20 @@ void SerialLinkPort::onError(QSerialPort::SerialPortError error)
         return; // failures of open() itself are reported by open()
     // The device has gone (adapter unplugged) or cannot be read or written: close
     // it at once, since a vanished device keeps raising errors.
-    const QString why = m_port->errorString();
+    lose(m_port->errorString(), QString());
+}
+
+void SerialLinkPort::giveUp(const QString &reason)
+{
+    if (m_port->isOpen())
+        lose(reason, reason);
+}
+
+void SerialLinkPort::lose(const QString &why, const QString &reason)
+{
+    m_lossText = QStringLiteral("SERIAL PORT %1 LOST").arg(m_device);
+    if (!reason.isEmpty())
+        m_lossText += QStringLiteral(": ") + reason;
     m_port->close();
     emit lost(why);
 }

@@ -45,9 +45,15 @@ public:
     virtual void takeInWaiting() = 0;
 
     // Once lost: the user text naming the port and the cause, for the end of a
-    // command's failure text; empty when the command's own texts say enough
-    // (an unplugged serial adapter).
-    virtual QString lossText() const { return QString(); }
+    // command's failure text: "SERIAL PORT /dev/ttyUSB0 LOST", "CONNECTION TO
+    // 10.0.0.7:4001 LOST: THE CONNECTION WAS RESET".
+    virtual QString lossText() const = 0;
+    // Whether the port is a device server's on the network, whose round trip may
+    // be longer than the panel's pauses.
+    virtual bool isNetwork() const { return false; }
+    // Closes the port as lost for `reason` (capitals), which the loss text then
+    // names: a port that stopped taking the bytes written.
+    virtual void giveUp(const QString &reason) = 0;
 
 signals:
     void readyRead();
@@ -75,9 +81,14 @@ public:
     qint64 bytesToWrite() const override { return m_port->bytesToWrite(); }
     QByteArray dropInput() override;
     void takeInWaiting() override;
+    QString lossText() const override { return m_lossText; }
+    void giveUp(const QString &reason) override;
 
 private:
     void onError(QSerialPort::SerialPortError error);
+    void lose(const QString &why, const QString &reason);
 
     QSerialPort *m_port;
+    QString m_device; // as the user named it
+    QString m_lossText;
 };

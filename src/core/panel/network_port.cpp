@@ -1,5 +1,7 @@
 #include "network_port.h"
 
+#include "panel/port_platform.h"
+
 #include <QEventLoop>
 #include <QTcpSocket>
 #include <QTimer>
@@ -17,6 +19,10 @@ QString reasonText(QAbstractSocket::SocketError error, const QString &systemText
         return QStringLiteral("HOST NOT FOUND");
     case QAbstractSocket::RemoteHostClosedError:
         return QStringLiteral("THE DEVICE SERVER CLOSED THE CONNECTION");
+    case QAbstractSocket::NetworkError:
+        if (systemText.contains(QLatin1String("reset"), Qt::CaseInsensitive))
+            return QStringLiteral("THE CONNECTION WAS RESET");
+        return systemText.toUpper();
     case QAbstractSocket::SocketTimeoutError:
         return QStringLiteral("NO ANSWER WITHIN %1 SECONDS")
             .arg(NetworkLinkPort::kConnectTimeoutMs / 1000);
@@ -41,6 +47,15 @@ QString NetworkLinkPort::connectErrorText(const QString &hostAndPort,
         .arg(hostAndPort, reasonText(error, systemText));
 }
 
+QString NetworkLinkPort::shownAddress() const
+{
+    // A host name may be 253 characters: its start and its port say enough.
+    constexpr qsizetype kLongest = 48;
+    if (m_address.host.size() <= kLongest)
+        return m_address.hostAndPort();
+    return QStringLiteral("%1...:%2").arg(m_address.host.left(kLongest - 3)).arg(m_address.port);
+}
+
 QString NetworkLinkPort::openedText() const
 {
     return m_telnet ? m_address.text + QStringLiteral(" 9600 8N1") : m_address.text;
@@ -58,6 +73,8 @@ QString NetworkLinkPort::open()
         m_telnet.reset();
 
     m_socket = new QTcpSocket(this);
+    // What Qt keeps unread is bounded too; onReadyRead takes it all each time.
+    m_socket->setReadBufferSize(kMaxWaiting);
     connect(m_socket, &QTcpSocket::readyRead, this, &NetworkLinkPort::onReadyRead);
     connect(m_socket, &QTcpSocket::bytesWritten, this, &LinkPort::bytesWritten);
     connect(m_socket, &QAbstractSocket::errorOccurred, this, &NetworkLinkPort::onError);
@@ -69,6 +86,7 @@ QString NetworkLinkPort::open()
     connect(m_socket, &QAbstractSocket::connected, &loop, [this, &loop] {
         // The panel's messages are a few bytes each: out at once, not gathered.
         m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        m_watch = portplatform::watchSocket(m_socket->socketDescriptor());
         if (!m_telnet)
             return loop.quit();
         m_socket->write(m_telnet->takeOutgoing());
@@ -89,7 +107,7 @@ QString NetworkLinkPort::open()
 
     if (const QString why = connectProblem(timedOut); !why.isEmpty()) {
         dropSocket();
-        return QStringLiteral("CANNOT CONNECT TO %1: %2").arg(m_address.hostAndPort(), why);
+        return QStringLiteral("CANNOT CONNECT TO %1: %2").arg(shownAddress(), why);
     }
     m_open = true;
     m_received.clear(); // anything before the port was open is not the panel's answer
@@ -122,6 +140,7 @@ void NetworkLinkPort::close()
 void NetworkLinkPort::dropSocket()
 {
     m_open = false;
+    portplatform::unwatchSocket(std::exchange(m_watch, -1));
     QTcpSocket *socket = std::exchange(m_socket, nullptr);
     if (!socket)
         return;
@@ -142,6 +161,10 @@ void NetworkLinkPort::onReadyRead()
     QByteArray data = m_socket->readAll();
     if (m_telnet) {
         data = m_telnet->receive(data);
+        if (m_telnet->optionBytes() > kMaxOptionBytes)
+            return lose(QStringLiteral("THE DEVICE SERVER FLOODED THE CONNECTION WITH %1 KIB OF "
+                                       "OPTION TRAFFIC")
+                            .arg(m_telnet->optionBytes() / 1024));
         if (const QByteArray answers = m_telnet->takeOutgoing(); !answers.isEmpty()) {
             m_socket->write(answers);
             m_socket->flush();
@@ -151,8 +174,34 @@ void NetworkLinkPort::onReadyRead()
     }
     if (data.isEmpty())
         return;
+    if (m_received.size() + data.size() > kMaxWaiting)
+        return lose(QStringLiteral("THE DEVICE SERVER SENT MORE THAN %1 KIB THAT NO PANEL SENDS")
+                        .arg(kMaxWaiting / 1024));
     m_received += data;
     emit readyRead();
+}
+
+void NetworkLinkPort::giveUp(const QString &reason)
+{
+    if (m_open)
+        lose(reason);
+}
+
+// The connection cannot be used (any more): while connecting, that is why it
+// could not be made; once open, it is lost, and the running command fails.
+void NetworkLinkPort::lose(const QString &reason)
+{
+    if (!m_open) {
+        if (m_connectError.isEmpty())
+            m_connectError = reason;
+        dropSocket();
+        if (m_connecting)
+            m_connecting->quit();
+        return;
+    }
+    m_lossText = QStringLiteral("CONNECTION TO %1 LOST: %2").arg(shownAddress(), reason);
+    dropSocket();
+    emit lost(reason);
 }
 
 void NetworkLinkPort::onError(QAbstractSocket::SocketError error)
@@ -160,7 +209,12 @@ void NetworkLinkPort::onError(QAbstractSocket::SocketError error)
     // A wait for more bytes that ended without them (takeInWaiting) is no failure.
     if (error == QAbstractSocket::SocketTimeoutError || !m_socket)
         return;
-    const QString reason = reasonText(error, m_socket->errorString());
+    // Qt reports a reset connection as closed by the server: the system tells
+    // them apart.
+    const QString reason =
+        error == QAbstractSocket::RemoteHostClosedError && portplatform::wasReset(m_watch)
+            ? QStringLiteral("THE CONNECTION WAS RESET")
+            : reasonText(error, m_socket->errorString());
     if (!m_open) {
         if (m_connectError.isEmpty())
             m_connectError = reason;
@@ -168,9 +222,7 @@ void NetworkLinkPort::onError(QAbstractSocket::SocketError error)
             m_connecting->quit();
         return;
     }
-    m_lossText = QStringLiteral("CONNECTION TO %1 LOST: %2").arg(m_address.hostAndPort(), reason);
-    dropSocket();
-    emit lost(reason);
+    lose(reason);
 }
 
 QByteArray NetworkLinkPort::readAll() { return std::exchange(m_received, QByteArray()); }

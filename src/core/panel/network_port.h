@@ -38,6 +38,14 @@ public:
     QByteArray dropInput() override;
     void takeInWaiting() override;
     QString lossText() const override { return m_lossText; }
+    bool isNetwork() const override { return true; }
+    void giveUp(const QString &reason) override;
+
+    // The most of the panel's bytes kept waiting, and of option traffic taken in
+    // one connection: a panel answers five characters at a time, so a server
+    // that sends more is flooding the line, and is cut off rather than buffered.
+    static constexpr qsizetype kMaxWaiting = 64 * 1024;
+    static constexpr qsizetype kMaxOptionBytes = 64 * 1024;
 
     // "CANNOT CONNECT TO 10.0.0.7:4001: CONNECTION REFUSED"
     static QString connectErrorText(const QString &hostAndPort, QAbstractSocket::SocketError error,
@@ -47,6 +55,9 @@ private:
     void onReadyRead();
     void onError(QAbstractSocket::SocketError error);
     void dropSocket();
+    void lose(const QString &reason);
+    // The host and port as messages name them, a very long host name shortened.
+    QString shownAddress() const;
     // Why the connection, made or not, cannot be used yet; empty once it can.
     QString connectProblem(bool timedOut) const;
 
@@ -57,5 +68,6 @@ private:
     QPointer<QEventLoop> m_connecting;
     QString m_connectError;
     QString m_lossText;
+    int m_watch = -1; // portplatform::watchSocket: tells a reset from a close
     bool m_open = false;
 };

@@ -12,11 +12,21 @@
 namespace {
 constexpr int kTickMs = 100;
 constexpr int kMaxAttentionBytes = 6;
+// How long the line must stay silent before characters still owed by earlier
+// messages count as lost (at least; a network port's round trip may ask more).
+constexpr int kQuietMs = 300;
+// The longest a network port's reply wait grows to, and the longest the line
+// may keep talking before the link sends again all the same.
+constexpr int kMaxReplyWaitMs = 5000;
+constexpr int kMaxSettleMs = 10000;
 } // namespace
 
 PanelLink::PanelLink(QObject *parent)
-    : QObject(parent), m_timer(new QTimer(this)), m_portName(defaultPortName())
+    : QObject(parent), m_timer(new QTimer(this)), m_portName(defaultPortName()),
+      m_replyDeadline(new QTimer(this))
 {
+    m_replyDeadline->setSingleShot(true);
+    m_replyDeadline->setTimerType(Qt::PreciseTimer);
     // Disabled, 500 ms until the first wait sets it to 100 ms; precise, since the
     // pauses are timed to the protocol.
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -45,6 +55,10 @@ bool PanelLink::openPort()
         return false;
     }
     connect(m_port.get(), &LinkPort::lost, this, &PanelLink::onPortLost);
+    m_network = m_port->isNetwork();
+    m_owed = 0;
+    m_roundTripMs = -1;
+    m_roundTripVarMs = 0;
     if (m_log)
         m_log->event(QStringLiteral("OPEN %1").arg(m_port->openedText()));
     return true;
@@ -65,6 +79,88 @@ void PanelLink::closePort()
 bool PanelLink::isOpen() const { return m_port && m_port->isOpen(); }
 
 QString PanelLink::lostText() const { return m_lost && m_port ? m_port->lossText() : QString(); }
+
+int PanelLink::replyWaitMs() const
+{
+    if (!m_network || m_roundTripMs < 0)
+        return kTickMs;
+    // The smoothed round trip and room for its swings, as TCP reckons its
+    // retransmission time-out, with at least half the round trip to spare.
+    const qint64 spare = qMax(4 * m_roundTripVarMs, m_roundTripMs / 2 + 20);
+    return int(qBound(qint64(kTickMs), m_roundTripMs + spare, qint64(kMaxReplyWaitMs)));
+}
+
+void PanelLink::addRoundTrip(qint64 ms)
+{
+    if (!m_network || ms < 0)
+        return;
+    if (m_roundTripMs < 0) {
+        m_roundTripMs = ms;
+        m_roundTripVarMs = ms / 2;
+    } else {
+        m_roundTripVarMs = (3 * m_roundTripVarMs + qAbs(m_roundTripMs - ms)) / 4;
+        m_roundTripMs = (7 * m_roundTripMs + ms) / 8;
+    }
+}
+
+void PanelLink::account(qsizetype received, int expected, qint64 roundTripMs)
+{
+    // Characters beyond a whole reply are noise, dropped before the next send;
+    // a shortfall is what the line still owes.
+    m_owed = qMax<qint64>(0, m_owed + expected - received);
+    if (received >= protocol::kReplyThreshold)
+        addRoundTrip(roundTripMs);
+}
+
+// Waits until the characters owed by earlier messages have come, or the line has
+// been silent for the quiet time, and discards what came: a late reply is never
+// read as the reply to the message sent next.
+void PanelLink::settle()
+{
+    if (m_owed <= 0 || m_aborted || !isOpen())
+        return;
+    const int quietMs = qMax(kQuietMs, 2 * replyWaitMs());
+    QElapsedTimer since;
+    since.start();
+    QTimer quiet;
+    quiet.setSingleShot(true);
+    quiet.setTimerType(Qt::PreciseTimer);
+    QTimer limit;
+    limit.setSingleShot(true);
+    QEventLoop loop;
+    m_loop = &loop;
+    connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(m_port.get(), &LinkPort::readyRead, &loop, [&] {
+        if (m_port->bytesAvailable() >= m_owed)
+            loop.quit();
+        else
+            quiet.start(quietMs); // still talking: silence counts from now
+    });
+    const bool waited = m_port->bytesAvailable() < m_owed;
+    if (waited) {
+        quiet.start(quietMs);
+        limit.start(kMaxSettleMs);
+        loop.exec();
+    }
+    m_loop = nullptr;
+    if (!isOpen())
+        return;
+    const QByteArray late = m_port->readAll();
+    // A late reply that came while waiting for it tells the round trip too: the
+    // next waits follow it.
+    if (waited && late.size() >= m_owed)
+        addRoundTrip(m_handedOver.elapsed());
+    if (m_log) {
+        if (!late.isEmpty())
+            m_log->late(late);
+        if (late.size() < m_owed)
+            m_log->event(QStringLiteral("NO LATE REPLY WITHIN %1 MS: %2 CHARACTERS TAKEN AS LOST")
+                             .arg(since.elapsed())
+                             .arg(m_owed - late.size()));
+    }
+    m_owed = 0;
+}
 
 void PanelLink::abort()
 {
@@ -110,19 +206,30 @@ void PanelLink::restartTimer()
 
 // Waits in the event loop until the device (or the system's socket) has taken
 // every byte written; at once when it has, the port is gone or the link aborted.
+// A port that takes nothing for kSendLimitMs has stalled (a device server that
+// stopped reading): it is given up as lost.
 void PanelLink::awaitSent()
 {
     if (m_aborted || !isOpen() || m_port->bytesToWrite() == 0)
         return;
     QEventLoop loop;
     m_loop = &loop;
-    connect(m_port.get(), &LinkPort::bytesWritten, &loop, [this, &loop] {
+    QTimer limit;
+    limit.setSingleShot(true);
+    connect(m_port.get(), &LinkPort::bytesWritten, &loop, [this, &loop, &limit] {
         if (m_port->bytesToWrite() == 0)
             loop.quit();
+        else
+            limit.start(kSendLimitMs); // it moves: the limit counts from the last progress
     });
     connect(m_port.get(), &LinkPort::lost, &loop, &QEventLoop::quit);
+    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    limit.start(kSendLimitMs);
     loop.exec();
     m_loop = nullptr;
+    if (!m_aborted && isOpen() && m_port->bytesToWrite() > 0)
+        m_port->giveUp(m_network ? QStringLiteral("THE DEVICE SERVER STOPPED READING")
+                                 : QStringLiteral("THE PORT STOPPED SENDING"));
 }
 
 void PanelLink::wait(int threshold)
@@ -131,22 +238,37 @@ void PanelLink::wait(int threshold)
         return;
     if (threshold > 0 && m_port->bytesAvailable() >= threshold)
         return;
-    if (m_ticked)
+    // A network port's reply wait may last longer than the period: then its own
+    // deadline ends it, not the tick.
+    const int replyWait = threshold > 0 ? replyWaitMs() : kTickMs;
+    const bool lengthened = replyWait > kTickMs;
+    if (lengthened) {
+        m_replyDeadline->start(qMax<qint64>(0, replyWait - m_handedOver.elapsed()));
+        if (m_log)
+            m_log->event(QStringLiteral("REPLY WAIT %1 MS").arg(replyWait));
+    } else if (m_ticked) {
         return;
+    }
 
     QEventLoop loop;
     m_loop = &loop;
-    // The link's own tick handler is connected first, so the flag is set when
-    // this runs.
-    connect(m_timer, &QTimer::timeout, &loop, [this, &loop, threshold] {
-        if (!m_ticked)
-            return;
-        // Characters the device already holds arrived before the tick, even when a
-        // busy machine delivers the tick first: take them in without blocking.
+    const auto end = [this, &loop, threshold] {
+        // Characters the device already holds arrived before the end, even when a
+        // busy machine delivers the timer first: take them in without blocking.
         if (threshold > 0 && isOpen() && m_port->bytesAvailable() < threshold)
             m_port->takeInWaiting();
         loop.quit();
-    });
+    };
+    if (lengthened) {
+        connect(m_replyDeadline, &QTimer::timeout, &loop, end);
+    } else {
+        // The link's own tick handler is connected first, so the flag is set when
+        // this runs.
+        connect(m_timer, &QTimer::timeout, &loop, [this, end] {
+            if (m_ticked)
+                end();
+        });
+    }
     if (threshold > 0) {
         connect(m_port.get(), &LinkPort::readyRead, &loop, [this, &loop, threshold] {
             if (m_port->bytesAvailable() >= threshold)
@@ -155,6 +277,7 @@ void PanelLink::wait(int threshold)
     }
     loop.exec();
     m_loop = nullptr;
+    m_replyDeadline->stop();
 }
 
 void PanelLink::waitTick()
@@ -165,18 +288,30 @@ void PanelLink::waitTick()
 
 QByteArray PanelLink::exchange(const QByteArray &message)
 {
+    settle();
     send(message);
     restartTimer();
+    m_handedOver.start();
     wait(protocol::kReplyThreshold);
-    return readAll();
+    const qint64 roundTrip = m_handedOver.elapsed();
+    const QByteArray reply = readAll();
+    account(reply.size(), protocol::kReplyThreshold, roundTrip);
+    if (m_log && reply.size() < protocol::kReplyThreshold && isOpen())
+        m_log->event(QStringLiteral("NO WHOLE REPLY WITHIN %1 MS").arg(roundTrip));
+    return reply;
 }
 
 bool PanelLink::handshake()
 {
     const QByteArray attention(1, protocol::kAttention);
-    for (int sent = 1; sent <= kMaxAttentionBytes; ++sent) {
+    QElapsedTimer sinceFirst;
+    int sent = 0;
+    while (sent < kMaxAttentionBytes) {
         send(attention);
         restartTimer();
+        m_handedOver.start();
+        if (++sent == 1)
+            sinceFirst.start();
         wait(protocol::kReplyThreshold);
         if (m_aborted || !isOpen())
             return false;
@@ -185,7 +320,13 @@ bool PanelLink::handshake()
     }
     // The acknowledgement counts when it was complete by the end of its wait.
     const bool inTime = isOpen() && m_port->bytesAvailable() >= protocol::kReplyThreshold;
-    return protocol::isAcknowledgement(readAll()) && inTime;
+    // Every attention byte is answered: those after the first one answered still
+    // owe their acknowledgements, which are let in and discarded before the first
+    // frame. The time since the first byte is the longest the round trip can be.
+    const qint64 roundTrip = sinceFirst.elapsed();
+    const QByteArray reply = readAll();
+    account(reply.size(), sent * protocol::kReplyThreshold, roundTrip);
+    return protocol::isAcknowledgement(reply) && inTime;
 }
 
 // The device has gone (adapter unplugged) or the connection is lost: the port

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QSerialPort>
@@ -24,6 +25,17 @@ class TrafficLog;
 // the tick flag and starts the period once the bytes just sent have been handed
 // to the device, so that a busy machine can only lengthen a pause on the wire,
 // never shorten it; the tick sets the flag and the wait ends once it is set.
+//
+// A reply belongs to its frame. The panel answers every message (attention byte,
+// write or read frame) with five characters, so the link counts the characters
+// still owed by messages whose waits ended without their whole reply; before it
+// sends again it lets the line fall quiet: it waits until those characters have
+// come, or the line has been silent for a while, and discards them as late
+// replies. A reply that comes late can therefore never be taken as the reply to
+// a later frame. Over a network port the reply wait follows the link: the round
+// trip is measured at the handshake and at every reply, and a wait is lengthened
+// beyond the 100 ms only as far as that round trip needs; a serial line keeps
+// exactly the designed pauses and bytes. Every wait has a limit.
 class PanelLink : public QObject
 {
     Q_OBJECT
@@ -78,8 +90,22 @@ public:
     // it, else only the owner may open it.
     static QString permissionText(const QString &owner, const QString &group, unsigned mode);
 
+    // The longest wait for a reply on this link now: 100 ms on a serial line, or
+    // what the measured round trip of a network port needs.
+    int replyWaitMs() const;
+
+    // How long the bytes written may take to leave before the port counts as
+    // stalled (a device server that stopped reading).
+    static constexpr int kSendLimitMs = 10000;
+
 private:
     void send(const QByteArray &message);
+    // Lets late replies arrive and discards them before anything is sent again.
+    void settle();
+    // Books a wait that ended with `received` characters for messages owing
+    // `expected` of them, and a round-trip sample on a network port.
+    void account(qsizetype received, int expected, qint64 roundTripMs);
+    void addRoundTrip(qint64 ms);
     QByteArray readAll(); // every character waiting, logged as received
     // Starts the 100 ms period, once what was sent has left.
     void restartTimer();
@@ -96,7 +122,12 @@ private:
     QString m_errorText;
     TrafficLog *m_log = nullptr;
     QPointer<QEventLoop> m_loop;
-    int m_threshold = 0;
+    QTimer *m_replyDeadline;     // a network port's lengthened reply wait
+    QElapsedTimer m_handedOver;  // since the last bytes were handed to the device
+    bool m_network = false;      // the port is a device server's
+    qint64 m_owed = 0;           // characters still owed by earlier messages
+    qint64 m_roundTripMs = -1;   // smoothed round trip of a network port, -1 unknown
+    qint64 m_roundTripVarMs = 0; // and its mean deviation
     bool m_aborted = false;
     bool m_lost = false;
 };

@@ -8,7 +8,15 @@ namespace panelwrite {
 QString Result::statusText() const
 {
     const QString text = cellwalk::outcomeText(outcome, statustext::kProgrammed);
-    return programmed() || lostText.isEmpty() ? text : text + QStringLiteral(" - ") + lostText;
+    if (programmed() || lostText.isEmpty())
+        return text;
+    // How far the write came: the cells below the failed one are written and verified.
+    if (outcome == cellwalk::Outcome::CellFailed)
+        return QStringLiteral("%1 - %2 - %3 OF %4 CELLS WRITTEN")
+            .arg(text, lostText)
+            .arg(failedAddress)
+            .arg(memory_map::kCellCount);
+    return text + QStringLiteral(" - ") + lostText;
 }
 
 QString Result::failedItem() const

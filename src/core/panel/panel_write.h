@@ -22,11 +22,12 @@ struct Result {
     cellwalk::Outcome outcome = cellwalk::Outcome::NoResponse;
     int failedAddress = -1; // the cell that failed (CellFailed), else -1
     cellwalk::CellResult failedCell = cellwalk::CellResult::Ok;
-    QString lostText; // a network connection lost during the write: what and why
+    QString lostText; // the port lost during the write: which and why
 
     bool programmed() const { return outcome == cellwalk::Outcome::Done; }
     // The text the status box ends with: "SWITCH PANEL HAS BEEN PROGRAMMED" or the
-    // failure text of the walk (with the lost connection, if one was lost).
+    // failure text of the walk; with the port lost, which and why, and how many
+    // cells had been written and verified.
     QString statusText() const;
     // The item of the failed cell ("SW8"), empty when no cell failed.
     QString failedItem() const;

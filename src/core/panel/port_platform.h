@@ -38,6 +38,14 @@ bool isRememberable(const QString &name);
 QString openFailureReason(const QString &portName, QSerialPort::SerialPortError error,
                           const QString &systemText);
 
+// A second hold on a connected TCP socket's descriptor, so that once Qt has
+// closed it after the connection ended, wasReset() can still tell a connection
+// reset by the peer from one it closed (Qt reports both as closed by the peer).
+// -1 where the platform cannot tell; unwatchSocket(-1) does nothing.
+int watchSocket(qintptr descriptor);
+bool wasReset(int watch);
+void unwatchSocket(int watch);
+
 // For --help: a port name to show as an example ("/dev/ttyUSB0", "COM3") and the
 // paragraph on serial ports and access to them.
 QString portExample();

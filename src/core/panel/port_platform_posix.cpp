@@ -8,8 +8,12 @@
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
+#include <fcntl.h>
 #include <grp.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <pwd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,6 +65,32 @@ QString openFailureReason(const QString &portName, QSerialPort::SerialPortError 
         break;
     }
     return systemText.toUpper();
+}
+
+int watchSocket(qintptr descriptor)
+{
+    return descriptor < 0 ? -1 : ::fcntl(int(descriptor), F_DUPFD_CLOEXEC, 0);
+}
+
+bool wasReset(int watch)
+{
+#ifdef TCP_INFO
+    // A reset leaves the socket closed; a close by the peer leaves it waiting
+    // for our own close (CLOSE-WAIT).
+    tcp_info info{};
+    socklen_t size = sizeof info;
+    return watch >= 0 && ::getsockopt(watch, IPPROTO_TCP, TCP_INFO, &info, &size) == 0 &&
+           info.tcpi_state == TCP_CLOSE;
+#else
+    Q_UNUSED(watch);
+    return false;
+#endif
+}
+
+void unwatchSocket(int watch)
+{
+    if (watch >= 0)
+        ::close(watch);
 }
 
 QString portExample() { return QStringLiteral("/dev/ttyUSB0"); }

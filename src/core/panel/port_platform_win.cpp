@@ -73,6 +73,12 @@ QString openFailureReason(const QString &, QSerialPort::SerialPortError error,
     return systemText.toUpper();
 }
 
+int watchSocket(qintptr) { return -1; }
+
+bool wasReset(int) { return false; }
+
+void unwatchSocket(int) {}
+
 QString portExample() { return QStringLiteral("COM3"); }
 
 QString portsHelp()

@@ -103,6 +103,7 @@ QByteArray Client::receive(QByteArrayView chunk)
     QByteArray data;
     for (const char c : chunk)
         feed(std::uint8_t(c), data);
+    m_optionBytes += chunk.size() - data.size();
     return data;
 }
 

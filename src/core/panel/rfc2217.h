@@ -66,6 +66,8 @@ public:
     QByteArray encode(QByteArrayView data) const;
 
     State state() const { return m_state; }
+    // How many bytes of option traffic (everything but the data) have come in.
+    qsizetype optionBytes() const { return m_optionBytes; }
     // Why the connection cannot be used, in capitals; empty unless Refused or
     // SettingsRefused.
     QString problem() const;
@@ -96,6 +98,7 @@ private:
     bool m_settingsSent = false;
     unsigned m_confirmed = 0; // bit n: the answer to command n has come
     QByteArray m_outgoing;
+    qsizetype m_optionBytes = 0;
 };
 
 } // namespace rfc2217

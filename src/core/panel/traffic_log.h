@@ -33,6 +33,8 @@ public:
     void received(const QByteArray &bytes) { line("RX", bytes.toHex(' ').toUpper()); }
     // Received, but dropped unread: arrived after its wait ended, before the next send.
     void dropped(const QByteArray &bytes) { line("RX-DROPPED", bytes.toHex(' ').toUpper()); }
+    // A late reply (or what was left of one), let in and discarded before the next send.
+    void late(const QByteArray &bytes) { line("RX-LATE", bytes.toHex(' ').toUpper()); }
     void event(const QString &text) { line("PORT", text.toUtf8()); }
 
     // Once every queued line has been tried: why a line could not be written (a
