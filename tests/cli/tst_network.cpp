@@ -19,6 +19,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 
 using portaddress::Kind;
 
@@ -479,6 +480,20 @@ void TestNetwork::serverThatFloods()
     QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
     QVERIFY2(err.contains("FLOODED THE CONNECTION") || out.contains("FLOODED THE CONNECTION"),
              qPrintable(out + err));
+
+    // A server that resets the connection as the handshake comes in (closing with
+    // bytes unread sends a reset): the failure says it was reset, not closed.
+    QTcpServer resetting;
+    QVERIFY(resetting.listen(QHostAddress::LocalHost));
+    connect(&resetting, &QTcpServer::newConnection, &resetting, [&resetting] {
+        QTcpSocket *socket = resetting.nextPendingConnection();
+        socket->setReadBufferSize(1);
+        QTimer::singleShot(150, socket, [socket] { socket->abort(); });
+    });
+    QCOMPARE(run({"--compare", file.fileName(), "--port",
+                  QStringLiteral("tcp://127.0.0.1:%1").arg(resetting.serverPort())}),
+             headless::kPanelFailed);
+    QVERIFY2((out + err).contains("LOST: THE CONNECTION WAS RESET"), qPrintable(out + err));
 }
 
 QTEST_MAIN(TestNetwork)
