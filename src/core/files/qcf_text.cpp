@@ -45,7 +45,8 @@ QString quoted(const QByteArray &fileText)
     QString shown = QStringLiteral("\"");
     for (const QChar c : codepage::toText(fileText)) {
         if (c.category() == QChar::Other_Control)
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+            shown += QStringLiteral("\\x") +
+                     QStringLiteral("%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
         else
             shown += c;
     }
