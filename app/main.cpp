@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "file_text.h"
 #include "form1.h"
 #include "headless.h"
 #include "main_window.h"
@@ -50,6 +51,8 @@ int main(int argc, char *argv[])
         err << "switchpanel-config: " << why << "\n";
         return headless::kUnusable;
     }
+    if (isFileText(cl.mode))
+        return headless::runFileText(cl, out, err);
     if (cl.mode == CommandLine::Mode::Sheet) {
         // Drawing needs fonts, not a screen: the offscreen platform unless another
         // one is asked for. Windows always has its fonts and needs no display, and

@@ -246,6 +246,32 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
         <source>SELECT THE SERIAL PORT OF THE SWITCH PANEL, OR TYPE A DEVICE SERVER&apos;S ADDRESS: TCP://HOST:PORT OR RFC2217://HOST:PORT</source>
         <translation>SERIELLE SCHNITTSTELLE DES PANELS WÄHLEN ODER DIE ADRESSE EINES GERÄTESERVERS EINGEBEN: TCP://HOST:PORT ODER RFC2217://HOST:PORT</translation>
     </message>
+    <message>
+        <source>COMPARE WITH CONFIGURATION FILE</source>
+        <translation>MIT KONFIGURATIONSDATEI VERGLEICHEN</translation>
+    </message>
+    <message>
+        <source>EXPORT AS SPREADSHEET</source>
+        <translation>ALS TABELLE EXPORTIEREN</translation>
+    </message>
+    <message>
+        <source>CSV FILES (*.csv)</source>
+        <translation>CSV-DATEIEN (*.csv)</translation>
+    </message>
+    <message>
+        <source>THE SPREADSHEET COULD NOT BE SAVED:
+%1
+
+%2</source>
+        <translation>DIE TABELLE KONNTE NICHT GESPEICHERT WERDEN:
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>A SPREADSHEET IS NOT SAVED AS A CONFIGURATION FILE (.qcf)</source>
+        <translation>EINE TABELLE WIRD NICHT ALS KONFIGURATIONSDATEI (.qcf) GESPEICHERT</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -458,8 +484,24 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
         <translation>Über %1</translation>
     </message>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Assign&lt;/b&gt; each switch, LED and the backlighting a module (A to P) and a channel (1 to 10), or N/A, in the two views; type a designation for each switch and LED and a panel name.&lt;/p&gt;&lt;p&gt;&lt;b&gt;WRITE CONFIGURATION TO SWITCH PANEL&lt;/b&gt; programs the panel on the serial port chosen under it (or behind the device server typed there, tcp://HOST:PORT or rfc2217://HOST:PORT) and reads every cell back. Before it writes, it keeps what the panel held in the backup folder (Panel &amp;gt; Back up the panel before writing); Panel &amp;gt; Restore a backup… opens one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;READ CONFIGURATION FROM SWITCH PANEL&lt;/b&gt; shows what a panel holds. &lt;b&gt;SAVE&lt;/b&gt; and &lt;b&gt;OPEN CONFIGURATION FILE&lt;/b&gt; keep configurations in .qcf files. Edit &amp;gt; Undo takes back any change, an open or a read included; Edit also copies, pastes, swaps and clears items. Panel &amp;gt; Compare with panel outlines every item the panel holds otherwise; File &amp;gt; Print configuration sheet… documents a panel; Panel &amp;gt; Programming station… programs panel after panel.&lt;/p&gt;&lt;p&gt;Backups: %1&lt;br&gt;The whole manual: &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Ordnen&lt;/b&gt; Sie in den beiden Ansichten jedem Taster, jeder LED und der Beleuchtung ein Modul (A bis P) und einen Kanal (1 bis 10) oder N/A zu; geben Sie jedem Taster und jeder LED eine Bezeichnung und dem Panel einen Namen.&lt;/p&gt;&lt;p&gt;&lt;b&gt;KONFIGURATION INS PANEL SCHREIBEN&lt;/b&gt; programmiert das Panel an der darunter gewählten seriellen Schnittstelle (oder hinter dem dort eingegebenen Geräteserver, tcp://HOST:PORT oder rfc2217://HOST:PORT) und liest jede Zelle zurück. Vor dem Schreiben wird der Panelinhalt im Sicherungsordner aufbewahrt (Panel &amp;gt; Panel vor dem Schreiben sichern); Panel &amp;gt; Sicherung wiederherstellen… öffnet eine Sicherung.&lt;/p&gt;&lt;p&gt;&lt;b&gt;KONFIGURATION AUS DEM PANEL LESEN&lt;/b&gt; zeigt, was ein Panel enthält. &lt;b&gt;KONFIGURATION SPEICHERN&lt;/b&gt; und &lt;b&gt;ÖFFNEN&lt;/b&gt; bewahren Konfigurationen in .qcf-Dateien auf. Bearbeiten &amp;gt; Rückgängig nimmt jede Änderung zurück, auch ein Öffnen oder Lesen; Bearbeiten kopiert, fügt ein, tauscht und leert auch Elemente. Panel &amp;gt; Mit dem Panel vergleichen umrandet jedes Element, das im Panel anders gespeichert ist; Datei &amp;gt; Konfigurationsblatt drucken… dokumentiert ein Panel; Panel &amp;gt; Programmierstation… programmiert ein Panel nach dem anderen.&lt;/p&gt;&lt;p&gt;Sicherungen: %1&lt;br&gt;Das ganze Handbuch (englisch): &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</translation>
+        <source>&amp;Compare with file…</source>
+        <translation>Mit Datei &amp;vergleichen…</translation>
+    </message>
+    <message>
+        <source>Mark every item in which a configuration file holds something else</source>
+        <translation>Jedes Element markieren, das in einer Konfigurationsdatei anders gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Export as sprea&amp;dsheet…</source>
+        <translation>Als &amp;Tabelle exportieren…</translation>
+    </message>
+    <message>
+        <source>Save the configuration as a CSV file, one row per item</source>
+        <translation>Die Konfiguration als CSV-Datei speichern, eine Zeile je Element</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Assign&lt;/b&gt; each switch, LED and the backlighting a module (A to P) and a channel (1 to 10), or N/A, in the two views; type a designation for each switch and LED and a panel name.&lt;/p&gt;&lt;p&gt;&lt;b&gt;WRITE CONFIGURATION TO SWITCH PANEL&lt;/b&gt; programs the panel on the serial port chosen under it (or behind the device server typed there, tcp://HOST:PORT or rfc2217://HOST:PORT) and reads every cell back. Before it writes, it keeps what the panel held in the backup folder (Panel &amp;gt; Back up the panel before writing); Panel &amp;gt; Restore a backup… opens one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;READ CONFIGURATION FROM SWITCH PANEL&lt;/b&gt; shows what a panel holds. &lt;b&gt;SAVE&lt;/b&gt; and &lt;b&gt;OPEN CONFIGURATION FILE&lt;/b&gt; keep configurations in .qcf files. Edit &amp;gt; Undo takes back any change, an open or a read included; Edit also copies, pastes, swaps and clears items. Panel &amp;gt; Compare with panel outlines every item the panel holds otherwise, File &amp;gt; Compare with file… every item a file holds otherwise; File &amp;gt; Export as spreadsheet… writes a CSV file to edit in a spreadsheet and bring back with &lt;tt&gt;--import-csv&lt;/tt&gt;; File &amp;gt; Print configuration sheet… documents a panel; Panel &amp;gt; Programming station… programs panel after panel.&lt;/p&gt;&lt;p&gt;Backups: %1&lt;br&gt;The whole manual: &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Ordnen&lt;/b&gt; Sie in den beiden Ansichten jedem Taster, jeder LED und der Beleuchtung ein Modul (A bis P) und einen Kanal (1 bis 10) oder N/A zu; geben Sie jedem Taster und jeder LED eine Bezeichnung und dem Panel einen Namen.&lt;/p&gt;&lt;p&gt;&lt;b&gt;KONFIGURATION INS PANEL SCHREIBEN&lt;/b&gt; programmiert das Panel an der darunter gewählten seriellen Schnittstelle (oder hinter dem dort eingegebenen Geräteserver, tcp://HOST:PORT oder rfc2217://HOST:PORT) und liest jede Zelle zurück. Vor dem Schreiben wird der Panelinhalt im Sicherungsordner aufbewahrt (Panel &amp;gt; Panel vor dem Schreiben sichern); Panel &amp;gt; Sicherung wiederherstellen… öffnet eine Sicherung.&lt;/p&gt;&lt;p&gt;&lt;b&gt;KONFIGURATION AUS DEM PANEL LESEN&lt;/b&gt; zeigt, was ein Panel enthält. &lt;b&gt;KONFIGURATION SPEICHERN&lt;/b&gt; und &lt;b&gt;ÖFFNEN&lt;/b&gt; bewahren Konfigurationen in .qcf-Dateien auf. Bearbeiten &amp;gt; Rückgängig nimmt jede Änderung zurück, auch ein Öffnen oder Lesen; Bearbeiten kopiert, fügt ein, tauscht und leert auch Elemente. Panel &amp;gt; Mit dem Panel vergleichen umrandet jedes Element, das im Panel anders gespeichert ist, Datei &amp;gt; Mit Datei vergleichen… jedes, das eine Datei anders enthält; Datei &amp;gt; Als Tabelle exportieren… schreibt eine CSV-Datei, die in einer Tabellenkalkulation bearbeitet und mit &lt;tt&gt;--import-csv&lt;/tt&gt; zurückgeholt wird; Datei &amp;gt; Konfigurationsblatt drucken… dokumentiert ein Panel; Panel &amp;gt; Programmierstation… programmiert ein Panel nach dem anderen.&lt;/p&gt;&lt;p&gt;Sicherungen: %1&lt;br&gt;Das ganze Handbuch (englisch): &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -917,6 +959,44 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
     <message>
         <source>THE PORT STOPPED SENDING</source>
         <translation>DIE SCHNITTSTELLE SENDET NICHT MEHR</translation>
+        <source>FILE HOLDS DESIGNATION %1</source>
+        <translation>DATEI ENTHÄLT BEZEICHNUNG %1</translation>
+    </message>
+    <message>
+        <source>FILE HOLDS %1</source>
+        <translation>DATEI ENTHÄLT %1</translation>
+    </message>
+    <message>
+        <source>FILE HOLDS THIS CONFIGURATION</source>
+        <translation>DATEI ENTHÄLT DIESE KONFIGURATION</translation>
+    </message>
+    <message>
+        <source>FILE DIFFERS IN THE PANEL NAME</source>
+        <translation>DATEI WEICHT IM PANELNAMEN AB</translation>
+    </message>
+    <message>
+        <source>FILE DIFFERS IN 1 ITEM: %1</source>
+        <translation>DATEI WEICHT IN 1 ELEMENT AB: %1</translation>
+    </message>
+    <message>
+        <source>FILE DIFFERS IN %1 ITEMS: %2</source>
+        <translation>DATEI WEICHT IN %1 ELEMENTEN AB: %2</translation>
+    </message>
+    <message>
+        <source>PANEL NAME: %1 -&gt; %2</source>
+        <translation>PANELNAME: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 DESIGNATION: %2 -&gt; %3</source>
+        <translation>%1 BEZEICHNUNG: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>IT IS A FOLDER, NOT A CSV FILE</source>
+        <translation>ES IST EIN ORDNER, KEINE CSV-DATEI</translation>
+    </message>
+    <message>
+        <source>IT IS A DEVICE, PIPE OR SOCKET, NOT A CSV FILE</source>
+        <translation>ES IST EIN GERÄT, EINE PIPE ODER EIN SOCKET, KEINE CSV-DATEI</translation>
     </message>
 </context>
 </TS>

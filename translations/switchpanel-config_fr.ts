@@ -246,6 +246,32 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
         <source>SELECT THE SERIAL PORT OF THE SWITCH PANEL, OR TYPE A DEVICE SERVER&apos;S ADDRESS: TCP://HOST:PORT OR RFC2217://HOST:PORT</source>
         <translation>CHOISIR LE PORT SÉRIE DU PANNEAU, OU SAISIR L&apos;ADRESSE D&apos;UN SERVEUR DE PORTS : TCP://HÔTE:PORT OU RFC2217://HÔTE:PORT</translation>
     </message>
+    <message>
+        <source>COMPARE WITH CONFIGURATION FILE</source>
+        <translation>COMPARER AVEC UN FICHIER DE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>EXPORT AS SPREADSHEET</source>
+        <translation>EXPORTER EN TABLEUR</translation>
+    </message>
+    <message>
+        <source>CSV FILES (*.csv)</source>
+        <translation>FICHIERS CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>THE SPREADSHEET COULD NOT BE SAVED:
+%1
+
+%2</source>
+        <translation>LE TABLEAU N’A PAS PU ÊTRE ENREGISTRÉ :
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>A SPREADSHEET IS NOT SAVED AS A CONFIGURATION FILE (.qcf)</source>
+        <translation>UN TABLEAU N’EST PAS ENREGISTRÉ COMME FICHIER DE CONFIGURATION (.qcf)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -458,8 +484,24 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
         <translation>À propos de %1</translation>
     </message>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Assign&lt;/b&gt; each switch, LED and the backlighting a module (A to P) and a channel (1 to 10), or N/A, in the two views; type a designation for each switch and LED and a panel name.&lt;/p&gt;&lt;p&gt;&lt;b&gt;WRITE CONFIGURATION TO SWITCH PANEL&lt;/b&gt; programs the panel on the serial port chosen under it (or behind the device server typed there, tcp://HOST:PORT or rfc2217://HOST:PORT) and reads every cell back. Before it writes, it keeps what the panel held in the backup folder (Panel &amp;gt; Back up the panel before writing); Panel &amp;gt; Restore a backup… opens one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;READ CONFIGURATION FROM SWITCH PANEL&lt;/b&gt; shows what a panel holds. &lt;b&gt;SAVE&lt;/b&gt; and &lt;b&gt;OPEN CONFIGURATION FILE&lt;/b&gt; keep configurations in .qcf files. Edit &amp;gt; Undo takes back any change, an open or a read included; Edit also copies, pastes, swaps and clears items. Panel &amp;gt; Compare with panel outlines every item the panel holds otherwise; File &amp;gt; Print configuration sheet… documents a panel; Panel &amp;gt; Programming station… programs panel after panel.&lt;/p&gt;&lt;p&gt;Backups: %1&lt;br&gt;The whole manual: &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Affectez&lt;/b&gt; à chaque bouton, à chaque LED et à l’éclairage un module (A à P) et un canal (1 à 10), ou N/A, dans les deux vues ; saisissez une désignation pour chaque bouton et chaque LED et un nom de panneau.&lt;/p&gt;&lt;p&gt;&lt;b&gt;ÉCRIRE LA CONFIGURATION DANS LE PANNEAU&lt;/b&gt; programme le panneau sur le port série choisi en dessous (ou derrière le serveur de ports saisi là, tcp://HÔTE:PORT ou rfc2217://HÔTE:PORT) et relit chaque cellule. Avant d’écrire, le contenu du panneau est gardé dans le dossier des sauvegardes (Panneau &amp;gt; Sauvegarder le panneau avant l’écriture) ; Panneau &amp;gt; Restaurer une sauvegarde… en ouvre une.&lt;/p&gt;&lt;p&gt;&lt;b&gt;LIRE LA CONFIGURATION DU PANNEAU&lt;/b&gt; montre ce que contient un panneau. &lt;b&gt;ENREGISTRER&lt;/b&gt; et &lt;b&gt;OUVRIR LE FICHIER DE CONFIGURATION&lt;/b&gt; gardent les configurations dans des fichiers .qcf. Édition &amp;gt; Annuler défait toute modification, y compris une ouverture ou une lecture ; Édition copie, colle, échange et efface aussi des éléments. Panneau &amp;gt; Comparer avec le panneau entoure chaque élément que le panneau contient autrement ; Fichier &amp;gt; Imprimer la fiche de configuration… documente un panneau ; Panneau &amp;gt; Station de programmation… programme panneau après panneau.&lt;/p&gt;&lt;p&gt;Sauvegardes : %1&lt;br&gt;Le manuel complet (en anglais) : &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</translation>
+        <source>&amp;Compare with file…</source>
+        <translation>&amp;Comparer avec un fichier…</translation>
+    </message>
+    <message>
+        <source>Mark every item in which a configuration file holds something else</source>
+        <translation>Marquer chaque élément qu’un fichier de configuration contient autrement</translation>
+    </message>
+    <message>
+        <source>Export as sprea&amp;dsheet…</source>
+        <translation>Exporter en &amp;tableur…</translation>
+    </message>
+    <message>
+        <source>Save the configuration as a CSV file, one row per item</source>
+        <translation>Enregistrer la configuration dans un fichier CSV, une ligne par élément</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Assign&lt;/b&gt; each switch, LED and the backlighting a module (A to P) and a channel (1 to 10), or N/A, in the two views; type a designation for each switch and LED and a panel name.&lt;/p&gt;&lt;p&gt;&lt;b&gt;WRITE CONFIGURATION TO SWITCH PANEL&lt;/b&gt; programs the panel on the serial port chosen under it (or behind the device server typed there, tcp://HOST:PORT or rfc2217://HOST:PORT) and reads every cell back. Before it writes, it keeps what the panel held in the backup folder (Panel &amp;gt; Back up the panel before writing); Panel &amp;gt; Restore a backup… opens one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;READ CONFIGURATION FROM SWITCH PANEL&lt;/b&gt; shows what a panel holds. &lt;b&gt;SAVE&lt;/b&gt; and &lt;b&gt;OPEN CONFIGURATION FILE&lt;/b&gt; keep configurations in .qcf files. Edit &amp;gt; Undo takes back any change, an open or a read included; Edit also copies, pastes, swaps and clears items. Panel &amp;gt; Compare with panel outlines every item the panel holds otherwise, File &amp;gt; Compare with file… every item a file holds otherwise; File &amp;gt; Export as spreadsheet… writes a CSV file to edit in a spreadsheet and bring back with &lt;tt&gt;--import-csv&lt;/tt&gt;; File &amp;gt; Print configuration sheet… documents a panel; Panel &amp;gt; Programming station… programs panel after panel.&lt;/p&gt;&lt;p&gt;Backups: %1&lt;br&gt;The whole manual: &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Affectez&lt;/b&gt; à chaque bouton, à chaque LED et à l’éclairage un module (A à P) et un canal (1 à 10), ou N/A, dans les deux vues ; saisissez une désignation pour chaque bouton et chaque LED et un nom de panneau.&lt;/p&gt;&lt;p&gt;&lt;b&gt;ÉCRIRE LA CONFIGURATION DANS LE PANNEAU&lt;/b&gt; programme le panneau sur le port série choisi en dessous (ou derrière le serveur de ports saisi là, tcp://HÔTE:PORT ou rfc2217://HÔTE:PORT) et relit chaque cellule. Avant d’écrire, le contenu du panneau est gardé dans le dossier des sauvegardes (Panneau &amp;gt; Sauvegarder le panneau avant l’écriture) ; Panneau &amp;gt; Restaurer une sauvegarde… en ouvre une.&lt;/p&gt;&lt;p&gt;&lt;b&gt;LIRE LA CONFIGURATION DU PANNEAU&lt;/b&gt; montre ce que contient un panneau. &lt;b&gt;ENREGISTRER&lt;/b&gt; et &lt;b&gt;OUVRIR LE FICHIER DE CONFIGURATION&lt;/b&gt; gardent les configurations dans des fichiers .qcf. Édition &amp;gt; Annuler défait toute modification, y compris une ouverture ou une lecture ; Édition copie, colle, échange et efface aussi des éléments. Panneau &amp;gt; Comparer avec le panneau entoure chaque élément que le panneau contient autrement, Fichier &amp;gt; Comparer avec un fichier… chaque élément qu’un fichier contient autrement ; Fichier &amp;gt; Exporter en tableur… écrit un fichier CSV à modifier dans un tableur et à reprendre avec &lt;tt&gt;--import-csv&lt;/tt&gt; ; Fichier &amp;gt; Imprimer la fiche de configuration… documente un panneau ; Panneau &amp;gt; Station de programmation… programme panneau après panneau.&lt;/p&gt;&lt;p&gt;Sauvegardes : %1&lt;br&gt;Le manuel complet (en anglais) : &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -917,6 +959,44 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     <message>
         <source>THE PORT STOPPED SENDING</source>
         <translation>LE PORT N'ENVOIE PLUS</translation>
+        <source>FILE HOLDS DESIGNATION %1</source>
+        <translation>LE FICHIER CONTIENT LA DÉSIGNATION %1</translation>
+    </message>
+    <message>
+        <source>FILE HOLDS %1</source>
+        <translation>LE FICHIER CONTIENT %1</translation>
+    </message>
+    <message>
+        <source>FILE HOLDS THIS CONFIGURATION</source>
+        <translation>LE FICHIER CONTIENT CETTE CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>FILE DIFFERS IN THE PANEL NAME</source>
+        <translation>LE FICHIER DIFFÈRE PAR LE NOM DU PANNEAU</translation>
+    </message>
+    <message>
+        <source>FILE DIFFERS IN 1 ITEM: %1</source>
+        <translation>LE FICHIER DIFFÈRE EN 1 ÉLÉMENT : %1</translation>
+    </message>
+    <message>
+        <source>FILE DIFFERS IN %1 ITEMS: %2</source>
+        <translation>LE FICHIER DIFFÈRE EN %1 ÉLÉMENTS : %2</translation>
+    </message>
+    <message>
+        <source>PANEL NAME: %1 -&gt; %2</source>
+        <translation>NOM DU PANNEAU : %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 DESIGNATION: %2 -&gt; %3</source>
+        <translation>%1 DÉSIGNATION : %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>IT IS A FOLDER, NOT A CSV FILE</source>
+        <translation>C’EST UN DOSSIER, PAS UN FICHIER CSV</translation>
+    </message>
+    <message>
+        <source>IT IS A DEVICE, PIPE OR SOCKET, NOT A CSV FILE</source>
+        <translation>C’EST UN PÉRIPHÉRIQUE, UN TUBE OU UNE SOCKET, PAS UN FICHIER CSV</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,33 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+namespace {
+// The files after --diff A.qcf and --export-csv OUT.csv, and --dry-run, which
+// goes only with --import-csv. Why they do not fit the mode, or empty.
+QString takeFileTextArguments(CommandLine &cl, QStringList &files, bool dryRun)
+{
+    using Mode = CommandLine::Mode;
+    if (dryRun && cl.mode != Mode::ImportCsv)
+        return QStringLiteral("--dry-run goes with --import-csv.");
+    cl.dryRun = dryRun;
+    if (cl.mode == Mode::Diff) {
+        if (files.size() != 1)
+            return QStringLiteral("--diff compares two files: --diff A.qcf B.qcf");
+        cl.inputs = files;
+        files.clear();
+    } else if (cl.mode == Mode::ExportCsv) {
+        if (files.isEmpty())
+            return QStringLiteral("--export-csv needs the configuration files to write: "
+                                  "--export-csv OUT.csv FILE.qcf...");
+        cl.output = cl.file;
+        cl.file.clear();
+        cl.inputs = files;
+        files.clear();
+    }
+    return QString();
+}
+} // namespace
+
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -37,6 +64,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
             "are numbered over all slots), --count counts the panels of all slots, the last\n"
             "line adds the counts of each slot, and the report's port column tells the slots\n"
             "apart. The same port given twice is refused.\n"
+            "\n"
+            "Configuration files as text: --describe prints one line per item (for git:\n"
+            "'*.qcf diff=qcf' in .gitattributes and git config diff.qcf.textconv\n"
+            "\"switchpanel-config --describe\"); --diff lists what differs between two files\n"
+            "(status 0 the same, 3 they differ); --export-csv writes a spreadsheet, one row\n"
+            "per item: file,panel,item,module,channel,designation; --import-csv changes in\n"
+            "each file named only the items and columns the sheet holds, after checking\n"
+            "every row (a fault writes nothing), keeping each file's previous content as\n"
+            "FILE.qcf.bak.\n"
             "\n") +
         portplatform::portsHelp() +
         QStringLiteral(
@@ -106,8 +142,34 @@ CommandLine parseCommandLine(const QStringList &arguments)
                        "held as a dated configuration file in %1 (the window does so by "
                        "default).")
             .arg(fileplatform::backupFolderText()));
-    parser.addOptions(
-        {port, writePanel, readPanel, compare, sheet, station, report, count, backup, log});
+    const QCommandLineOption describe(
+        QStringLiteral("describe"),
+        QStringLiteral("Print the configuration in FILE.qcf as text: the panel name, then one line "
+                       "per item with its module, channel and designation, in fixed columns."),
+        QStringLiteral("FILE.qcf"));
+    const QCommandLineOption diff(
+        QStringLiteral("diff"),
+        QStringLiteral("--diff A.qcf B.qcf: list every item whose assignment or designation "
+                       "differs, and the panel name if it differs (status 0 the same, 3 they "
+                       "differ)."),
+        QStringLiteral("A.qcf"));
+    const QCommandLineOption exportCsv(
+        QStringLiteral("export-csv"),
+        QStringLiteral("--export-csv OUT.csv FILE.qcf...: write the items of the files as a "
+                       "spreadsheet (UTF-8 CSV), one row per item."),
+        QStringLiteral("OUT.csv"));
+    const QCommandLineOption importCsv(
+        QStringLiteral("import-csv"),
+        QStringLiteral("Change the configuration files named in the spreadsheet IN.csv as its "
+                       "rows say, each file's previous content kept as FILE.qcf.bak; nothing is "
+                       "written when a row is wrong."),
+        QStringLiteral("IN.csv"));
+    const QCommandLineOption dryRun(
+        QStringLiteral("dry-run"),
+        QStringLiteral("With --import-csv: check the sheet and say what would change, without "
+                       "writing anything."));
+    parser.addOptions({port, writePanel, readPanel, compare, sheet, station, report, count, backup,
+                       log, describe, diff, exportCsv, importCsv, dryRun});
     parser.addPositionalArgument(QStringLiteral("FILE.qcf"),
                                  QStringLiteral("Configuration file to open in the window."),
                                  QStringLiteral("[FILE.qcf]"));
@@ -148,7 +210,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                        std::pair{&readPanel, CommandLine::Mode::ReadPanel},
                                        std::pair{&compare, CommandLine::Mode::Compare},
                                        std::pair{&sheet, CommandLine::Mode::Sheet},
-                                       std::pair{&station, CommandLine::Mode::Station}}) {
+                                       std::pair{&station, CommandLine::Mode::Station},
+                                       std::pair{&describe, CommandLine::Mode::Describe},
+                                       std::pair{&diff, CommandLine::Mode::Diff},
+                                       std::pair{&exportCsv, CommandLine::Mode::ExportCsv},
+                                       std::pair{&importCsv, CommandLine::Mode::ImportCsv}}) {
         if (!parser.isSet(*option))
             continue;
         ++modes;
@@ -159,8 +225,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
                 QStringLiteral("Option '%1' given more than once.").arg(option->names()[0]));
     }
     if (modes > 1)
-        return fail(QStringLiteral("Only one of --write-panel, --read-panel, --compare, --sheet "
-                                   "and --station can be given."));
+        return fail(QStringLiteral("Only one of --write-panel, --read-panel, --compare, --sheet, "
+                                   "--station, --describe, --diff, --export-csv and --import-csv "
+                                   "can be given."));
     if (parser.isSet(backup) && cl.mode != CommandLine::Mode::Station &&
         cl.mode != CommandLine::Mode::WritePanel)
         return fail(QStringLiteral("--backup goes with --write-panel or --station."));
@@ -193,6 +260,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
                             .arg(parser.value(count)));
     }
     QStringList files = parser.positionalArguments();
+    if (const QString why = takeFileTextArguments(cl, files, parser.isSet(dryRun)); !why.isEmpty())
+        return fail(why);
     if (cl.mode == CommandLine::Mode::Sheet) {
         if (files.isEmpty())
             return fail(QStringLiteral("--sheet needs the PDF file to write: --sheet FILE.qcf "

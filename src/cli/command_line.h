@@ -14,6 +14,10 @@ struct CommandLine {
         Compare,
         Sheet,
         Station,
+        Describe,
+        Diff,
+        ExportCsv,
+        ImportCsv,
         Help,
         Version,
         Error
@@ -26,6 +30,10 @@ struct CommandLine {
     QString log;         // --log, empty when not given
     QString message;     // Help: the help text; Version: the version line; Error: what is wrong
     bool backup = false; // --backup: keep what the panel held before writing
+
+    // --describe FILE, --diff FILE OTHER, --export-csv OUT FILE..., --import-csv FILE
+    QStringList inputs;  // --diff: OTHER; --export-csv: the configuration files
+    bool dryRun = false; // --import-csv --dry-run: say what would change, write nothing
 
     // --station
     QString report; // --report, empty when not given
@@ -48,4 +56,12 @@ inline bool isHeadless(CommandLine::Mode mode)
 {
     return mode == CommandLine::Mode::WritePanel || mode == CommandLine::Mode::ReadPanel ||
            mode == CommandLine::Mode::Compare || mode == CommandLine::Mode::Station;
+}
+
+// The modes that only read and write files, as text: --describe, --diff,
+// --export-csv and --import-csv. They need no application object.
+inline bool isFileText(CommandLine::Mode mode)
+{
+    return mode == CommandLine::Mode::Describe || mode == CommandLine::Mode::Diff ||
+           mode == CommandLine::Mode::ExportCsv || mode == CommandLine::Mode::ImportCsv;
 }

@@ -36,7 +36,8 @@ struct Sheet;
 // form1_editor.cpp (list handlers, collecting and loading, the model shown),
 // form1_panel.cpp (the panel commands), form1_port.cpp (the port chooser),
 // form1_files.cpp (the file commands), form1_sheet.cpp (the configuration sheet),
-// form1_item_edit.cpp (the Edit menu's item commands and the marks).
+// form1_item_edit.cpp (the Edit menu's item commands and the marks),
+// form1_file_text.cpp (compare with a file, export as a spreadsheet).
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -152,6 +153,16 @@ public slots:
     // Reads the panel as READ_CONFIG does, leaving the window's configuration as it
     // is, and marks every item in which the panel differs.
     void comparePanel();
+    // File > Compare with file…: marks every item in which a chosen configuration
+    // file differs from the window, as the compare with a panel does, and lists
+    // the differences in the status box. The configuration stays as it is.
+    void compareWithFile();
+    // Compares with the file at `path` (what the command does after its dialog);
+    // false when the file cannot be read.
+    bool compareWithFile(const QString &path);
+    // File > Export as spreadsheet…: the window's configuration as a CSV file
+    // (files/config_csv.h), one row per item.
+    void exportSpreadsheet();
     // Every change of the configuration ends here, once: an undo step pushed,
     // undone or redone. Takes away what no longer holds (the compare's marks, the
     // configuration's file) and marks the switches that share a channel anew.

@@ -72,6 +72,7 @@ void Form1::buildItemMarks()
 void Form1::configurationChanged()
 {
     m_marks->clear(kPanelDiffers.id);
+    m_marks->clear(kFileDiffers.id);
     m_configurationFile.clear();
     updateSameChannelMarks(); // they follow the configuration instead
 }

@@ -68,6 +68,7 @@ void Form1::reportLogFailure()
 // The core's texts show in the window's language.
 void Form1::setStatus(const QString &text)
 {
+    m_status->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // three lines fit
     m_status->setPlainText(translation::status(text));
     QTextCursor cursor(m_status->document());
     cursor.select(QTextCursor::Document);

@@ -24,6 +24,11 @@ inline const MarkKind kPanelDiffers{1, QColor(255, 140, 0)};
 // A switch on the same module and channel as another ("SAME CHANNEL AS SW7"):
 // magenta, apart from the orange above and from every colour the window uses.
 inline const MarkKind kSameChannel{2, QColor(255, 0, 255)};
+// An item in which a configuration file chosen to compare with differs ("FILE
+// HOLDS C 4"): the orange of the panel's differences, as it says the same thing
+// of another configuration; a kind of its own, so that each compare replaces only
+// its own marks.
+inline const MarkKind kFileDiffers{3, kPanelDiffers.colour};
 
 // The outline of a marked item: a band around the place of the item's controls,
 // drawn outside them over the panel picture, with a dark inner edge so that it

@@ -11,8 +11,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMenu>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -83,6 +83,13 @@ void MainWindow::buildActions()
     connect(a.open, &QAction::triggered, f, &Form1::READ_FILE_Click);
     a.save = action(tr("&Save…"), QKeySequence::Save, tr("Save the configuration to a file"));
     connect(a.save, &QAction::triggered, f, &Form1::WRITE_FILE_Click);
+    a.compareFile =
+        action(tr("&Compare with file…"), QKeySequence(),
+               tr("Mark every item in which a configuration file holds something else"));
+    connect(a.compareFile, &QAction::triggered, f, qOverload<>(&Form1::compareWithFile));
+    a.exportCsv = action(tr("Export as sprea&dsheet…"), QKeySequence(),
+                         tr("Save the configuration as a CSV file, one row per item"));
+    connect(a.exportCsv, &QAction::triggered, f, &Form1::exportSpreadsheet);
     a.print = action(tr("&Print configuration sheet…"), QKeySequence::Print,
                      tr("Print the configuration sheet of this configuration"));
     connect(a.print, &QAction::triggered, f, &Form1::printSheet);
@@ -157,7 +164,8 @@ void MainWindow::updateActions()
 {
     const Actions &a = m_actions;
     const bool idle = !m_form->isBusy();
-    for (QAction *action : {a.open, a.save, a.read, a.write, a.restore, a.fillNotAssigned})
+    for (QAction *action :
+         {a.open, a.save, a.compareFile, a.read, a.write, a.restore, a.fillNotAssigned})
         action->setEnabled(idle);
     a.undo->setEnabled(idle && m_form->undoStack()->canUndo());
     a.redo->setEnabled(idle && m_form->undoStack()->canRedo());
@@ -170,6 +178,8 @@ void MainWindow::buildMenus()
     const Actions &a = m_actions;
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->addActions({a.open, a.save});
+    file->addSeparator();
+    file->addActions({a.compareFile, a.exportCsv});
     file->addSeparator();
     file->addActions({a.print, a.exportPdf});
     file->addSeparator();
@@ -207,8 +217,8 @@ void MainWindow::buildLanguageMenu(QMenu *help)
     };
     const Choice choices[] = {
         {QString(), tr("&System language")},
-        {QStringLiteral("en"), QStringLiteral("&English")},  // untranslated: its own name
-        {QStringLiteral("de"), QStringLiteral("&Deutsch")},  // untranslated: its own name
+        {QStringLiteral("en"), QStringLiteral("&English")},       // untranslated: its own name
+        {QStringLiteral("de"), QStringLiteral("&Deutsch")},       // untranslated: its own name
         {QStringLiteral("fr"), QStringLiteral("&Fran\u00e7ais")}, // untranslated: its own name
     };
     for (const Choice &c : choices) {
@@ -258,7 +268,10 @@ void MainWindow::showManual()
            "<b>SAVE</b> and <b>OPEN CONFIGURATION FILE</b> keep configurations in .qcf files. "
            "Edit &gt; Undo takes back any change, an open or a read included; Edit also copies, "
            "pastes, swaps and clears items. Panel &gt; Compare with panel outlines every item the "
-           "panel holds otherwise; File &gt; Print configuration sheet… documents a panel; Panel "
+           "panel holds otherwise, File &gt; Compare with file… every item a file holds "
+           "otherwise; File &gt; Export as spreadsheet… writes a CSV file to edit in a "
+           "spreadsheet and bring back with <tt>--import-csv</tt>; File &gt; Print configuration "
+           "sheet… documents a panel; Panel "
            "&gt; Programming station… programs panel after panel.</p>"
            "<p>Backups: %1<br>The whole manual: <tt>man switchpanel-config</tt></p>")
             .arg(backup::folder().toHtmlEscaped());

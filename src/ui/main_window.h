@@ -52,7 +52,8 @@ private:
     QScrollArea *m_scroll;
     bool m_fitOnShow = false; // fitToScreen() before the first show: check it once shown
     struct Actions {
-        QAction *open, *save, *print, *exportPdf, *quit, *undo, *redo, *copy, *paste, *swap, *clear,
-            *fillNotAssigned, *read, *write, *compare, *backup, *restore, *station, *manual, *about;
+        QAction *open, *save, *compareFile, *exportCsv, *print, *exportPdf, *quit, *undo, *redo,
+            *copy, *paste, *swap, *clear, *fillNotAssigned, *read, *write, *compare, *backup,
+            *restore, *station, *manual, *about;
     } m_actions{};
 };

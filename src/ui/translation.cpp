@@ -56,6 +56,8 @@ const char *const kCoreTexts[] = {
     QT_TRANSLATE_NOOP("statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A CONFIGURATION FILE"),
     QT_TRANSLATE_NOOP("statustext", "IT IS A FOLDER, NOT A PDF FILE"),
     QT_TRANSLATE_NOOP("statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A PDF FILE"),
+    QT_TRANSLATE_NOOP("statustext", "IT IS A FOLDER, NOT A CSV FILE"),
+    QT_TRANSLATE_NOOP("statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A CSV FILE"),
     QT_TRANSLATE_NOOP("statustext", "THE FILE IS TOO LARGE TO BE A CONFIGURATION FILE"),
     QT_TRANSLATE_NOOP("statustext", "FIELD %1 HOLDS THE CODE %2, WHICH IS NOT AN ASSIGNMENT"),
     QT_TRANSLATE_NOOP("statustext", "THE FILE ENDS BEFORE FIELD %1 OF %2 IS COMPLETE"),
@@ -200,6 +202,55 @@ QString compareStatus(const QList<int> &differingItems)
     return QCoreApplication::translate("statustext", "PANEL DIFFERS IN %1 ITEMS: %2")
         .arg(differingItems.size())
         .arg(list);
+}
+
+QString fileHolds(const QList<qcftext::Difference> &itemDifferences)
+{
+    QStringList texts;
+    for (const qcftext::Difference &d : itemDifferences)
+        texts << (d.kind == qcftext::Difference::Kind::Designation
+                      ? QCoreApplication::translate("statustext", "FILE HOLDS DESIGNATION %1")
+                      : QCoreApplication::translate("statustext", "FILE HOLDS %1"))
+                     .arg(d.after);
+    return texts.join(QStringLiteral(", "));
+}
+
+QString fileCompareStatus(const QList<qcftext::Difference> &differences)
+{
+    if (differences.isEmpty())
+        return QCoreApplication::translate("statustext", "FILE HOLDS THIS CONFIGURATION");
+    const QList<int> items = qcftext::differingItems(differences);
+    if (items.isEmpty())
+        return QCoreApplication::translate("statustext", "FILE DIFFERS IN THE PANEL NAME");
+    QStringList names;
+    for (int i = 0; i < items.size() && i < panelcompare::kNamedInStatus; ++i)
+        names << assignment::item(items[i]).name();
+    if (items.size() > panelcompare::kNamedInStatus)
+        names << QStringLiteral("\u2026");
+    const QString list = names.join(QStringLiteral(", "));
+    if (items.size() == 1)
+        return QCoreApplication::translate("statustext", "FILE DIFFERS IN 1 ITEM: %1").arg(list);
+    return QCoreApplication::translate("statustext", "FILE DIFFERS IN %1 ITEMS: %2")
+        .arg(items.size())
+        .arg(list);
+}
+
+QString fileDifference(const qcftext::Difference &difference)
+{
+    using Kind = qcftext::Difference::Kind;
+    const QString item =
+        difference.item >= 0 ? assignment::item(difference.item).name() : QString();
+    switch (difference.kind) {
+    case Kind::PanelName:
+        return QCoreApplication::translate("statustext", "PANEL NAME: %1 -> %2")
+            .arg(difference.before, difference.after);
+    case Kind::Designation:
+        return QCoreApplication::translate("statustext", "%1 DESIGNATION: %2 -> %3")
+            .arg(item, difference.before, difference.after);
+    case Kind::Assignment:
+        break;
+    }
+    return QStringLiteral("%1: %2 -> %3").arg(item, difference.before, difference.after);
 }
 
 QString sameChannel(const QList<int> &others)

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/qcf_text.h"
+
 class QCoreApplication;
 class QTranslator;
 
@@ -36,6 +38,13 @@ QString status(const QString &english);
 // item, and the status line after a compare.
 QString panelHolds(int panelCode);
 QString compareStatus(const QList<int> &differingItems);
+
+// The compare with a file's texts in the window's language: what the file holds
+// for an item (its mark), the status line, and a line of the list of differences
+// under it ("SW2: A 1 -> B 4", the window's side first).
+QString fileHolds(const QList<qcftext::Difference> &itemDifferences);
+QString fileCompareStatus(const QList<qcftext::Difference> &differences);
+QString fileDifference(const qcftext::Difference &difference);
 
 // The mark of switches sharing a channel: "SAME CHANNEL AS SW3 AND SW7".
 QString sameChannel(const QList<int> &others);

@@ -3,8 +3,10 @@
 
 #include "files/panel_backup.h"
 #include "form1_helpers.h"
+#include "item_marks.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
@@ -52,6 +54,8 @@ private slots:
     void openRefusesWhatIsNotAFile();
     void backupsPruneOnlyTheirOwnOldest();
     void backupsMoveToTheDocumentedFolder();
+    void compareWithFileMarksExactlyTheDifferingItems();
+    void exportSpreadsheetWritesTheWindowsConfiguration();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -484,6 +488,66 @@ void TestFiles::backupsMoveToTheDocumentedFolder()
     QCOMPARE(QDir(earlier).entryList(QDir::Files), QStringList{"notes.txt"});
     QDir(backup::folder()).removeRecursively();
     QDir(earlier).removeRecursively();
+}
+
+// The file differs from the window in SW2's channel, LED3's designation and the
+// panel name: SW2 and LED3 are marked, the status box says so and lists the three
+// differences, and nothing of the window changes; an edit takes the marks away.
+void TestFiles::compareWithFileMarksExactlyTheDifferingItems()
+{
+    QVERIFY(w->openFile(writeFile(QStringLiteral("a.qcf"), sampleFile())));
+    const Snapshot before = snapshot();
+    QByteArray other = sampleFile().replace("\"PANEL 7\"", "\"PANEL 8\"").replace(",159,", ",150,");
+    other.replace(other.indexOf("DESIGNATION "), 12, "STUDIO 2"); // SW4
+    nextChoice = writeFile(QStringLiteral("other.qcf"), other);
+    w->compareWithFile();
+    QCOMPARE(requests.last().title, QStringLiteral("COMPARE WITH CONFIGURATION FILE"));
+    QCOMPARE(w->itemMarks().marked(kFileDiffers.id), (QList<int>{1, 3}));
+    QVERIFY(w->itemMarks().marked(kPanelDiffers.id).isEmpty());
+    auto *status = w->findChild<QTextEdit *>("Text1");
+    QVERIFY(!status->isHidden());
+    QCOMPARE(status->toPlainText(),
+             QStringLiteral("FILE DIFFERS IN 2 ITEMS: SW2, SW4\n"
+                            "PANEL NAME: \"PANEL 7\" -> \"PANEL 8\"\n"
+                            "SW2: P 10 -> P 1\n"
+                            "SW4 DESIGNATION: \"DESIGNATION \" -> \"STUDIO 2\""));
+    QCOMPARE(listOf(*w, 4)->toolTip(), QStringLiteral("SW2 CHANNEL ASSIGNMENT, FILE HOLDS P 1"));
+    QCOMPARE(listOf(*w, 7)->accessibleDescription(),
+             QStringLiteral("SW4 MODULE ASSIGNMENT, FILE HOLDS DESIGNATION \"STUDIO 2\""));
+    QCOMPARE(snapshot(), before);
+    QVERIFY(!w->isModified());
+
+    // The same file: green, nothing marked.
+    QVERIFY(w->compareWithFile(dir->filePath(QStringLiteral("a.qcf"))));
+    QCOMPARE(status->toPlainText(), QStringLiteral("FILE HOLDS THIS CONFIGURATION"));
+    QVERIFY(w->itemMarks().marked(kFileDiffers.id).isEmpty());
+
+    QVERIFY(w->compareWithFile(nextChoice));
+    clickEntry(listOf(*w, 1), 2);
+    QVERIFY(w->itemMarks().marked(kFileDiffers.id).isEmpty());
+    QVERIFY(messages.isEmpty());
+    QVERIFY(!w->compareWithFile(dir->filePath(QStringLiteral("missing.qcf"))));
+    QCOMPARE(messages.size(), 1);
+}
+
+void TestFiles::exportSpreadsheetWritesTheWindowsConfiguration()
+{
+    QVERIFY(w->openFile(writeFile(QStringLiteral("a.qcf"), sampleFile())));
+    QDir().mkpath(dir->filePath(QStringLiteral("sheets")));
+    nextChoice = dir->filePath(QStringLiteral("sheets/a.csv"));
+    w->exportSpreadsheet();
+    QCOMPARE(requests.last().proposedName, QStringLiteral("PANEL 7.csv"));
+    const QByteArray sheet = readFile(nextChoice);
+    QVERIFY(sheet.startsWith("\xEF\xBB\xBF"
+                             "file,panel,item,module,channel,designation\r\n"
+                             "../a.qcf,PANEL 7,SW1,A,1,HORN\r\n"
+                             "../a.qcf,PANEL 7,SW2,P,10,\"WIPER, FAST\"\r\n"
+                             "../a.qcf,PANEL 7,SW3,C,4,\xC3\x85LAND\r\n"));
+    QCOMPARE(sheet.count('\n'), 22);
+    nextChoice = dir->filePath(QStringLiteral("a.qcf")); // never over a configuration file
+    w->exportSpreadsheet();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(readFile(nextChoice), sampleFile());
 }
 
 QTEST_MAIN(TestFiles)

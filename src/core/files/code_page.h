@@ -28,4 +28,9 @@ QByteArray toBytes(QStringView text);
 // Whether every character of `text` has a byte of its own in the code page.
 bool canHold(QStringView text);
 
+// The text of `bytes` in Windows-1252 on every system (the five undefined bytes
+// as U+0081 and so on): the encoding of spreadsheets saved as CSV on the PCs
+// the files come from.
+QString fromWindows1252(QByteArrayView bytes);
+
 } // namespace codepage

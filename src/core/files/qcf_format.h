@@ -18,6 +18,10 @@ inline constexpr int kFieldCount = 42;
 inline constexpr int kDesignations = 20;
 inline constexpr int kCodes = 21;
 
+// The longest panel name the program keeps: the window's box holds this many
+// characters, and a read names its file's panel after at most this many.
+inline constexpr int kPanelNameLength = 12;
+
 // The open command reads at most this many bytes of a file.
 inline constexpr qsizetype kMaxFileSize = 1 << 20;
 

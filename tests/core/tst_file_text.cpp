@@ -1,0 +1,274 @@
+// Configuration files as text: the description, the differences, and the
+// spreadsheet written and read back, with the import's checks and backups.
+
+#include "files/config_csv.h"
+#include "files/qcf_file.h"
+#include "files/qcf_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// SW1 "HORN" on A/1, SW2 on P/10 with a comma, SW3 "ÅLAND" in Windows-1252 on
+// C/4, SW4 without a complete assignment (-1), LED1 on 170 (unassigned, as 160),
+// the others unassigned; the backlighting on P/2.
+qcf::Configuration sample()
+{
+    qcf::Configuration c;
+    c.panel = "BENCH 3";
+    c.codes.fill(160);
+    for (QByteArray &d : c.designations)
+        d = "DESIGNATION ";
+    c.designations[0] = "HORN";
+    c.codes[0] = 0;
+    c.designations[1] = "WIPER, FAST";
+    c.codes[1] = 159;
+    c.designations[2] = "\xC5LAND";
+    c.codes[2] = 23;
+    c.codes[3] = -1;
+    c.codes[10] = 170;
+    c.codes[20] = 151;
+    return c;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+}
+
+} // namespace
+
+class TestFileText : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { delete dir; }
+
+    void describeHasOneLinePerItemInFixedColumns();
+    void oneChangeChangesOneLine();
+    void differencesListWhatChanged();
+    void exportThenImportChangesNothing();
+    void partialSheetChangesOnlyWhatItNames();
+    void badRowsRefuseTheWholeSheet();
+
+private:
+    QString path(const QString &name) const { return dir->filePath(name); }
+    QString save(const QString &name, const qcf::Configuration &c)
+    {
+        writeAll(path(name), qcf::format(c));
+        return path(name);
+    }
+    QTemporaryDir *dir = nullptr;
+};
+
+void TestFileText::init() { dir = new QTemporaryDir; }
+
+void TestFileText::describeHasOneLinePerItemInFixedColumns()
+{
+    qcf::Configuration c = sample();
+    c.designations[4] = "TWO\r\nLINES"; // a hand-made file may hold a line end
+    const QString text = qcftext::describe(c);
+    QCOMPARE(text, qcftext::describe(c)); // the same bytes every time
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 1 + 21 + 1); // panel, 21 items, and the final line end
+    QCOMPARE(lines.last(), QString());
+    QCOMPARE(lines[0], QStringLiteral("PANEL          \"BENCH 3\""));
+    QCOMPARE(lines[1], QStringLiteral("SW1            A    1  \"HORN\""));
+    QCOMPARE(lines[2], QStringLiteral("SW2            P   10  \"WIPER, FAST\""));
+    QCOMPARE(lines[3], QStringLiteral("SW3            C    4  \"\u00C5LAND\""));
+    QCOMPARE(lines[4], QStringLiteral("SW4            -       \"DESIGNATION \""));
+    QCOMPARE(lines[5], QStringLiteral("SW5            N/A     \"TWO\\x0D\\x0ALINES\""));
+    QCOMPARE(lines[11], QStringLiteral("LED1           N/A     \"DESIGNATION \""));
+    QCOMPARE(lines[21], QStringLiteral("BACKLIGHTING   P    2"));
+}
+
+// Every single change of an item, the panel name included, changes exactly its
+// own line of the description.
+void TestFileText::oneChangeChangesOneLine()
+{
+    const qcf::Configuration base = sample();
+    const QStringList before = qcftext::describe(base).split(QLatin1Char('\n'));
+    for (int item = -1; item < 21; ++item) {
+        qcf::Configuration changed = base;
+        if (item < 0)
+            changed.panel = "BENCH 4";
+        else if (item < 20 && item % 2 == 0)
+            changed.designations[item] += 'X';
+        else
+            changed.codes[item] = changed.codes[item] == 5 ? 6 : 5;
+        const QStringList after = qcftext::describe(changed).split(QLatin1Char('\n'));
+        QCOMPARE(after.size(), before.size());
+        for (int line = 0; line < before.size(); ++line)
+            QCOMPARE(after[line] != before[line], line == item + 1);
+    }
+}
+
+void TestFileText::differencesListWhatChanged()
+{
+    const qcf::Configuration a = sample();
+    qcf::Configuration b = a;
+    QVERIFY(qcftext::differences(a, b).isEmpty());
+    b.codes[10] = 160; // 170 and 160 both "N/A"
+    QVERIFY(qcftext::differences(a, b).isEmpty());
+
+    b.panel = "BENCH 4";
+    b.codes[1] = 31;
+    b.designations[12] = "STUDIO 2";
+    b.codes[3] = 160;
+    QStringList lines;
+    const QList<qcftext::Difference> found = qcftext::differences(a, b);
+    for (const qcftext::Difference &d : found)
+        lines << qcftext::line(d);
+    QCOMPARE(lines,
+             (QStringList{QStringLiteral("panel name: \"BENCH 3\" -> \"BENCH 4\""),
+                          QStringLiteral("SW2: P 10 -> D 2"), QStringLiteral("SW4: - -> N/A"),
+                          QStringLiteral("LED3 designation: \"DESIGNATION \" -> \"STUDIO 2\"")}));
+    QCOMPARE(qcftext::differingItems(found), (QList<int>{1, 3, 12}));
+}
+
+// A sheet exported and imported again as it is changes no file and writes no
+// backup, whatever the files hold: codes over 160, -1, a file in loose form.
+void TestFileText::exportThenImportChangesNothing()
+{
+    const QString a = save(QStringLiteral("a.qcf"), sample());
+    QDir().mkpath(path(QStringLiteral("sub")));
+    QByteArray loose = qcf::format(sample()).replace(",160", "\r\n  160");
+    writeAll(path(QStringLiteral("sub/b.qcf")), loose);
+    const QString b = path(QStringLiteral("sub/b.qcf"));
+    const QString csv = path(QStringLiteral("sheet.csv"));
+    QList<configcsv::SheetFile> files;
+    for (const QString &file : {a, b})
+        files.append({configcsv::fileColumn(file, csv), *qcf::loadFile(file).config});
+    QCOMPARE(configcsv::writeSheet(csv, files), QString());
+
+    const QByteArray sheet = readAll(csv);
+    QVERIFY(sheet.startsWith("\xEF\xBB\xBF"
+                             "file,panel,item,module,channel,designation\r\n"
+                             "a.qcf,BENCH 3,SW1,A,1,HORN\r\n"
+                             "a.qcf,BENCH 3,SW2,P,10,\"WIPER, FAST\"\r\n"
+                             "a.qcf,BENCH 3,SW3,C,4,\xC3\x85LAND\r\n"
+                             "a.qcf,BENCH 3,SW4,,,\"DESIGNATION \"\r\n"));
+    QVERIFY(sheet.contains("a.qcf,BENCH 3,BACKLIGHTING,P,2,\r\n"));
+    QVERIFY(sheet.contains("sub/b.qcf,BENCH 3,LED1,N/A,,\"DESIGNATION \"\r\n"));
+    QCOMPARE(sheet.count('\n'), 1 + 2 * 21);
+
+    // Also as a German spreadsheet saves it: semicolons, Windows-1252, no mark.
+    QByteArray german = sheet.mid(3);
+    german.replace("\xC3\x85", "\xC5").replace("\"WIPER, FAST\"", "WIPER, FAST");
+    german.replace(',', ';').replace("WIPER; FAST", "WIPER, FAST");
+    writeAll(path(QStringLiteral("german.csv")), german);
+
+    for (const QString &name : {csv, path(QStringLiteral("german.csv"))}) {
+        const configcsv::Import import = configcsv::planImport(name);
+        QCOMPARE(import.problems, QStringList());
+        QCOMPARE(import.files.size(), 2);
+        for (const configcsv::FileImport &f : import.files)
+            QVERIFY2(!f.changed(), qPrintable(configcsv::summary(f)));
+        QCOMPARE(configcsv::summary(import.files[1]), QStringLiteral("sub/b.qcf: UNCHANGED"));
+        QVERIFY(configcsv::applyImport(import).isEmpty());
+    }
+    QCOMPARE(readAll(b), loose);
+    QVERIFY(!QFile::exists(configcsv::backupPath(a)));
+}
+
+// Only the columns and items the sheet holds change; the previous content goes
+// to FILE.qcf.bak, replaced by the next import.
+void TestFileText::partialSheetChangesOnlyWhatItNames()
+{
+    const QString a = save(QStringLiteral("a.qcf"), sample());
+    const QByteArray original = readAll(a);
+    writeAll(path(QStringLiteral("names.csv")), "Item,DESIGNATION,File\r\n"
+                                                "sw1,HORN 2,a.qcf\r\n"
+                                                "LED3,\"STUDIO \"\"A\"\"\"\"\",a.qcf\r\n");
+    configcsv::Import import = configcsv::planImport(path(QStringLiteral("names.csv")));
+    // A double quote cannot be kept in a file.
+    QCOMPARE(import.problems.size(), 1);
+    QVERIFY(import.problems[0].startsWith(QStringLiteral("LINE 3, COLUMN 2 (designation): ")));
+
+    writeAll(path(QStringLiteral("names.csv")), "Item,DESIGNATION,File\r\n"
+                                                "sw1,HORN 2,a.qcf\r\n"
+                                                "LED3,\"STUDIO 2, LEFT\",a.qcf\r\n");
+    import = configcsv::planImport(path(QStringLiteral("names.csv")));
+    QCOMPARE(import.problems, QStringList());
+    QCOMPARE(configcsv::summary(import.files[0]), QStringLiteral("a.qcf: 2 ITEMS CHANGED"));
+    QVERIFY(configcsv::applyImport(import).isEmpty());
+    qcf::Configuration expected = sample();
+    expected.designations[0] = "HORN 2";
+    expected.designations[12] = "STUDIO 2, LEFT";
+    QCOMPARE(readAll(a), qcf::format(expected));
+    QCOMPARE(readAll(configcsv::backupPath(a)), original);
+
+    // A module alone keeps the file's channel; N/A alone unassigns; the panel
+    // column names the panel.
+    writeAll(path(QStringLiteral("modules.csv")), "file;module;item;panel\n"
+                                                  "a.qcf;d;SW3;BENCH 4\n"
+                                                  "a.qcf;N/A;SW1;BENCH 4\n");
+    import = configcsv::planImport(path(QStringLiteral("modules.csv")));
+    QCOMPARE(import.problems, QStringList());
+    QCOMPARE(configcsv::summary(import.files[0]),
+             QStringLiteral("a.qcf: PANEL NAME AND 2 ITEMS CHANGED"));
+    QVERIFY(configcsv::applyImport(import).isEmpty());
+    QCOMPARE(readAll(configcsv::backupPath(a)), qcf::format(expected));
+    expected.panel = "BENCH 4";
+    expected.codes[2] = 33;
+    expected.codes[0] = 160;
+    QCOMPARE(readAll(a), qcf::format(expected));
+}
+
+// Every fault is named with its line and column, and nothing is written.
+void TestFileText::badRowsRefuseTheWholeSheet()
+{
+    const QString a = save(QStringLiteral("a.qcf"), sample());
+    const QByteArray before = readAll(a);
+    writeAll(path(QStringLiteral("not-a-config.qcf")), "\"X\"\r\n");
+    writeAll(path(QStringLiteral("bad.csv")),
+             "file,item,module,channel,designation,panel\n"
+             "a.qcf,SW1,B,2,FINE,\n"                      // 2: good, not written either
+             "a.qcf,SW2,Q,11,,\n"                         // 3: module and channel
+             "a.qcf,SW9,A,1,\xE2\x98\x83,\n"              // 4: U+2603 not in the code page
+             "a.qcf,SW10,A,1,x\n"                         // 5: too few fields
+             "a.qcf,LED11,A,1,,\n"                        // 6: no such item
+             "a.qcf,BACKLIGHTING,N/A,3,,THIRTEEN CHARS\n" // 7: channel, panel
+             "missing.qcf,SW1,A,1,,\n"                    // 8: no file
+             "not-a-config.qcf,SW1,A,1,,\n"               // 9: not a configuration
+             "a.qcf,sw1,A,1,,\n");                        // 10: SW1 twice
+    const configcsv::Import import = configcsv::planImport(path(QStringLiteral("bad.csv")));
+    QStringList starts;
+    for (const QString &p : import.problems)
+        starts << p.section(QLatin1Char(':'), 0, 0);
+    QCOMPARE(starts, (QStringList{
+                         QStringLiteral("LINE 3, COLUMN 3 (module)"),
+                         QStringLiteral("LINE 3, COLUMN 4 (channel)"),
+                         QStringLiteral("LINE 4, COLUMN 5 (designation)"),
+                         QStringLiteral("LINE 5"),
+                         QStringLiteral("LINE 6, COLUMN 2 (item)"),
+                         QStringLiteral("LINE 7, COLUMN 4 (channel)"),
+                         QStringLiteral("LINE 7, COLUMN 6 (panel)"),
+                         QStringLiteral("LINE 8, COLUMN 1 (file)"),
+                         QStringLiteral("LINE 9, COLUMN 1 (file)"),
+                         QStringLiteral("LINE 10, COLUMN 2 (item)"),
+                     }));
+    QVERIFY(import.problems[2].contains(QStringLiteral("CODE PAGE")));
+    QVERIFY(!configcsv::applyImport(import).isEmpty());
+    QCOMPARE(readAll(a), before);
+    QVERIFY(!QFile::exists(configcsv::backupPath(a)));
+
+    // A sheet without the columns that say what to change is refused at its header.
+    writeAll(path(QStringLiteral("header.csv")), "file,designation\na.qcf,X\n");
+    QCOMPARE(configcsv::planImport(path(QStringLiteral("header.csv"))).problems,
+             QStringList{QStringLiteral("LINE 1: THE HEADER ROW HAS NO COLUMN item")});
+}
+
+QTEST_GUILESS_MAIN(TestFileText)
+#include "tst_file_text.moc"
