@@ -957,8 +957,6 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
         <translation>DER GERÄTESERVER NIMMT KEINE DATEN MEHR AN</translation>
     </message>
     <message>
-        <source>THE PORT STOPPED SENDING</source>
-        <translation>DIE SCHNITTSTELLE SENDET NICHT MEHR</translation>
         <source>FILE HOLDS DESIGNATION %1</source>
         <translation>DATEI ENTHÄLT BEZEICHNUNG %1</translation>
     </message>
@@ -997,6 +995,10 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
     <message>
         <source>IT IS A DEVICE, PIPE OR SOCKET, NOT A CSV FILE</source>
         <translation>ES IST EIN GERÄT, EINE PIPE ODER EIN SOCKET, KEINE CSV-DATEI</translation>
+    </message>
+    <message>
+        <source>THE PORT STOPPED SENDING</source>
+        <translation>DIE SCHNITTSTELLE SENDET NICHT MEHR</translation>
     </message>
 </context>
 </TS>

@@ -957,8 +957,6 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
         <translation>LE SERVEUR DE PÉRIPHÉRIQUES NE LIT PLUS</translation>
     </message>
     <message>
-        <source>THE PORT STOPPED SENDING</source>
-        <translation>LE PORT N'ENVOIE PLUS</translation>
         <source>FILE HOLDS DESIGNATION %1</source>
         <translation>LE FICHIER CONTIENT LA DÉSIGNATION %1</translation>
     </message>
@@ -997,6 +995,10 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     <message>
         <source>IT IS A DEVICE, PIPE OR SOCKET, NOT A CSV FILE</source>
         <translation>C’EST UN PÉRIPHÉRIQUE, UN TUBE OU UNE SOCKET, PAS UN FICHIER CSV</translation>
+    </message>
+    <message>
+        <source>THE PORT STOPPED SENDING</source>
+        <translation>LE PORT N&apos;ENVOIE PLUS</translation>
     </message>
 </context>
 </TS>
