@@ -5,7 +5,6 @@
 #include "panel/panel_link.h"
 #include "panel/port_address.h"
 #include "panel/port_platform.h"
-#include "panel/station_gang.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -134,6 +133,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return cl;
     }
 
+    // An empty name ("") is a mistake, never "no file": it is said as such.
+    for (const QCommandLineOption *option :
+         {&writePanel, &readPanel, &compare, &sheet, &station, &log, &report}) {
+        if (parser.values(*option).contains(QString()))
+            return fail(
+                QStringLiteral("--%1: the file name is empty.").arg(option->names().constFirst()));
+    }
     for (const QString &p : parser.values(port))
         cl.ports << portplatform::typedName(p);
     cl.port = cl.ports.value(0);
@@ -176,12 +182,6 @@ CommandLine parseCommandLine(const QStringList &arguments)
         if (cl.mode != CommandLine::Mode::Station)
             return fail(QStringLiteral("Option 'port' can be given more than once only with "
                                        "--station."));
-        // Two stations on one port would both write the same panel.
-        if (const auto same = StationGang::samePort(cl.ports))
-            return fail(same->first == same->second
-                            ? QStringLiteral("Port '%1' given more than once.").arg(same->first)
-                            : QStringLiteral("Ports '%1' and '%2' are the same port.")
-                                  .arg(same->second, same->first));
     }
     cl.report = parser.value(report);
     cl.backup = parser.isSet(backup);
@@ -198,6 +198,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             return fail(QStringLiteral("--sheet needs the PDF file to write: --sheet FILE.qcf "
                                        "OUT.pdf"));
         cl.output = files.takeFirst();
+        if (cl.output.isEmpty())
+            return fail(QStringLiteral("--sheet: the name of the PDF file to write is empty."));
     }
     if (modes == 1 && !files.isEmpty())
         return fail(QStringLiteral("Unexpected argument '%1'.").arg(files[0]));
@@ -214,6 +216,7 @@ QString fileConflict(const CommandLine &cl)
     struct Named {
         QString what; // how the command line named it
         QString path;
+        QString kind = {}; // what is written into it, when not a configuration file
     };
     using Mode = CommandLine::Mode;
     QList<Named> read;
@@ -230,11 +233,11 @@ QString fileConflict(const CommandLine &cl)
         break;
     case Mode::Station:
         read.append({QStringLiteral("--station"), cl.file});
-        written.append({QStringLiteral("--report"), cl.report});
+        written.append({QStringLiteral("--report"), cl.report, QStringLiteral("a report")});
         break;
     case Mode::Sheet:
         read.append({QStringLiteral("--sheet"), cl.file});
-        written.append({QStringLiteral("the PDF file"), cl.output});
+        written.append({QStringLiteral("the PDF file"), cl.output, QStringLiteral("a PDF")});
         break;
     case Mode::ReadPanel:
         written.append({QStringLiteral("--read-panel"), cl.file});
@@ -242,7 +245,7 @@ QString fileConflict(const CommandLine &cl)
     default:
         return QString();
     }
-    written.append({QStringLiteral("--log"), cl.log});
+    written.append({QStringLiteral("--log"), cl.log, QStringLiteral("a traffic log")});
 
     const auto nothingDone = QStringLiteral("; nothing was done.");
     for (qsizetype i = 0; i < written.size(); ++i) {
@@ -253,13 +256,28 @@ QString fileConflict(const CommandLine &cl)
                        nothingDone;
         }
     }
+    // A configuration file is never appended to or replaced by a file of another
+    // kind, whether the output is named *.qcf, links to one, or holds one under
+    // another name (a hard link, a copy renamed).
     for (const Named &w : written) {
-        if (cl.mode == Mode::Station &&
-            w.path.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive))
-            return QStringLiteral("%1 %2: a report or traffic log is not written into a "
-                                  "configuration file (.qcf)")
-                       .arg(w.what, w.path) +
+        if (w.kind.isEmpty()) // --read-panel's configuration file
+            continue;
+        if (const files::OutputCheck check = files::checkOutput(w.path); !check.allowed())
+            return QStringLiteral("%1: %2; %3 is never written into a configuration file")
+                       .arg(w.what, files::outputRefusalText(w.path, check), w.kind) +
                    nothingDone;
     }
     return QString();
+}
+
+QString portConflict(const CommandLine &cl)
+{
+    // Two slots on one port would both write the same panel.
+    const auto same = portaddress::repeatedPort(cl.ports);
+    if (!same)
+        return QString();
+    return same->first == same->second
+               ? QStringLiteral("Port '%1' given more than once.").arg(same->first)
+               : QStringLiteral("Ports '%1' and '%2' are the same port.")
+                     .arg(same->second, same->first);
 }

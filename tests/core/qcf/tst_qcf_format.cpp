@@ -141,9 +141,8 @@ void TestQcfFormat::readFields_data()
         << QByteArray("\"P\",\r\n5") << QByteArray("P") << QByteArray() << 5;
     QTest::newRow("leading blanks and tabs")
         << QByteArray(" \t\"P\",  \"HORN\",\t 5") << QByteArray("P") << QByteArray("HORN") << 5;
-    QTest::newRow("empty fields") << QByteArray(",,") << QByteArray() << QByteArray() << 0;
-    QTest::newRow("empty quotes") << QByteArray("\"\",\"\",\"\"") << QByteArray() << QByteArray()
-                                  << 0;
+    QTest::newRow("empty fields") << QByteArray(",,5") << QByteArray() << QByteArray() << 5;
+    QTest::newRow("empty quotes") << QByteArray("\"\",\"\",5") << QByteArray() << QByteArray() << 5;
     QTest::newRow("unquoted") << QByteArray("P 7,HORN,5") << QByteArray("P 7") << QByteArray("HORN")
                               << 5;
     QTest::newRow("unquoted keeps trailing blanks")
@@ -249,6 +248,13 @@ void TestQcfFormat::failures_data()
     QTest::newRow("field 9") << QByteArray("\"P\",\"D\",1,\"D\",2,\"D\",3,\"D\",\"-40000\"")
                              << ReadError::NumberOutOfRange << 9;
     QTest::newRow("backlighting") << upTo41 + ",40000\r\n" << ReadError::NumberOutOfRange << 42;
+    // A code field with nothing in it is no code, however it is left empty.
+    QTest::newRow("empty code") << QByteArray(",,") + initialTail() << ReadError::EmptyNumber << 3;
+    QTest::newRow("empty quoted code")
+        << QByteArray("\"P\",\"D\",\" \"") + initialTail() << ReadError::EmptyNumber << 3;
+    QTest::newRow("blank line as code")
+        << QByteArray("\"P\"\r\n\"D\"\r\n \t\r\n") + initialTail() << ReadError::EmptyNumber << 3;
+    QTest::newRow("empty backlighting") << upTo41 + ",\r\n" << ReadError::EmptyNumber << 42;
 }
 
 void TestQcfFormat::failures()
@@ -292,6 +298,9 @@ void TestQcfFormat::describeTexts()
     r.error = ReadError::NumberOutOfRange;
     r.field = 9;
     QCOMPARE(qcf::describe(r), QStringLiteral("FIELD 9 HOLDS A NUMBER OUTSIDE -32768 TO 32767"));
+    r.error = ReadError::EmptyNumber;
+    r.field = 42;
+    QCOMPARE(qcf::describe(r), QStringLiteral("FIELD 42 HOLDS NO NUMBER: IT IS EMPTY"));
 }
 
 void TestQcfFormat::hostileInput_data()
@@ -311,8 +320,8 @@ void TestQcfFormat::hostileInput_data()
     QTest::newRow("long zeros") << "P,D,0." + QByteArray(big, '0') + "1" << ReadError::EndsEarly
                                 << 4;
     QTest::newRow("blank number") << "P,D,1" + QByteArray(big, ' ') << ReadError::EndsEarly << 4;
-    QTest::newRow("commas") << QByteArray(big, ',') << ReadError::None << 0;
-    QTest::newRow("line ends") << QByteArray(big, '\n') << ReadError::None << 0;
+    QTest::newRow("commas") << QByteArray(big, ',') << ReadError::EmptyNumber << 3;
+    QTest::newRow("line ends") << QByteArray(big, '\n') << ReadError::EmptyNumber << 3;
     QTest::newRow("quote junk") << QByteArray(big, '"') << ReadError::EndsEarly << 2;
 }
 
