@@ -246,6 +246,12 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
         <source>SELECT THE SERIAL PORT OF THE SWITCH PANEL, OR TYPE A DEVICE SERVER&apos;S ADDRESS: TCP://HOST:PORT OR RFC2217://HOST:PORT</source>
         <translation>SERIELLE SCHNITTSTELLE DES PANELS WÄHLEN ODER DIE ADRESSE EINES GERÄTESERVERS EINGEBEN: TCP://HOST:PORT ODER RFC2217://HOST:PORT</translation>
     </message>
+    <message>
+        <source>THE CONFIGURATION SHEET IS NOT SAVED INTO THIS FILE:
+%1</source>
+        <translation>DAS KONFIGURATIONSBLATT WIRD NICHT IN DIESE DATEI GESPEICHERT:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -628,6 +634,12 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
         <source>RUNNING ON %1 PORTS</source>
         <translation>LÄUFT AN %1 SCHNITTSTELLEN</translation>
     </message>
+    <message>
+        <source>THE REPORT IS NOT WRITTEN INTO THIS FILE:
+%1</source>
+        <translation>DAS PROTOKOLL WIRD NICHT IN DIESE DATEI GESCHRIEBEN:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>configsheet</name>
@@ -877,6 +889,30 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
     <message>
         <source>SAME CHANNEL AS %1</source>
         <translation>GLEICHER KANAL WIE %1</translation>
+    </message>
+    <message>
+        <source>FIELD %1 HOLDS NO NUMBER: IT IS EMPTY</source>
+        <translation>FELD %1 ENTHÄLT KEINE ZAHL: ES IST LEER</translation>
+    </message>
+    <message>
+        <source>%1 IS A LINK TO %2, WHICH IS NAMED AS A CONFIGURATION FILE (.QCF).</source>
+        <translation>%1 IST EINE VERKNÜPFUNG AUF %2, DIE WIE EINE KONFIGURATIONSDATEI (.QCF) HEISST.</translation>
+    </message>
+    <message>
+        <source>%1 IS NAMED AS A CONFIGURATION FILE (.QCF).</source>
+        <translation>%1 HEISST WIE EINE KONFIGURATIONSDATEI (.QCF).</translation>
+    </message>
+    <message>
+        <source>%1 IS A LINK TO %2, WHICH IS A CONFIGURATION FILE.</source>
+        <translation>%1 IST EINE VERKNÜPFUNG AUF %2, EINE KONFIGURATIONSDATEI.</translation>
+    </message>
+    <message>
+        <source>%1 IS A CONFIGURATION FILE.</source>
+        <translation>%1 IST EINE KONFIGURATIONSDATEI.</translation>
+    </message>
+    <message>
+        <source>A CONFIGURATION FILE IS NEVER OVERWRITTEN WITH ANOTHER KIND OF FILE. CHOOSE ANOTHER FILE.</source>
+        <translation>EINE KONFIGURATIONSDATEI WIRD NIE MIT EINER ANDEREN ART VON DATEI ÜBERSCHRIEBEN. WÄHLEN SIE EINE ANDERE DATEI.</translation>
     </message>
 </context>
 </TS>

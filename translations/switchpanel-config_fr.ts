@@ -244,7 +244,13 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     </message>
     <message>
         <source>SELECT THE SERIAL PORT OF THE SWITCH PANEL, OR TYPE A DEVICE SERVER&apos;S ADDRESS: TCP://HOST:PORT OR RFC2217://HOST:PORT</source>
-        <translation>CHOISIR LE PORT SÉRIE DU PANNEAU, OU SAISIR L'ADRESSE D'UN SERVEUR DE PORTS : TCP://HÔTE:PORT OU RFC2217://HÔTE:PORT</translation>
+        <translation>CHOISIR LE PORT SÉRIE DU PANNEAU, OU SAISIR L&apos;ADRESSE D&apos;UN SERVEUR DE PORTS : TCP://HÔTE:PORT OU RFC2217://HÔTE:PORT</translation>
+    </message>
+    <message>
+        <source>THE CONFIGURATION SHEET IS NOT SAVED INTO THIS FILE:
+%1</source>
+        <translation>LA FICHE DE CONFIGURATION N&apos;EST PAS ENREGISTRÉE DANS CE FICHIER :
+%1</translation>
     </message>
 </context>
 <context>
@@ -582,7 +588,7 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     </message>
     <message>
         <source>TYPE A PORT THE LIST DOES NOT OFFER, THEN ADD IT</source>
-        <translation>SAISIR UN PORT QUE LA LISTE N'OFFRE PAS, PUIS L'AJOUTER</translation>
+        <translation>SAISIR UN PORT QUE LA LISTE N&apos;OFFRE PAS, PUIS L&apos;AJOUTER</translation>
     </message>
     <message>
         <source>&amp;ADD</source>
@@ -594,7 +600,7 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     </message>
     <message>
         <source>PROGRAM EVERY PANEL CONNECTED TO THE TICKED PORTS, ONE AFTER THE OTHER ON EACH PORT</source>
-        <translation>PROGRAMMER CHAQUE PANNEAU BRANCHÉ SUR LES PORTS COCHÉS, L'UN APRÈS L'AUTRE SUR CHAQUE PORT</translation>
+        <translation>PROGRAMMER CHAQUE PANNEAU BRANCHÉ SUR LES PORTS COCHÉS, L&apos;UN APRÈS L&apos;AUTRE SUR CHAQUE PORT</translation>
     </message>
     <message>
         <source>STOP AFTER THE PANELS IN PROGRESS</source>
@@ -627,6 +633,12 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     <message>
         <source>RUNNING ON %1 PORTS</source>
         <translation>EN MARCHE SUR %1 PORTS</translation>
+    </message>
+    <message>
+        <source>THE REPORT IS NOT WRITTEN INTO THIS FILE:
+%1</source>
+        <translation>LE RAPPORT N&apos;EST PAS ÉCRIT DANS CE FICHIER :
+%1</translation>
     </message>
 </context>
 <context>
@@ -877,6 +889,30 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     <message>
         <source>SAME CHANNEL AS %1</source>
         <translation>MÊME CANAL QUE %1</translation>
+    </message>
+    <message>
+        <source>FIELD %1 HOLDS NO NUMBER: IT IS EMPTY</source>
+        <translation>LE CHAMP %1 NE CONTIENT AUCUN NOMBRE : IL EST VIDE</translation>
+    </message>
+    <message>
+        <source>%1 IS A LINK TO %2, WHICH IS NAMED AS A CONFIGURATION FILE (.QCF).</source>
+        <translation>%1 EST UN LIEN VERS %2, NOMMÉ COMME UN FICHIER DE CONFIGURATION (.QCF).</translation>
+    </message>
+    <message>
+        <source>%1 IS NAMED AS A CONFIGURATION FILE (.QCF).</source>
+        <translation>%1 EST NOMMÉ COMME UN FICHIER DE CONFIGURATION (.QCF).</translation>
+    </message>
+    <message>
+        <source>%1 IS A LINK TO %2, WHICH IS A CONFIGURATION FILE.</source>
+        <translation>%1 EST UN LIEN VERS %2, QUI EST UN FICHIER DE CONFIGURATION.</translation>
+    </message>
+    <message>
+        <source>%1 IS A CONFIGURATION FILE.</source>
+        <translation>%1 EST UN FICHIER DE CONFIGURATION.</translation>
+    </message>
+    <message>
+        <source>A CONFIGURATION FILE IS NEVER OVERWRITTEN WITH ANOTHER KIND OF FILE. CHOOSE ANOTHER FILE.</source>
+        <translation>UN FICHIER DE CONFIGURATION N&apos;EST JAMAIS REMPLACÉ PAR UN FICHIER D&apos;UNE AUTRE SORTE. CHOISIR UN AUTRE FICHIER.</translation>
     </message>
 </context>
 </TS>
