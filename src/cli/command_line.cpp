@@ -22,7 +22,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
             "panel or the port failed (for --station, a panel failed), 2 a bad command line\n"
             "or a file that cannot be read, used or written, 3 the panel differs from the\n"
             "file. A file to write that is the same file as one read or another one\n"
-            "written (--sheet F.qcf F.qcf) is refused with status 2 before anything is done.\n"
+            "written (--sheet F.qcf F.qcf), or a log, report or PDF that is or links to a\n"
+            "configuration file (named .qcf, or by its content), is refused with status 2\n"
+            "before anything is done.\n"
             "\n"
             "--station programs panel after panel: it waits for a panel on the port (a\n"
             "handshake once a second, a port that is not there yet waited for too), writes\n"
@@ -35,7 +37,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             "others; each line starts with its slot, e.g. \"[ttyUSB1] PANEL 3 ...\" (panels\n"
             "are numbered over all slots), --count counts the panels of all slots, the last\n"
             "line adds the counts of each slot, and the report's port column tells the slots\n"
-            "apart. The same port given twice is refused.\n"
+            "apart. The same port given twice (also written two ways: localhost and\n"
+            "127.0.0.1, TCP:// and tcp://) is refused.\n"
             "\n") +
         portplatform::portsHelp() +
         QStringLiteral(
