@@ -1,15 +1,15 @@
 #include "command_line.h"
+#include "config/settings.h"
 #include "file_text.h"
 #include "form1.h"
 #include "headless.h"
-#include "main_window.h"
-#include "translation.h"
-#include "config/settings.h"
 #include "headless_sheet.h"
-#include "parent_console.h"
-#include "window_placement.h"
+#include "main_window.h"
 #include "panel/panel_link.h"
 #include "panel/traffic_log.h"
+#include "parent_console.h"
+#include "translation.h"
+#include "window_placement.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -71,6 +71,11 @@ int main(int argc, char *argv[])
         std::signal(SIGPIPE, SIG_IGN);
 #endif
         QCoreApplication app(argc, argv);
+        if (const QString why = portConflict(cl); !why.isEmpty()) {
+            err << "switchpanel-config: " << why << "\n"
+                << "Try 'switchpanel-config --help' for more information.\n";
+            return headless::kUnusable;
+        }
         return headless::run(cl, out, err);
     }
 
@@ -78,8 +83,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("switchpanel-config"));
     // The window in the language chosen under Help > Language, else the system's
     // when there is a translation for it; the modes above stay English.
-    translation::install(app, translation::chooseLanguage(settings::language(),
-                                                          QLocale::system().uiLanguages()));
+    translation::install(
+        app, translation::chooseLanguage(settings::language(), QLocale::system().uiLanguages()));
     TrafficLog log; // outlives the window and its link
     if (!cl.log.isEmpty()) {
         const QString why = log.open(cl.log);

@@ -272,6 +272,12 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
         <source>A SPREADSHEET IS NOT SAVED AS A CONFIGURATION FILE (.qcf)</source>
         <translation>EINE TABELLE WIRD NICHT ALS KONFIGURATIONSDATEI (.qcf) GESPEICHERT</translation>
     </message>
+    <message>
+        <source>THE CONFIGURATION SHEET IS NOT SAVED INTO THIS FILE:
+%1</source>
+        <translation>DAS KONFIGURATIONSBLATT WIRD NICHT IN DIESE DATEI GESPEICHERT:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -670,6 +676,12 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
         <source>RUNNING ON %1 PORTS</source>
         <translation>LÄUFT AN %1 SCHNITTSTELLEN</translation>
     </message>
+    <message>
+        <source>THE REPORT IS NOT WRITTEN INTO THIS FILE:
+%1</source>
+        <translation>DAS PROTOKOLL WIRD NICHT IN DIESE DATEI GESCHRIEBEN:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>configsheet</name>
@@ -999,6 +1011,30 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
     <message>
         <source>THE PORT STOPPED SENDING</source>
         <translation>DIE SCHNITTSTELLE SENDET NICHT MEHR</translation>
+    </message>
+    <message>
+        <source>FIELD %1 HOLDS NO NUMBER: IT IS EMPTY</source>
+        <translation>FELD %1 ENTHÄLT KEINE ZAHL: ES IST LEER</translation>
+    </message>
+    <message>
+        <source>%1 IS A LINK TO %2, WHICH IS NAMED AS A CONFIGURATION FILE (.QCF).</source>
+        <translation>%1 IST EINE VERKNÜPFUNG AUF %2, DIE WIE EINE KONFIGURATIONSDATEI (.QCF) HEISST.</translation>
+    </message>
+    <message>
+        <source>%1 IS NAMED AS A CONFIGURATION FILE (.QCF).</source>
+        <translation>%1 HEISST WIE EINE KONFIGURATIONSDATEI (.QCF).</translation>
+    </message>
+    <message>
+        <source>%1 IS A LINK TO %2, WHICH IS A CONFIGURATION FILE.</source>
+        <translation>%1 IST EINE VERKNÜPFUNG AUF %2, EINE KONFIGURATIONSDATEI.</translation>
+    </message>
+    <message>
+        <source>%1 IS A CONFIGURATION FILE.</source>
+        <translation>%1 IST EINE KONFIGURATIONSDATEI.</translation>
+    </message>
+    <message>
+        <source>A CONFIGURATION FILE IS NEVER OVERWRITTEN WITH ANOTHER KIND OF FILE. CHOOSE ANOTHER FILE.</source>
+        <translation>EINE KONFIGURATIONSDATEI WIRD NIE MIT EINER ANDEREN ART VON DATEI ÜBERSCHRIEBEN. WÄHLEN SIE EINE ANDERE DATEI.</translation>
     </message>
 </context>
 </TS>

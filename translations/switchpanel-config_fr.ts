@@ -272,6 +272,12 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
         <source>A SPREADSHEET IS NOT SAVED AS A CONFIGURATION FILE (.qcf)</source>
         <translation>UN TABLEAU N’EST PAS ENREGISTRÉ COMME FICHIER DE CONFIGURATION (.qcf)</translation>
     </message>
+    <message>
+        <source>THE CONFIGURATION SHEET IS NOT SAVED INTO THIS FILE:
+%1</source>
+        <translation>LA FICHE DE CONFIGURATION N&apos;EST PAS ENREGISTRÉE DANS CE FICHIER :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -670,6 +676,12 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
         <source>RUNNING ON %1 PORTS</source>
         <translation>EN MARCHE SUR %1 PORTS</translation>
     </message>
+    <message>
+        <source>THE REPORT IS NOT WRITTEN INTO THIS FILE:
+%1</source>
+        <translation>LE RAPPORT N&apos;EST PAS ÉCRIT DANS CE FICHIER :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>configsheet</name>
@@ -999,6 +1011,30 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     <message>
         <source>THE PORT STOPPED SENDING</source>
         <translation>LE PORT N&apos;ENVOIE PLUS</translation>
+    </message>
+    <message>
+        <source>FIELD %1 HOLDS NO NUMBER: IT IS EMPTY</source>
+        <translation>LE CHAMP %1 NE CONTIENT AUCUN NOMBRE : IL EST VIDE</translation>
+    </message>
+    <message>
+        <source>%1 IS A LINK TO %2, WHICH IS NAMED AS A CONFIGURATION FILE (.QCF).</source>
+        <translation>%1 EST UN LIEN VERS %2, NOMMÉ COMME UN FICHIER DE CONFIGURATION (.QCF).</translation>
+    </message>
+    <message>
+        <source>%1 IS NAMED AS A CONFIGURATION FILE (.QCF).</source>
+        <translation>%1 EST NOMMÉ COMME UN FICHIER DE CONFIGURATION (.QCF).</translation>
+    </message>
+    <message>
+        <source>%1 IS A LINK TO %2, WHICH IS A CONFIGURATION FILE.</source>
+        <translation>%1 EST UN LIEN VERS %2, QUI EST UN FICHIER DE CONFIGURATION.</translation>
+    </message>
+    <message>
+        <source>%1 IS A CONFIGURATION FILE.</source>
+        <translation>%1 EST UN FICHIER DE CONFIGURATION.</translation>
+    </message>
+    <message>
+        <source>A CONFIGURATION FILE IS NEVER OVERWRITTEN WITH ANOTHER KIND OF FILE. CHOOSE ANOTHER FILE.</source>
+        <translation>UN FICHIER DE CONFIGURATION N&apos;EST JAMAIS REMPLACÉ PAR UN FICHIER D&apos;UNE AUTRE SORTE. CHOISIR UN AUTRE FICHIER.</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,6 @@
 #include "panel/panel_link.h"
 #include "panel/port_address.h"
 #include "panel/port_platform.h"
-#include "panel/station_gang.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -50,7 +49,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
             "panel or the port failed (for --station, a panel failed), 2 a bad command line\n"
             "or a file that cannot be read, used or written, 3 the panel differs from the\n"
             "file. A file to write that is the same file as one read or another one\n"
-            "written (--sheet F.qcf F.qcf) is refused with status 2 before anything is done.\n"
+            "written (--sheet F.qcf F.qcf), or a log, report or PDF that is or links to a\n"
+            "configuration file (named .qcf, or by its content), is refused with status 2\n"
+            "before anything is done.\n"
             "\n"
             "--station programs panel after panel: it waits for a panel on the port (a\n"
             "handshake once a second, a port that is not there yet waited for too), writes\n"
@@ -63,7 +64,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             "others; each line starts with its slot, e.g. \"[ttyUSB1] PANEL 3 ...\" (panels\n"
             "are numbered over all slots), --count counts the panels of all slots, the last\n"
             "line adds the counts of each slot, and the report's port column tells the slots\n"
-            "apart. The same port given twice is refused.\n"
+            "apart. The same port given twice (also written two ways: localhost and\n"
+            "127.0.0.1, TCP:// and tcp://) is refused.\n"
             "\n"
             "Configuration files as text: --describe prints one line per item (for git:\n"
             "'*.qcf diff=qcf' in .gitattributes and git config diff.qcf.textconv\n"
@@ -196,6 +198,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return cl;
     }
 
+    // An empty name ("") is a mistake, never "no file": it is said as such.
+    for (const QCommandLineOption *option :
+         {&writePanel, &readPanel, &compare, &sheet, &station, &log, &report}) {
+        if (parser.values(*option).contains(QString()))
+            return fail(
+                QStringLiteral("--%1: the file name is empty.").arg(option->names().constFirst()));
+    }
     for (const QString &p : parser.values(port))
         cl.ports << portplatform::typedName(p);
     cl.port = cl.ports.value(0);
@@ -243,12 +252,6 @@ CommandLine parseCommandLine(const QStringList &arguments)
         if (cl.mode != CommandLine::Mode::Station)
             return fail(QStringLiteral("Option 'port' can be given more than once only with "
                                        "--station."));
-        // Two stations on one port would both write the same panel.
-        if (const auto same = StationGang::samePort(cl.ports))
-            return fail(same->first == same->second
-                            ? QStringLiteral("Port '%1' given more than once.").arg(same->first)
-                            : QStringLiteral("Ports '%1' and '%2' are the same port.")
-                                  .arg(same->second, same->first));
     }
     cl.report = parser.value(report);
     cl.backup = parser.isSet(backup);
@@ -267,6 +270,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             return fail(QStringLiteral("--sheet needs the PDF file to write: --sheet FILE.qcf "
                                        "OUT.pdf"));
         cl.output = files.takeFirst();
+        if (cl.output.isEmpty())
+            return fail(QStringLiteral("--sheet: the name of the PDF file to write is empty."));
     }
     if (modes == 1 && !files.isEmpty())
         return fail(QStringLiteral("Unexpected argument '%1'.").arg(files[0]));
@@ -283,6 +288,7 @@ QString fileConflict(const CommandLine &cl)
     struct Named {
         QString what; // how the command line named it
         QString path;
+        QString kind = {}; // what is written into it, when not a configuration file
     };
     using Mode = CommandLine::Mode;
     QList<Named> read;
@@ -299,11 +305,11 @@ QString fileConflict(const CommandLine &cl)
         break;
     case Mode::Station:
         read.append({QStringLiteral("--station"), cl.file});
-        written.append({QStringLiteral("--report"), cl.report});
+        written.append({QStringLiteral("--report"), cl.report, QStringLiteral("a report")});
         break;
     case Mode::Sheet:
         read.append({QStringLiteral("--sheet"), cl.file});
-        written.append({QStringLiteral("the PDF file"), cl.output});
+        written.append({QStringLiteral("the PDF file"), cl.output, QStringLiteral("a PDF")});
         break;
     case Mode::ReadPanel:
         written.append({QStringLiteral("--read-panel"), cl.file});
@@ -311,7 +317,7 @@ QString fileConflict(const CommandLine &cl)
     default:
         return QString();
     }
-    written.append({QStringLiteral("--log"), cl.log});
+    written.append({QStringLiteral("--log"), cl.log, QStringLiteral("a traffic log")});
 
     const auto nothingDone = QStringLiteral("; nothing was done.");
     for (qsizetype i = 0; i < written.size(); ++i) {
@@ -322,13 +328,28 @@ QString fileConflict(const CommandLine &cl)
                        nothingDone;
         }
     }
+    // A configuration file is never appended to or replaced by a file of another
+    // kind, whether the output is named *.qcf, links to one, or holds one under
+    // another name (a hard link, a copy renamed).
     for (const Named &w : written) {
-        if (cl.mode == Mode::Station &&
-            w.path.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive))
-            return QStringLiteral("%1 %2: a report or traffic log is not written into a "
-                                  "configuration file (.qcf)")
-                       .arg(w.what, w.path) +
+        if (w.kind.isEmpty()) // --read-panel's configuration file
+            continue;
+        if (const files::OutputCheck check = files::checkOutput(w.path); !check.allowed())
+            return QStringLiteral("%1: %2; %3 is never written into a configuration file")
+                       .arg(w.what, files::outputRefusalText(w.path, check), w.kind) +
                    nothingDone;
     }
     return QString();
+}
+
+QString portConflict(const CommandLine &cl)
+{
+    // Two slots on one port would both write the same panel.
+    const auto same = portaddress::repeatedPort(cl.ports);
+    if (!same)
+        return QString();
+    return same->first == same->second
+               ? QStringLiteral("Port '%1' given more than once.").arg(same->first)
+               : QStringLiteral("Ports '%1' and '%2' are the same port.")
+                     .arg(same->second, same->first);
 }

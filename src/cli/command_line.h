@@ -46,9 +46,16 @@ CommandLine parseCommandLine(const QStringList &arguments);
 // Why the files named on a parsed command line cannot be used together, found
 // before anything is done: a file to write (the PDF, the file --read-panel saves,
 // the report, the traffic log) that is the same file as the file read or another
-// file to write, or a report or log of the station named as a configuration file
-// (.qcf). Empty when they can.
+// file to write, or a PDF, report or log that is, or links to, a configuration
+// file (by its .qcf name or by its content; files::checkOutput). Empty when they
+// can.
 QString fileConflict(const CommandLine &commandLine);
+
+// Why the ports of a parsed command line cannot be used together: one port given
+// twice, however written (a link and its target, "localhost" and "127.0.0.1";
+// portaddress::repeatedPort). Needs an application object, as host names may be
+// looked up; checked before anything is done. Empty when they can.
+QString portConflict(const CommandLine &commandLine);
 
 // The modes that talk to the panel without the window (--sheet, which draws,
 // needs a QGuiApplication, though no display).

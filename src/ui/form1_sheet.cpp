@@ -1,6 +1,7 @@
 // The configuration sheet of what the window shows: printed, or saved as a PDF.
 
 #include "config_sheet.h"
+#include "files/same_file.h"
 #include "form1.h"
 #include "translation.h"
 
@@ -51,11 +52,21 @@ void Form1::exportSheetPdf()
     const QString proposed =
         (panelName.isEmpty() ? QStringLiteral("configuration-sheet") : panelName) +
         QStringLiteral(".pdf");
-    const QString path = runFileDialog({true, tr("EXPORT CONFIGURATION SHEET AS PDF"),
-                                        tr("PDF FILES (*.pdf)"), proposed,
-                                        fileDialogFolder(), QStringLiteral("pdf")});
-    if (path.isEmpty())
-        return; // cancelled: nothing written
+    QString path;
+    // A configuration file is never replaced by the PDF: the user chooses again.
+    for (;;) {
+        path =
+            runFileDialog({true, tr("EXPORT CONFIGURATION SHEET AS PDF"), tr("PDF FILES (*.pdf)"),
+                           proposed, fileDialogFolder(), QStringLiteral("pdf")});
+        if (path.isEmpty())
+            return; // cancelled: nothing written
+        const files::OutputCheck check = files::checkOutput(path);
+        if (check.allowed())
+            break;
+        showMessageBox(tr("THE CONFIGURATION SHEET IS NOT SAVED INTO THIS FILE:\n%1")
+                           .arg(translation::outputRefusal(path, check)),
+                       true);
+    }
     const QString failure =
         configsheet::writePdf(path, sheet(), configsheet::pageSizeFor(QLocale()));
     if (!failure.isEmpty())

@@ -4,6 +4,7 @@
 #include "config/settings.h"
 #include "focus_ring.h"
 #include "light_scheme.h"
+#include "panel/port_address.h"
 #include "panel/port_choice.h"
 #include "status_colour.h"
 #include "translation.h"
@@ -13,11 +14,13 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -230,11 +233,13 @@ void StationDialog::addPort(const QString &port)
     const QString path = QDir::fromNativeSeparators(port.trimmed());
     if (path.isEmpty())
         return;
-    QListWidgetItem *item = nullptr;
-    for (int i = 0; i < m_portList->count() && !item; ++i)
-        if (StationGang::portIdentity(m_portList->item(i)->data(Qt::UserRole).toString()) ==
-            StationGang::portIdentity(path))
-            item = m_portList->item(i);
+    QStringList listed;
+    for (int i = 0; i < m_portList->count(); ++i)
+        listed << m_portList->item(i)->data(Qt::UserRole).toString();
+    // Another spelling of a port in the list (a link, "localhost" for 127.0.0.1)
+    // ticks that port instead of adding it twice.
+    const qsizetype same = portaddress::indexOfPort(listed, path);
+    QListWidgetItem *item = same >= 0 ? m_portList->item(int(same)) : nullptr;
     if (!item) {
         item = new QListWidgetItem(QDir::toNativeSeparators(path));
         item->setData(Qt::UserRole, path);
@@ -274,18 +279,40 @@ bool StationDialog::eventFilter(QObject *watched, QEvent *event)
 
 void StationDialog::chooseReport()
 {
-    const QString current = m_reportEdit->text();
-    QString path;
-    if (chooseReportFile) {
-        path = chooseReportFile(current);
-    } else {
-        // Rows are appended to an existing report, so choosing one is no overwrite.
-        path =
-            QFileDialog::getSaveFileName(this, tr("REPORT FILE"), current, tr("CSV FILES (*.csv)"),
-                                         nullptr, QFileDialog::DontConfirmOverwrite);
+    QString current = m_reportEdit->text();
+    for (;;) {
+        QString path;
+        if (chooseReportFile) {
+            path = chooseReportFile(current);
+        } else {
+            // Rows are appended to an existing report, so choosing one is no overwrite.
+            path = QFileDialog::getSaveFileName(this, tr("REPORT FILE"), current,
+                                                tr("CSV FILES (*.csv)"), nullptr,
+                                                QFileDialog::DontConfirmOverwrite);
+        }
+        if (path.isEmpty())
+            return;
+        if (reportAllowed(path)) {
+            m_reportEdit->setText(QDir::toNativeSeparators(path));
+            return;
+        }
+        current = path; // the user chooses again, from there
     }
-    if (!path.isEmpty())
-        m_reportEdit->setText(QDir::toNativeSeparators(path));
+}
+
+// Whether rows may be appended to `path`; says why not in a message box.
+bool StationDialog::reportAllowed(const QString &path)
+{
+    const files::OutputCheck check = files::checkOutput(path);
+    if (check.allowed())
+        return true;
+    const QString text = tr("THE REPORT IS NOT WRITTEN INTO THIS FILE:\n%1")
+                             .arg(translation::outputRefusal(path, check));
+    if (showMessage)
+        showMessage(text);
+    else
+        QMessageBox::warning(this, QGuiApplication::applicationDisplayName(), text);
+    return false;
 }
 
 void StationDialog::start()
@@ -302,6 +329,10 @@ void StationDialog::start()
     const QString path = QDir::fromNativeSeparators(m_reportEdit->text().trimmed());
     m_report.close();
     if (!path.isEmpty()) {
+        if (!reportAllowed(path)) {
+            m_reportEdit->setFocus();
+            return;
+        }
         if (const QString why = m_report.open(path); !why.isEmpty()) {
             m_problem = tr("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(translation::status(why));
             showState();

@@ -46,6 +46,8 @@ public:
     // The report file the user picks, from the one shown; "" when cancelled.
     // Replaceable so that tests run without a file dialog.
     std::function<QString(const QString &current)> chooseReportFile;
+    // Shows a refusal of the report file; a warning box unless replaced (tests).
+    std::function<void(const QString &text)> showMessage;
 
     static QString rememberedReportFile(); // the last one started with, or a proposal
 
@@ -73,6 +75,7 @@ private:
     void buildControls(const QString &port);
     void addTypedPort();
     void chooseReport();
+    bool reportAllowed(const QString &path);
     void buildTiles();
     void showTile(int slot);
     void showCounts();

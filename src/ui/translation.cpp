@@ -4,6 +4,7 @@
 #include "config/panel_compare.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -62,6 +63,7 @@ const char *const kCoreTexts[] = {
     QT_TRANSLATE_NOOP("statustext", "FIELD %1 HOLDS THE CODE %2, WHICH IS NOT AN ASSIGNMENT"),
     QT_TRANSLATE_NOOP("statustext", "THE FILE ENDS BEFORE FIELD %1 OF %2 IS COMPLETE"),
     QT_TRANSLATE_NOOP("statustext", "FIELD %1 HOLDS A NUMBER OUTSIDE -32768 TO 32767"),
+    QT_TRANSLATE_NOOP("statustext", "FIELD %1 HOLDS NO NUMBER: IT IS EMPTY"),
     QT_TRANSLATE_NOOP("statustext", "THE FILE WOULD BE LARGER THAN %1 KIB, TOO LARGE TO BE OPENED AGAIN: SHORTEN THE PANEL NAME OR THE DESIGNATIONS"),
     QT_TRANSLATE_NOOP("statustext", "WRITE FAILED"),
     QT_TRANSLATE_NOOP("statustext", "NOT A REGULAR FILE"),
@@ -263,6 +265,39 @@ QString sameChannel(const QList<int> &others)
         text = QCoreApplication::translate("statustext", "%1 AND %2")
                    .arg(names.join(QStringLiteral(", ")), text);
     return QCoreApplication::translate("statustext", "SAME CHANNEL AS %1").arg(text);
+}
+
+QString outputRefusal(const QString &path, const files::OutputCheck &check)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const QString target = QDir::toNativeSeparators(check.target);
+    QString why;
+    switch (check.refusal) {
+    case files::OutputRefusal::None:
+        return QString();
+    case files::OutputRefusal::ConfigurationName:
+        why = check.viaLink && !shown.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive)
+                  ? QCoreApplication::translate(
+                        "statustext", "%1 IS A LINK TO %2, WHICH IS NAMED AS A CONFIGURATION FILE "
+                                      "(.QCF).")
+                        .arg(shown, target)
+                  : QCoreApplication::translate("statustext",
+                                                "%1 IS NAMED AS A CONFIGURATION FILE (.QCF).")
+                        .arg(shown);
+        break;
+    case files::OutputRefusal::ConfigurationContent:
+        why = check.viaLink
+                  ? QCoreApplication::translate(
+                        "statustext", "%1 IS A LINK TO %2, WHICH IS A CONFIGURATION FILE.")
+                        .arg(shown, target)
+                  : QCoreApplication::translate("statustext", "%1 IS A CONFIGURATION FILE.")
+                        .arg(shown);
+        break;
+    }
+    return why + QStringLiteral("\n\n") +
+           QCoreApplication::translate("statustext",
+                                       "A CONFIGURATION FILE IS NEVER OVERWRITTEN WITH ANOTHER "
+                                       "KIND OF FILE. CHOOSE ANOTHER FILE.");
 }
 
 } // namespace translation

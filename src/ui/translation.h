@@ -5,6 +5,8 @@
 // texts that the core produces in English. The core, the command line and the
 // files stay English; only what the window shows is translated.
 
+#include "files/same_file.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -48,5 +50,9 @@ QString fileDifference(const qcftext::Difference &difference);
 
 // The mark of switches sharing a channel: "SAME CHANNEL AS SW3 AND SW7".
 QString sameChannel(const QList<int> &others);
+
+// Why the window does not write a PDF or a report at `path` (files::checkOutput),
+// naming the file and what it is or leads to, with the advice to choose another.
+QString outputRefusal(const QString &path, const files::OutputCheck &check);
 
 } // namespace translation

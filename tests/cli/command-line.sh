@@ -52,12 +52,50 @@ expect 2 "$same" --station "$tmp/F.qcf" --report "$tmp/F.qcf"
 expect 2 "$same" --read-panel "$tmp/F.qcf" --log "$tmp/hardlink.log"
 expect 2 "$same" --write-panel "$tmp/F.qcf" --log "$tmp/hardlink.log"
 expect 2 "$same" "$tmp/F.qcf" --log "$tmp/F.qcf"
-expect 2 "report.qcf: a report or traffic log is not written into a configuration file" \
-    --station "$tmp/F.qcf" --report "$tmp/report.qcf"
-if ! cmp -s "$tmp/F.qcf" "$tmp/kept.qcf" || [ -e "$tmp/report.qcf" ]; then
-    echo "FAIL: a file named twice was changed"
+
+# A log, report or PDF never lands on a configuration file, in any mode: named
+# .qcf, holding one under another name, or through a symbolic or a hard link.
+cp "$tmp/F.qcf" "$tmp/keep.qcf"
+cp "$tmp/F.qcf" "$tmp/copy.txt"
+ln -s keep.qcf "$tmp/symlink.csv"
+ln "$tmp/keep.qcf" "$tmp/hardlink.csv"
+cp "$tmp/F.qcf" "$tmp/G.qcf"
+named="is named as a configuration file (.qcf); a"
+holds="is a configuration file (its content reads as one)"
+expect 2 "^switchpanel-config: --log: $tmp/keep.qcf $named traffic log is never written" \
+    --read-panel "$tmp/new.qcf" --log "$tmp/keep.qcf"
+expect 2 "--log: $tmp/copy.txt $holds" --write-panel "$tmp/G.qcf" --log "$tmp/copy.txt"
+expect 2 "--log: $tmp/symlink.csv links to $tmp/keep.qcf, named as" --log "$tmp/symlink.csv"
+expect 2 "--report: $tmp/symlink.csv links to $tmp/keep.qcf" \
+    --station "$tmp/G.qcf" --report "$tmp/symlink.csv"
+expect 2 "--report: $tmp/hardlink.csv $holds" --station "$tmp/G.qcf" --report "$tmp/hardlink.csv"
+expect 2 "the PDF file: $tmp/keep.qcf $named PDF" --sheet "$tmp/G.qcf" "$tmp/keep.qcf"
+expect 2 "the PDF file: $tmp/copy.txt $holds" --sheet "$tmp/G.qcf" "$tmp/copy.txt"
+expect 2 "--report: $tmp/report.qcf $named" --station "$tmp/F.qcf" --report "$tmp/report.qcf"
+# A traffic log whose lines make 42 fields is still a log, appended to.
+for i in $(seq 50); do echo "12:00:00.$i TX 1B"; done >"$tmp/old.log"
+cp "$tmp/old.log" "$tmp/old.log.kept"
+expect 1 "CANNOT OPEN SERIAL PORT" --read-panel "$tmp/new.qcf" --port "$tmp/no-tty" --log "$tmp/old.log"
+if ! cmp -s "$tmp/F.qcf" "$tmp/kept.qcf" || ! cmp -s "$tmp/keep.qcf" "$tmp/kept.qcf" ||
+    ! cmp -s "$tmp/copy.txt" "$tmp/kept.qcf" || [ -e "$tmp/report.qcf" ] || [ -e "$tmp/new.qcf" ] ||
+    ! cmp -s -n "$(stat -c %s "$tmp/old.log.kept")" "$tmp/old.log" "$tmp/old.log.kept" ||
+    cmp -s "$tmp/old.log" "$tmp/old.log.kept"; then
+    echo "FAIL: a configuration file was changed, or the log not appended to"
     failures=$((failures + 1))
 fi
+
+# An empty name is said as such.
+for option in --log --report --read-panel; do
+    expect 2 "^switchpanel-config: $option: the file name is empty" --station "$tmp/F.qcf" "$option" ""
+done
+expect 2 "the name of the PDF file to write is empty" --sheet "$tmp/F.qcf" ""
+
+# One server is one port, however its address is written.
+for other in TCP://127.0.0.1:4001 tcp://127.0.0.1:04001 tcp://127.0.0.1:+4001 \
+    tcp://localhost:4001 "tcp://[::ffff:127.0.0.1]:4001"; do
+    expect 2 "Ports 'tcp://127.0.0.1:4001' and '${other//[/\\[}' are the same port" \
+        --station "$tmp/F.qcf" --port tcp://127.0.0.1:4001 --port "$other" --count 2
+done
 
 [ "$failures" -eq 0 ] && echo "command line: all cases passed"
 exit $((failures > 0))

@@ -6,11 +6,11 @@
 
 #include "command_line.h"
 #include "headless.h"
-#include "station_dialog.h"
 #include "panel/station.h"
 #include "panel/station_gang.h"
 #include "panel/station_report.h"
 #include "simulated_panel.h"
+#include "station_dialog.h"
 
 #include <QAccessible>
 #include <QCryptographicHash>
@@ -155,14 +155,25 @@ void TestStation::commandLine()
     for (const QStringList &ports : {QStringList{"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB0"},
                                      {target, link},
                                      {"/dev/ttyUSB0", "/dev/../dev/ttyUSB0"},
-                                     {"tcp://b:4001", "tcp://b:4001"}}) {
+                                     {"tcp://b:4001", "tcp://b:4001"},
+                                     // One server, however its address is written.
+                                     {"tcp://127.0.0.1:4001", "TCP://127.0.0.1:4001"},
+                                     {"tcp://127.0.0.1:4001", "tcp://127.0.0.1:04001"},
+                                     {"tcp://127.0.0.1:4001", "rfc2217://127.0.0.1:+4001"},
+                                     {"tcp://127.0.0.1:4001", "tcp://[::ffff:127.0.0.1]:4001"},
+                                     {"tcp://127.0.0.1:4001", "tcp://LocalHost:4001"},
+                                     {"tcp://Bench-7.:4001", "tcp://bench-7:4001"}}) {
         QStringList args{"--station", "a.qcf"};
         for (const QString &port : ports)
             args << "--port" << port;
-        const CommandLine same = parse(args);
-        QCOMPARE(same.mode, CommandLine::Mode::Error);
-        QVERIFY2(same.message.contains(ports.last()), qPrintable(same.message));
+        const QString same = portConflict(parse(args));
+        QVERIFY2(same.contains(ports.last()), qPrintable(args.join(' ')));
     }
+    // Another port number, another address or a name not found are other ports.
+    QCOMPARE(portConflict(parse({"--station", "a.qcf", "--port", "tcp://127.0.0.1:4001", "--port",
+                                 "tcp://localhost:4002", "--port", "tcp://127.0.0.2:4001", "--port",
+                                 "tcp://no-such-host.invalid:4001"})),
+             QString());
     QCOMPARE(parse({"--write-panel", "a.qcf", "--port", "/dev/ttyS0", "--port", "/dev/ttyS1"}).mode,
              CommandLine::Mode::Error);
     // Each slot's mark tells it apart, also when two devices share a base name.
@@ -459,15 +470,31 @@ void TestStation::dialogProgramsAndReports()
     const QString device = sim.start({});
     const QString report = dir.filePath("dialog.csv");
     StationDialog dialog(device, fileCodes(), "standard.qcf");
-    dialog.chooseReportFile = [&](const QString &) { return report; };
+    // A report file that is, or links to, a configuration file is refused with a
+    // message, typed or chosen; the user chooses again.
+    const QString config = writeConfig();
+    const QString link = dir.filePath("dialog-link.csv");
+    QVERIFY(QFile::link(config, link));
+    QStringList answers{link, report};
+    dialog.chooseReportFile = [&](const QString &) { return answers.takeFirst(); };
+    QStringList messages;
+    dialog.showMessage = [&](const QString &text) { messages << text; };
     dialog.show();
     dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.findChild<QLineEdit *>()->setText(config);
+    dialog.start();
+    QVERIFY(!dialog.gang().isRunning());
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].contains(config + " IS NAMED AS A CONFIGURATION FILE"),
+             qPrintable(messages[0]));
 
     // From the keyboard: Alt+H chooses the report, Alt+S starts.
     // (A mnemonic clicks its button a moment later.)
     QTest::keyClick(&dialog, Qt::Key_H, Qt::AltModifier);
     QTRY_COMPARE(dialog.findChild<QLineEdit *>()->text(), report);
+    QCOMPARE(messages.size(), 2);
+    QVERIFY2(messages[1].contains(link + " IS A LINK TO " + config), qPrintable(messages[1]));
     QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
     QTRY_VERIFY(dialog.gang().isRunning());
     QCOMPARE(StationDialog::rememberedReportFile(), report);

@@ -230,6 +230,24 @@ void TestSheet::windowSheetShowsTheWindow()
     QVERIFY2(text.contains("FILE: " + saved), qPrintable(text));
     QVERIFY(messages.isEmpty());
 
+    // The sheet never replaces a configuration file, named as one or holding one
+    // under another name: the window says why and the user chooses again.
+    const QByteArray kept = readFile(saved);
+    const QString copy = dir.filePath("desk-copy.pdf");
+    QVERIFY(QFile::copy(saved, copy));
+    QStringList answers{saved, copy, QString()};
+    w.chooseFile = [&](const Form1::FileDialogRequest &) { return answers.takeFirst(); };
+    w.exportSheetPdf();
+    QVERIFY(answers.isEmpty());
+    QCOMPARE(messages.size(), 2);
+    QVERIFY2(messages[0].contains(saved + " IS NAMED AS A CONFIGURATION FILE"),
+             qPrintable(messages[0]));
+    QVERIFY2(messages[1].contains(copy + " IS A CONFIGURATION FILE"), qPrintable(messages[1]));
+    QCOMPARE(readFile(saved), kept);
+    QCOMPARE(readFile(copy), kept);
+    messages.clear();
+    w.chooseFile = [&](const Form1::FileDialogRequest &) { return choice; };
+
     choice = dir.filePath("no/such/folder/x.pdf");
     w.exportSheetPdf();
     QCOMPARE(messages.size(), 1);

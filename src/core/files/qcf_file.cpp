@@ -18,9 +18,10 @@ QString notAFile(const QFileInfo &info, const QString &what = QStringLiteral("CO
         return QStringLiteral("IT IS A FOLDER, NOT A %1").arg(what);
     return QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT A %1").arg(what);
 }
-} // namespace
 
-LoadedFile loadFile(const QString &path)
+// The file read and checked as loadFile does; also whether its codes were plain
+// numbers.
+LoadedFile load(const QString &path, bool *plainNumbers = nullptr)
 {
     auto fail = [](const QString &why) { return LoadedFile{std::nullopt, why}; };
 
@@ -54,7 +55,19 @@ LoadedFile loadFile(const QString &path)
                             .arg(codeField(i))
                             .arg(result.config->codes[i]));
     }
+    if (plainNumbers)
+        *plainNumbers = result.plainNumbers;
     return {std::move(result.config), QString()};
+}
+
+} // namespace
+
+LoadedFile loadFile(const QString &path) { return load(path); }
+
+bool holdsConfiguration(const QString &path)
+{
+    bool plain = false;
+    return load(path, &plain).config && plain;
 }
 
 QString sizeProblem(qsizetype size)

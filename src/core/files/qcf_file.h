@@ -20,6 +20,12 @@ struct LoadedFile {
 // more, and -1, are valid here; what they mean is up to the caller.
 LoadedFile loadFile(const QString &path);
 
+// Whether the file at `path` is a configuration file by its content: the open
+// command would open it, and every code field holds a number and nothing else,
+// as in every file a configuration program writes. A traffic log or a station
+// report never is, even when its lines happen to make 42 fields.
+bool holdsConfiguration(const QString &path);
+
 // Why content of `size` bytes cannot be saved (the open command would refuse the
 // file), or an empty text when it can.
 QString sizeProblem(qsizetype size);

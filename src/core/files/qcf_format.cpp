@@ -19,7 +19,9 @@
 //    comma or line end, trailing blanks included.
 //  - Text fields keep their bytes unchanged. Number fields read the leading
 //    number of their text (no number reads as 0), rounded to the nearest
-//    integer (halves to even), which must fit a 16-bit signed integer.
+//    integer (halves to even), which must fit a 16-bit signed integer. A number
+//    field with no content at all (two commas in a row, a blank line, "") is
+//    refused: a file of nothing but separators must not read as 21 codes 0.
 //  - If the data ends where a field should begin (after skipping blanks), or
 //    inside an opening quote, the file is incomplete.
 //  - Nothing after the 42nd field is looked at.
@@ -32,6 +34,17 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool endsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+// Whether the text of a number field is a number alone (after leading blanks):
+// sign, digits, decimal point, exponent and trailing blanks, nothing else.
+bool isPlainNumber(QByteArrayView text)
+{
+    const QByteArrayView t = text.trimmed();
+    return !t.isEmpty() && std::all_of(t.begin(), t.end(), [](char c) {
+        return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == 'E' || c == 'e' ||
+               c == 'D' || c == 'd';
+    });
+}
 
 // Splits the data into fields one at a time.
 class FieldReader
@@ -122,6 +135,7 @@ ReadResult parse(QByteArrayView bytes)
 {
     Configuration config;
     FieldReader reader(bytes);
+    bool plain = true;
 
     for (int field = 1; field <= kFieldCount; ++field) {
         const std::optional<QByteArrayView> content = reader.next();
@@ -135,6 +149,9 @@ ReadResult parse(QByteArrayView bytes)
         } else if (field < kFieldCount && field % 2 == 0) {
             config.designations[(field - 2) / 2] = content->toByteArray();
         } else {
+            if (content->trimmed().isEmpty())
+                return failure(ReadError::EmptyNumber, field);
+            plain = plain && isPlainNumber(*content);
             const auto value = numtext::roundToInt16(numtext::leadingNumber(*content));
             if (!value)
                 return failure(ReadError::NumberOutOfRange, field);
@@ -144,6 +161,7 @@ ReadResult parse(QByteArrayView bytes)
 
     ReadResult result;
     result.config = std::move(config);
+    result.plainNumbers = plain;
     return result;
 }
 
@@ -158,6 +176,8 @@ QString describe(const ReadResult &result)
             .arg(kFieldCount);
     case ReadError::NumberOutOfRange:
         return QStringLiteral("FIELD %1 HOLDS A NUMBER OUTSIDE -32768 TO 32767").arg(result.field);
+    case ReadError::EmptyNumber:
+        return QStringLiteral("FIELD %1 HOLDS NO NUMBER: IT IS EMPTY").arg(result.field);
     }
     return {};
 }

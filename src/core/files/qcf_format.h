@@ -38,12 +38,16 @@ enum class ReadError {
     None,
     EndsEarly,        // the data ends before the 42nd field is complete
     NumberOutOfRange, // a number field outside -32768..32767
+    EmptyNumber,      // a number field with nothing in it (no code is "empty")
 };
 
 struct ReadResult {
     std::optional<Configuration> config; // set exactly when error == None
     ReadError error = ReadError::None;
     int field = 0; // 1-based number of the field where reading failed, 0 on success
+    // Every code field holds a number and nothing else ("160", " -1 ", "2.5"), as in
+    // every file a configuration program writes; false when one holds more text.
+    bool plainNumbers = true;
 };
 
 // Reads the 42 fields from the bytes of a file (see the reading rules in the

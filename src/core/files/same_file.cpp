@@ -1,5 +1,7 @@
 #include "same_file.h"
 
+#include "files/qcf_file.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,6 +26,11 @@ QString resolved(const QString &path, int depth = 0)
     return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
 }
 
+bool isConfigurationName(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
 bool sameFile(const QString &a, const QString &b)
@@ -42,6 +49,41 @@ bool sameFile(const QString &a, const QString &b)
 #else
     return resolved(a) == resolved(b);
 #endif
+}
+
+OutputCheck checkOutput(const QString &path)
+{
+    OutputCheck check;
+    if (path.isEmpty())
+        return check;
+    check.target = resolved(path);
+    check.viaLink = QFileInfo(path).isSymLink();
+    if (isConfigurationName(path) || isConfigurationName(check.target))
+        check.refusal = OutputRefusal::ConfigurationName;
+    else if (QFileInfo::exists(check.target) && qcf::holdsConfiguration(check.target))
+        check.refusal = OutputRefusal::ConfigurationContent; // a hard link or another name
+    return check;
+}
+
+QString outputRefusalText(const QString &path, const OutputCheck &check)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const QString target = QDir::toNativeSeparators(check.target);
+    switch (check.refusal) {
+    case OutputRefusal::None:
+        return QString();
+    case OutputRefusal::ConfigurationName:
+        if (check.viaLink && !isConfigurationName(path))
+            return QStringLiteral("%1 links to %2, named as a configuration file (.qcf)")
+                .arg(shown, target);
+        return QStringLiteral("%1 is named as a configuration file (.qcf)").arg(shown);
+    case OutputRefusal::ConfigurationContent:
+        if (check.viaLink)
+            return QStringLiteral("%1 links to %2, a configuration file (its content reads as one)")
+                .arg(shown, target);
+        return QStringLiteral("%1 is a configuration file (its content reads as one)").arg(shown);
+    }
+    return QString();
 }
 
 } // namespace files

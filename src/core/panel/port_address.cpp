@@ -1,10 +1,21 @@
 #include "port_address.h"
 
+#include "panel/port_platform.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QHostAddress>
+#include <QHostInfo>
 #include <QRegularExpression>
-#include <QStringList>
+#include <QSet>
 
 #include <algorithm>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace portaddress {
 
@@ -158,6 +169,171 @@ QString problemText(const Address &address)
     return QStringLiteral("CANNOT USE %1 AS THE PANEL'S PORT: %2 - WRITE TCP://HOST:PORT OR "
                           "RFC2217://HOST:PORT")
         .arg(address.text, address.problem);
+}
+
+namespace {
+
+// What a port text is compared by.
+struct Identity {
+    bool network = false;
+    QString key;       // a device's canonical path; a host's address or lower-cased name
+    quint16 port = 0;  // a network address's port number
+    bool name = false; // `key` is a host name, which may be looked up
+};
+
+// An address in one form: an IPv4-mapped IPv6 address as its IPv4 address, IPv6
+// in Qt's compressed lower-case form, IPv4 without leading zeros.
+QString addressKey(const QHostAddress &address)
+{
+    bool mapped = false;
+    const quint32 v4 = address.toIPv4Address(&mapped);
+    return mapped ? QHostAddress(v4).toString() : address.toString();
+}
+
+Identity identityOf(const QString &text)
+{
+    const QString typed = portplatform::typedName(text); // COM3 and com3 are one port
+    const Address address = parse(typed);
+    Identity id;
+    if (address.isNetwork()) {
+        id.network = true;
+        if (!address.isUsable()) { // refused elsewhere; compared as written
+            id.key = address.text.toLower();
+            return id;
+        }
+        id.port = address.port;
+        QString host = address.host;
+        if (isIpv4(host)) { // "127.000.000.001" is 127.0.0.1
+            QStringList parts = host.split(QLatin1Char('.'));
+            for (QString &part : parts)
+                part = QString::number(part.toInt());
+            host = parts.join(QLatin1Char('.'));
+        }
+        if (const QHostAddress literal(host); !literal.isNull()) {
+            id.key = addressKey(literal);
+        } else {
+            id.key = host.toLower();
+            if (id.key.endsWith(QLatin1Char('.'))) // the fully qualified form
+                id.key.chop(1);
+            id.name = true;
+        }
+        return id;
+    }
+#ifdef Q_OS_WIN
+    if (!typed.contains(QLatin1Char('\\')) && !typed.contains(QLatin1Char('/'))) {
+        id.key = typed;
+        return id;
+    }
+#endif
+    const QFileInfo info(typed);
+    const QString canonical = info.canonicalFilePath();
+    id.key = canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+    return id;
+}
+
+// The addresses of each of `names`, looked up side by side; a name not found
+// within kLookupLimit has none. Each lookup runs in a thread of its own, which is
+// left to end by itself when it takes longer (the system's resolver cannot be
+// interrupted), so the caller never waits beyond the limit.
+QHash<QString, QSet<QString>> lookUp(const QStringList &names)
+{
+    struct Shared {
+        std::mutex mutex;
+        std::condition_variable done;
+        QHash<QString, QSet<QString>> found;
+        qsizetype left = 0;
+    };
+    const auto shared = std::make_shared<Shared>();
+    shared->left = names.size();
+    for (const QString &name : names) {
+        std::thread([shared, name] {
+            QSet<QString> addresses;
+            for (const QHostAddress &a : QHostInfo::fromName(name).addresses())
+                addresses.insert(addressKey(a));
+            const std::lock_guard lock(shared->mutex);
+            shared->found.insert(name, addresses);
+            --shared->left;
+            shared->done.notify_all();
+        }).detach();
+    }
+    std::unique_lock lock(shared->mutex);
+    shared->done.wait_for(lock, kLookupLimit, [&] { return shared->left == 0; });
+    return shared->found;
+}
+
+// Compares ports by their identities, looking names up once and only as needed.
+class PortComparer
+{
+public:
+    explicit PortComparer(const QStringList &ports)
+    {
+        for (const QString &port : ports)
+            m_ids.push_back(identityOf(port));
+    }
+
+    // Looks up, at once, every name whose address shares a port number with
+    // another network address written with another host; with `only`, for the
+    // comparisons of that port alone.
+    void lookUpNeeded(std::optional<size_t> only = std::nullopt)
+    {
+        QStringList names;
+        for (size_t i = only.value_or(0); i < (only ? *only + 1 : m_ids.size()); ++i)
+            for (size_t j = 0; j < i; ++j) {
+                const Identity &a = m_ids[i];
+                const Identity &b = m_ids[j];
+                if (!a.network || !b.network || a.port != b.port || a.port == 0 || a.key == b.key)
+                    continue;
+                for (const Identity *id : {&a, &b})
+                    if (id->name && !names.contains(id->key))
+                        names << id->key;
+            }
+        if (!names.isEmpty())
+            m_addresses = lookUp(names);
+    }
+
+    bool same(size_t i, size_t j) const
+    {
+        const Identity &a = m_ids[i];
+        const Identity &b = m_ids[j];
+        if (a.network != b.network || a.port != b.port)
+            return false;
+        if (a.key == b.key)
+            return true;
+        return a.network && a.port != 0 && addresses(a).intersects(addresses(b));
+    }
+
+private:
+    QSet<QString> addresses(const Identity &id) const
+    {
+        return id.name ? m_addresses.value(id.key) : QSet<QString>{id.key};
+    }
+
+    std::vector<Identity> m_ids;
+    QHash<QString, QSet<QString>> m_addresses;
+};
+
+} // namespace
+
+std::optional<std::pair<QString, QString>> repeatedPort(const QStringList &ports)
+{
+    PortComparer comparer(ports);
+    comparer.lookUpNeeded();
+    for (qsizetype i = 0; i < ports.size(); ++i)
+        for (qsizetype j = 0; j < i; ++j)
+            if (comparer.same(size_t(i), size_t(j)))
+                return std::pair{ports[i], ports[j]};
+    return std::nullopt;
+}
+
+qsizetype indexOfPort(const QStringList &ports, const QString &port)
+{
+    const QStringList all = ports + QStringList{port};
+    PortComparer comparer(all);
+    comparer.lookUpNeeded(size_t(ports.size()));
+    for (qsizetype i = 0; i < ports.size(); ++i)
+        if (comparer.same(size_t(i), size_t(ports.size())))
+            return i;
+    return -1;
 }
 
 } // namespace portaddress

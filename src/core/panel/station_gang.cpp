@@ -1,11 +1,9 @@
 #include "station_gang.h"
 
 #include "panel/port_address.h"
-#include "panel/port_platform.h"
 #include "panel/traffic_log.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QThread>
@@ -89,32 +87,6 @@ QStringList StationGang::slotNames(const QStringList &ports)
         names << (uses.value(name) > 1 ? port : name);
     }
     return names;
-}
-
-QString StationGang::portIdentity(const QString &port)
-{
-    const QString name = portplatform::typedName(port); // COM3 and com3 are one port
-    if (portaddress::isNetworkAddress(name))
-        return name;
-#ifdef Q_OS_WIN
-    if (!name.contains(QLatin1Char('\\')) && !name.contains(QLatin1Char('/')))
-        return name;
-#endif
-    const QFileInfo info(name);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
-}
-
-std::optional<std::pair<QString, QString>> StationGang::samePort(const QStringList &ports)
-{
-    QHash<QString, QString> seen; // identity -> the port first given for it
-    for (const QString &port : ports) {
-        const QString identity = portIdentity(port);
-        if (seen.contains(identity))
-            return std::pair{port, seen.value(identity)};
-        seen.insert(identity, port);
-    }
-    return std::nullopt;
 }
 
 void StationGang::start()

@@ -59,13 +59,6 @@ public:
     // The marks of `ports`, in order; ports whose base names clash are marked with
     // their whole text instead, so that every mark tells one slot.
     static QStringList slotNames(const QStringList &ports);
-    // Two texts name the same port when these are equal: the canonical path of a
-    // device (a link and its target are one port), the text of a network address.
-    static QString portIdentity(const QString &port);
-    // The first port of `ports` that names the same port as one before it, with
-    // that earlier one; nothing when every port is a port of its own.
-    static std::optional<std::pair<QString, QString>> samePort(const QStringList &ports);
-
     // The run's settings, set while it is not running.
     void setPorts(const QStringList &ports) { m_ports = ports; }
     void setCodes(const panelwrite::Codes &codes) { m_codes = codes; }

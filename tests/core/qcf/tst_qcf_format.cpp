@@ -11,7 +11,8 @@ Q_DECLARE_METATYPE(qcf::ReadError)
 namespace {
 
 // A panel whose items all still hold their initial designation, unassigned.
-Configuration initialConfig() {
+Configuration initialConfig()
+{
     Configuration c;
     c.panel = "PANEL 7";
     c.designations.fill("DESIGNATION ");
@@ -22,20 +23,20 @@ Configuration initialConfig() {
 
 // Fields 4..42 of a file of initialConfig(), beginning with the comma that ends
 // field 3; tests put their own fields 1..3 in front.
-QByteArray initialTail() {
-    return QByteArray(",\"DESIGNATION \",160").repeated(19) + ",151\r\n";
-}
+QByteArray initialTail() { return QByteArray(",\"DESIGNATION \",160").repeated(19) + ",151\r\n"; }
 
-bool sameConfig(const Configuration &a, const Configuration &b) {
+bool sameConfig(const Configuration &a, const Configuration &b)
+{
     return a.panel == b.panel && a.designations == b.designations && a.codes == b.codes;
 }
 
 } // namespace
 
-class TestQcfFormat : public QObject {
+class TestQcfFormat : public QObject
+{
     Q_OBJECT
 
-  private slots:
+private slots:
     void formatExactBytes();
     void roundTrip_data();
     void roundTrip();
@@ -53,7 +54,8 @@ class TestQcfFormat : public QObject {
     void hostileInput();
 };
 
-void TestQcfFormat::formatExactBytes() {
+void TestQcfFormat::formatExactBytes()
+{
     Configuration c = initialConfig();
     c.designations[0] = "HORN";
     c.codes[0] = 0;
@@ -63,7 +65,8 @@ void TestQcfFormat::formatExactBytes() {
     QCOMPARE(qcf::format(c), expected);
 }
 
-void TestQcfFormat::roundTrip_data() {
+void TestQcfFormat::roundTrip_data()
+{
     QTest::addColumn<QByteArray>("panel");
     QTest::addColumn<QByteArray>("designation");
     QByteArray high;
@@ -78,7 +81,8 @@ void TestQcfFormat::roundTrip_data() {
     QTest::newRow("nul and controls") << QByteArray("A\0B\x01\x1A", 5) << QByteArray("\x7F");
 }
 
-void TestQcfFormat::roundTrip() {
+void TestQcfFormat::roundTrip()
+{
     QFETCH(QByteArray, panel);
     QFETCH(QByteArray, designation);
     Configuration c = initialConfig();
@@ -96,7 +100,8 @@ void TestQcfFormat::roundTrip() {
     QCOMPARE(qcf::format(*r.config), bytes);
 }
 
-void TestQcfFormat::quoteInsideTextIsCut() {
+void TestQcfFormat::quoteInsideTextIsCut()
+{
     // Quotes are not escaped: the text ends at the inner quote, and the rest of
     // the field is skipped without losing the place of the following fields.
     Configuration c = initialConfig();
@@ -109,7 +114,8 @@ void TestQcfFormat::quoteInsideTextIsCut() {
     QCOMPARE(r.config->codes[20], 151);
 }
 
-void TestQcfFormat::readFields_data() {
+void TestQcfFormat::readFields_data()
+{
     QTest::addColumn<QByteArray>("head"); // fields 1..3, followed by initialTail()
     QTest::addColumn<QByteArray>("panel");
     QTest::addColumn<QByteArray>("designation");
@@ -135,9 +141,8 @@ void TestQcfFormat::readFields_data() {
         << QByteArray("\"P\",\r\n5") << QByteArray("P") << QByteArray() << 5;
     QTest::newRow("leading blanks and tabs")
         << QByteArray(" \t\"P\",  \"HORN\",\t 5") << QByteArray("P") << QByteArray("HORN") << 5;
-    QTest::newRow("empty fields") << QByteArray(",,") << QByteArray() << QByteArray() << 0;
-    QTest::newRow("empty quotes") << QByteArray("\"\",\"\",\"\"") << QByteArray() << QByteArray()
-                                  << 0;
+    QTest::newRow("empty fields") << QByteArray(",,5") << QByteArray() << QByteArray() << 5;
+    QTest::newRow("empty quotes") << QByteArray("\"\",\"\",5") << QByteArray() << QByteArray() << 5;
     QTest::newRow("unquoted") << QByteArray("P 7,HORN,5") << QByteArray("P 7") << QByteArray("HORN")
                               << 5;
     QTest::newRow("unquoted keeps trailing blanks")
@@ -151,7 +156,8 @@ void TestQcfFormat::readFields_data() {
         << QByteArray("H\nO\rRN") << 5;
 }
 
-void TestQcfFormat::readFields() {
+void TestQcfFormat::readFields()
+{
     QFETCH(QByteArray, head);
     QFETCH(QByteArray, panel);
     QFETCH(QByteArray, designation);
@@ -168,7 +174,8 @@ void TestQcfFormat::readFields() {
     QCOMPARE(r.config->codes[20], 151);
 }
 
-void TestQcfFormat::readNumbers_data() {
+void TestQcfFormat::readNumbers_data()
+{
     QTest::addColumn<QByteArray>("field");
     QTest::addColumn<int>("code");
     QTest::newRow("max") << QByteArray("32767") << 32767;
@@ -188,7 +195,8 @@ void TestQcfFormat::readNumbers_data() {
     QTest::newRow("trailing blanks") << QByteArray("9   ") << 9;
 }
 
-void TestQcfFormat::readNumbers() {
+void TestQcfFormat::readNumbers()
+{
     QFETCH(QByteArray, field);
     QFETCH(int, code);
     const qcf::ReadResult r = qcf::parse("\"P\",\"D\"," + field + initialTail());
@@ -197,7 +205,8 @@ void TestQcfFormat::readNumbers() {
     QCOMPARE(r.config->codes[0], code);
 }
 
-void TestQcfFormat::fieldPerLine() {
+void TestQcfFormat::fieldPerLine()
+{
     Configuration c = initialConfig();
     for (int i = 0; i < qcf::kDesignations; ++i) {
         c.designations[i] = "ITEM " + QByteArray::number(i);
@@ -210,7 +219,8 @@ void TestQcfFormat::fieldPerLine() {
     QVERIFY(sameConfig(*r.config, c));
 }
 
-void TestQcfFormat::failures_data() {
+void TestQcfFormat::failures_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<ReadError>("error");
     QTest::addColumn<int>("field");
@@ -238,9 +248,17 @@ void TestQcfFormat::failures_data() {
     QTest::newRow("field 9") << QByteArray("\"P\",\"D\",1,\"D\",2,\"D\",3,\"D\",\"-40000\"")
                              << ReadError::NumberOutOfRange << 9;
     QTest::newRow("backlighting") << upTo41 + ",40000\r\n" << ReadError::NumberOutOfRange << 42;
+    // A code field with nothing in it is no code, however it is left empty.
+    QTest::newRow("empty code") << QByteArray(",,") + initialTail() << ReadError::EmptyNumber << 3;
+    QTest::newRow("empty quoted code")
+        << QByteArray("\"P\",\"D\",\" \"") + initialTail() << ReadError::EmptyNumber << 3;
+    QTest::newRow("blank line as code")
+        << QByteArray("\"P\"\r\n\"D\"\r\n \t\r\n") + initialTail() << ReadError::EmptyNumber << 3;
+    QTest::newRow("empty backlighting") << upTo41 + ",\r\n" << ReadError::EmptyNumber << 42;
 }
 
-void TestQcfFormat::failures() {
+void TestQcfFormat::failures()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(ReadError, error);
     QFETCH(int, field);
@@ -250,7 +268,8 @@ void TestQcfFormat::failures() {
     QVERIFY(!r.config);
 }
 
-void TestQcfFormat::ignoresEverythingAfterField42() {
+void TestQcfFormat::ignoresEverythingAfterField42()
+{
     Configuration c = initialConfig();
     c.codes[20] = -3;
     const QByteArray bytes = qcf::format(c);
@@ -269,7 +288,8 @@ void TestQcfFormat::ignoresEverythingAfterField42() {
     QCOMPARE(junk.config->codes[20], -3);
 }
 
-void TestQcfFormat::describeTexts() {
+void TestQcfFormat::describeTexts()
+{
     qcf::ReadResult r;
     QCOMPARE(qcf::describe(r), QString());
     r.error = ReadError::EndsEarly;
@@ -278,9 +298,13 @@ void TestQcfFormat::describeTexts() {
     r.error = ReadError::NumberOutOfRange;
     r.field = 9;
     QCOMPARE(qcf::describe(r), QStringLiteral("FIELD 9 HOLDS A NUMBER OUTSIDE -32768 TO 32767"));
+    r.error = ReadError::EmptyNumber;
+    r.field = 42;
+    QCOMPARE(qcf::describe(r), QStringLiteral("FIELD 42 HOLDS NO NUMBER: IT IS EMPTY"));
 }
 
-void TestQcfFormat::hostileInput_data() {
+void TestQcfFormat::hostileInput_data()
+{
     // Several MiB without a line end; a reader that rescans or recurses per byte
     // would not finish in time.
     const qsizetype big = 8 << 20;
@@ -296,12 +320,13 @@ void TestQcfFormat::hostileInput_data() {
     QTest::newRow("long zeros") << "P,D,0." + QByteArray(big, '0') + "1" << ReadError::EndsEarly
                                 << 4;
     QTest::newRow("blank number") << "P,D,1" + QByteArray(big, ' ') << ReadError::EndsEarly << 4;
-    QTest::newRow("commas") << QByteArray(big, ',') << ReadError::None << 0;
-    QTest::newRow("line ends") << QByteArray(big, '\n') << ReadError::None << 0;
+    QTest::newRow("commas") << QByteArray(big, ',') << ReadError::EmptyNumber << 3;
+    QTest::newRow("line ends") << QByteArray(big, '\n') << ReadError::EmptyNumber << 3;
     QTest::newRow("quote junk") << QByteArray(big, '"') << ReadError::EndsEarly << 2;
 }
 
-void TestQcfFormat::hostileInput() {
+void TestQcfFormat::hostileInput()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(ReadError, error);
     QFETCH(int, field);
