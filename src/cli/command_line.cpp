@@ -2,7 +2,6 @@
 
 #include "files/file_platform.h"
 #include "files/same_file.h"
-#include "panel/panel_link.h"
 #include "panel/port_address.h"
 #include "panel/port_platform.h"
 
@@ -96,7 +95,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
                        "the port last used successfully, else the first USB serial adapter, "
                        "else %2). With --station it can be given several times, one "
                        "slot per port.")
-            .arg(portplatform::portExample(), PanelLink::defaultPortName()),
+            .arg(portplatform::portExample(), portplatform::firstPort()),
         QStringLiteral("PORT"));
     const QCommandLineOption writePanel(
         QStringLiteral("write-panel"),

@@ -41,6 +41,13 @@ QString cellLine(int address, std::optional<std::int16_t> code, const QString &r
         .arg(result);
 }
 
+// The port of a command whose handshake succeeded is where the next run starts.
+void rememberIfAnswered(const PanelLink &link, cellwalk::Outcome outcome)
+{
+    if (cellwalk::answered(outcome))
+        portchoice::rememberPort(link.portName());
+}
+
 class Runner
 {
 public:
@@ -149,6 +156,7 @@ private:
                                       cellwalk::cellText(cell.result))
                           << Qt::endl;
             });
+        rememberIfAnswered(link, read.outcome);
         if (read.outcome != cellwalk::Outcome::Done) {
             m_out << cellwalk::outcomeText(read.outcome, QString(), link) << Qt::endl;
             return std::nullopt;
@@ -162,6 +170,7 @@ private:
     {
         m_out << statustext::kReadingBeforeWrite << Qt::endl;
         const backup::Kept kept = backup::readAndKeep(m_link, file);
+        rememberIfAnswered(m_link, kept.outcome);
         if (!kept.ok()) {
             fail(kPanelFailed, kept.failureText());
             return false;
@@ -186,6 +195,7 @@ private:
                 const std::int16_t code = codes[memory_map::itemAt(n)];
                 m_out << cellLine(n, code, cellwalk::cellText(cell.result)) << Qt::endl;
             });
+        rememberIfAnswered(link, result.outcome);
         link.closePort();
         m_out << result.statusText() << Qt::endl;
         return result.programmed() ? kDone : kPanelFailed;

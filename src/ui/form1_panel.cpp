@@ -11,6 +11,7 @@
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
 #include "panel/panel_write.h"
+#include "panel/port_choice.h"
 #include "panel/traffic_log.h"
 #include "status_colour.h"
 #include "translation.h"
@@ -25,6 +26,15 @@
 #include <QUndoStack>
 
 using namespace statustext;
+
+namespace {
+// The port of a command whose handshake succeeded is where the next run starts.
+void rememberIfAnswered(const PanelLink &link, cellwalk::Outcome outcome)
+{
+    if (cellwalk::answered(outcome))
+        portchoice::rememberPort(link.portName());
+}
+} // namespace
 
 // While a panel command runs, the commands that would open the port again wait
 // (they follow the window's activity); the lists stay usable. The keyboard focus
@@ -179,6 +189,7 @@ void Form1::READ_CONFIG_Click()
                 m_model->setDesignationShown(i, false);
             }
         });
+        rememberIfAnswered(*m_link, read.outcome);
         showOutcome(read.outcome, kReadSuccessful);
     }
 
@@ -206,6 +217,7 @@ bool Form1::backUpPanelFirst()
 {
     setStatus(kReadingBeforeWrite);
     const backup::Kept kept = backup::readAndKeep(*m_link, configuration({}));
+    rememberIfAnswered(*m_link, kept.outcome);
     if (m_link->isAborted())
         return false;
     if (kept.outcome != cellwalk::Outcome::Done) {
@@ -251,6 +263,7 @@ void Form1::WRITE_CONFIG_Click()
         const panelwrite::Result result = panelwrite::writeCodes(
             *m_link, collectedCodes(),
             [this](int, const cellwalk::Cell &cell) { showCellStatus(cell, true); });
+        rememberIfAnswered(*m_link, result.outcome);
         // With the port lost, the text says how far the write came.
         setStatusTone(result.programmed() ? kDone : kFailed);
         setStatus(result.statusText());
@@ -281,6 +294,7 @@ void Form1::comparePanel()
     } else {
         read = cellwalk::readPanel(
             *m_link, [this](int, const cellwalk::Cell &cell) { showCellStatus(cell, false); });
+        rememberIfAnswered(*m_link, read.outcome);
         showOutcome(read.outcome, QString());
     }
     m_link->closePort();

@@ -30,13 +30,13 @@ void TestPortChoice::entriesAndStartingPort()
     };
 
     QCOMPARE(portchoice::entries(none).size(), 0);
-    QCOMPARE(portchoice::startingPort(none, {}, {}), PanelLink::defaultPortName());
+    QCOMPARE(portchoice::startingPort(none, {}, {}), portplatform::firstPort());
 
     // Name order counts numbers as numbers.
     const auto inOrder = portchoice::entries(builtIn);
     QCOMPARE(inOrder.value(0).path, QStringLiteral("/dev/ttyS2"));
     QCOMPARE(inOrder.value(0).text, QStringLiteral("/dev/ttyS2"));
-    QCOMPARE(portchoice::startingPort(builtIn, {}, {}), PanelLink::defaultPortName());
+    QCOMPARE(portchoice::startingPort(builtIn, {}, {}), portplatform::firstPort());
 
     // Built-in ports before adapters; the description, else the manufacturer.
     const auto mixed = portchoice::entries(adapters);
@@ -90,11 +90,11 @@ void TestPortChoice::textOfTheDropDown()
     QCOMPARE(portchoice::portsFoundText(entries.mid(0, 1), "/dev/ttyS0"), QString());
 
     // A group is named only where joining it gives access.
-    QVERIFY(PanelLink::permissionText("root", "dialout", 020660).contains("GROUP \"dialout\""));
-    const QString ownerOnly = PanelLink::permissionText("root", "root", 020600);
+    QVERIFY(portplatform::permissionText("root", "dialout", 020660).contains("GROUP \"dialout\""));
+    const QString ownerOnly = portplatform::permissionText("root", "root", 020600);
     QVERIFY2(ownerOnly.contains("ONLY ITS OWNER \"root\"") && !ownerOnly.contains("GROUP \"root\""),
              qPrintable(ownerOnly));
-    QVERIFY(PanelLink::permissionText("root", "uucp", 020640).contains("ONLY ITS OWNER"));
+    QVERIFY(portplatform::permissionText("root", "uucp", 020640).contains("ONLY ITS OWNER"));
 }
 
 // COM ports go by their names, whatever form the user typed; the failures of an
@@ -104,7 +104,7 @@ void TestPortChoice::windowsPortNames()
 #ifndef Q_OS_WIN
     QSKIP("Windows port names");
 #else
-    QCOMPARE(PanelLink::defaultPortName(), QStringLiteral("COM1"));
+    QCOMPARE(portplatform::firstPort(), QStringLiteral("COM1"));
     QCOMPARE(portchoice::startingPort({}, {}, {}), QStringLiteral("COM1"));
 
     // Typed in the drop-down or given with --port; names above COM9 must keep
@@ -126,9 +126,10 @@ void TestPortChoice::windowsPortNames()
              portchoice::startingPort(portchoice::availablePorts(), {}, {}));
     QVERIFY(!portplatform::existsUnlisted(QStringLiteral("C:\\windows")));
 
-    QCOMPARE(PanelLink::openErrorText("COM3", QSerialPort::PermissionError, "Access is denied."),
+    QCOMPARE(portplatform::openErrorText("COM3", QSerialPort::PermissionError, "Access is denied."),
              QStringLiteral("CANNOT OPEN SERIAL PORT COM3 - IT IS IN USE BY ANOTHER PROGRAM"));
-    const QString missing = PanelLink::openErrorText("COM3", QSerialPort::DeviceNotFoundError, {});
+    const QString missing =
+        portplatform::openErrorText("COM3", QSerialPort::DeviceNotFoundError, {});
     QVERIFY2(missing.contains("NO SUCH PORT") && missing.contains("DRIVER"), qPrintable(missing));
 
     // A real open of a port that is not there: named as typed, the ports found

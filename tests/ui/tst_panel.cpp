@@ -5,6 +5,7 @@
 #include "item_marks.h"
 #include "panel/panel_link.h"
 #include "panel/port_choice.h"
+#include "panel/port_platform.h"
 #include "panel/protocol.h"
 #include "simulated_panel.h"
 
@@ -371,10 +372,12 @@ void TestPanel::portThatCannotBeOpened()
     expectEndState(status(), kRed);
 
     // Texts for ports that exist but cannot be had.
-    QVERIFY(PanelLink::openErrorText(QStringLiteral("/dev/null"), QSerialPort::PermissionError, {})
-                .endsWith(QStringLiteral("IN USE BY ANOTHER PROGRAM")));
-    QCOMPARE(PanelLink::openErrorText(QStringLiteral("COM9"), QSerialPort::DeviceNotFoundError, {}),
-             QStringLiteral("CANNOT OPEN SERIAL PORT COM9 - NO SUCH DEVICE"));
+    QVERIFY(
+        portplatform::openErrorText(QStringLiteral("/dev/null"), QSerialPort::PermissionError, {})
+            .endsWith(QStringLiteral("IN USE BY ANOTHER PROGRAM")));
+    QCOMPARE(
+        portplatform::openErrorText(QStringLiteral("COM9"), QSerialPort::DeviceNotFoundError, {}),
+        QStringLiteral("CANNOT OPEN SERIAL PORT COM9 - NO SUCH DEVICE"));
 }
 
 void TestPanel::startingPortAroundFirstFrame()

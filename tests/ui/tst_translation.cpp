@@ -7,7 +7,7 @@
 #include "config/status_texts.h"
 #include "form1_helpers.h"
 #include "main_window.h"
-#include "panel/panel_link.h"
+#include "panel/port_platform.h"
 #include "translation.h"
 #include "wrapping_buttons.h"
 
@@ -31,8 +31,8 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         settings::setLanguage(QString());
         // As the program does before it builds the window.
-        m_language = translation::chooseLanguage(settings::language(),
-                                                 QLocale::system().uiLanguages());
+        m_language =
+            translation::chooseLanguage(settings::language(), QLocale::system().uiLanguages());
         translation::install(*qApp, m_language);
     }
 
@@ -54,7 +54,7 @@ private slots:
                  QStringLiteral("de"));
         // The language follows LANG (the suite's environment).
         const QByteArray lang = qgetenv("LANG");
-        QCOMPARE(m_language, lang.startsWith("de") ? QStringLiteral("de")
+        QCOMPARE(m_language, lang.startsWith("de")   ? QStringLiteral("de")
                              : lang.startsWith("fr") ? QStringLiteral("fr")
                                                      : QStringLiteral("en"));
     }
@@ -109,15 +109,14 @@ private slots:
                                     .arg(l->contentsRect().width())));
         }
         auto fits = [](QWidget *button, const QString &text, const QRect &area) {
-            const QRect needed = button->fontMetrics().boundingRect(
-                area, Qt::AlignCenter | Qt::TextWordWrap, text);
-            QVERIFY2(area.contains(needed),
-                     qPrintable(QStringLiteral("%1 needs %2x%3 of %4x%5 px")
-                                    .arg(text)
-                                    .arg(needed.width())
-                                    .arg(needed.height())
-                                    .arg(area.width())
-                                    .arg(area.height())));
+            const QRect needed =
+                button->fontMetrics().boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+            QVERIFY2(area.contains(needed), qPrintable(QStringLiteral("%1 needs %2x%3 of %4x%5 px")
+                                                           .arg(text)
+                                                           .arg(needed.width())
+                                                           .arg(needed.height())
+                                                           .arg(area.width())
+                                                           .arg(area.height())));
         };
         const QList<WrappingPushButton *> buttons = w.findChildren<WrappingPushButton *>();
         const QList<WrappingRadioButton *> options = w.findChildren<WrappingRadioButton *>();
@@ -138,25 +137,31 @@ private slots:
     {
         if (m_language == QLatin1String("en"))
             QSKIP("English shows the core's texts as they are");
-        const QString table[] = {
-            statustext::kStartingRead,    statustext::kStartingWrite,
-            statustext::kReadingBeforeWrite, statustext::kProgrammed,
-            statustext::kReadSuccessful,  statustext::kNoResponse,
-            statustext::kBadData,         statustext::kCellOk,
-            statustext::kNotAcknowledged, statustext::kCorrupted,
-            statustext::kFailedToVerify,  statustext::kOutOfRange,
-            statustext::kIncompleteSwitches, statustext::kIncompleteLeds,
-            statustext::kIncompleteLedsOfSave};
+        const QString table[] = {statustext::kStartingRead,
+                                 statustext::kStartingWrite,
+                                 statustext::kReadingBeforeWrite,
+                                 statustext::kProgrammed,
+                                 statustext::kReadSuccessful,
+                                 statustext::kNoResponse,
+                                 statustext::kBadData,
+                                 statustext::kCellOk,
+                                 statustext::kNotAcknowledged,
+                                 statustext::kCorrupted,
+                                 statustext::kFailedToVerify,
+                                 statustext::kOutOfRange,
+                                 statustext::kIncompleteSwitches,
+                                 statustext::kIncompleteLeds,
+                                 statustext::kIncompleteLedsOfSave};
         for (const QString &text : table)
             QVERIFY2(translation::status(text) != text, qPrintable(text));
-        const QString portFailure = translation::status(PanelLink::openErrorText(
+        const QString portFailure = translation::status(portplatform::openErrorText(
             QStringLiteral("/dev/ttyUSB7"), QSerialPort::DeviceNotFoundError, QString()));
         QVERIFY(portFailure.contains(QStringLiteral("/dev/ttyUSB7")));
         QVERIFY(portFailure.contains(m_language == QLatin1String("de")
                                          ? QStringLiteral("GERÄT NICHT VORHANDEN")
                                          : QStringLiteral("PÉRIPHÉRIQUE INEXISTANT")));
-        QVERIFY(!translation::status(PanelLink::permissionText(QStringLiteral("root"),
-                                                               QStringLiteral("dialout"), 0660))
+        QVERIFY(!translation::status(portplatform::permissionText(QStringLiteral("root"),
+                                                                  QStringLiteral("dialout"), 0660))
                      .startsWith(QStringLiteral("PERMISSION")));
         // An unknown text stays as it is.
         QCOMPARE(translation::status(QStringLiteral("No such file")),

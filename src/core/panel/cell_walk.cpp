@@ -2,7 +2,6 @@
 
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
-#include "panel/port_choice.h"
 #include "panel/protocol.h"
 
 namespace cellwalk {
@@ -77,7 +76,6 @@ Outcome walk(PanelLink &link, const std::function<bool(int address)> &cell)
 {
     if (!link.handshake())
         return Outcome::NoResponse;
-    portchoice::rememberPort(link.portName());
     for (int n = 0; n < memory_map::kCellCount; ++n) {
         link.waitTick();
         if (!cell(n))

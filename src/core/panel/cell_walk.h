@@ -52,9 +52,14 @@ enum class Outcome {
 
 // The handshake, then for addresses 0 to 20 in ascending order a pause and the
 // transaction `cell`, stopping at the first cell for which it returns false; after
-// the last cell one more pause. The port of a successful handshake is remembered
-// as the one the next run starts on.
+// the last cell one more pause. The walk writes no settings (the station walks in
+// its slots' threads): a command whose handshake succeeded remembers the port as
+// the one the next run starts on itself (see answered()).
 Outcome walk(PanelLink &link, const std::function<bool(int address)> &cell);
+
+// Whether the panel answered the handshake of the walk that ended with `outcome`:
+// every outcome but NoResponse.
+inline bool answered(Outcome outcome) { return outcome != Outcome::NoResponse; }
 
 using Codes = std::array<std::int16_t, assignment::kItemCount>;
 

@@ -1,19 +1,7 @@
 #include "link_port.h"
 
-#include "panel/network_port.h"
-#include "panel/panel_link.h"
-#include "panel/port_address.h"
 #include "panel/port_choice.h"
-
-std::unique_ptr<LinkPort> LinkPort::create(const QString &name)
-{
-    const portaddress::Address address = portaddress::parse(name);
-    if (!address.isNetwork())
-        return std::make_unique<SerialLinkPort>(name);
-    if (!address.isUsable())
-        return nullptr;
-    return std::make_unique<NetworkLinkPort>(address);
-}
+#include "panel/port_platform.h"
 
 SerialLinkPort::SerialLinkPort(const QString &device, QObject *parent)
     : LinkPort(parent), m_port(new QSerialPort(this)), m_device(device)
@@ -36,7 +24,7 @@ QString SerialLinkPort::open()
     if (!m_port->open(QIODevice::ReadWrite)) {
         // Which other ports the machine has, so that the user sees what to choose.
         const QString name = m_port->portName();
-        return PanelLink::openErrorText(name, m_port->error(), m_port->errorString()) +
+        return portplatform::openErrorText(name, m_port->error(), m_port->errorString()) +
                portchoice::portsFoundText(portchoice::entries(portchoice::availablePorts()), name);
     }
     m_port->clear(); // drop whatever the device held from before

@@ -5,8 +5,6 @@
 #include <QSerialPort>
 #include <QString>
 
-#include <memory>
-
 // The port beneath the panel link: a local serial device, or the panel's serial
 // line behind a device server on the network (panel/network_port.h). The link
 // sees the same thing through either: bytes of the panel's line in and out, a
@@ -17,11 +15,6 @@ class LinkPort : public QObject
     Q_OBJECT
 public:
     using QObject::QObject;
-
-    // The port for `name` as given by the user: a device path, tcp://HOST:PORT or
-    // rfc2217://HOST:PORT. A malformed network address gives no port (the
-    // link refuses it before anything is sent).
-    static std::unique_ptr<LinkPort> create(const QString &name);
 
     // Opens the port at 9600 baud, 8 data bits, no parity, 1 stop bit. Returns
     // the user text of a failure, naming the port and the cause; empty once open.

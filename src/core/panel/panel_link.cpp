@@ -1,6 +1,7 @@
 #include "panel_link.h"
 
 #include "link_port.h"
+#include "network_port.h"
 #include "port_address.h"
 #include "port_platform.h"
 #include "protocol.h"
@@ -19,10 +20,23 @@ constexpr int kQuietMs = 300;
 // may keep talking before the link sends again all the same.
 constexpr int kMaxReplyWaitMs = 5000;
 constexpr int kMaxSettleMs = 10000;
+
+// The port for `name` as given by the user: a device path, tcp://HOST:PORT or
+// rfc2217://HOST:PORT. A malformed network address gives no port (the link
+// refuses it before anything is sent).
+std::unique_ptr<LinkPort> portFor(const QString &name)
+{
+    const portaddress::Address address = portaddress::parse(name);
+    if (!address.isNetwork())
+        return std::make_unique<SerialLinkPort>(name);
+    if (!address.isUsable())
+        return nullptr;
+    return std::make_unique<NetworkLinkPort>(address);
+}
 } // namespace
 
 PanelLink::PanelLink(QObject *parent)
-    : QObject(parent), m_timer(new QTimer(this)), m_portName(defaultPortName()),
+    : QObject(parent), m_timer(new QTimer(this)), m_portName(portplatform::firstPort()),
       m_replyDeadline(new QTimer(this))
 {
     m_replyDeadline->setSingleShot(true);
@@ -37,14 +51,12 @@ PanelLink::PanelLink(QObject *parent)
 
 PanelLink::~PanelLink() { closePort(); }
 
-QString PanelLink::defaultPortName() { return portplatform::firstPort(); }
-
 bool PanelLink::openPort()
 {
     m_aborted = false;
     m_lost = false;
     m_errorText.clear();
-    m_port = LinkPort::create(m_portName);
+    m_port = portFor(m_portName);
     if (!m_port)
         m_errorText = portaddress::problemText(portaddress::parse(m_portName));
     else
@@ -338,22 +350,4 @@ void PanelLink::onPortLost(const QString &why)
         m_log->event(QStringLiteral("LOST %1: %2").arg(m_portName, why));
     if (m_loop)
         m_loop->quit();
-}
-
-QString PanelLink::permissionText(const QString &owner, const QString &group, unsigned mode)
-{
-    constexpr unsigned kGroupReadWrite = 0060;
-    if ((mode & kGroupReadWrite) == kGroupReadWrite)
-        return QStringLiteral("PERMISSION DENIED: THE USER MUST BE IN GROUP \"%1\"").arg(group);
-    return QStringLiteral("PERMISSION DENIED: ONLY ITS OWNER \"%1\" MAY OPEN IT - GIVE THE DEVICE "
-                          "TO A GROUP THE USER IS IN WITH A UDEV RULE (GROUP \"dialout\", MODE "
-                          "0660), OR ASK AN ADMINISTRATOR")
-        .arg(owner);
-}
-
-QString PanelLink::openErrorText(const QString &portName, QSerialPort::SerialPortError error,
-                                 const QString &systemText)
-{
-    return QStringLiteral("CANNOT OPEN SERIAL PORT %1 - ").arg(portName) +
-           portplatform::openFailureReason(portName, error, systemText);
 }

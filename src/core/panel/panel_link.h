@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
-#include <QSerialPort>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -43,8 +42,7 @@ public:
     explicit PanelLink(QObject *parent = nullptr);
     ~PanelLink() override;
 
-    static QString defaultPortName(); // port number 1 of this platform
-
+    // The port the link opens; at first the platform's first serial port.
     void setPortName(const QString &name) { m_portName = name; }
     // Where the traffic is logged; nullptr (the default) logs nothing.
     void setTrafficLog(TrafficLog *log) { m_log = log; }
@@ -80,15 +78,6 @@ public:
     // For a network connection lost during the command: "CONNECTION TO
     // 10.0.0.7:4001 LOST: THE DEVICE SERVER CLOSED THE CONNECTION"; else empty.
     QString lostText() const;
-
-    // User text for a port that cannot be opened, e.g. for PermissionError on a
-    // device owned by group "dialout".
-    static QString openErrorText(const QString &portName, QSerialPort::SerialPortError error,
-                                 const QString &systemText);
-    // Why this user may not open a device of `owner` and `group` with the
-    // permission bits `mode`: join the group when the group may read and write
-    // it, else only the owner may open it.
-    static QString permissionText(const QString &owner, const QString &group, unsigned mode);
 
     // The longest wait for a reply on this link now: 100 ms on a serial line, or
     // what the measured round trip of a network port needs.

@@ -1,7 +1,6 @@
 #include "port_choice.h"
 
 #include "config/settings.h"
-#include "panel/panel_link.h"
 #include "panel/port_address.h"
 #include "panel/port_platform.h"
 
@@ -87,7 +86,7 @@ QString startingPort(const QList<PortDescription> &ports, const QString &command
     for (const PortDescription &p : sorted(ports))
         if (p.usb)
             return p.path;
-    return PanelLink::defaultPortName();
+    return portplatform::firstPort();
 }
 
 QString pathOfText(const QList<PortEntry> &entries, const QString &text)

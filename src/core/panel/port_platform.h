@@ -7,7 +7,8 @@ class QSerialPortInfo;
 
 // What serial ports are called on this platform and why one cannot be opened.
 // One implementation per platform (port_platform_posix.cpp, port_platform_win.cpp),
-// chosen by the build; everything else about the ports is the same on both.
+// chosen by the build; everything else about the ports is the same on both, and
+// the texts common to both are in port_platform.cpp.
 namespace portplatform {
 
 // The machine's first serial port, where a run starts without a better choice:
@@ -37,6 +38,15 @@ bool isRememberable(const QString &name);
 // Windows another program holding the port.
 QString openFailureReason(const QString &portName, QSerialPort::SerialPortError error,
                           const QString &systemText);
+
+// User text for a port that cannot be opened: "CANNOT OPEN SERIAL PORT <name> -
+// <reason>", e.g. for PermissionError on a device owned by group "dialout".
+QString openErrorText(const QString &portName, QSerialPort::SerialPortError error,
+                      const QString &systemText);
+// Why this user may not open a device of `owner` and `group` with the
+// permission bits `mode`: join the group when the group may read and write
+// it, else only the owner may open it.
+QString permissionText(const QString &owner, const QString &group, unsigned mode);
 
 // A second hold on a connected TCP socket's descriptor, so that once Qt has
 // closed it after the connection ended, wasReset() can still tell a connection

@@ -3,8 +3,6 @@
 
 #include "port_platform.h"
 
-#include "panel_link.h"
-
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
@@ -55,7 +53,7 @@ QString openFailureReason(const QString &portName, QSerialPort::SerialPortError 
         if (::access(path.constData(), R_OK | W_OK) != 0 && ::stat(path.constData(), &st) == 0) {
             const struct group *gr = ::getgrgid(st.st_gid);
             const struct passwd *pw = ::getpwuid(st.st_uid);
-            return PanelLink::permissionText(
+            return permissionText(
                 pw ? QString::fromLocal8Bit(pw->pw_name) : QString::number(st.st_uid),
                 gr ? QString::fromLocal8Bit(gr->gr_name) : QString::number(st.st_gid), st.st_mode);
         }
