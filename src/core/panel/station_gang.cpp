@@ -1,6 +1,7 @@
 #include "station_gang.h"
 
 #include "panel/port_address.h"
+#include "panel/port_choice.h"
 #include "panel/traffic_log.h"
 
 #include <QCoreApplication>
@@ -227,6 +228,11 @@ void StationGang::onPanel(int index, const StationPanel &panel)
     Slot &slot = m_slots[size_t(index)];
     ++(panel.programmed ? slot.programmed : slot.failed);
     slot.last = panel;
+    // A panel answered on this port (it was programmed, or a cell failed after the
+    // handshake): the next run starts on it, as after any other panel command.
+    // Remembered here, in the thread that owns the settings, not in the slots.
+    if (panel.programmed || !panel.failedItem.isEmpty())
+        portchoice::rememberPort(panel.port);
     if (m_report) {
         // Every panel's row is tried; the first failure is kept and ends the run.
         const QString why = m_report->append(panel);
