@@ -2,6 +2,7 @@
 
 #include "config/config_record.h"
 #include "config/configuration_model.h"
+#include "files/qcf_file.h"
 #include "files/qcf_format.h"
 #include "panel/cell_walk.h"
 #include "panel/panel_activity.h"
@@ -184,6 +185,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    qcf::LoadedFile loadFileOrSay(const QString &path);
     // form1_layout.cpp
     void buildControls();
     QLabel *buildPicture();

@@ -31,13 +31,9 @@ void Form1::compareWithFile()
 
 bool Form1::compareWithFile(const QString &path)
 {
-    const qcf::LoadedFile loaded = qcf::loadFile(path);
-    if (!loaded.config) {
-        showMessageBox(tr("THE CONFIGURATION FILE COULD NOT BE OPENED:\n%1\n\n%2")
-                           .arg(QDir::toNativeSeparators(path), translation::status(loaded.error)),
-                       true);
+    const qcf::LoadedFile loaded = loadFileOrSay(path);
+    if (!loaded.config)
         return false;
-    }
     m_marks->clear(kFileDiffers.id);
     // The window's side first: the lines read "window -> file".
     const QList<qcftext::Difference> differences =

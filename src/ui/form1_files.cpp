@@ -166,6 +166,18 @@ void Form1::restoreBackup()
     settings::setLastFolder(lastFolder);
 }
 
+// Reads and checks a configuration file; a file that cannot be used is said in a
+// message box naming it and why.
+qcf::LoadedFile Form1::loadFileOrSay(const QString &path)
+{
+    qcf::LoadedFile loaded = qcf::loadFile(path);
+    if (!loaded.config)
+        showMessageBox(tr("THE CONFIGURATION FILE COULD NOT BE OPENED:\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(path), translation::status(loaded.error)),
+                       true);
+    return loaded;
+}
+
 // What the open command does with the file its dialog returned; also used for a
 // file named on the command line. The whole file is read and checked before
 // anything on the window changes.
@@ -173,13 +185,9 @@ bool Form1::openFile(const QString &path)
 {
     m_status->hide();
     rememberFile(path);
-    const qcf::LoadedFile loaded = qcf::loadFile(path);
-    if (!loaded.config) {
-        showMessageBox(tr("THE CONFIGURATION FILE COULD NOT BE OPENED:\n%1\n\n%2")
-                           .arg(QDir::toNativeSeparators(path), translation::status(loaded.error)),
-                       true);
+    const qcf::LoadedFile loaded = loadFileOrSay(path);
+    if (!loaded.config)
         return false;
-    }
     const qcf::Configuration &config = *loaded.config;
     beginReplacement(); // one undo step for the whole file
     rec.panel = codepage::toText(config.panel);

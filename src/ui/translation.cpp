@@ -189,16 +189,22 @@ QString panelHolds(int panelCode)
         .arg(panelcompare::assignmentText(static_cast<std::int16_t>(panelCode)));
 }
 
+// The first items of a compare's differences by name, then "…" for the rest.
+static QString namedItems(const QList<int> &items)
+{
+    QStringList names;
+    for (int i = 0; i < items.size() && i < panelcompare::kNamedInStatus; ++i)
+        names << assignment::item(items[i]).name();
+    if (items.size() > panelcompare::kNamedInStatus)
+        names << QStringLiteral("\u2026");
+    return names.join(QStringLiteral(", "));
+}
+
 QString compareStatus(const QList<int> &differingItems)
 {
     if (differingItems.isEmpty())
         return status(panelcompare::kSame);
-    QStringList names;
-    for (int i = 0; i < differingItems.size() && i < panelcompare::kNamedInStatus; ++i)
-        names << assignment::item(differingItems[i]).name();
-    if (differingItems.size() > panelcompare::kNamedInStatus)
-        names << QStringLiteral("\u2026");
-    const QString list = names.join(QStringLiteral(", "));
+    const QString list = namedItems(differingItems);
     if (differingItems.size() == 1)
         return QCoreApplication::translate("statustext", "PANEL DIFFERS IN 1 ITEM: %1").arg(list);
     return QCoreApplication::translate("statustext", "PANEL DIFFERS IN %1 ITEMS: %2")
@@ -224,12 +230,7 @@ QString fileCompareStatus(const QList<qcftext::Difference> &differences)
     const QList<int> items = qcftext::differingItems(differences);
     if (items.isEmpty())
         return QCoreApplication::translate("statustext", "FILE DIFFERS IN THE PANEL NAME");
-    QStringList names;
-    for (int i = 0; i < items.size() && i < panelcompare::kNamedInStatus; ++i)
-        names << assignment::item(items[i]).name();
-    if (items.size() > panelcompare::kNamedInStatus)
-        names << QStringLiteral("\u2026");
-    const QString list = names.join(QStringLiteral(", "));
+    const QString list = namedItems(items);
     if (items.size() == 1)
         return QCoreApplication::translate("statustext", "FILE DIFFERS IN 1 ITEM: %1").arg(list);
     return QCoreApplication::translate("statustext", "FILE DIFFERS IN %1 ITEMS: %2")
