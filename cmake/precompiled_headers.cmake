@@ -23,8 +23,12 @@ if(SWITCHPANEL_PCH)
     target_precompile_headers(switchpanel_sheet PRIVATE ${SWITCHPANEL_PCH_SHEET})
     target_precompile_headers(switchpanel_cli PRIVATE ${SWITCHPANEL_PCH_SHEET})
     target_precompile_headers(switchpanel_ui PRIVATE ${SWITCHPANEL_PCH_UI})
-    # The program's one file includes the window and the command line.
-    target_precompile_headers(switchpanel-config REUSE_FROM switchpanel_ui)
+    # The program's one file includes the window and the command line. On Windows
+    # it is a GUI program, compiled with QT_NEEDS_QMAIN, which a header compiled
+    # without it cannot serve.
+    if(NOT WIN32)
+        target_precompile_headers(switchpanel-config REUSE_FROM switchpanel_ui)
+    endif()
 endif()
 
 # switchpanel_reuse_precompiled_headers(TARGET LIBRARY): TARGET's files are
