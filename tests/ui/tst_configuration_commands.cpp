@@ -25,18 +25,27 @@ private slots:
     void everyEditUndoneAndRedone();
 };
 
+// An item with a module and a channel chosen, and no designation.
+static ItemState chosen(int module, int channel)
+{
+    ItemState state;
+    state.module = module;
+    state.channel = channel;
+    return state;
+}
+
 void TestConfigurationCommands::modelCodesAndChanges()
 {
     ConfigurationModel model;
     QSignalSpy changed(&model, &ConfigurationModel::itemChanged);
     QCOMPARE(model.code(0), -1); // nothing chosen
-    model.setItem(0, {3, -1});
+    model.setItem(0, chosen(3, -1));
     QCOMPARE(model.code(0), -1); // a module without a channel
-    model.setItem(0, {3, 3});
+    model.setItem(0, chosen(3, 3));
     QCOMPARE(model.code(0), 23);
-    model.setItem(0, {0, 3}); // "N/A" keeps the channel it had
+    model.setItem(0, chosen(0, 3)); // "N/A" keeps the channel it had
     QCOMPARE(model.code(0), 160);
-    model.setItem(0, {0, 3}); // the same again: no change
+    model.setItem(0, chosen(0, 3)); // the same again: no change
     QCOMPARE(changed.size(), 3);
 }
 

@@ -13,10 +13,13 @@
 #include <QFocusFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTextEdit>
@@ -45,6 +48,7 @@ private slots:
     void keyboardAloneDrivesSw1AndLightingView();
     void lightSchemeUnderDarkTheme();
     void placementKeepsTitleBarInAvailableArea();
+    void fittedWindowShowsTheWholeClientArea();
     void marksOfSeveralKinds();
     void pictureAt96DpiIsTheScaledPicture();
 
@@ -376,6 +380,38 @@ void TestForm1::placementKeepsTitleBarInAvailableArea()
     QCOMPARE(centredTopLeft(QRect(1280, 0, 640, 512), QSize(700, 640)), QPoint(1280, 0));
     placeOnScreen(*w);
     QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry().topLeft()));
+}
+
+// The window as the program shows it, sized to its screen: on a screen with room
+// for it the whole client area shows without a scroll bar, however tall the style
+// and the fonts make the menu bar (scripts/test-windows runs this under Wine on
+// the Windows platform, whose menu bar is not what its size hint says).
+void TestForm1::fittedWindowShowsTheWholeClientArea()
+{
+    MainWindow window;
+    discardUnsavedEdits(window.form());
+    window.fitToScreen();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    const QSize room = window.screen()->availableGeometry().size() - frame;
+    const QSize form = window.form().size();
+    if (form.width() > room.width() || form.height() + window.menuBar()->height() > room.height())
+        QSKIP("the screen is smaller than the window, which scrolls there");
+    QScrollArea *scroll = window.scrollArea();
+    QTRY_VERIFY2(!scroll->horizontalScrollBar()->isVisible() &&
+                     !scroll->verticalScrollBar()->isVisible(),
+                 qPrintable(QStringLiteral("window %1 x %2, menu bar %3, viewport %4 x %5")
+                                .arg(window.width())
+                                .arg(window.height())
+                                .arg(window.menuBar()->height())
+                                .arg(scroll->viewport()->width())
+                                .arg(scroll->viewport()->height())));
+    QVERIFY(scroll->viewport()->width() >= form.width());
+    QVERIFY(scroll->viewport()->height() >= form.height());
+    QCOMPARE(window.form().mapTo(scroll->viewport(), QPoint(0, 0)), QPoint(0, 0));
+    qInfo("window %d x %d, menu bar %d pixels high", window.width(), window.height(),
+          window.menuBar()->height());
 }
 
 // Marks of two kinds on one item: both colours in the outline, both texts in

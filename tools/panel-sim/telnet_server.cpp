@@ -18,7 +18,10 @@ bool acceptRemote(std::uint8_t option)
 
 void command(Bytes &out, std::uint8_t verb, std::uint8_t option)
 {
-    out.insert(out.end(), {kIac, verb, option});
+    // Byte by byte: GCC 12 warns falsely (-Wstringop-overflow) of an insert into
+    // the empty vector of the greeting.
+    for (std::uint8_t b : {kIac, verb, option})
+        out.push_back(b);
 }
 
 void comPortReply(Bytes &out, std::uint8_t code, const Bytes &value)
