@@ -41,13 +41,6 @@ QString cellLine(int address, std::optional<std::int16_t> code, const QString &r
         .arg(result);
 }
 
-// The port of a command whose handshake succeeded is where the next run starts.
-void rememberIfAnswered(const PanelLink &link, cellwalk::Outcome outcome)
-{
-    if (cellwalk::answered(outcome))
-        portchoice::rememberPort(link.portName());
-}
-
 class Runner
 {
 public:
@@ -156,7 +149,7 @@ private:
                                       cellwalk::cellText(cell.result))
                           << Qt::endl;
             });
-        rememberIfAnswered(link, read.outcome);
+        cellwalk::rememberPortIfAnswered(link, read.outcome);
         if (read.outcome != cellwalk::Outcome::Done) {
             m_out << cellwalk::outcomeText(read.outcome, QString(), link) << Qt::endl;
             return std::nullopt;
@@ -170,7 +163,7 @@ private:
     {
         m_out << statustext::kReadingBeforeWrite << Qt::endl;
         const backup::Kept kept = backup::readAndKeep(m_link, file);
-        rememberIfAnswered(m_link, kept.outcome);
+        cellwalk::rememberPortIfAnswered(m_link, kept.outcome);
         if (!kept.ok()) {
             fail(kPanelFailed, kept.failureText());
             return false;
@@ -195,7 +188,7 @@ private:
                 const std::int16_t code = codes[memory_map::itemAt(n)];
                 m_out << cellLine(n, code, cellwalk::cellText(cell.result)) << Qt::endl;
             });
-        rememberIfAnswered(link, result.outcome);
+        cellwalk::rememberPortIfAnswered(link, result.outcome);
         link.closePort();
         m_out << result.statusText() << Qt::endl;
         return result.programmed() ? kDone : kPanelFailed;
@@ -294,7 +287,7 @@ private:
         QString name = target.fileName();
         if (name.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive))
             name.chop(4);
-        config.panel = codepage::toBytes(name.left(12));
+        config.panel = codepage::toBytes(name.left(qcf::kPanelNameLength));
         for (int i = 0; i < qcf::kCodes; ++i)
             config.codes[i] = (*values)[i];
         const QString why = qcf::saveFile(m_cl.file, qcf::format(config));

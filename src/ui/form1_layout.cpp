@@ -347,7 +347,7 @@ void Form1::buildStatusAndPanelName()
     panelName->setToolTip(tr("ENTER IDENTITY FOR FILE NAME"));
     panelName->setFont(makeFont("MS Sans Serif", 8.25, false));
     panelName->setAlignment(Qt::AlignCenter);
-    panelName->setMaxLength(12);
+    panelName->setMaxLength(qcf::kPanelNameLength);
     panelName->setValidator(new CodePageValidator(panelName));
     panelName->setGeometry(twipsRect(6360, 1680, 1695, 285));
     findChild<QLabel *>(QStringLiteral("Label6"))->setBuddy(panelName);

@@ -11,7 +11,6 @@
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
 #include "panel/panel_write.h"
-#include "panel/port_choice.h"
 #include "panel/traffic_log.h"
 #include "status_colour.h"
 #include "translation.h"
@@ -26,15 +25,6 @@
 #include <QUndoStack>
 
 using namespace statustext;
-
-namespace {
-// The port of a command whose handshake succeeded is where the next run starts.
-void rememberIfAnswered(const PanelLink &link, cellwalk::Outcome outcome)
-{
-    if (cellwalk::answered(outcome))
-        portchoice::rememberPort(link.portName());
-}
-} // namespace
 
 // While a panel command runs, the commands that would open the port again wait
 // (they follow the window's activity); the lists stay usable. The keyboard focus
@@ -189,7 +179,7 @@ void Form1::READ_CONFIG_Click()
                 m_model->setDesignationShown(i, false);
             }
         });
-        rememberIfAnswered(*m_link, read.outcome);
+        cellwalk::rememberPortIfAnswered(*m_link, read.outcome);
         showOutcome(read.outcome, kReadSuccessful);
     }
 
@@ -217,7 +207,7 @@ bool Form1::backUpPanelFirst()
 {
     setStatus(kReadingBeforeWrite);
     const backup::Kept kept = backup::readAndKeep(*m_link, configuration({}));
-    rememberIfAnswered(*m_link, kept.outcome);
+    cellwalk::rememberPortIfAnswered(*m_link, kept.outcome);
     if (m_link->isAborted())
         return false;
     if (kept.outcome != cellwalk::Outcome::Done) {
@@ -263,7 +253,7 @@ void Form1::WRITE_CONFIG_Click()
         const panelwrite::Result result = panelwrite::writeCodes(
             *m_link, collectedCodes(),
             [this](int, const cellwalk::Cell &cell) { showCellStatus(cell, true); });
-        rememberIfAnswered(*m_link, result.outcome);
+        cellwalk::rememberPortIfAnswered(*m_link, result.outcome);
         // With the port lost, the text says how far the write came.
         setStatusTone(result.programmed() ? kDone : kFailed);
         setStatus(result.statusText());
@@ -294,7 +284,7 @@ void Form1::comparePanel()
     } else {
         read = cellwalk::readPanel(
             *m_link, [this](int, const cellwalk::Cell &cell) { showCellStatus(cell, false); });
-        rememberIfAnswered(*m_link, read.outcome);
+        cellwalk::rememberPortIfAnswered(*m_link, read.outcome);
         showOutcome(read.outcome, QString());
     }
     m_link->closePort();

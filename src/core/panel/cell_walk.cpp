@@ -2,6 +2,7 @@
 
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
+#include "panel/port_choice.h"
 #include "panel/protocol.h"
 
 namespace cellwalk {
@@ -83,6 +84,12 @@ Outcome walk(PanelLink &link, const std::function<bool(int address)> &cell)
     }
     link.waitTick();
     return Outcome::Done;
+}
+
+void rememberPortIfAnswered(const PanelLink &link, Outcome outcome)
+{
+    if (answered(outcome))
+        portchoice::rememberPort(link.portName());
 }
 
 PanelRead readPanel(PanelLink &link, const std::function<void(int address, const Cell &)> &onCell)

@@ -61,6 +61,11 @@ Outcome walk(PanelLink &link, const std::function<bool(int address)> &cell);
 // every outcome but NoResponse.
 inline bool answered(Outcome outcome) { return outcome != Outcome::NoResponse; }
 
+// Remembers the link's port as the one the next run starts on when the walk that
+// ended with `outcome` was answered. For the window and the command line, whose
+// thread owns the settings; never called from a station slot.
+void rememberPortIfAnswered(const PanelLink &link, Outcome outcome);
+
 using Codes = std::array<std::int16_t, assignment::kItemCount>;
 
 struct PanelRead {

@@ -67,7 +67,6 @@ bool PanelLink::openPort()
         return false;
     }
     connect(m_port.get(), &LinkPort::lost, this, &PanelLink::onPortLost);
-    m_network = m_port->isNetwork();
     m_owed = 0;
     m_roundTripMs = -1;
     m_roundTripVarMs = 0;
@@ -94,7 +93,7 @@ QString PanelLink::lostText() const { return m_lost && m_port ? m_port->lossText
 
 int PanelLink::replyWaitMs() const
 {
-    if (!m_network || m_roundTripMs < 0)
+    if (m_roundTripMs < 0) // a serial line, or nothing measured yet
         return kTickMs;
     // The smoothed round trip and room for its swings, as TCP reckons its
     // retransmission time-out, with at least half the round trip to spare.
@@ -104,7 +103,7 @@ int PanelLink::replyWaitMs() const
 
 void PanelLink::addRoundTrip(qint64 ms)
 {
-    if (!m_network || ms < 0)
+    if (!m_port || !m_port->isNetwork() || ms < 0)
         return;
     if (m_roundTripMs < 0) {
         m_roundTripMs = ms;
@@ -240,8 +239,8 @@ void PanelLink::awaitSent()
     loop.exec();
     m_loop = nullptr;
     if (!m_aborted && isOpen() && m_port->bytesToWrite() > 0)
-        m_port->giveUp(m_network ? QStringLiteral("THE DEVICE SERVER STOPPED READING")
-                                 : QStringLiteral("THE PORT STOPPED SENDING"));
+        m_port->giveUp(m_port->isNetwork() ? QStringLiteral("THE DEVICE SERVER STOPPED READING")
+                                           : QStringLiteral("THE PORT STOPPED SENDING"));
 }
 
 void PanelLink::wait(int threshold)

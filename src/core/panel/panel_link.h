@@ -113,7 +113,6 @@ private:
     QPointer<QEventLoop> m_loop;
     QTimer *m_replyDeadline;     // a network port's lengthened reply wait
     QElapsedTimer m_handedOver;  // since the last bytes were handed to the device
-    bool m_network = false;      // the port is a device server's
     qint64 m_owed = 0;           // characters still owed by earlier messages
     qint64 m_roundTripMs = -1;   // smoothed round trip of a network port, -1 unknown
     qint64 m_roundTripVarMs = 0; // and its mean deviation
