@@ -23,19 +23,8 @@ enum Column { File, Panel, Item, Module, Channel, Designation, kColumnCount };
 const char *const kColumnNames[kColumnCount] = {"file",   "panel",   "item",
                                                 "module", "channel", "designation"};
 
-QString moduleCell(std::int16_t code)
-{
-    if (code < 0)
-        return QString();
-    if (code >= kUnassigned)
-        return QStringLiteral("N/A");
-    return assignment::moduleEntryText(code / 10 + 1);
-}
-
-QString channelCell(std::int16_t code)
-{
-    return code < 0 || code >= kUnassigned ? QString() : assignment::channelEntryText(code % 10);
-}
+// An item without a complete assignment leaves both cells empty.
+QString moduleCell(std::int16_t code) { return code < 0 ? QString() : qcftext::moduleText(code); }
 
 std::optional<int> itemNamed(const QString &name)
 {
@@ -130,7 +119,7 @@ QByteArray sheet(const QList<SheetFile> &files)
             const QString designation =
                 i < qcf::kDesignations ? codepage::toText(f.config.designations[i]) : QString();
             text += csvtable::record({f.fileColumn, panel, assignment::item(i).name(),
-                                      moduleCell(code), channelCell(code), designation});
+                                      moduleCell(code), qcftext::channelText(code), designation});
         }
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
@@ -141,258 +130,328 @@ QString writeSheet(const QString &csvPath, const QList<SheetFile> &files)
     return qcf::replaceFile(csvPath, sheet(files), QStringLiteral("CSV FILE"));
 }
 
-Import planImport(const QString &csvPath)
+namespace {
+
+// The sheet read and checked row by row into the files it changes. Every
+// problem is collected with its line and column; nothing is written.
+class Planner
 {
-    Import result;
-    QStringList &problems = result.problems;
+public:
+    explicit Planner(QStringList &problems) : m_problems(problems)
+    {
+        std::fill(std::begin(m_at), std::end(m_at), -1);
+    }
+
+    std::optional<csvtable::Table> readTable(const QString &csvPath);
+    bool readHeader(const csvtable::Record &header);
+    void readRow(const csvtable::Record &row);
+    QList<FileImport> files();
+
+    QDir folder;
+
+private:
+    void problem(const csvtable::Record &row, Column c, const QString &text)
+    {
+        m_problems << QStringLiteral("LINE %1, COLUMN %2 (%3): %4")
+                          .arg(row.line)
+                          .arg(m_at[c] + 1)
+                          .arg(QLatin1String(kColumnNames[c]), text);
+    }
+    QString cell(const csvtable::Record &row, Column c) const
+    {
+        return m_at[c] < 0 ? QString() : row.fields[m_at[c]];
+    }
+    // The index in m_pending of the file the row names, read and checked once
+    // however many rows name it; -1 when it cannot be used.
+    int fileOf(const csvtable::Record &row);
+    void setAssignment(const csvtable::Record &row, Pending &p, int item);
+    void setDesignation(const csvtable::Record &row, Pending &p, int item);
+    void setPanel(const csvtable::Record &row, Pending &p);
+
+    QStringList &m_problems;
+    int m_at[kColumnCount];
+    qsizetype m_width = 0;
+    QList<Pending> m_pending;
+    QHash<QString, int> m_fileIndex; // the file's canonical path -> its index in m_pending
+    QHash<QString, int> m_unusable;  // a path already refused -> the line that said so
+};
+
+std::optional<csvtable::Table> Planner::readTable(const QString &csvPath)
+{
     QFile csvFile(csvPath);
     const QFileInfo csvInfo(csvPath);
     if (!csvInfo.isFile() || !csvFile.open(QIODevice::ReadOnly)) {
-        problems << (csvInfo.exists() && !csvInfo.isFile()
-                         ? QStringLiteral("IT IS NOT A FILE")
-                         : QStringLiteral("IT CANNOT BE READ: %1").arg(csvFile.errorString()));
-        return result;
+        m_problems << (csvInfo.exists() && !csvInfo.isFile()
+                           ? QStringLiteral("IT IS NOT A FILE")
+                           : QStringLiteral("IT CANNOT BE READ: %1").arg(csvFile.errorString()));
+        return std::nullopt;
     }
+    folder = csvInfo.absoluteDir();
     // 21 rows for each of a few hundred files fit many times over.
     constexpr qsizetype kMaxSheetSize = 16 * qcf::kMaxFileSize;
     const QByteArray bytes = csvFile.read(kMaxSheetSize + 1);
     if (bytes.size() > kMaxSheetSize) {
-        problems << QStringLiteral("THE SHEET IS LARGER THAN %1 MIB").arg(kMaxSheetSize >> 20);
-        return result;
+        m_problems << QStringLiteral("THE SHEET IS LARGER THAN %1 MIB").arg(kMaxSheetSize >> 20);
+        return std::nullopt;
     }
-    const csvtable::Table table = csvtable::read(bytes);
+    csvtable::Table table = csvtable::read(bytes);
     if (!table.error.isEmpty()) {
-        problems << QStringLiteral("LINE %1, COLUMN %2: %3")
-                        .arg(table.errorLine)
-                        .arg(table.errorField)
-                        .arg(table.error);
-        return result;
+        m_problems << QStringLiteral("LINE %1, COLUMN %2: %3")
+                          .arg(table.errorLine)
+                          .arg(table.errorField)
+                          .arg(table.error);
+        return std::nullopt;
     }
     if (table.records.isEmpty()) {
-        problems << QStringLiteral("THE SHEET IS EMPTY: IT NEEDS A HEADER ROW WITH THE COLUMNS "
-                                   "file AND item");
-        return result;
+        m_problems << QStringLiteral("THE SHEET IS EMPTY: IT NEEDS A HEADER ROW WITH THE COLUMNS "
+                                     "file AND item");
+        return std::nullopt;
     }
+    return table;
+}
 
-    // The header: each known column by its name, once.
-    const csvtable::Record &header = table.records.first();
-    int at[kColumnCount];
-    std::fill(std::begin(at), std::end(at), -1);
+// The header: each known column by its name, once; file and item are needed.
+bool Planner::readHeader(const csvtable::Record &header)
+{
+    m_width = header.fields.size();
     for (int f = 0; f < header.fields.size(); ++f) {
         const QString name = header.fields[f].trimmed();
         for (int c = 0; c < kColumnCount; ++c) {
             if (name.compare(QLatin1String(kColumnNames[c]), Qt::CaseInsensitive) != 0)
                 continue;
-            if (at[c] >= 0)
-                problems << QStringLiteral("LINE %1, COLUMN %2: THE COLUMN %3 IS ALREADY COLUMN %4")
-                                .arg(header.line)
-                                .arg(f + 1)
-                                .arg(QLatin1String(kColumnNames[c]))
-                                .arg(at[c] + 1);
+            if (m_at[c] >= 0)
+                m_problems << QStringLiteral(
+                                  "LINE %1, COLUMN %2: THE COLUMN %3 IS ALREADY COLUMN %4")
+                                  .arg(header.line)
+                                  .arg(f + 1)
+                                  .arg(QLatin1String(kColumnNames[c]))
+                                  .arg(m_at[c] + 1);
             else
-                at[c] = f;
+                m_at[c] = f;
         }
     }
     for (const Column c : {File, Item})
-        if (at[c] < 0)
-            problems << QStringLiteral("LINE %1: THE HEADER ROW HAS NO COLUMN %2")
-                            .arg(header.line)
-                            .arg(QLatin1String(kColumnNames[c]));
-    if (!problems.isEmpty())
-        return result;
+        if (m_at[c] < 0)
+            m_problems << QStringLiteral("LINE %1: THE HEADER ROW HAS NO COLUMN %2")
+                              .arg(header.line)
+                              .arg(QLatin1String(kColumnNames[c]));
+    return m_problems.isEmpty();
+}
 
-    const QDir folder = csvInfo.absoluteDir();
-    QList<Pending> pending;
-    QHash<QString, int> fileIndex; // the file's canonical path -> its index in pending
-    QHash<QString, int> unusable;  // a path already refused -> the line that said so
-    const qsizetype width = header.fields.size();
+void Planner::readRow(const csvtable::Record &row)
+{
+    if (row.fields.size() != m_width) {
+        m_problems << QStringLiteral("LINE %1: %2 FIELDS, BUT THE HEADER ROW HAS %3")
+                          .arg(row.line)
+                          .arg(row.fields.size())
+                          .arg(m_width);
+        return;
+    }
+    const int index = fileOf(row);
+    if (index < 0)
+        return;
+    Pending &p = m_pending[index];
 
-    for (qsizetype r = 1; r < table.records.size(); ++r) {
-        const csvtable::Record &row = table.records[r];
-        auto problem = [&](Column c, const QString &text) {
-            problems << QStringLiteral("LINE %1, COLUMN %2 (%3): %4")
-                            .arg(row.line)
-                            .arg(at[c] + 1)
-                            .arg(QLatin1String(kColumnNames[c]), text);
-        };
-        if (row.fields.size() != width) {
-            problems << QStringLiteral("LINE %1: %2 FIELDS, BUT THE HEADER ROW HAS %3")
-                            .arg(row.line)
-                            .arg(row.fields.size())
-                            .arg(width);
-            continue;
-        }
-        auto cell = [&](Column c) { return at[c] < 0 ? QString() : row.fields[at[c]]; };
+    const QString itemText = cell(row, Item).trimmed();
+    const std::optional<int> item = itemNamed(itemText);
+    if (!item) {
+        problem(row, Item,
+                QStringLiteral("%1 IS NOT AN ITEM - SW1 TO SW10, LED1 TO LED10 OR BACKLIGHTING")
+                    .arg(shown(itemText)));
+        return;
+    }
+    if (p.itemLines.contains(*item)) {
+        problem(row, Item,
+                QStringLiteral("%1 OF THIS FILE IS ALREADY ON LINE %2")
+                    .arg(assignment::item(*item).name())
+                    .arg(p.itemLines.value(*item)));
+        return;
+    }
+    p.itemLines.insert(*item, row.line);
+    setAssignment(row, p, *item);
+    setDesignation(row, p, *item);
+    setPanel(row, p);
+}
 
-        // The file, read and checked once however many rows name it.
-        const QString fileText = cell(File).trimmed();
-        if (fileText.isEmpty()) {
-            problem(File, QStringLiteral("NO FILE NAMED"));
-            continue;
-        }
-        const QString path = QDir::isAbsolutePath(fileText)
-                                 ? QDir::cleanPath(fileText)
-                                 : QDir::cleanPath(folder.filePath(fileText));
-        if (unusable.contains(path))
-            continue; // said on the line that named it first
-        const QString key = QFileInfo(path).canonicalFilePath();
-        int index = key.isEmpty() ? -1 : fileIndex.value(key, -1);
-        if (index < 0) {
-            QString why;
-            if (!QFileInfo::exists(path)) {
-                why = QStringLiteral("THERE IS NO FILE %1").arg(QDir::toNativeSeparators(path));
-            } else if (!path.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive)) {
-                // The reader takes almost any text with 42 fields; a sheet never
-                // changes a file that is not named as a configuration file.
-                why = QStringLiteral("%1 IS NOT A CONFIGURATION FILE (.qcf)")
-                          .arg(QDir::toNativeSeparators(path));
-            } else {
-                const qcf::LoadedFile loaded = qcf::loadFile(path);
-                QFile raw(path);
-                if (!loaded.config)
-                    why = QStringLiteral("%1 IS NOT A CONFIGURATION FILE THAT CAN BE USED: %2")
-                              .arg(QDir::toNativeSeparators(path), loaded.error);
-                else if (!raw.open(QIODevice::ReadOnly))
-                    why = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                                       raw.errorString());
-                if (why.isEmpty()) {
-                    Pending p;
-                    p.import.name = fileText;
-                    p.import.path = path;
-                    p.import.original = raw.read(qcf::kMaxFileSize);
-                    p.import.before = *loaded.config;
-                    p.import.after = *loaded.config;
-                    p.firstLine = row.line;
-                    index = int(pending.size());
-                    pending << p;
-                    fileIndex.insert(key, index);
-                }
-            }
-            if (!why.isEmpty()) {
-                unusable.insert(path, row.line);
-                problem(File, why);
-                continue;
-            }
-        }
-        Pending &p = pending[index];
-        qcf::Configuration &config = p.import.after;
+int Planner::fileOf(const csvtable::Record &row)
+{
+    const QString fileText = cell(row, File).trimmed();
+    if (fileText.isEmpty()) {
+        problem(row, File, QStringLiteral("NO FILE NAMED"));
+        return -1;
+    }
+    const QString path = QDir::isAbsolutePath(fileText)
+                             ? QDir::cleanPath(fileText)
+                             : QDir::cleanPath(folder.filePath(fileText));
+    if (m_unusable.contains(path))
+        return -1; // said on the line that named it first
+    const QString key = QFileInfo(path).canonicalFilePath();
+    if (const int index = key.isEmpty() ? -1 : m_fileIndex.value(key, -1); index >= 0)
+        return index;
 
-        const QString itemText = cell(Item).trimmed();
-        const std::optional<int> item = itemNamed(itemText);
-        if (!item) {
-            problem(Item, QStringLiteral("%1 IS NOT AN ITEM - SW1 TO SW10, LED1 TO LED10 OR "
-                                         "BACKLIGHTING")
-                              .arg(shown(itemText)));
-            continue;
-        }
-        const QString name = assignment::item(*item).name();
-        if (p.itemLines.contains(*item)) {
-            problem(Item, QStringLiteral("%1 OF THIS FILE IS ALREADY ON LINE %2")
-                              .arg(name)
-                              .arg(p.itemLines.value(*item)));
-            continue;
-        }
-        p.itemLines.insert(*item, row.line);
-
-        // The assignment: module and channel together, or either one with the
-        // file's own other part.
-        const std::int16_t current = config.codes[*item];
-        const bool assigned = current >= 0 && current < kUnassigned;
-        const QString moduleText = cell(Module).trimmed();
-        const QString channelText = cell(Channel).trimmed();
-        std::optional<std::int16_t> module;
-        std::optional<std::int16_t> channel;
-        bool usable = true;
-        if (!moduleText.isEmpty()) {
-            module = moduleNamed(moduleText);
-            if (!module) {
-                problem(
-                    Module,
-                    QStringLiteral("%1 IS NOT A MODULE - A TO P OR N/A").arg(shown(moduleText)));
-                usable = false;
-            }
-        }
-        if (!channelText.isEmpty()) {
-            channel = channelNamed(channelText);
-            if (!channel) {
-                problem(Channel,
-                        QStringLiteral("%1 IS NOT A CHANNEL - 1 TO 10").arg(shown(channelText)));
-                usable = false;
-            }
-        }
-        if (usable) {
-            std::optional<std::int16_t> code;
-            if (module == kUnassigned) {
-                if (channel)
-                    problem(Channel, QStringLiteral("N/A TAKES NO CHANNEL"));
-                else
-                    code = kUnassigned;
-            } else if (module && channel) {
-                code = static_cast<std::int16_t>(*module + *channel);
-            } else if (module) {
-                if (at[Channel] < 0 && assigned)
-                    code = static_cast<std::int16_t>(*module + current % 10);
-                else
-                    problem(Channel,
-                            at[Channel] < 0
-                                ? QStringLiteral("%1 HAS NO CHANNEL IN THE FILE TO KEEP").arg(name)
-                                : QStringLiteral("MODULE %1 NEEDS A CHANNEL")
-                                      .arg(moduleText.toUpper()));
-            } else if (channel) {
-                if (at[Module] < 0 && assigned)
-                    code = static_cast<std::int16_t>(current - current % 10 + *channel);
-                else
-                    problem(Module,
-                            at[Module] < 0
-                                ? QStringLiteral("%1 HAS NO MODULE IN THE FILE TO KEEP").arg(name)
-                                : QStringLiteral("CHANNEL %1 NEEDS A MODULE").arg(channelText));
-            }
-            if (code && !qcftext::sameAssignment(*code, current))
-                config.codes[*item] = *code;
-        }
-
-        if (at[Designation] >= 0) {
-            const QString designation = cell(Designation);
-            if (*item >= qcf::kDesignations) {
-                if (!designation.isEmpty())
-                    problem(Designation, QStringLiteral("THE BACKLIGHTING HAS NO DESIGNATION"));
-            } else if (const QString why = textProblem(designation, int(qcf::kMaxFileSize));
-                       !why.isEmpty()) {
-                problem(Designation, why);
-            } else {
-                config.designations[*item] = codepage::toBytes(designation);
-            }
-        }
-
-        if (const QString panel = cell(Panel); !panel.isEmpty()) {
-            if (p.panelLine > 0 && panel != p.panel) {
-                problem(Panel, QStringLiteral("THE PANEL NAME %1 DIFFERS FROM %2 ON LINE %3")
-                                   .arg(shown(panel), shown(p.panel))
-                                   .arg(p.panelLine));
-            } else if (const QString why = textProblem(panel, qcf::kPanelNameLength);
-                       !why.isEmpty()) {
-                problem(Panel, why);
-            } else if (p.panelLine == 0) {
-                p.panelLine = row.line;
-                p.panel = panel;
-                config.panel = codepage::toBytes(panel);
-            }
+    QString why;
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (!QFileInfo::exists(path)) {
+        why = QStringLiteral("THERE IS NO FILE %1").arg(shownPath);
+    } else if (!path.endsWith(QStringLiteral(".qcf"), Qt::CaseInsensitive)) {
+        // The reader takes almost any text with 42 fields; a sheet never changes a
+        // file that is not named as a configuration file.
+        why = QStringLiteral("%1 IS NOT A CONFIGURATION FILE (.qcf)").arg(shownPath);
+    } else {
+        const qcf::LoadedFile loaded = qcf::loadFile(path);
+        QFile raw(path);
+        if (!loaded.config)
+            why = QStringLiteral("%1 IS NOT A CONFIGURATION FILE THAT CAN BE USED: %2")
+                      .arg(shownPath, loaded.error);
+        else if (!raw.open(QIODevice::ReadOnly))
+            why = QStringLiteral("%1: %2").arg(shownPath, raw.errorString());
+        if (why.isEmpty()) {
+            Pending p;
+            p.import.name = fileText;
+            p.import.path = path;
+            p.import.original = raw.read(qcf::kMaxFileSize);
+            p.import.before = *loaded.config;
+            p.import.after = *loaded.config;
+            p.firstLine = row.line;
+            const int index = int(m_pending.size());
+            m_pending << p;
+            m_fileIndex.insert(key, index);
+            return index;
         }
     }
+    m_unusable.insert(path, row.line);
+    problem(row, File, why);
+    return -1;
+}
 
-    for (Pending &p : pending) {
+// The assignment: module and channel together, or either one with the file's
+// own other part.
+void Planner::setAssignment(const csvtable::Record &row, Pending &p, int item)
+{
+    qcf::Configuration &config = p.import.after;
+    const QString name = assignment::item(item).name();
+    const std::int16_t current = config.codes[item];
+    const bool assigned = current >= 0 && current < kUnassigned;
+    const QString moduleText = cell(row, Module).trimmed();
+    const QString channelText = cell(row, Channel).trimmed();
+    std::optional<std::int16_t> module;
+    std::optional<std::int16_t> channel;
+    bool usable = true;
+    if (!moduleText.isEmpty()) {
+        module = moduleNamed(moduleText);
+        if (!module) {
+            problem(row, Module,
+                    QStringLiteral("%1 IS NOT A MODULE - A TO P OR N/A").arg(shown(moduleText)));
+            usable = false;
+        }
+    }
+    if (!channelText.isEmpty()) {
+        channel = channelNamed(channelText);
+        if (!channel) {
+            problem(row, Channel,
+                    QStringLiteral("%1 IS NOT A CHANNEL - 1 TO 10").arg(shown(channelText)));
+            usable = false;
+        }
+    }
+    if (!usable)
+        return;
+    std::optional<std::int16_t> code;
+    if (module == kUnassigned) {
+        if (channel)
+            problem(row, Channel, QStringLiteral("N/A TAKES NO CHANNEL"));
+        else
+            code = kUnassigned;
+    } else if (module && channel) {
+        code = static_cast<std::int16_t>(*module + *channel);
+    } else if (module) {
+        if (m_at[Channel] < 0 && assigned)
+            code = static_cast<std::int16_t>(*module + current % 10);
+        else
+            problem(row, Channel,
+                    m_at[Channel] < 0
+                        ? QStringLiteral("%1 HAS NO CHANNEL IN THE FILE TO KEEP").arg(name)
+                        : QStringLiteral("MODULE %1 NEEDS A CHANNEL").arg(moduleText.toUpper()));
+    } else if (channel) {
+        if (m_at[Module] < 0 && assigned)
+            code = static_cast<std::int16_t>(current - current % 10 + *channel);
+        else
+            problem(row, Module,
+                    m_at[Module] < 0
+                        ? QStringLiteral("%1 HAS NO MODULE IN THE FILE TO KEEP").arg(name)
+                        : QStringLiteral("CHANNEL %1 NEEDS A MODULE").arg(channelText));
+    }
+    if (code && !qcftext::sameAssignment(*code, current))
+        config.codes[item] = *code;
+}
+
+void Planner::setDesignation(const csvtable::Record &row, Pending &p, int item)
+{
+    if (m_at[Designation] < 0)
+        return;
+    const QString designation = cell(row, Designation);
+    if (item >= qcf::kDesignations) {
+        if (!designation.isEmpty())
+            problem(row, Designation, QStringLiteral("THE BACKLIGHTING HAS NO DESIGNATION"));
+    } else if (const QString why = textProblem(designation, int(qcf::kMaxFileSize));
+               !why.isEmpty()) {
+        problem(row, Designation, why);
+    } else {
+        p.import.after.designations[item] = codepage::toBytes(designation);
+    }
+}
+
+void Planner::setPanel(const csvtable::Record &row, Pending &p)
+{
+    const QString panel = cell(row, Panel);
+    if (panel.isEmpty())
+        return;
+    if (p.panelLine > 0 && panel != p.panel) {
+        problem(row, Panel,
+                QStringLiteral("THE PANEL NAME %1 DIFFERS FROM %2 ON LINE %3")
+                    .arg(shown(panel), shown(p.panel))
+                    .arg(p.panelLine));
+    } else if (const QString why = textProblem(panel, qcf::kPanelNameLength); !why.isEmpty()) {
+        problem(row, Panel, why);
+    } else if (p.panelLine == 0) {
+        p.panelLine = row.line;
+        p.panel = panel;
+        p.import.after.panel = codepage::toBytes(panel);
+    }
+}
+
+// Each file as the sheet leaves it, with what changed and whether it can still
+// be opened again.
+QList<FileImport> Planner::files()
+{
+    QList<FileImport> files;
+    for (Pending &p : m_pending) {
         FileImport &f = p.import;
         if (const QString why = qcf::sizeProblem(qcf::format(f.after).size()); !why.isEmpty())
-            problems << QStringLiteral("LINE %1: %2: %3")
-                            .arg(p.firstLine)
-                            .arg(QDir::toNativeSeparators(f.path), why);
+            m_problems << QStringLiteral("LINE %1: %2: %3")
+                              .arg(p.firstLine)
+                              .arg(QDir::toNativeSeparators(f.path), why);
         f.panelChanged = f.after.panel != f.before.panel;
         for (int i = 0; i < assignment::kItemCount; ++i)
             if (f.after.codes[i] != f.before.codes[i] ||
                 (i < qcf::kDesignations && f.after.designations[i] != f.before.designations[i]))
                 ++f.itemsChanged;
-        result.files << f;
+        files << f;
     }
+    return files;
+}
+
+} // namespace
+
+Import planImport(const QString &csvPath)
+{
+    Import result;
+    Planner planner(result.problems);
+    const std::optional<csvtable::Table> table = planner.readTable(csvPath);
+    if (!table || !planner.readHeader(table->records.first()))
+        return result;
+    for (qsizetype r = 1; r < table->records.size(); ++r)
+        planner.readRow(table->records[r]);
+    result.files = planner.files();
     return result;
 }
 

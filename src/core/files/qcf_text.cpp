@@ -5,9 +5,13 @@
 
 namespace qcftext {
 
+using assignment::kUnassigned;
+
 namespace {
 
-using assignment::kUnassigned;
+QString itemName(int item) { return assignment::item(item).name(); }
+
+} // namespace
 
 QString moduleText(std::int16_t code)
 {
@@ -24,10 +28,6 @@ QString channelText(std::int16_t code)
         return QString();
     return assignment::channelEntryText(code % 10);
 }
-
-QString itemName(int item) { return assignment::item(item).name(); }
-
-} // namespace
 
 QString assignmentText(std::int16_t code)
 {

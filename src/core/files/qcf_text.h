@@ -16,6 +16,10 @@ namespace qcftext {
 // The assignment of a code as the lists show it: "C 4" for 23, "N/A" for 160 and
 // more, "-" for an item without a complete assignment (-1).
 QString assignmentText(std::int16_t code);
+// Its two parts: the module ("C", "N/A", "-") and the channel ("4"; empty for an
+// unassigned or incomplete item).
+QString moduleText(std::int16_t code);
+QString channelText(std::int16_t code);
 
 // Whether two codes assign the same: every code of 160 and more is "N/A".
 bool sameAssignment(std::int16_t a, std::int16_t b);
