@@ -23,7 +23,9 @@ QString SerialLinkPort::open()
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port->open(QIODevice::ReadWrite)) {
         // Which other ports the machine has, so that the user sees what to choose.
-        const QString name = m_port->portName();
+        // The port is named as the user gave it: Qt's own name of a device under
+        // /dev leaves that folder out ("pts/0", "ttyUSB0").
+        const QString name = portplatform::typedName(m_device);
         return portplatform::openErrorText(name, m_port->error(), m_port->errorString()) +
                portchoice::portsFoundText(portchoice::entries(portchoice::availablePorts()), name);
     }

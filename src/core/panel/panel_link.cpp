@@ -68,6 +68,7 @@ bool PanelLink::openPort()
     }
     connect(m_port.get(), &LinkPort::lost, this, &PanelLink::onPortLost);
     m_owed = 0;
+    m_owing.clear();
     m_roundTripMs = -1;
     m_roundTripVarMs = 0;
     if (m_log)
@@ -171,6 +172,7 @@ void PanelLink::settle()
                              .arg(m_owed - late.size()));
     }
     m_owed = 0;
+    m_owing.clear();
 }
 
 void PanelLink::abort()
@@ -183,18 +185,20 @@ void PanelLink::abort()
         m_loop->quit();
 }
 
-void PanelLink::send(const QByteArray &message)
+qsizetype PanelLink::send(const QByteArray &message)
 {
     if (!isOpen())
-        return;
+        return 0;
     // A reply belongs to the frame just sent: whatever is still waiting (a late
     // answer to an earlier message, a stray character on the line) is dropped, so
     // that it cannot become the start of this message's reply.
-    if (const QByteArray stale = m_port->dropInput(); m_log && !stale.isEmpty())
+    const QByteArray stale = m_port->dropInput();
+    if (m_log && !stale.isEmpty())
         m_log->dropped(stale);
     m_port->write(message);
     if (m_log)
         m_log->sent(message);
+    return stale.size();
 }
 
 QByteArray PanelLink::readAll()
@@ -299,14 +303,30 @@ void PanelLink::waitTick()
 
 QByteArray PanelLink::exchange(const QByteArray &message)
 {
-    settle();
-    send(message);
+    // A late reply to the very message sent again (a read frame repeated to
+    // confirm its cell) answers the same question, when whole replies are owed
+    // (earlier waits that ended with nothing). Before any other message, or after
+    // a reply that came short (damaged, or cut), the line falls quiet first.
+    if (message != m_owing || m_owed % protocol::kReplyThreshold != 0)
+        settle();
+    m_owed = qMax<qint64>(0, m_owed - send(message)); // what was dropped came, at least
+    // What is still owed to the same message comes first, then this frame's own
+    // reply: the wait is for both, and the late part is taken off the front.
+    const qint64 late = m_owed;
     restartTimer();
     m_handedOver.start();
-    wait(protocol::kReplyThreshold);
+    wait(int(late) + protocol::kReplyThreshold);
     const qint64 roundTrip = m_handedOver.elapsed();
-    const QByteArray reply = readAll();
+    QByteArray reply = readAll();
     account(reply.size(), protocol::kReplyThreshold, roundTrip);
+    m_owing = m_owed > 0 ? message : QByteArray();
+    // With only the late reply in, it stands for this frame's: the same question.
+    if (late > 0 && reply.size() > late) {
+        if (m_log)
+            m_log->event(QStringLiteral("THE FIRST %1 CHARACTERS ANSWER THE SAME FRAME SENT BEFORE")
+                             .arg(late));
+        reply.remove(0, late);
+    }
     if (m_log && reply.size() < protocol::kReplyThreshold && isOpen())
         m_log->event(QStringLiteral("NO WHOLE REPLY WITHIN %1 MS").arg(roundTrip));
     return reply;
@@ -315,10 +335,12 @@ QByteArray PanelLink::exchange(const QByteArray &message)
 bool PanelLink::handshake()
 {
     const QByteArray attention(1, protocol::kAttention);
+    settle(); // what an earlier command on the open port is still owed
     QElapsedTimer sinceFirst;
     int sent = 0;
+    qsizetype dropped = 0; // parts of answers that came after their wait
     while (sent < kMaxAttentionBytes) {
-        send(attention);
+        dropped += send(attention);
         restartTimer();
         m_handedOver.start();
         if (++sent == 1)
@@ -336,7 +358,8 @@ bool PanelLink::handshake()
     // frame. The time since the first byte is the longest the round trip can be.
     const qint64 roundTrip = sinceFirst.elapsed();
     const QByteArray reply = readAll();
-    account(reply.size(), sent * protocol::kReplyThreshold, roundTrip);
+    account(reply.size() + dropped, sent * protocol::kReplyThreshold, roundTrip);
+    m_owing = m_owed > 0 ? attention : QByteArray();
     return protocol::isAcknowledgement(reply) && inTime;
 }
 

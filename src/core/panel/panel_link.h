@@ -88,7 +88,8 @@ public:
     static constexpr int kSendLimitMs = 10000;
 
 private:
-    void send(const QByteArray &message);
+    // Sends `message` after dropping what is waiting; returns how much was dropped.
+    qsizetype send(const QByteArray &message);
     // Lets late replies arrive and discards them before anything is sent again.
     void settle();
     // Books a wait that ended with `received` characters for messages owing
@@ -114,6 +115,7 @@ private:
     QTimer *m_replyDeadline;     // a network port's lengthened reply wait
     QElapsedTimer m_handedOver;  // since the last bytes were handed to the device
     qint64 m_owed = 0;           // characters still owed by earlier messages
+    QByteArray m_owing;          // the last message sent, while it is owed a reply
     qint64 m_roundTripMs = -1;   // smoothed round trip of a network port, -1 unknown
     qint64 m_roundTripVarMs = 0; // and its mean deviation
     bool m_aborted = false;
