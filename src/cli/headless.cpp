@@ -27,7 +27,7 @@ namespace headless {
 
 namespace {
 
-using cellwalk::Codes;
+using assignment::Codes;
 
 QString cellLine(int address, std::optional<std::int16_t> code, const QString &result)
 {

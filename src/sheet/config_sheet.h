@@ -28,7 +28,7 @@ struct Sheet {
     QString program;  // program name and version
     // SW1..SW10, LED1..LED10, backlighting; -1 for an item without a complete
     // assignment, 160 and more for one not assigned.
-    std::array<std::int16_t, assignment::kItemCount> codes{};
+    assignment::Codes codes{};
     std::array<QString, assignment::kNamedItemCount> designations;
 };
 

@@ -118,9 +118,9 @@ public:
     configsheet::Sheet sheet() const;
     // `codes` with the panel name and the designations the window shows, as a
     // configuration file holds them.
-    qcf::Configuration configuration(const cellwalk::Codes &codes) const;
+    qcf::Configuration configuration(const assignment::Codes &codes) const;
     // The 21 output codes of the last collect step.
-    cellwalk::Codes collectedCodes();
+    assignment::Codes collectedCodes();
     // The item whose list or designation box has (or last had, while a menu or a
     // dialog is open) the keyboard focus; -1 when there is none.
     int currentItem() const { return m_currentItem; }

@@ -67,9 +67,9 @@ void Form1::CollectAssignments()
     ShowSwitchView();
 }
 
-cellwalk::Codes Form1::collectedCodes()
+assignment::Codes Form1::collectedCodes()
 {
-    cellwalk::Codes codes{};
+    assignment::Codes codes{};
     for (int i = 0; i < assignment::kItemCount; ++i)
         codes[i] = rec.output(i);
     return codes;

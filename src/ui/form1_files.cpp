@@ -113,7 +113,7 @@ bool Form1::saveConfiguration()
     return true;
 }
 
-qcf::Configuration Form1::configuration(const cellwalk::Codes &codes) const
+qcf::Configuration Form1::configuration(const assignment::Codes &codes) const
 {
     qcf::Configuration config;
     config.panel = codepage::toBytes(m_textBoxes[2]->text());

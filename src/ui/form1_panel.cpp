@@ -292,7 +292,7 @@ void Form1::comparePanel()
         return;
 
     // The window as it is now: its lists may have been used during the read.
-    panelcompare::Codes panel{};
+    assignment::Codes panel{};
     for (int n = 0; n < memory_map::kCellCount; ++n)
         panel[memory_map::itemAt(n)] = read.codes[n];
     const QList<panelcompare::Difference> differences =

@@ -19,7 +19,7 @@ void Form1::openStation()
     CollectAssignments();
     if (showIncomplete(statustext::kIncompleteLeds))
         return;
-    const cellwalk::Codes codes = collectedCodes();
+    const assignment::Codes codes = collectedCodes();
     const qcf::Configuration config = configuration(codes);
     const QString name =
         !m_configurationFile.isEmpty()

@@ -48,7 +48,7 @@ void setBackground(QWidget *w, const QColor &color)
 
 } // namespace
 
-StationDialog::StationDialog(const QString &port, const panelwrite::Codes &codes,
+StationDialog::StationDialog(const QString &port, const assignment::Codes &codes,
                              const QString &configName, QWidget *parent)
     : QDialog(parent), m_configName(configName)
 {
@@ -74,7 +74,7 @@ StationDialog::~StationDialog()
 }
 
 StationDialog *StationDialog::launch(QWidget *parent, const QString &port,
-                                     const panelwrite::Codes &codes, const QString &configName,
+                                     const assignment::Codes &codes, const QString &configName,
                                      TrafficLog *log)
 {
     auto *dialog = new StationDialog(port, codes, configName, parent);

@@ -31,14 +31,14 @@ public:
     // `codes` are the 21 codes to write (complete: the caller refuses incomplete
     // items first), `configName` the configuration's name for the report, `port`
     // the port ticked to begin with.
-    StationDialog(const QString &port, const panelwrite::Codes &codes, const QString &configName,
+    StationDialog(const QString &port, const assignment::Codes &codes, const QString &configName,
                   QWidget *parent = nullptr);
     ~StationDialog() override;
 
     // Opens the dialog over `parent` (modal to it, deleted when closed) and returns
     // it. `log` (may be null) records the slots' traffic as the window's does.
     static StationDialog *launch(QWidget *parent, const QString &port,
-                                 const panelwrite::Codes &codes, const QString &configName,
+                                 const assignment::Codes &codes, const QString &configName,
                                  TrafficLog *log = nullptr);
 
     StationGang &gang() { return m_gang; }

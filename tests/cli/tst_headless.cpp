@@ -238,7 +238,7 @@ void TestHeadless::oneDamagedReply()
 void TestHeadless::compareTexts()
 {
     using namespace panelcompare;
-    Codes ours, panel;
+    assignment::Codes ours, panel;
     ours.fill(160);
     panel.fill(160);
     ours[1] = 200; // no assignment either

@@ -450,9 +450,9 @@ void TestStation::stopSignalDuringWriteFinishesPanel()
     QCOMPARE(reportRowsOf(report).value(1).value(4), QStringLiteral("programmed"));
 }
 
-static panelwrite::Codes fileCodes()
+static assignment::Codes fileCodes()
 {
-    panelwrite::Codes codes;
+    assignment::Codes codes;
     codes.fill(160);
     codes[0] = 23;
     codes[20] = 151;

@@ -21,6 +21,11 @@ inline constexpr int kBacklighting = 20;   // index of the backlighting item
 inline constexpr int kModuleEntries = 17;  // "N/A", "A".."P"
 inline constexpr int kChannelEntries = 10; // "1".."10"
 
+// The 21 codes of a configuration, by item and so by panel address: SW1..SW10,
+// LED1..LED10, backlighting. The one type for them in the panel commands, the
+// files, the model, the compare and the station.
+using Codes = std::array<std::int16_t, kItemCount>;
+
 // Entries of every module list and every channel list: text and the number each
 // entry carries (its module or channel part).
 QString moduleEntryText(int index);

@@ -46,9 +46,9 @@ std::int16_t ConfigurationModel::code(int i) const
     return code.value_or(assignment::kUnassigned);
 }
 
-itemedit::Codes ConfigurationModel::codes() const
+assignment::Codes ConfigurationModel::codes() const
 {
-    itemedit::Codes codes{};
+    assignment::Codes codes{};
     for (int i = 0; i < assignment::kItemCount; ++i)
         codes[i] = code(i);
     return codes;

@@ -49,7 +49,7 @@ public:
     // The item's assignment code: 160 for "N/A", module part plus channel part
     // otherwise; -1 while the item has no complete assignment.
     std::int16_t code(int i) const;
-    itemedit::Codes codes() const;
+    assignment::Codes codes() const;
     itemedit::ItemValue value(int i) const { return m_state.value(i); }
 
     // Each setter tells of the items it changed; setting what is there already

@@ -127,7 +127,7 @@ QList<int> sameViewItems(int item)
     return items;
 }
 
-QMap<int, QList<int>> sameChannelSwitches(const Codes &codes)
+QMap<int, QList<int>> sameChannelSwitches(const assignment::Codes &codes)
 {
     QMap<int, QList<int>> same;
     auto assigned = [&](int i) { return codes[i] >= 0 && codes[i] < assignment::kUnassigned; };

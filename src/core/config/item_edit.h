@@ -53,12 +53,10 @@ ItemValue pasted(const ItemValue &target, const ItemValue &source);
 // LEDs and the backlighting), in item order.
 QList<int> sameViewItems(int item);
 
-// The 21 codes in item order: -1 for no complete assignment, 160 and more "N/A".
-using Codes = std::array<std::int16_t, assignment::kItemCount>;
-
 // The switches that share their module and channel with another switch, each with
 // the others in item order. LEDs, the backlighting and "N/A" never count.
-QMap<int, QList<int>> sameChannelSwitches(const Codes &codes);
+// `codes` in item order: -1 for no complete assignment, 160 and more "N/A".
+QMap<int, QList<int>> sameChannelSwitches(const assignment::Codes &codes);
 // "SAME CHANNEL AS SW7", "SAME CHANNEL AS SW3 AND SW7", "SAME CHANNEL AS SW2, SW3
 // AND SW7".
 QString sameChannelText(const QList<int> &others);

@@ -11,7 +11,7 @@ std::int16_t unassignedAsOne(std::int16_t code)
 }
 } // namespace
 
-QList<Difference> differences(const Codes &ours, const Codes &panel)
+QList<Difference> differences(const assignment::Codes &ours, const assignment::Codes &panel)
 {
     QList<Difference> found;
     for (int i = 0; i < assignment::kItemCount; ++i) {

@@ -13,7 +13,6 @@ namespace panelcompare {
 
 // The 21 codes of the items in item order. A configuration's code is -1 for an
 // item without a complete assignment; 160 and more all mean "not assigned".
-using Codes = std::array<std::int16_t, assignment::kItemCount>;
 
 struct Difference {
     int item;               // 0..20
@@ -23,7 +22,7 @@ struct Difference {
 
 // The items in which `panel` differs from `ours`, in item order. An item without
 // a complete assignment (-1) always differs, as nothing on a panel matches it.
-QList<Difference> differences(const Codes &ours, const Codes &panel);
+QList<Difference> differences(const assignment::Codes &ours, const assignment::Codes &panel);
 
 // "C 4" for code 23, "N/A" for 160 and for every code that is no assignment.
 QString assignmentText(std::int16_t code);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/assignment.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -16,7 +18,7 @@ namespace qcf {
 
 inline constexpr int kFieldCount = 42;
 inline constexpr int kDesignations = 20;
-inline constexpr int kCodes = 21;
+inline constexpr int kCodes = assignment::kItemCount;
 
 // The longest panel name the program keeps: the window's box holds this many
 // characters, and a read names its file's panel after at most this many.
@@ -28,7 +30,7 @@ inline constexpr qsizetype kMaxFileSize = 1 << 20;
 struct Configuration {
     QByteArray panel;                                   // field 1
     std::array<QByteArray, kDesignations> designations; // SW1..SW10, LED1..LED10
-    std::array<std::int16_t, kCodes> codes{};           // SW1..SW10, LED1..LED10, backlighting
+    assignment::Codes codes{};                          // SW1..SW10, LED1..LED10, backlighting
 };
 
 // The file's whole content: the line of 42 fields followed by "\r\n".

@@ -66,11 +66,10 @@ inline bool answered(Outcome outcome) { return outcome != Outcome::NoResponse; }
 // thread owns the settings; never called from a station slot.
 void rememberPortIfAnswered(const PanelLink &link, Outcome outcome);
 
-using Codes = std::array<std::int16_t, assignment::kItemCount>;
 
 struct PanelRead {
     Outcome outcome = Outcome::NoResponse;
-    Codes codes{}; // by address; complete when outcome is Done
+    assignment::Codes codes{}; // by address; complete when outcome is Done
 };
 
 // The whole read of a panel as the read command does it (handshake, then a pause

@@ -26,7 +26,7 @@ QString Result::failedItem() const
     return assignment::item(memory_map::itemAt(failedAddress)).name();
 }
 
-Result writeCodes(PanelLink &link, const Codes &codes,
+Result writeCodes(PanelLink &link, const assignment::Codes &codes,
                   const std::function<void(int address, const cellwalk::Cell &cell)> &onCell)
 {
     Result result;

@@ -15,9 +15,6 @@ class PanelLink;
 // by --write-panel and the programming station, so both send the same bytes.
 namespace panelwrite {
 
-// The 21 codes to write, by item (SW1..SW10, LED1..LED10, backlighting), each 0..160.
-using Codes = cellwalk::Codes;
-
 struct Result {
     cellwalk::Outcome outcome = cellwalk::Outcome::NoResponse;
     int failedAddress = -1; // the cell that failed (CellFailed), else -1
@@ -33,9 +30,9 @@ struct Result {
     QString failedItem() const;
 };
 
-// Writes `codes` into the panel; `onCell` (may be empty) hears of every cell's
+// Writes `codes` (each 0..160) into the panel; `onCell` (may be empty) hears of every cell's
 // transaction as it ends. The port must be open; it is left open.
-Result writeCodes(PanelLink &link, const Codes &codes,
+Result writeCodes(PanelLink &link, const assignment::Codes &codes,
                   const std::function<void(int address, const cellwalk::Cell &cell)> &onCell = {});
 
 } // namespace panelwrite

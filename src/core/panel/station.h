@@ -64,7 +64,7 @@ public:
 
     // The run's settings, set before start().
     void setPort(const QString &port) { m_port = port; }
-    void setCodes(const panelwrite::Codes &codes) { m_codes = codes; }
+    void setCodes(const assignment::Codes &codes) { m_codes = codes; }
     void setFileName(const QString &name) { m_fileName = name; } // for the report
     void setTrafficLog(TrafficLog *log) { m_link.setTrafficLog(log); }
     // Panels numbered over several stations; a station that finds the numbers used
@@ -119,7 +119,7 @@ private:
     QElapsedTimer m_sinceTry;
 
     QString m_port;
-    panelwrite::Codes m_codes{};
+    assignment::Codes m_codes{};
     QString m_fileName;
     PanelNumbers *m_numbers = nullptr;
 

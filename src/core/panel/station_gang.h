@@ -61,7 +61,7 @@ public:
     static QStringList slotNames(const QStringList &ports);
     // The run's settings, set while it is not running.
     void setPorts(const QStringList &ports) { m_ports = ports; }
-    void setCodes(const panelwrite::Codes &codes) { m_codes = codes; }
+    void setCodes(const assignment::Codes &codes) { m_codes = codes; }
     void setFileName(const QString &name) { m_fileName = name; } // for the report
     void setCount(int count) { m_count = count; } // panels over all slots; 0: until stopped
     void setReport(StationReport *report) { m_report = report; } // nullptr: no report
@@ -109,7 +109,7 @@ private:
     void join();
 
     QStringList m_ports;
-    panelwrite::Codes m_codes{};
+    assignment::Codes m_codes{};
     QString m_fileName;
     int m_count = 0;
     StationReport *m_report = nullptr;

@@ -20,7 +20,7 @@ QString StationPanel::line() const
     return text;
 }
 
-QByteArray codesSha256(const panelwrite::Codes &codes)
+QByteArray codesSha256(const assignment::Codes &codes)
 {
     QByteArray bytes;
     for (int n = 0; n < memory_map::kCellCount; ++n)

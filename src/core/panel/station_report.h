@@ -32,7 +32,7 @@ QString isoLocalTime(const QDateTime &time);
 
 // SHA-256 of the codes as they go into the cells: one byte per cell, addresses 0 to
 // 20 in order; lower-case hex.
-QByteArray codesSha256(const panelwrite::Codes &codes);
+QByteArray codesSha256(const assignment::Codes &codes);
 
 // The station's report: a CSV file (RFC 4180) to which one row per panel is
 // appended, with a header row when the file is new or empty. A row is appended
