@@ -66,7 +66,6 @@ inline bool answered(Outcome outcome) { return outcome != Outcome::NoResponse; }
 // thread owns the settings; never called from a station slot.
 void rememberPortIfAnswered(const PanelLink &link, Outcome outcome);
 
-
 struct PanelRead {
     Outcome outcome = Outcome::NoResponse;
     assignment::Codes codes{}; // by address; complete when outcome is Done
