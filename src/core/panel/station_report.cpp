@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstdlib>
 
-
 QString StationPanel::line() const
 {
     QString text = QStringLiteral("PANEL %1  %2  %3")
