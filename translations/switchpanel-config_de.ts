@@ -1036,5 +1036,9 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
         <source>A CONFIGURATION FILE IS NEVER OVERWRITTEN WITH ANOTHER KIND OF FILE. CHOOSE ANOTHER FILE.</source>
         <translation>EINE KONFIGURATIONSDATEI WIRD NIE MIT EINER ANDEREN ART VON DATEI ÜBERSCHRIEBEN. WÄHLEN SIE EINE ANDERE DATEI.</translation>
     </message>
+    <message>
+        <source>%1 - PORTS FOUND: %2</source>
+        <translation>%1 - GEFUNDENE SCHNITTSTELLEN: %2</translation>
+    </message>
 </context>
 </TS>

@@ -1036,5 +1036,9 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
         <source>A CONFIGURATION FILE IS NEVER OVERWRITTEN WITH ANOTHER KIND OF FILE. CHOOSE ANOTHER FILE.</source>
         <translation>UN FICHIER DE CONFIGURATION N&apos;EST JAMAIS REMPLACÉ PAR UN FICHIER D&apos;UNE AUTRE SORTE. CHOISIR UN AUTRE FICHIER.</translation>
     </message>
+    <message>
+        <source>%1 - PORTS FOUND: %2</source>
+        <translation>%1 - PORTS TROUVÉS : %2</translation>
+    </message>
 </context>
 </TS>

@@ -106,12 +106,12 @@ private:
             const std::int16_t c = loaded.config->codes[i];
             if (c == -1) {
                 const bool sw = assignment::item(i).kind == assignment::ItemKind::Switch;
-                return fail(
-                    kUnusable,
-                    QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
-                        .arg(m_cl.file, assignment::item(i).name())
-                        .arg(qcf::codeField(i))
-                        .arg(sw ? statustext::kIncompleteSwitches : statustext::kIncompleteLeds));
+                return fail(kUnusable,
+                            QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
+                                .arg(m_cl.file, assignment::item(i).name())
+                                .arg(qcf::codeField(i))
+                                .arg(statustext::english(sw ? statustext::Status::IncompleteSwitches
+                                                            : statustext::Status::IncompleteLeds)));
             }
             codes[i] = std::min(c, assignment::kUnassigned);
         }
@@ -142,7 +142,7 @@ private:
             m_err << "switchpanel-config: panel on " << link.portName() << Qt::endl;
             return true;
         }
-        fail(kPanelFailed, link.errorText());
+        fail(kPanelFailed, portfailure::english(*link.openFailure()));
         return false;
     }
 
@@ -160,7 +160,8 @@ private:
             });
         cellwalk::rememberPortIfAnswered(link, read.outcome);
         if (read.outcome != cellwalk::Outcome::Done) {
-            m_out << cellwalk::outcomeText(read.outcome, QString(), link) << Qt::endl;
+            m_out << cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, link))
+                  << Qt::endl;
             return std::nullopt;
         }
         return read.codes;
@@ -170,7 +171,7 @@ private:
     // panel name and designations, before the write. The port stays open.
     bool backUpPanel(const qcf::Configuration &file)
     {
-        m_out << statustext::kReadingBeforeWrite << Qt::endl;
+        m_out << statustext::english(statustext::Status::ReadingBeforeWrite) << Qt::endl;
         const backup::Kept kept = backup::readAndKeep(m_link, file);
         cellwalk::rememberPortIfAnswered(m_link, kept.outcome);
         if (!kept.ok()) {
@@ -242,10 +243,12 @@ private:
                                                    gang.slot(slot).port)
                           << Qt::endl;
             });
-        QObject::connect(&gang, &StationGang::portProblem, [&](int slot, const QString &text) {
-            if (!text.isEmpty())
-                m_err << gang.marked(slot, text) << Qt::endl;
-        });
+        QObject::connect(&gang, &StationGang::portProblem,
+                         [&](int slot, const std::optional<portfailure::OpenFailure> &failure) {
+                             if (failure)
+                                 m_err << gang.marked(slot, portfailure::english(*failure))
+                                       << Qt::endl;
+                         });
         QObject::connect(&gang, &StationGang::panelDone, [&](int slot, const StationPanel &panel) {
             m_out << gang.marked(slot, panel.line()) << Qt::endl;
         });
@@ -302,7 +305,7 @@ private:
         const QString why = qcf::saveFile(m_cl.file, qcf::format(config));
         if (!why.isEmpty())
             return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, why));
-        m_out << statustext::kReadSuccessful << Qt::endl;
+        m_out << statustext::english(statustext::Status::ReadSuccessful) << Qt::endl;
         return kDone;
     }
 

@@ -222,9 +222,10 @@ private:
     void setStatusTone(statustext::Rgb tone);
     void showStatus();
     void failStatus(const QString &text);
-    bool showIncomplete(const QString &ledText);
+    bool showIncomplete(statustext::Status ledText);
     void showCellStatus(const cellwalk::Cell &cell, bool write);
-    void showOutcome(cellwalk::Outcome outcome, const QString &doneText);
+    void showOutcome(cellwalk::Outcome outcome, std::optional<statustext::Status> done);
+    void failToOpen(); // the link's port could not be opened: why, in red
     void setCommandsEnabled(bool enabled);
     void reportLogFailure();
     bool openPanelPort();

@@ -83,7 +83,7 @@ bool Form1::saveConfiguration()
     m_status->hide();
     rec.error_flag = 0;
     CollectAssignments();
-    if (showIncomplete(statustext::kIncompleteLedsOfSave))
+    if (showIncomplete(statustext::Status::IncompleteLedsOfSave))
         return false;
     const QString panelName = m_textBoxes[2]->text();
     if (panelName.isEmpty()) {

@@ -65,11 +65,11 @@ void Form1::reportLogFailure()
         showMessageBox(translation::status(log->failureText(why)), true);
 }
 
-// The core's texts show in the window's language.
+// Shows `text`, already in the window's language (translation::describe).
 void Form1::setStatus(const QString &text)
 {
     m_status->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // three lines fit
-    m_status->setPlainText(translation::status(text));
+    m_status->setPlainText(text);
     QTextCursor cursor(m_status->document());
     cursor.select(QTextCursor::Document);
     QTextBlockFormat centred;
@@ -97,12 +97,12 @@ void Form1::failStatus(const QString &text)
 // After the collect step: shows in red which kind of item is incomplete (the LED
 // sentence `ledText` differs between the panel and the file commands). Returns
 // whether one is.
-bool Form1::showIncomplete(const QString &ledText)
+bool Form1::showIncomplete(Status ledText)
 {
     if (rec.error_flag != 1 && rec.error_flag != 2)
         return false;
     showStatus();
-    failStatus(rec.error_flag == 1 ? kIncompleteSwitches : ledText);
+    failStatus(translation::describe(rec.error_flag == 1 ? Status::IncompleteSwitches : ledText));
     return true;
 }
 
@@ -119,14 +119,16 @@ void Form1::showCellStatus(const cellwalk::Cell &cell, bool write)
     } else {
         showStatus();
     }
-    setStatus(cellwalk::cellText(cell.result));
+    setStatus(translation::describe(cell.result));
 }
 
-void Form1::showOutcome(cellwalk::Outcome outcome, const QString &doneText)
+void Form1::showOutcome(cellwalk::Outcome outcome, std::optional<Status> done)
 {
     setStatusTone(outcome == cellwalk::Outcome::Done ? kDone : kFailed);
-    setStatus(cellwalk::outcomeText(outcome, doneText, *m_link));
+    setStatus(translation::describe(cellwalk::ending(outcome, done, *m_link)));
 }
+
+void Form1::failToOpen() { failStatus(translation::describe(*m_link->openFailure())); }
 
 void Form1::setCommandsEnabled(bool enabled)
 {
@@ -156,14 +158,14 @@ void Form1::READ_CONFIG_Click()
     m_lastBackup.clear();
 
     setStatusTone(kRunning);
-    setStatus(kStartingRead);
+    setStatus(translation::describe(Status::StartingRead));
     showStatus();
     configurationChanged();
     m_textBoxes[2]->clear();
 
     cellwalk::PanelRead read;
     if (!openPanelPort()) {
-        failStatus(m_link->errorText());
+        failToOpen();
     } else {
         read = cellwalk::readPanel(*m_link, [this](int n, const cellwalk::Cell &cell) {
             showCellStatus(cell, false);
@@ -180,7 +182,7 @@ void Form1::READ_CONFIG_Click()
             }
         });
         cellwalk::rememberPortIfAnswered(*m_link, read.outcome);
-        showOutcome(read.outcome, kReadSuccessful);
+        showOutcome(read.outcome, Status::ReadSuccessful);
     }
 
     m_link->closePort();
@@ -205,17 +207,18 @@ void Form1::READ_CONFIG_Click()
 // the write may go on; the port stays open either way.
 bool Form1::backUpPanelFirst()
 {
-    setStatus(kReadingBeforeWrite);
+    setStatus(translation::describe(Status::ReadingBeforeWrite));
     const backup::Kept kept = backup::readAndKeep(*m_link, configuration({}));
     cellwalk::rememberPortIfAnswered(*m_link, kept.outcome);
     if (m_link->isAborted())
         return false;
     if (kept.outcome != cellwalk::Outcome::Done) {
-        const QString why = cellwalk::outcomeText(kept.outcome, QString(), *m_link);
-        failStatus(why); // the status box shows it in the window's language
+        const QString why =
+            translation::describe(cellwalk::ending(kept.outcome, std::nullopt, *m_link));
+        failStatus(why);
         const QString question = tr("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
                                     "CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?")
-                                     .arg(translation::status(why));
+                                     .arg(why);
         if (ask(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes ||
             m_link->isAborted())
             return false;
@@ -226,7 +229,7 @@ bool Form1::backUpPanelFirst()
         m_lastBackup = kept.saved.path;
     }
     setStatusTone(kRunning);
-    setStatus(kStartingWrite);
+    setStatus(translation::describe(Status::StartingWrite));
     return true;
 }
 
@@ -239,16 +242,16 @@ void Form1::WRITE_CONFIG_Click()
 
     setStatusTone(kRunning);
     showStatus();
-    setStatus(kStartingWrite);
+    setStatus(translation::describe(Status::StartingWrite));
 
     rec.error_flag = 0;
     CollectAssignments();
     const bool opened = openPanelPort();
 
-    if (showIncomplete(kIncompleteLeds)) {
+    if (showIncomplete(Status::IncompleteLeds)) {
         // nothing is sent
     } else if (!opened) {
-        failStatus(m_link->errorText());
+        failToOpen();
     } else if (!backupBeforeWrite() || backUpPanelFirst()) {
         const panelwrite::Result result = panelwrite::writeCodes(
             *m_link, collectedCodes(),
@@ -256,7 +259,7 @@ void Form1::WRITE_CONFIG_Click()
         cellwalk::rememberPortIfAnswered(*m_link, result.outcome);
         // With the port lost, the text says how far the write came.
         setStatusTone(result.programmed() ? kDone : kFailed);
-        setStatus(result.statusText());
+        setStatus(translation::describe(result.ending()));
         if (result.programmed())
             m_undo->setClean();
     }
@@ -275,17 +278,17 @@ void Form1::comparePanel()
     m_marks->clear(kPanelDiffers.id);
 
     setStatusTone(kRunning);
-    setStatus(kStartingRead);
+    setStatus(translation::describe(Status::StartingRead));
     showStatus();
 
     cellwalk::PanelRead read;
     if (!openPanelPort()) {
-        failStatus(m_link->errorText());
+        failToOpen();
     } else {
         read = cellwalk::readPanel(
             *m_link, [this](int, const cellwalk::Cell &cell) { showCellStatus(cell, false); });
         cellwalk::rememberPortIfAnswered(*m_link, read.outcome);
-        showOutcome(read.outcome, QString());
+        showOutcome(read.outcome, std::nullopt);
     }
     m_link->closePort();
     if (read.outcome != cellwalk::Outcome::Done)

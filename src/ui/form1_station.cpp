@@ -17,14 +17,13 @@ void Form1::openStation()
     // Refused as a write is refused, with the same texts.
     rec.error_flag = 0;
     CollectAssignments();
-    if (showIncomplete(statustext::kIncompleteLeds))
+    if (showIncomplete(statustext::Status::IncompleteLeds))
         return;
     const assignment::Codes codes = collectedCodes();
     const qcf::Configuration config = configuration(codes);
-    const QString name =
-        !m_configurationFile.isEmpty()
-            ? QFileInfo(m_configurationFile).fileName()
-            : (config.panel.isEmpty() ? tr("NOT SAVED") : m_textBoxes[2]->text());
+    const QString name = !m_configurationFile.isEmpty()
+                             ? QFileInfo(m_configurationFile).fileName()
+                             : (config.panel.isEmpty() ? tr("NOT SAVED") : m_textBoxes[2]->text());
     StationDialog *dialog =
         StationDialog::launch(this, selectedPort(), codes, name, m_link->trafficLog());
     // Each panel is backed up first while the window backs up before writing.

@@ -46,6 +46,16 @@ void setBackground(QWidget *w, const QColor &color)
     w->setPalette(pal);
 }
 
+// A panel's result in the window's language; the report keeps the English text. A
+// failed backup before the write is shown as the report says it.
+QString stationStatus(const StationPanel &panel)
+{
+    if (panel.openFailure)
+        return translation::describe(*panel.openFailure);
+    if (panel.ending)
+        return translation::describe(*panel.ending);
+    return panel.statusText;
+}
 } // namespace
 
 StationDialog::StationDialog(const QString &port, const assignment::Codes &codes,
@@ -449,8 +459,8 @@ void StationDialog::showTile(int slot)
     } else if (s.portMissing) {
         state = tr("PORT MISSING: %1").arg(port);
         problem = true;
-    } else if (!s.problem.isEmpty()) {
-        state = translation::status(s.problem);
+    } else if (s.problem) {
+        state = translation::describe(*s.problem);
         problem = true;
     } else if (s.state == Station::State::WaitingForRemoval) {
         state = tr("DISCONNECT THE PANEL");
@@ -464,7 +474,7 @@ void StationDialog::showTile(int slot)
 
     if (s.last) {
         // The report keeps the English text; the tile shows it in the window's language.
-        const QString status = translation::status(s.last->statusText);
+        const QString status = stationStatus(*s.last);
         const QString text =
             s.last->failedItem.isEmpty()
                 ? tr("PANEL %1: %2").arg(s.last->number).arg(status)

@@ -18,35 +18,12 @@ namespace {
 // that the texts keep their translations wherever the code that shows them goes.
 constexpr char kContext[] = "statustext";
 
-// The core's texts that the window shows, as the core writes them: the status
-// table (src/core/config/status_texts.h) and the compare's "all the same" text,
-// and the failures of ports, files, backups and the traffic log. A text with %1
-// or %2 is a pattern; its arguments are shown as they are, or translated
-// themselves when they are one of these texts.
+// The failures of files, backups and the traffic log, as the core still writes
+// them (the panel's outcomes come as values, described below). A text with %1 or
+// %2 is a pattern; its arguments are shown as they are, or translated themselves
+// when they are one of these texts.
 // clang-format off
 const char *const kCoreTexts[] = {
-    QT_TRANSLATE_NOOP("statustext", "STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION"),
-    QT_TRANSLATE_NOOP("statustext", "STARTING COMMUNICATIONS TO WRITE SWITCH PANEL CONFIGURATION"),
-    QT_TRANSLATE_NOOP("statustext", "READING THE PANEL BEFORE WRITING"),
-    QT_TRANSLATE_NOOP("statustext", "SWITCH PANEL HAS BEEN PROGRAMMED"),
-    QT_TRANSLATE_NOOP("statustext", "SWITCH PANEL DATA READ SUCCESSFUL"),
-    QT_TRANSLATE_NOOP("statustext", "COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND"),
-    QT_TRANSLATE_NOOP("statustext", "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"),
-    QT_TRANSLATE_NOOP("statustext", "COMMUNICATIONS OK"),
-    QT_TRANSLATE_NOOP("statustext", "NOT ACKNOWLEDGED"),
-    QT_TRANSLATE_NOOP("statustext", "COMMUNICATIONS CORRUPTED"),
-    QT_TRANSLATE_NOOP("statustext", "DATA FAILED TO VERIFY"),
-    QT_TRANSLATE_NOOP("statustext", "ERROR - DATA OUT OF RANGE"),
-    QT_TRANSLATE_NOOP("statustext", "DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA"),
-    QT_TRANSLATE_NOOP("statustext", "DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S AND BACKLIGHTING BEFORE WRITING DATA"),
-    QT_TRANSLATE_NOOP("statustext", "DATA MUST BE ENTERED (CLICKED) FOR ALL LED's AND BACKLIGHTING BEFORE WRITING DATA"),
-    QT_TRANSLATE_NOOP("statustext", "PANEL HOLDS THIS CONFIGURATION"),
-    QT_TRANSLATE_NOOP("statustext", "CANNOT OPEN SERIAL PORT %1 - %2"),
-    QT_TRANSLATE_NOOP("statustext", "NO SUCH DEVICE"),
-    QT_TRANSLATE_NOOP("statustext", "IT IS ALREADY OPEN"),
-    QT_TRANSLATE_NOOP("statustext", "IT IS IN USE BY ANOTHER PROGRAM"),
-    QT_TRANSLATE_NOOP("statustext", "PERMISSION DENIED: THE USER MUST BE IN GROUP \"%1\""),
-    QT_TRANSLATE_NOOP("statustext", "PERMISSION DENIED: ONLY ITS OWNER \"%1\" MAY OPEN IT - GIVE THE DEVICE TO A GROUP THE USER IS IN WITH A UDEV RULE (GROUP \"dialout\", MODE 0660), OR ASK AN ADMINISTRATOR"),
     QT_TRANSLATE_NOOP("statustext", "THE BACKUP FOLDER %1 CANNOT BE CREATED"),
     QT_TRANSLATE_NOOP("statustext", "THE BACKUP %1 COULD NOT BE SAVED: %2"),
     QT_TRANSLATE_NOOP("statustext", "THE TRAFFIC LOG %1 COULD NOT BE WRITTEN (%2); THE PANEL COMMAND WENT ON WITHOUT IT"),
@@ -67,17 +44,6 @@ const char *const kCoreTexts[] = {
     QT_TRANSLATE_NOOP("statustext", "THE FILE WOULD BE LARGER THAN %1 KIB, TOO LARGE TO BE OPENED AGAIN: SHORTEN THE PANEL NAME OR THE DESIGNATIONS"),
     QT_TRANSLATE_NOOP("statustext", "WRITE FAILED"),
     QT_TRANSLATE_NOOP("statustext", "NOT A REGULAR FILE"),
-    // A port lost during a command: which, why, and how far a write came.
-    QT_TRANSLATE_NOOP("statustext", "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - %1 - %2 OF 21 CELLS WRITTEN"),
-    QT_TRANSLATE_NOOP("statustext", "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - %1"),
-    QT_TRANSLATE_NOOP("statustext", "COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND - %1"),
-    QT_TRANSLATE_NOOP("statustext", "SERIAL PORT %1 LOST"),
-    QT_TRANSLATE_NOOP("statustext", "SERIAL PORT %1 LOST: %2"),
-    QT_TRANSLATE_NOOP("statustext", "CONNECTION TO %1 LOST: %2"),
-    QT_TRANSLATE_NOOP("statustext", "THE DEVICE SERVER CLOSED THE CONNECTION"),
-    QT_TRANSLATE_NOOP("statustext", "THE CONNECTION WAS RESET"),
-    QT_TRANSLATE_NOOP("statustext", "THE DEVICE SERVER STOPPED READING"),
-    QT_TRANSLATE_NOOP("statustext", "THE PORT STOPPED SENDING"),
 };
 // clang-format on
 
@@ -162,6 +128,183 @@ QList<QTranslator *> install(QCoreApplication &app, const QString &language)
     return installed;
 }
 
+// The core's values in the window's language. Every switch names every value, so
+// that a value added without a text here is a compiler warning (an error in CI).
+// Texts the window has no translation of yet are shown as the core writes them.
+
+QString describe(statustext::Status status)
+{
+    using statustext::Status;
+    switch (status) {
+    case Status::StartingRead:
+        return QCoreApplication::translate(
+            "statustext", "STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION");
+    case Status::StartingWrite:
+        return QCoreApplication::translate(
+            "statustext", "STARTING COMMUNICATIONS TO WRITE SWITCH PANEL CONFIGURATION");
+    case Status::ReadingBeforeWrite:
+        return QCoreApplication::translate("statustext", "READING THE PANEL BEFORE WRITING");
+    case Status::Programmed:
+        return QCoreApplication::translate("statustext", "SWITCH PANEL HAS BEEN PROGRAMMED");
+    case Status::ReadSuccessful:
+        return QCoreApplication::translate("statustext", "SWITCH PANEL DATA READ SUCCESSFUL");
+    case Status::IncompleteSwitches:
+        return QCoreApplication::translate(
+            "statustext", "DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA");
+    case Status::IncompleteLeds:
+        return QCoreApplication::translate(
+            "statustext",
+            "DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S AND BACKLIGHTING BEFORE WRITING DATA");
+    case Status::IncompleteLedsOfSave:
+        return QCoreApplication::translate(
+            "statustext",
+            "DATA MUST BE ENTERED (CLICKED) FOR ALL LED's AND BACKLIGHTING BEFORE WRITING DATA");
+    }
+    return statustext::english(status);
+}
+
+QString describe(cellwalk::CellResult result)
+{
+    using cellwalk::CellResult;
+    switch (result) {
+    case CellResult::Ok:
+        return QCoreApplication::translate("statustext", "COMMUNICATIONS OK");
+    case CellResult::NotAcknowledged:
+        return QCoreApplication::translate("statustext", "NOT ACKNOWLEDGED");
+    case CellResult::Corrupted:
+        return QCoreApplication::translate("statustext", "COMMUNICATIONS CORRUPTED");
+    case CellResult::FailedToVerify:
+        return QCoreApplication::translate("statustext", "DATA FAILED TO VERIFY");
+    case CellResult::OutOfRange:
+        return QCoreApplication::translate("statustext", "ERROR - DATA OUT OF RANGE");
+    }
+    return cellwalk::cellText(result);
+}
+
+QString describe(cellwalk::Outcome outcome)
+{
+    using cellwalk::Outcome;
+    switch (outcome) {
+    case Outcome::NoResponse:
+        return QCoreApplication::translate("statustext",
+                                           "COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND");
+    case Outcome::CellFailed:
+        return QCoreApplication::translate("statustext",
+                                           "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA");
+    case Outcome::Done:
+        break;
+    }
+    return QString();
+}
+
+QString describe(const cellwalk::Ending &ending)
+{
+    using cellwalk::Outcome;
+    if (ending.outcome == Outcome::Done)
+        return ending.done ? describe(*ending.done) : QString();
+    if (!ending.loss)
+        return describe(ending.outcome);
+    const QString lost = describe(*ending.loss);
+    if (ending.cellsWritten >= 0 && ending.outcome == Outcome::CellFailed)
+        return QCoreApplication::translate(
+                   "statustext",
+                   "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - %1 - %2 OF 21 CELLS WRITTEN")
+            .arg(lost)
+            .arg(ending.cellsWritten);
+    return (ending.outcome == Outcome::CellFailed
+                ? QCoreApplication::translate("statustext",
+                                              "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - %1")
+                : QCoreApplication::translate(
+                      "statustext", "COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND - %1"))
+        .arg(lost);
+}
+
+QString describe(const portfailure::Why &why)
+{
+    using portfailure::Reason;
+    switch (why.reason) {
+    case Reason::ServerClosed:
+        return QCoreApplication::translate("statustext", "THE DEVICE SERVER CLOSED THE CONNECTION");
+    case Reason::Reset:
+        return QCoreApplication::translate("statustext", "THE CONNECTION WAS RESET");
+    case Reason::ServerStoppedReading:
+        return QCoreApplication::translate("statustext", "THE DEVICE SERVER STOPPED READING");
+    case Reason::PortStoppedSending:
+        return QCoreApplication::translate("statustext", "THE PORT STOPPED SENDING");
+    // Not translated yet: the failures to connect to a device server, and what
+    // only a faulty one does.
+    case Reason::ConnectionRefused:
+    case Reason::HostNotFound:
+    case Reason::NoAnswer:
+    case Reason::Closed:
+    case Reason::NoTelnetAnswer:
+    case Reason::OptionFlood:
+    case Reason::TooMuchData:
+    case Reason::Described:
+        break;
+    }
+    return portfailure::english(why);
+}
+
+QString describe(const portfailure::DeviceCause &cause)
+{
+    using portfailure::Cause;
+    switch (cause.cause) {
+    case Cause::NoSuchDevice:
+        return QCoreApplication::translate("statustext", "NO SUCH DEVICE");
+    case Cause::AlreadyOpen:
+        return QCoreApplication::translate("statustext", "IT IS ALREADY OPEN");
+    case Cause::InUse:
+        return QCoreApplication::translate("statustext", "IT IS IN USE BY ANOTHER PROGRAM");
+    case Cause::MustJoinGroup:
+        return QCoreApplication::translate("statustext",
+                                           "PERMISSION DENIED: THE USER MUST BE IN GROUP \"%1\"")
+            .arg(cause.name);
+    case Cause::OnlyOwner:
+        return QCoreApplication::translate(
+                   "statustext",
+                   "PERMISSION DENIED: ONLY ITS OWNER \"%1\" MAY OPEN IT - GIVE THE DEVICE TO A "
+                   "GROUP THE USER IS IN WITH A UDEV RULE (GROUP \"dialout\", MODE 0660), OR ASK "
+                   "AN ADMINISTRATOR")
+            .arg(cause.name);
+    case Cause::NoSuchPort: // Windows only, not translated yet
+    case Cause::Described:  // the system's words
+        break;
+    }
+    return portfailure::english(cause);
+}
+
+QString describe(const portfailure::OpenFailure &failure)
+{
+    using Kind = portfailure::OpenFailure::Kind;
+    switch (failure.kind) {
+    case Kind::Device: {
+        const QString text =
+            QCoreApplication::translate("statustext", "CANNOT OPEN SERIAL PORT %1 - %2")
+                .arg(failure.port, describe(failure.device));
+        if (failure.portsFound.isEmpty())
+            return text;
+        return QCoreApplication::translate("statustext", "%1 - PORTS FOUND: %2")
+            .arg(text, failure.portsFound.join(QStringLiteral(", ")));
+    }
+    case Kind::Address:    // not translated yet
+    case Kind::Connection: // not translated yet
+        break;
+    }
+    return portfailure::english(failure);
+}
+
+QString describe(const portfailure::Loss &loss)
+{
+    if (loss.network)
+        return QCoreApplication::translate("statustext", "CONNECTION TO %1 LOST: %2")
+            .arg(loss.port, loss.why ? describe(*loss.why) : QString());
+    if (loss.why)
+        return QCoreApplication::translate("statustext", "SERIAL PORT %1 LOST: %2")
+            .arg(loss.port, describe(*loss.why));
+    return QCoreApplication::translate("statustext", "SERIAL PORT %1 LOST").arg(loss.port);
+}
+
 QString status(const QString &english)
 {
     if (english.isEmpty())
@@ -203,7 +346,7 @@ static QString namedItems(const QList<int> &items)
 QString compareStatus(const QList<int> &differingItems)
 {
     if (differingItems.isEmpty())
-        return status(panelcompare::kSame);
+        return QCoreApplication::translate("statustext", "PANEL HOLDS THIS CONFIGURATION");
     const QString list = namedItems(differingItems);
     if (differingItems.size() == 1)
         return QCoreApplication::translate("statustext", "PANEL DIFFERS IN 1 ITEM: %1").arg(list);

@@ -5,7 +5,10 @@
 // texts that the core produces in English. The core, the command line and the
 // files stay English; only what the window shows is translated.
 
+#include "config/status_texts.h"
 #include "files/same_file.h"
+#include "panel/cell_walk.h"
+#include "panel/port_failure.h"
 
 #include <QList>
 #include <QString>
@@ -32,8 +35,20 @@ QString chooseLanguage(const QString &setting, const QStringList &uiLanguages);
 // translators installed, owned by `app`.
 QList<QTranslator *> install(QCoreApplication &app, const QString &language);
 
-// A status text of the core (the status table, a port's open failure, a
-// backup's failure) in the window's language; other texts unchanged.
+// What the core reports, in the window's language: a status, a cell's result, how
+// a panel command ended, why a port could not be opened or was lost. The core's
+// English texts of the same values are what the command line and the report print.
+QString describe(statustext::Status status);
+QString describe(cellwalk::CellResult result);
+QString describe(cellwalk::Outcome outcome);
+QString describe(const cellwalk::Ending &ending);
+QString describe(const portfailure::Why &why);
+QString describe(const portfailure::DeviceCause &cause);
+QString describe(const portfailure::OpenFailure &failure);
+QString describe(const portfailure::Loss &loss);
+
+// A failure text of a file, a backup or the traffic log in the window's language;
+// other texts unchanged.
 QString status(const QString &english);
 
 // The compare's texts in the window's language: what the panel holds for an

@@ -1,5 +1,6 @@
 // Which serial ports are offered, in which order, and which one a run starts on.
 
+#include "panel/cell_walk.h"
 #include "panel/panel_link.h"
 #include "panel/port_choice.h"
 #include "panel/port_platform.h"
@@ -15,6 +16,7 @@ class TestPortChoice : public QObject
 private slots:
     void entriesAndStartingPort();
     void textOfTheDropDown();
+    void englishTexts();
     void windowsPortNames();
 };
 
@@ -83,18 +85,126 @@ void TestPortChoice::textOfTheDropDown()
              QStringLiteral("/dev/ttyUSB0"));
     QCOMPARE(portchoice::pathOfText(entries, " /dev/serial/by-id/usb-x \n"),
              QStringLiteral("/dev/serial/by-id/usb-x"));
-    QCOMPARE(portchoice::portsFoundText(entries, "/dev/ttyS0"),
-             QStringLiteral(" - PORTS FOUND: /dev/ttyUSB0"));
-    QCOMPARE(portchoice::portsFoundText(entries, "/dev/ttyS5"),
-             QStringLiteral(" - PORTS FOUND: /dev/ttyS0, /dev/ttyUSB0"));
-    QCOMPARE(portchoice::portsFoundText(entries.mid(0, 1), "/dev/ttyS0"), QString());
+    // A port that cannot be opened is named with the other ports found.
+    auto failureText = [](const QStringList &others) {
+        portfailure::OpenFailure failure =
+            portplatform::openFailure("/dev/ttyS5", QSerialPort::OpenError, {});
+        failure.portsFound = others;
+        return portfailure::english(failure);
+    };
+    QCOMPARE(
+        failureText(portchoice::otherPorts(entries, "/dev/ttyS0")),
+        QStringLiteral("CANNOT OPEN SERIAL PORT /dev/ttyS5 - IT IS ALREADY OPEN - PORTS FOUND: "
+                       "/dev/ttyUSB0"));
+    QCOMPARE(
+        failureText(portchoice::otherPorts(entries, "/dev/ttyS5")),
+        QStringLiteral("CANNOT OPEN SERIAL PORT /dev/ttyS5 - IT IS ALREADY OPEN - PORTS FOUND: "
+                       "/dev/ttyS0, /dev/ttyUSB0"));
+    QCOMPARE(failureText(portchoice::otherPorts(entries.mid(0, 1), "/dev/ttyS0")),
+             QStringLiteral("CANNOT OPEN SERIAL PORT /dev/ttyS5 - IT IS ALREADY OPEN"));
 
     // A group is named only where joining it gives access.
-    QVERIFY(portplatform::permissionText("root", "dialout", 020660).contains("GROUP \"dialout\""));
-    const QString ownerOnly = portplatform::permissionText("root", "root", 020600);
+    auto permission = [](const char *owner, const char *group, unsigned mode) {
+        return portfailure::english(portplatform::permissionCause(owner, group, mode));
+    };
+    QVERIFY(permission("root", "dialout", 020660).contains("GROUP \"dialout\""));
+    const QString ownerOnly = permission("root", "root", 020600);
     QVERIFY2(ownerOnly.contains("ONLY ITS OWNER \"root\"") && !ownerOnly.contains("GROUP \"root\""),
              qPrintable(ownerOnly));
-    QVERIFY(portplatform::permissionText("root", "uucp", 020640).contains("ONLY ITS OWNER"));
+    QVERIFY(permission("root", "uucp", 020640).contains("ONLY ITS OWNER"));
+}
+
+// The English the command line, the report and the traffic log print, made of the
+// core's values: every status, cell result and ending, character for character.
+void TestPortChoice::englishTexts()
+{
+    using namespace portfailure;
+    using statustext::Status;
+    const QStringList statuses = {
+        "STARTING COMMUNICATIONS TO READ SWITCH PANEL CONFIGURATION",
+        "STARTING COMMUNICATIONS TO WRITE SWITCH PANEL CONFIGURATION",
+        "READING THE PANEL BEFORE WRITING",
+        "SWITCH PANEL HAS BEEN PROGRAMMED",
+        "SWITCH PANEL DATA READ SUCCESSFUL",
+        "DATA MUST BE ENTERED (CLICKED) FOR ALL SWITCHES BEFORE WRITING DATA",
+        "DATA MUST BE ENTERED (CLICKED) FOR ALL LED'S AND BACKLIGHTING BEFORE WRITING DATA",
+        "DATA MUST BE ENTERED (CLICKED) FOR ALL LED's AND BACKLIGHTING BEFORE WRITING DATA"};
+    QCOMPARE(int(statustext::kLastStatus) + 1, statuses.size());
+    for (int v = 0; v < statuses.size(); ++v)
+        QCOMPARE(statustext::english(Status(v)), statuses[v]);
+    const QStringList cells = {"COMMUNICATIONS OK", "NOT ACKNOWLEDGED", "COMMUNICATIONS CORRUPTED",
+                               "DATA FAILED TO VERIFY", "ERROR - DATA OUT OF RANGE"};
+    QCOMPARE(int(cellwalk::kLastCellResult) + 1, cells.size());
+    for (int v = 0; v < cells.size(); ++v)
+        QCOMPARE(cellwalk::cellText(cellwalk::CellResult(v)), cells[v]);
+
+    const QStringList reasons = {
+        "CONNECTION REFUSED",
+        "HOST NOT FOUND",
+        "THE DEVICE SERVER CLOSED THE CONNECTION",
+        "THE CONNECTION WAS RESET",
+        "NO ANSWER WITHIN 5 SECONDS",
+        "THE CONNECTION WAS CLOSED",
+        "NO RFC 2217 ANSWER WITHIN 5 SECONDS - IN RAW TCP MODE USE TCP://",
+        "THE DEVICE SERVER FLOODED THE CONNECTION WITH 5 KIB OF OPTION TRAFFIC",
+        "THE DEVICE SERVER SENT MORE THAN 5 KIB THAT NO PANEL SENDS",
+        "THE DEVICE SERVER STOPPED READING",
+        "THE PORT STOPPED SENDING",
+        "NETWORK UNREACHABLE"};
+    QCOMPARE(int(kLastReason) + 1, reasons.size());
+    for (int v = 0; v < reasons.size(); ++v)
+        QCOMPARE(english(Why(Reason(v), 5, "NETWORK UNREACHABLE")), reasons[v]);
+    const QStringList causes = {
+        "NO SUCH DEVICE",
+        "NO SUCH PORT - A USB ADAPTER MUST BE PLUGGED IN AND ITS DRIVER INSTALLED",
+        "IT IS ALREADY OPEN",
+        "IT IS IN USE BY ANOTHER PROGRAM",
+        "PERMISSION DENIED: THE USER MUST BE IN GROUP \"uucp\"",
+        "PERMISSION DENIED: ONLY ITS OWNER \"uucp\" MAY OPEN IT - GIVE THE DEVICE TO A GROUP THE "
+        "USER IS IN WITH A UDEV RULE (GROUP \"dialout\", MODE 0660), OR ASK AN ADMINISTRATOR",
+        "uucp"};
+    QCOMPARE(int(kLastCause) + 1, causes.size());
+    for (int v = 0; v < causes.size(); ++v)
+        QCOMPARE(english(DeviceCause{Cause(v), "uucp"}), causes[v]);
+
+    OpenFailure address;
+    address.kind = OpenFailure::Kind::Address;
+    address.port = "tcp://10.0.0.7";
+    address.problem = "NO PORT NUMBER";
+    QCOMPARE(english(address), QStringLiteral("CANNOT USE tcp://10.0.0.7 AS THE PANEL'S PORT: NO "
+                                              "PORT NUMBER - WRITE TCP://HOST:PORT OR "
+                                              "RFC2217://HOST:PORT"));
+    OpenFailure connection;
+    connection.kind = OpenFailure::Kind::Connection;
+    connection.port = "10.0.0.7:4001";
+    connection.why = Why(Reason::HostNotFound);
+    QCOMPARE(english(connection),
+             QStringLiteral("CANNOT CONNECT TO 10.0.0.7:4001: HOST NOT FOUND"));
+
+    // How a walk ends: done, failed, failed with the port lost, and how far a write came.
+    cellwalk::Ending ending;
+    ending.outcome = cellwalk::Outcome::Done;
+    QCOMPARE(cellwalk::endingText(ending), QString()); // a compare says more itself
+    ending.done = Status::ReadSuccessful;
+    QCOMPARE(cellwalk::endingText(ending), statuses[int(Status::ReadSuccessful)]);
+    ending.outcome = cellwalk::Outcome::NoResponse;
+    QCOMPARE(cellwalk::endingText(ending),
+             QStringLiteral("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND"));
+    ending.loss = Loss{false, "/dev/ttyUSB0", std::nullopt};
+    QCOMPARE(cellwalk::endingText(ending),
+             QStringLiteral("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND - SERIAL PORT "
+                            "/dev/ttyUSB0 LOST"));
+    ending.outcome = cellwalk::Outcome::CellFailed;
+    ending.loss = Loss{false, "/dev/ttyUSB0", Why(Reason::PortStoppedSending)};
+    QCOMPARE(cellwalk::endingText(ending),
+             QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - SERIAL PORT "
+                            "/dev/ttyUSB0 LOST: THE PORT STOPPED SENDING"));
+    ending.loss = Loss{true, "10.0.0.7:4001", Why(Reason::ServerClosed)};
+    ending.cellsWritten = 7;
+    QCOMPARE(cellwalk::endingText(ending),
+             QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - CONNECTION TO "
+                            "10.0.0.7:4001 LOST: THE DEVICE SERVER CLOSED THE CONNECTION - 7 OF 21 "
+                            "CELLS WRITTEN"));
 }
 
 // COM ports go by their names, whatever form the user typed; the failures of an
@@ -126,10 +236,11 @@ void TestPortChoice::windowsPortNames()
              portchoice::startingPort(portchoice::availablePorts(), {}, {}));
     QVERIFY(!portplatform::existsUnlisted(QStringLiteral("C:\\windows")));
 
-    QCOMPARE(portplatform::openErrorText("COM3", QSerialPort::PermissionError, "Access is denied."),
+    QCOMPARE(portfailure::english(portplatform::openFailure("COM3", QSerialPort::PermissionError,
+                                                            "Access is denied.")),
              QStringLiteral("CANNOT OPEN SERIAL PORT COM3 - IT IS IN USE BY ANOTHER PROGRAM"));
-    const QString missing =
-        portplatform::openErrorText("COM3", QSerialPort::DeviceNotFoundError, {});
+    const QString missing = portfailure::english(
+        portplatform::openFailure("COM3", QSerialPort::DeviceNotFoundError, {}));
     QVERIFY2(missing.contains("NO SUCH PORT") && missing.contains("DRIVER"), qPrintable(missing));
 
     // A real open of a port that is not there: named as typed, the ports found
@@ -137,9 +248,10 @@ void TestPortChoice::windowsPortNames()
     PanelLink link;
     link.setPortName(portchoice::pathOfText({}, "\\\\.\\com250"));
     QVERIFY(!link.openPort());
-    QVERIFY2(link.errorText().startsWith("CANNOT OPEN SERIAL PORT COM250 - NO SUCH PORT"),
-             qPrintable(link.errorText()));
-    QVERIFY2(!link.errorText().contains("\\\\.\\"), qPrintable(link.errorText()));
+    const QString failure = portfailure::english(*link.openFailure());
+    QVERIFY2(failure.startsWith("CANNOT OPEN SERIAL PORT COM250 - NO SUCH PORT"),
+             qPrintable(failure));
+    QVERIFY2(!failure.contains("\\\\.\\"), qPrintable(failure));
 #endif
 }
 

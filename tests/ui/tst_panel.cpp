@@ -372,12 +372,12 @@ void TestPanel::portThatCannotBeOpened()
     expectEndState(status(), kRed);
 
     // Texts for ports that exist but cannot be had.
-    QVERIFY(
-        portplatform::openErrorText(QStringLiteral("/dev/null"), QSerialPort::PermissionError, {})
-            .endsWith(QStringLiteral("IN USE BY ANOTHER PROGRAM")));
-    QCOMPARE(
-        portplatform::openErrorText(QStringLiteral("COM9"), QSerialPort::DeviceNotFoundError, {}),
-        QStringLiteral("CANNOT OPEN SERIAL PORT COM9 - NO SUCH DEVICE"));
+    QVERIFY(portfailure::english(portplatform::openFailure(QStringLiteral("/dev/null"),
+                                                           QSerialPort::PermissionError, {}))
+                .endsWith(QStringLiteral("IN USE BY ANOTHER PROGRAM")));
+    QCOMPARE(portfailure::english(portplatform::openFailure(QStringLiteral("COM9"),
+                                                            QSerialPort::DeviceNotFoundError, {})),
+             QStringLiteral("CANNOT OPEN SERIAL PORT COM9 - NO SUCH DEVICE"));
 }
 
 void TestPanel::startingPortAroundFirstFrame()

@@ -115,7 +115,7 @@ QString Kept::failureText() const
 {
     if (outcome != cellwalk::Outcome::Done)
         return QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
-            .arg(cellwalk::outcomeText(outcome, QString()));
+            .arg(cellwalk::outcomeText(outcome));
     if (!saved.error.isEmpty())
         return saved.error + QStringLiteral(", NOTHING WAS WRITTEN");
     return QString();

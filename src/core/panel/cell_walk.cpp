@@ -60,15 +60,15 @@ QString cellText(CellResult result)
 {
     switch (result) {
     case CellResult::Ok:
-        return statustext::kCellOk;
+        return QStringLiteral("COMMUNICATIONS OK");
     case CellResult::NotAcknowledged:
-        return statustext::kNotAcknowledged;
+        return QStringLiteral("NOT ACKNOWLEDGED");
     case CellResult::Corrupted:
-        return statustext::kCorrupted;
+        return QStringLiteral("COMMUNICATIONS CORRUPTED");
     case CellResult::FailedToVerify:
-        return statustext::kFailedToVerify;
+        return QStringLiteral("DATA FAILED TO VERIFY");
     case CellResult::OutOfRange:
-        return statustext::kOutOfRange;
+        return QStringLiteral("ERROR - DATA OUT OF RANGE");
     }
     return QString();
 }
@@ -105,26 +105,44 @@ PanelRead readPanel(PanelLink &link, const std::function<void(int address, const
     return read;
 }
 
-QString outcomeText(Outcome outcome, const QString &doneText)
+QString outcomeText(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::NoResponse:
-        return statustext::kNoResponse;
+        return QStringLiteral("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND");
     case Outcome::CellFailed:
-        return statustext::kBadData;
+        return QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA");
     case Outcome::Done:
         break;
     }
-    return doneText;
+    return QString();
 }
 
-QString outcomeText(Outcome outcome, const QString &doneText, const PanelLink &link)
+Ending ending(Outcome outcome, std::optional<statustext::Status> done, const PanelLink &link)
 {
-    const QString text = outcomeText(outcome, doneText);
-    const QString lost = link.lostText();
-    if (outcome == Outcome::Done || lost.isEmpty())
+    Ending end;
+    end.outcome = outcome;
+    end.done = done;
+    if (outcome != Outcome::Done)
+        end.loss = link.loss();
+    return end;
+}
+
+QString endingText(const Ending &ending)
+{
+    if (ending.outcome == Outcome::Done)
+        return ending.done ? statustext::english(*ending.done) : QString();
+    const QString text = outcomeText(ending.outcome);
+    if (!ending.loss)
         return text;
-    return text.isEmpty() ? lost : text + QStringLiteral(" - ") + lost;
+    const QString lost = portfailure::english(*ending.loss);
+    // How far the write came: the cells below the failed one are written and verified.
+    if (ending.cellsWritten >= 0)
+        return QStringLiteral("%1 - %2 - %3 OF %4 CELLS WRITTEN")
+            .arg(text, lost)
+            .arg(ending.cellsWritten)
+            .arg(memory_map::kCellCount);
+    return text + QStringLiteral(" - ") + lost;
 }
 
 } // namespace cellwalk

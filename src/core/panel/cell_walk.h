@@ -2,11 +2,13 @@
 
 #include "config/assignment.h"
 #include "config/status_texts.h"
+#include "panel/port_failure.h"
 
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class PanelLink;
 
@@ -38,7 +40,9 @@ Cell writeCell(PanelLink &link, std::int16_t address, std::int16_t value);
 inline constexpr int kMaxReadFrames = 4;
 Cell readCell(PanelLink &link, std::int16_t address);
 
-// The status text a cell's transaction leaves: "COMMUNICATIONS OK",
+inline constexpr CellResult kLastCellResult = CellResult::OutOfRange;
+
+// The status text a cell's transaction leaves, in English: "COMMUNICATIONS OK",
 // "COMMUNICATIONS CORRUPTED", "DATA FAILED TO VERIFY", "ERROR - DATA OUT OF RANGE";
 // "NOT ACKNOWLEDGED" for a write frame without acknowledgement (the window leaves
 // its status text as it was then).
@@ -46,9 +50,10 @@ QString cellText(CellResult result);
 
 enum class Outcome {
     Done,
-    NoResponse,
-    CellFailed,
+    NoResponse, // "COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND"
+    CellFailed, // "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"
 };
+inline constexpr Outcome kLastOutcome = Outcome::CellFailed;
 
 // The handshake, then for addresses 0 to 20 in ascending order a pause and the
 // transaction `cell`, stopping at the first cell for which it returns false; after
@@ -77,12 +82,30 @@ struct PanelRead {
 PanelRead readPanel(PanelLink &link,
                     const std::function<void(int address, const Cell &)> &onCell = {});
 
-// The text the status box ends with: "COMMUNICATIONS FAILURE SWITCH PANEL FAILED
-// TO RESPOND", "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA", or `doneText`.
-QString outcomeText(Outcome outcome, const QString &doneText);
-// The same, followed by what was lost and why when the link's network connection
-// was lost during the command: "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA -
-// CONNECTION TO 10.0.0.7:4001 LOST: THE DEVICE SERVER CLOSED THE CONNECTION".
-QString outcomeText(Outcome outcome, const QString &doneText, const PanelLink &link);
+// How a panel command's walk ended, as the status box says it at the end.
+struct Ending {
+    Outcome outcome = Outcome::NoResponse;
+    // The text of a walk that is Done: "SWITCH PANEL HAS BEEN PROGRAMMED", "SWITCH
+    // PANEL DATA READ SUCCESSFUL"; none for a compare, which says more itself.
+    std::optional<statustext::Status> done;
+    // The port lost during a walk that failed: which and why.
+    std::optional<portfailure::Loss> loss;
+    // With the port lost at a cell of a write: the cells written and verified
+    // before it; else -1.
+    int cellsWritten = -1;
+};
+
+// The ending of a walk on `link` that came to `outcome`, with the port lost.
+Ending ending(Outcome outcome, std::optional<statustext::Status> done, const PanelLink &link);
+
+// The English text the status box ends with: "COMMUNICATIONS FAILURE SWITCH PANEL
+// FAILED TO RESPOND", "COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA", or the done
+// text; after a failure with the port lost, what was lost and why
+// ("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - CONNECTION TO 10.0.0.7:4001 LOST:
+// THE DEVICE SERVER CLOSED THE CONNECTION"), and how far a write came ("- 7 OF 21
+// CELLS WRITTEN").
+QString endingText(const Ending &ending);
+// The English text of the outcome alone; the done text is empty.
+QString outcomeText(Outcome outcome);
 
 } // namespace cellwalk

@@ -14,7 +14,7 @@ SerialLinkPort::SerialLinkPort(const QString &device, QObject *parent)
     connect(m_port, &QSerialPort::bytesWritten, this, &LinkPort::bytesWritten);
 }
 
-QString SerialLinkPort::open()
+std::optional<portfailure::OpenFailure> SerialLinkPort::open()
 {
     m_port->setBaudRate(QSerialPort::Baud9600);
     m_port->setParity(QSerialPort::NoParity);
@@ -26,12 +26,15 @@ QString SerialLinkPort::open()
         // The port is named as the user gave it: Qt's own name of a device under
         // /dev leaves that folder out ("pts/0", "ttyUSB0").
         const QString name = portplatform::typedName(m_device);
-        return portplatform::openErrorText(name, m_port->error(), m_port->errorString()) +
-               portchoice::portsFoundText(portchoice::entries(portchoice::availablePorts()), name);
+        portfailure::OpenFailure failure =
+            portplatform::openFailure(name, m_port->error(), m_port->errorString());
+        failure.portsFound =
+            portchoice::otherPorts(portchoice::entries(portchoice::availablePorts()), name);
+        return failure;
     }
     m_port->clear(); // drop whatever the device held from before
-    m_lossText.clear();
-    return QString();
+    m_loss.reset();
+    return std::nullopt;
 }
 
 void SerialLinkPort::close() { m_port->close(); }
@@ -70,20 +73,19 @@ void SerialLinkPort::onError(QSerialPort::SerialPortError error)
         return; // failures of open() itself are reported by open()
     // The device has gone (adapter unplugged) or cannot be read or written: close
     // it at once, since a vanished device keeps raising errors.
-    lose(m_port->errorString(), QString());
+    lose(m_port->errorString(), std::nullopt);
 }
 
-void SerialLinkPort::giveUp(const QString &reason)
+void SerialLinkPort::giveUp(portfailure::Reason reason)
 {
+    const portfailure::Why why{reason};
     if (m_port->isOpen())
-        lose(reason, reason);
+        lose(portfailure::english(why), why);
 }
 
-void SerialLinkPort::lose(const QString &why, const QString &reason)
+void SerialLinkPort::lose(const QString &why, std::optional<portfailure::Why> reason)
 {
-    m_lossText = QStringLiteral("SERIAL PORT %1 LOST").arg(m_device);
-    if (!reason.isEmpty())
-        m_lossText += QStringLiteral(": ") + reason;
+    m_loss = portfailure::Loss{false, m_device, std::move(reason)};
     m_port->close();
     emit lost(why);
 }

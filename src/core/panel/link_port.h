@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panel/port_failure.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QSerialPort>
@@ -17,8 +19,8 @@ public:
     using QObject::QObject;
 
     // Opens the port at 9600 baud, 8 data bits, no parity, 1 stop bit. Returns
-    // the user text of a failure, naming the port and the cause; empty once open.
-    virtual QString open() = 0;
+    // why it failed, naming the port and the cause; nothing once open.
+    virtual std::optional<portfailure::OpenFailure> open() = 0;
     // Safe to call when the port is not open.
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
@@ -37,16 +39,16 @@ public:
     // Takes in, without blocking, what the device already holds.
     virtual void takeInWaiting() = 0;
 
-    // Once lost: the user text naming the port and the cause, for the end of a
-    // command's failure text: "SERIAL PORT /dev/ttyUSB0 LOST", "CONNECTION TO
-    // 10.0.0.7:4001 LOST: THE CONNECTION WAS RESET".
-    virtual QString lossText() const = 0;
+    // Once lost: the port and the cause, for the end of a command's failure
+    // text: "SERIAL PORT /dev/ttyUSB0 LOST", "CONNECTION TO 10.0.0.7:4001 LOST:
+    // THE CONNECTION WAS RESET".
+    virtual std::optional<portfailure::Loss> loss() const = 0;
     // Whether the port is a device server's on the network, whose round trip may
     // be longer than the panel's pauses.
     virtual bool isNetwork() const { return false; }
-    // Closes the port as lost for `reason` (capitals), which the loss text then
-    // names: a port that stopped taking the bytes written.
-    virtual void giveUp(const QString &reason) = 0;
+    // Closes the port as lost for `reason`, which the loss then names: a port
+    // that stopped taking the bytes written.
+    virtual void giveUp(portfailure::Reason reason) = 0;
 
 signals:
     void readyRead();
@@ -64,7 +66,7 @@ class SerialLinkPort : public LinkPort
 public:
     explicit SerialLinkPort(const QString &device, QObject *parent = nullptr);
 
-    QString open() override;
+    std::optional<portfailure::OpenFailure> open() override;
     void close() override;
     bool isOpen() const override;
     QString openedText() const override;
@@ -74,14 +76,14 @@ public:
     qint64 bytesToWrite() const override { return m_port->bytesToWrite(); }
     QByteArray dropInput() override;
     void takeInWaiting() override;
-    QString lossText() const override { return m_lossText; }
-    void giveUp(const QString &reason) override;
+    std::optional<portfailure::Loss> loss() const override { return m_loss; }
+    void giveUp(portfailure::Reason reason) override;
 
 private:
     void onError(QSerialPort::SerialPortError error);
-    void lose(const QString &why, const QString &reason);
+    void lose(const QString &why, std::optional<portfailure::Why> reason);
 
     QSerialPort *m_port;
     QString m_device; // as the user named it
-    QString m_lossText;
+    std::optional<portfailure::Loss> m_loss;
 };

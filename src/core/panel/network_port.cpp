@@ -10,24 +10,24 @@
 
 namespace {
 
-QString reasonText(QAbstractSocket::SocketError error, const QString &systemText)
+portfailure::Why reasonOf(QAbstractSocket::SocketError error, const QString &systemText)
 {
+    using portfailure::Reason;
     switch (error) {
     case QAbstractSocket::ConnectionRefusedError:
-        return QStringLiteral("CONNECTION REFUSED");
+        return {Reason::ConnectionRefused};
     case QAbstractSocket::HostNotFoundError:
-        return QStringLiteral("HOST NOT FOUND");
+        return {Reason::HostNotFound};
     case QAbstractSocket::RemoteHostClosedError:
-        return QStringLiteral("THE DEVICE SERVER CLOSED THE CONNECTION");
+        return {Reason::ServerClosed};
     case QAbstractSocket::NetworkError:
         if (systemText.contains(QLatin1String("reset"), Qt::CaseInsensitive))
-            return QStringLiteral("THE CONNECTION WAS RESET");
-        return systemText.toUpper();
+            return {Reason::Reset};
+        return {Reason::Described, 0, systemText.toUpper()};
     case QAbstractSocket::SocketTimeoutError:
-        return QStringLiteral("NO ANSWER WITHIN %1 SECONDS")
-            .arg(NetworkLinkPort::kConnectTimeoutMs / 1000);
+        return {Reason::NoAnswer, NetworkLinkPort::kConnectTimeoutMs / 1000};
     default:
-        return systemText.toUpper();
+        return {Reason::Described, 0, systemText.toUpper()};
     }
 }
 
@@ -39,12 +39,14 @@ NetworkLinkPort::NetworkLinkPort(const portaddress::Address &address, QObject *p
 
 NetworkLinkPort::~NetworkLinkPort() { close(); }
 
-QString NetworkLinkPort::connectErrorText(const QString &hostAndPort,
-                                          QAbstractSocket::SocketError error,
-                                          const QString &systemText)
+portfailure::OpenFailure NetworkLinkPort::connectFailure(const QString &hostAndPort,
+                                                         const portfailure::Why &why)
 {
-    return QStringLiteral("CANNOT CONNECT TO %1: %2")
-        .arg(hostAndPort, reasonText(error, systemText));
+    portfailure::OpenFailure failure;
+    failure.kind = portfailure::OpenFailure::Kind::Connection;
+    failure.port = hostAndPort;
+    failure.why = why;
+    return failure;
 }
 
 QString NetworkLinkPort::shownAddress() const
@@ -61,11 +63,11 @@ QString NetworkLinkPort::openedText() const
     return m_telnet ? m_address.text + QStringLiteral(" 9600 8N1") : m_address.text;
 }
 
-QString NetworkLinkPort::open()
+std::optional<portfailure::OpenFailure> NetworkLinkPort::open()
 {
     close();
-    m_lossText.clear();
-    m_connectError.clear();
+    m_loss.reset();
+    m_connectError.reset();
     m_received.clear();
     if (m_address.kind == portaddress::Kind::Rfc2217)
         m_telnet.emplace();
@@ -101,33 +103,33 @@ QString NetworkLinkPort::open()
     });
     timeout.start(kConnectTimeoutMs);
     m_socket->connectToHost(m_address.host, m_address.port);
-    if (m_connectError.isEmpty() && m_socket) // a failure may be told at once
+    if (!m_connectError && m_socket) // a failure may be told at once
         loop.exec();
     m_connecting = nullptr;
 
-    if (const QString why = connectProblem(timedOut); !why.isEmpty()) {
+    if (const std::optional<portfailure::Why> why = connectProblem(timedOut)) {
         dropSocket();
-        return QStringLiteral("CANNOT CONNECT TO %1: %2").arg(shownAddress(), why);
+        return connectFailure(shownAddress(), *why);
     }
     m_open = true;
     m_received.clear(); // anything before the port was open is not the panel's answer
-    return QString();
+    return std::nullopt;
 }
 
-QString NetworkLinkPort::connectProblem(bool timedOut) const
+std::optional<portfailure::Why> NetworkLinkPort::connectProblem(bool timedOut) const
 {
-    if (!m_connectError.isEmpty())
+    using portfailure::Reason;
+    if (m_connectError)
         return m_connectError;
     if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState)
-        return timedOut ? reasonText(QAbstractSocket::SocketTimeoutError, QString())
-                        : QStringLiteral("THE CONNECTION WAS CLOSED");
+        return timedOut ? reasonOf(QAbstractSocket::SocketTimeoutError, QString())
+                        : portfailure::Why{Reason::Closed};
     if (m_telnet && m_telnet->state() != rfc2217::Client::State::Ready) {
         if (!m_telnet->problem().isEmpty())
-            return m_telnet->problem();
-        return QStringLiteral("NO RFC 2217 ANSWER WITHIN %1 SECONDS - IN RAW TCP MODE USE TCP://")
-            .arg(kConnectTimeoutMs / 1000);
+            return portfailure::Why{Reason::Described, 0, m_telnet->problem()};
+        return portfailure::Why{Reason::NoTelnetAnswer, kConnectTimeoutMs / 1000};
     }
-    return QString();
+    return std::nullopt;
 }
 
 void NetworkLinkPort::close()
@@ -162,9 +164,7 @@ void NetworkLinkPort::onReadyRead()
     if (m_telnet) {
         data = m_telnet->receive(data);
         if (m_telnet->optionBytes() > kMaxOptionBytes)
-            return lose(QStringLiteral("THE DEVICE SERVER FLOODED THE CONNECTION WITH %1 KIB OF "
-                                       "OPTION TRAFFIC")
-                            .arg(m_telnet->optionBytes() / 1024));
+            return lose({portfailure::Reason::OptionFlood, int(m_telnet->optionBytes() / 1024)});
         if (const QByteArray answers = m_telnet->takeOutgoing(); !answers.isEmpty()) {
             m_socket->write(answers);
             m_socket->flush();
@@ -175,33 +175,32 @@ void NetworkLinkPort::onReadyRead()
     if (data.isEmpty())
         return;
     if (m_received.size() + data.size() > kMaxWaiting)
-        return lose(QStringLiteral("THE DEVICE SERVER SENT MORE THAN %1 KIB THAT NO PANEL SENDS")
-                        .arg(kMaxWaiting / 1024));
+        return lose({portfailure::Reason::TooMuchData, int(kMaxWaiting / 1024)});
     m_received += data;
     emit readyRead();
 }
 
-void NetworkLinkPort::giveUp(const QString &reason)
+void NetworkLinkPort::giveUp(portfailure::Reason reason)
 {
     if (m_open)
-        lose(reason);
+        lose({reason});
 }
 
 // The connection cannot be used (any more): while connecting, that is why it
 // could not be made; once open, it is lost, and the running command fails.
-void NetworkLinkPort::lose(const QString &reason)
+void NetworkLinkPort::lose(const portfailure::Why &reason)
 {
     if (!m_open) {
-        if (m_connectError.isEmpty())
+        if (!m_connectError)
             m_connectError = reason;
         dropSocket();
         if (m_connecting)
             m_connecting->quit();
         return;
     }
-    m_lossText = QStringLiteral("CONNECTION TO %1 LOST: %2").arg(shownAddress(), reason);
+    m_loss = portfailure::Loss{true, shownAddress(), reason};
     dropSocket();
-    emit lost(reason);
+    emit lost(portfailure::english(reason));
 }
 
 void NetworkLinkPort::onError(QAbstractSocket::SocketError error)
@@ -211,12 +210,12 @@ void NetworkLinkPort::onError(QAbstractSocket::SocketError error)
         return;
     // Qt reports a reset connection as closed by the server: the system tells
     // them apart.
-    const QString reason =
+    const portfailure::Why reason =
         error == QAbstractSocket::RemoteHostClosedError && portplatform::wasReset(m_watch)
-            ? QStringLiteral("THE CONNECTION WAS RESET")
-            : reasonText(error, m_socket->errorString());
+            ? portfailure::Why{portfailure::Reason::Reset}
+            : reasonOf(error, m_socket->errorString());
     if (!m_open) {
-        if (m_connectError.isEmpty())
+        if (!m_connectError)
             m_connectError = reason;
         if (m_connecting)
             m_connecting->quit();

@@ -27,7 +27,7 @@ public:
     explicit NetworkLinkPort(const portaddress::Address &address, QObject *parent = nullptr);
     ~NetworkLinkPort() override;
 
-    QString open() override;
+    std::optional<portfailure::OpenFailure> open() override;
     void close() override;
     bool isOpen() const override { return m_open; }
     QString openedText() const override;
@@ -37,9 +37,9 @@ public:
     qint64 bytesToWrite() const override;
     QByteArray dropInput() override;
     void takeInWaiting() override;
-    QString lossText() const override { return m_lossText; }
+    std::optional<portfailure::Loss> loss() const override { return m_loss; }
     bool isNetwork() const override { return true; }
-    void giveUp(const QString &reason) override;
+    void giveUp(portfailure::Reason reason) override;
 
     // The most of the panel's bytes kept waiting, and of option traffic taken in
     // one connection: a panel answers five characters at a time, so a server
@@ -48,26 +48,26 @@ public:
     static constexpr qsizetype kMaxOptionBytes = 64 * 1024;
 
     // "CANNOT CONNECT TO 10.0.0.7:4001: CONNECTION REFUSED"
-    static QString connectErrorText(const QString &hostAndPort, QAbstractSocket::SocketError error,
-                                    const QString &systemText);
+    static portfailure::OpenFailure connectFailure(const QString &hostAndPort,
+                                                   const portfailure::Why &why);
 
 private:
     void onReadyRead();
     void onError(QAbstractSocket::SocketError error);
     void dropSocket();
-    void lose(const QString &reason);
+    void lose(const portfailure::Why &reason);
     // The host and port as messages name them, a very long host name shortened.
     QString shownAddress() const;
-    // Why the connection, made or not, cannot be used yet; empty once it can.
-    QString connectProblem(bool timedOut) const;
+    // Why the connection, made or not, cannot be used yet; nothing once it can.
+    std::optional<portfailure::Why> connectProblem(bool timedOut) const;
 
     portaddress::Address m_address;
     QTcpSocket *m_socket = nullptr;
     std::optional<rfc2217::Client> m_telnet;
     QByteArray m_received; // the panel's bytes, option traffic taken out
     QPointer<QEventLoop> m_connecting;
-    QString m_connectError;
-    QString m_lossText;
+    std::optional<portfailure::Why> m_connectError;
+    std::optional<portfailure::Loss> m_loss;
     int m_watch = -1; // portplatform::watchSocket: tells a reset from a close
     bool m_open = false;
 };

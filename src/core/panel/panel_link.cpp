@@ -55,15 +55,15 @@ bool PanelLink::openPort()
 {
     m_aborted = false;
     m_lost = false;
-    m_errorText.clear();
     m_port = portFor(m_portName);
     if (!m_port)
-        m_errorText = portaddress::problemText(portaddress::parse(m_portName));
+        m_openFailure = portaddress::openFailure(portaddress::parse(m_portName));
     else
-        m_errorText = m_port->open();
-    if (!m_errorText.isEmpty()) {
+        m_openFailure = m_port->open();
+    if (m_openFailure) {
         if (m_log)
-            m_log->event(QStringLiteral("OPEN FAILED %1: %2").arg(m_portName, m_errorText));
+            m_log->event(QStringLiteral("OPEN FAILED %1: %2")
+                             .arg(m_portName, portfailure::english(*m_openFailure)));
         return false;
     }
     connect(m_port.get(), &LinkPort::lost, this, &PanelLink::onPortLost);
@@ -90,7 +90,10 @@ void PanelLink::closePort()
 
 bool PanelLink::isOpen() const { return m_port && m_port->isOpen(); }
 
-QString PanelLink::lostText() const { return m_lost && m_port ? m_port->lossText() : QString(); }
+std::optional<portfailure::Loss> PanelLink::loss() const
+{
+    return m_lost && m_port ? m_port->loss() : std::nullopt;
+}
 
 int PanelLink::replyWaitMs() const
 {
@@ -243,8 +246,8 @@ void PanelLink::awaitSent()
     loop.exec();
     m_loop = nullptr;
     if (!m_aborted && isOpen() && m_port->bytesToWrite() > 0)
-        m_port->giveUp(m_port->isNetwork() ? QStringLiteral("THE DEVICE SERVER STOPPED READING")
-                                           : QStringLiteral("THE PORT STOPPED SENDING"));
+        m_port->giveUp(m_port->isNetwork() ? portfailure::Reason::ServerStoppedReading
+                                           : portfailure::Reason::PortStoppedSending);
 }
 
 void PanelLink::wait(int threshold)

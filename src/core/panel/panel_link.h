@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panel/port_failure.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
@@ -50,14 +52,15 @@ public:
     QString portName() const { return m_portName; }
 
     // OpenPanelPort: "9600,N,8,1" on the link's port. On failure returns false and
-    // leaves a user text (capitals, naming the port and the reason, then the other
-    // serial ports found) in errorText(); a malformed network address is refused
-    // with what is wrong before anything is sent.
+    // leaves why in openFailure() (the port, the cause, the other serial ports
+    // found); a malformed network address is refused with what is wrong before
+    // anything is sent.
     bool openPort();
     // ClosePanelPort. Safe to call when the port is not open.
     void closePort();
     bool isOpen() const;
-    QString errorText() const { return m_errorText; }
+    // Why the last openPort() failed; nothing after one that succeeded.
+    const std::optional<portfailure::OpenFailure> &openFailure() const { return m_openFailure; }
 
     // Handshake: up to six attention bytes, one per 100 ms, until five characters
     // are waiting; succeeds only on exactly "D000D", complete by the end of its
@@ -75,9 +78,9 @@ public:
     bool isAborted() const { return m_aborted; }
     // True once the port has failed while open (device unplugged, connection lost).
     bool isLost() const { return m_lost; }
-    // For a network connection lost during the command: "CONNECTION TO
-    // 10.0.0.7:4001 LOST: THE DEVICE SERVER CLOSED THE CONNECTION"; else empty.
-    QString lostText() const;
+    // For a port lost during the command, which and why ("CONNECTION TO
+    // 10.0.0.7:4001 LOST: THE DEVICE SERVER CLOSED THE CONNECTION"); else nothing.
+    std::optional<portfailure::Loss> loss() const;
 
     // The longest wait for a reply on this link now: 100 ms on a serial line, or
     // what the measured round trip of a network port needs.
@@ -109,7 +112,7 @@ private:
     bool m_ticked = false;            // timer_flag: the period has ended
     std::unique_ptr<LinkPort> m_port; // made by openPort() for the port named
     QString m_portName;
-    QString m_errorText;
+    std::optional<portfailure::OpenFailure> m_openFailure;
     TrafficLog *m_log = nullptr;
     QPointer<QEventLoop> m_loop;
     QTimer *m_replyDeadline;     // a network port's lengthened reply wait

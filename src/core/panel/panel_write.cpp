@@ -5,18 +5,18 @@
 
 namespace panelwrite {
 
-QString Result::statusText() const
+cellwalk::Ending Result::ending() const
 {
-    const QString text = cellwalk::outcomeText(outcome, statustext::kProgrammed);
-    if (programmed() || lostText.isEmpty())
-        return text;
-    // How far the write came: the cells below the failed one are written and verified.
-    if (outcome == cellwalk::Outcome::CellFailed)
-        return QStringLiteral("%1 - %2 - %3 OF %4 CELLS WRITTEN")
-            .arg(text, lostText)
-            .arg(failedAddress)
-            .arg(memory_map::kCellCount);
-    return text + QStringLiteral(" - ") + lostText;
+    cellwalk::Ending end;
+    end.outcome = outcome;
+    end.done = statustext::Status::Programmed;
+    if (!programmed()) {
+        end.loss = loss;
+        // How far the write came: the cells below the failed one are written and verified.
+        if (loss && outcome == cellwalk::Outcome::CellFailed)
+            end.cellsWritten = failedAddress;
+    }
+    return end;
 }
 
 QString Result::failedItem() const
@@ -41,7 +41,7 @@ Result writeCodes(PanelLink &link, const assignment::Codes &codes,
         result.failedCell = cell.result;
         return false;
     });
-    result.lostText = link.lostText();
+    result.loss = link.loss();
     return result;
 }
 

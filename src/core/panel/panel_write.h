@@ -19,13 +19,16 @@ struct Result {
     cellwalk::Outcome outcome = cellwalk::Outcome::NoResponse;
     int failedAddress = -1; // the cell that failed (CellFailed), else -1
     cellwalk::CellResult failedCell = cellwalk::CellResult::Ok;
-    QString lostText; // the port lost during the write: which and why
+    std::optional<portfailure::Loss> loss; // the port lost during the write: which and why
 
     bool programmed() const { return outcome == cellwalk::Outcome::Done; }
-    // The text the status box ends with: "SWITCH PANEL HAS BEEN PROGRAMMED" or the
-    // failure text of the walk; with the port lost, which and why, and how many
-    // cells had been written and verified.
-    QString statusText() const;
+    // How the write ended, as the status box says it: "SWITCH PANEL HAS BEEN
+    // PROGRAMMED" or the failure of the walk; with the port lost, which and why,
+    // and how many cells had been written and verified.
+    cellwalk::Ending ending() const;
+    // The same in English (cellwalk::endingText), as the command line and the
+    // station's report print it.
+    QString statusText() const { return cellwalk::endingText(ending()); }
     // The item of the failed cell ("SW8"), empty when no cell failed.
     QString failedItem() const;
 };

@@ -164,12 +164,16 @@ Address parse(const QString &text)
     return address;
 }
 
-QString problemText(const Address &address)
+portfailure::OpenFailure openFailure(const Address &address)
 {
-    return QStringLiteral("CANNOT USE %1 AS THE PANEL'S PORT: %2 - WRITE TCP://HOST:PORT OR "
-                          "RFC2217://HOST:PORT")
-        .arg(address.text, address.problem);
+    portfailure::OpenFailure failure;
+    failure.kind = portfailure::OpenFailure::Kind::Address;
+    failure.port = address.text;
+    failure.problem = address.problem;
+    return failure;
 }
+
+QString problemText(const Address &address) { return portfailure::english(openFailure(address)); }
 
 namespace {
 

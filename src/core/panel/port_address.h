@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panel/port_failure.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -48,6 +50,8 @@ bool isNetworkAddress(const QString &text);
 // "CANNOT USE tcp://10.0.0.7 AS THE PANEL'S PORT: NO PORT NUMBER - WRITE
 // TCP://HOST:PORT OR RFC2217://HOST:PORT".
 QString problemText(const Address &address);
+// The same as a value, for the window to put into its own words.
+portfailure::OpenFailure openFailure(const Address &address);
 
 // How long telling two addresses apart may wait for host names to be looked up.
 inline constexpr std::chrono::milliseconds kLookupLimit{3000};

@@ -97,13 +97,13 @@ QString pathOfText(const QList<PortEntry> &entries, const QString &text)
     return portplatform::typedName(text);
 }
 
-QString portsFoundText(const QList<PortEntry> &entries, const QString &tried)
+QStringList otherPorts(const QList<PortEntry> &entries, const QString &tried)
 {
     QStringList others;
     for (const PortEntry &e : entries)
         if (e.path != tried)
             others << e.path;
-    return others.isEmpty() ? QString() : QStringLiteral(" - PORTS FOUND: ") + others.join(", ");
+    return others;
 }
 
 QString rememberedPort() { return settings::lastPort(); }

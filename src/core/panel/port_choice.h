@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Which serial port the panel is on: the ports the machine has, how they are
 // offered to the user, and the port a run starts on. Pure functions over port
@@ -39,9 +40,9 @@ QString startingPort(const QList<PortDescription> &ports, const QString &command
 // showing exactly that text, else the text as typed (without surrounding blanks).
 QString pathOfText(const QList<PortEntry> &entries, const QString &text);
 
-// " - PORTS FOUND: /dev/ttyUSB0, /dev/ttyUSB1" for the listed ports other than
-// `tried`; empty when there are none.
-QString portsFoundText(const QList<PortEntry> &entries, const QString &tried);
+// The listed ports other than `tried` ("/dev/ttyUSB0", "/dev/ttyUSB1"), which a
+// failure to open `tried` names.
+QStringList otherPorts(const QList<PortEntry> &entries, const QString &tried);
 
 // The port remembered between runs (last successful handshake), a device path or
 // a network address as typed; pseudo-terminals are not remembered.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panel/port_failure.h"
+
 #include <QSerialPort>
 #include <QString>
 
@@ -33,20 +35,20 @@ bool existsUnlisted(const QString &name);
 // simulated panel.
 bool isRememberable(const QString &name);
 
-// Why `portName` could not be opened, in capitals, for the text "CANNOT OPEN
-// SERIAL PORT <name> - <reason>": e.g. the group a POSIX user must join, or on
-// Windows another program holding the port.
-QString openFailureReason(const QString &portName, QSerialPort::SerialPortError error,
-                          const QString &systemText);
+// Why `portName` could not be opened: e.g. the group a POSIX user must join, or
+// on Windows another program holding the port.
+portfailure::DeviceCause openFailureCause(const QString &portName,
+                                          QSerialPort::SerialPortError error,
+                                          const QString &systemText);
 
-// User text for a port that cannot be opened: "CANNOT OPEN SERIAL PORT <name> -
-// <reason>", e.g. for PermissionError on a device owned by group "dialout".
-QString openErrorText(const QString &portName, QSerialPort::SerialPortError error,
-                      const QString &systemText);
+// A port that cannot be opened: "CANNOT OPEN SERIAL PORT <name> - <cause>", e.g.
+// for PermissionError on a device owned by group "dialout".
+portfailure::OpenFailure openFailure(const QString &portName, QSerialPort::SerialPortError error,
+                                     const QString &systemText);
 // Why this user may not open a device of `owner` and `group` with the
 // permission bits `mode`: join the group when the group may read and write
 // it, else only the owner may open it.
-QString permissionText(const QString &owner, const QString &group, unsigned mode);
+portfailure::DeviceCause permissionCause(const QString &owner, const QString &group, unsigned mode);
 
 // A second hold on a connected TCP socket's descriptor, so that once Qt has
 // closed it after the connection ended, wasReset() can still tell a connection

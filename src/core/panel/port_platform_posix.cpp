@@ -37,14 +37,15 @@ bool existsUnlisted(const QString &name)
 
 bool isRememberable(const QString &name) { return !isPseudoTerminal(name); }
 
-QString openFailureReason(const QString &portName, QSerialPort::SerialPortError error,
-                          const QString &systemText)
+portfailure::DeviceCause openFailureCause(const QString &portName,
+                                          QSerialPort::SerialPortError error,
+                                          const QString &systemText)
 {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("NO SUCH DEVICE");
+        return {portfailure::Cause::NoSuchDevice, {}};
     case QSerialPort::OpenError:
-        return QStringLiteral("IT IS ALREADY OPEN");
+        return {portfailure::Cause::AlreadyOpen, {}};
     case QSerialPort::PermissionError: {
         // Qt reports a port locked by another program as a permission error too;
         // only a device this user may not open is a matter of group membership.
@@ -53,16 +54,16 @@ QString openFailureReason(const QString &portName, QSerialPort::SerialPortError 
         if (::access(path.constData(), R_OK | W_OK) != 0 && ::stat(path.constData(), &st) == 0) {
             const struct group *gr = ::getgrgid(st.st_gid);
             const struct passwd *pw = ::getpwuid(st.st_uid);
-            return permissionText(
+            return permissionCause(
                 pw ? QString::fromLocal8Bit(pw->pw_name) : QString::number(st.st_uid),
                 gr ? QString::fromLocal8Bit(gr->gr_name) : QString::number(st.st_gid), st.st_mode);
         }
-        return QStringLiteral("IT IS IN USE BY ANOTHER PROGRAM");
+        return {portfailure::Cause::InUse, {}};
     }
     default:
         break;
     }
-    return systemText.toUpper();
+    return {portfailure::Cause::Described, systemText.toUpper()};
 }
 
 int watchSocket(qintptr descriptor)

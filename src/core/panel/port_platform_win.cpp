@@ -53,24 +53,23 @@ bool existsUnlisted(const QString &name)
 
 bool isRememberable(const QString &) { return true; }
 
-QString openFailureReason(const QString &, QSerialPort::SerialPortError error,
-                          const QString &systemText)
+portfailure::DeviceCause openFailureCause(const QString &, QSerialPort::SerialPortError error,
+                                          const QString &systemText)
 {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
         // A USB adapter appears as a COM port only while it is plugged in and
         // its driver is installed.
-        return QStringLiteral("NO SUCH PORT - A USB ADAPTER MUST BE PLUGGED IN AND ITS DRIVER "
-                              "INSTALLED");
+        return {portfailure::Cause::NoSuchPort, {}};
     case QSerialPort::OpenError:
-        return QStringLiteral("IT IS ALREADY OPEN");
+        return {portfailure::Cause::AlreadyOpen, {}};
     case QSerialPort::PermissionError:
         // Windows denies access to a COM port that another program has open.
-        return QStringLiteral("IT IS IN USE BY ANOTHER PROGRAM");
+        return {portfailure::Cause::InUse, {}};
     default:
         break;
     }
-    return systemText.toUpper();
+    return {portfailure::Cause::Described, systemText.toUpper()};
 }
 
 int watchSocket(qintptr) { return -1; }

@@ -20,7 +20,7 @@ void Station::start()
         return;
     m_stopRequested = false;
     m_programmed = m_failed = 0;
-    m_lastProblem.clear();
+    m_lastProblem.reset();
     m_portMissing = false;
     m_sinceTry.invalidate();
     setState(State::WaitingForPanel);
@@ -79,15 +79,15 @@ Station::Presence Station::probe()
     const bool answered = opened && m_link.handshake();
     m_probing = false;
     if (!opened) {
-        if (!m_stopRequested && m_link.errorText() != m_lastProblem) {
-            m_lastProblem = m_link.errorText();
+        if (!m_stopRequested && m_link.openFailure() != m_lastProblem) {
+            m_lastProblem = m_link.openFailure();
             emit portProblem(m_lastProblem);
         }
         return Presence::PortError;
     }
-    if (!m_lastProblem.isEmpty()) {
-        m_lastProblem.clear();
-        emit portProblem(QString()); // it opens again
+    if (m_lastProblem) {
+        m_lastProblem.reset();
+        emit portProblem(std::nullopt); // it opens again
     }
     m_link.closePort();
     return answered ? Presence::Answered : Presence::Silent;
@@ -131,7 +131,8 @@ void Station::programPanel(int number)
     m_link.setPortName(m_port);
     QString backupFailure;
     if (!m_link.openPort()) {
-        panel.statusText = m_link.errorText();
+        panel.openFailure = m_link.openFailure();
+        panel.statusText = portfailure::english(*panel.openFailure);
     } else if (backupPanel && !(backupFailure = backupPanel(m_link)).isEmpty()) {
         // With --backup the panel's cells are read and kept first, on the open port;
         // a panel whose backup fails is not written.
@@ -146,7 +147,8 @@ void Station::programPanel(int number)
                     emit progress(number, address + 2);
             });
         panel.programmed = result.programmed();
-        panel.statusText = result.statusText();
+        panel.ending = result.ending();
+        panel.statusText = cellwalk::endingText(*panel.ending);
         panel.failedItem = result.failedItem();
         if (!panel.failedItem.isEmpty())
             panel.cellText = cellwalk::cellText(result.failedCell);

@@ -93,9 +93,9 @@ public:
 signals:
     void stateChanged(Station::State state);
     // The port cannot be opened for another reason than not being there (in use,
-    // no permission): the link's text, once each time it changes; empty once the
-    // port opens again.
-    void portProblem(const QString &text);
+    // no permission): why, once each time it changes; nothing once the port opens
+    // again.
+    void portProblem(const std::optional<portfailure::OpenFailure> &failure);
     // The port is not there (an adapter not plugged in), or is there again.
     void portMissing(bool missing);
     // Panel `number` is being programmed: `cell` 0 before its first cell (the
@@ -129,6 +129,6 @@ private:
     int m_silentTries = 0;
     int m_programmed = 0;
     int m_failed = 0;
-    QString m_lastProblem;
+    std::optional<portfailure::OpenFailure> m_lastProblem;
     bool m_portMissing = false;
 };

@@ -135,11 +135,12 @@ void StationGang::setUp(int index, Station &station)
 
     connect(&station, &Station::stateChanged, this,
             [this, index](Station::State state) { onState(index, state); });
-    connect(&station, &Station::portProblem, this, [this, index](const QString &text) {
-        m_slots[size_t(index)].problem = text;
-        emit portProblem(index, text);
-        emit slotChanged(index);
-    });
+    connect(&station, &Station::portProblem, this,
+            [this, index](const std::optional<portfailure::OpenFailure> &failure) {
+                m_slots[size_t(index)].problem = failure;
+                emit portProblem(index, failure);
+                emit slotChanged(index);
+            });
     connect(&station, &Station::portMissing, this, [this, index](bool missing) {
         m_slots[size_t(index)].portMissing = missing;
         emit slotChanged(index);
@@ -210,7 +211,7 @@ void StationGang::onState(int index, Station::State state)
     Slot &slot = m_slots[size_t(index)];
     slot.state = state;
     if (state == Station::State::Writing) {
-        slot.problem.clear();
+        slot.problem.reset();
         slot.portMissing = false;
         // The last panel of --count has been taken: the slots that wait end now,
         // those that write end after their panel.

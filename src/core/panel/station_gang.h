@@ -44,8 +44,8 @@ public:
         int panel = 0; // the number of the panel being written, while writing
         int cell = 0;  // the cell being written, 1 to 21; 0 before the first
         bool portMissing = false;
-        QString problem;                  // why the port cannot be opened, or empty
-        std::optional<StationPanel> last; // the slot's last panel in this run
+        std::optional<portfailure::OpenFailure> problem; // why the port cannot be opened
+        std::optional<StationPanel> last;                // the slot's last panel in this run
     };
 
     explicit StationGang(QObject *parent = nullptr);
@@ -94,7 +94,7 @@ signals:
     // Anything slot `slot` shows has changed.
     void slotChanged(int slot);
     // As Station::portProblem, for slot `slot`.
-    void portProblem(int slot, const QString &text);
+    void portProblem(int slot, const std::optional<portfailure::OpenFailure> &failure);
     // A panel is done; its report row has been written.
     void panelDone(int slot, const StationPanel &panel);
     void finished();

@@ -20,6 +20,11 @@ struct StationPanel {
     QByteArray codesSha; // SHA-256 of the 21 codes sent, lower-case hex
     bool programmed = false;
     QString statusText; // "SWITCH PANEL HAS BEEN PROGRAMMED" or the failure text
+    // What the status text says, for the window to say it in its language: the port
+    // could not be opened, or how the write ended; neither when the backup before
+    // the write failed (then the status text is the backup's failure).
+    std::optional<portfailure::OpenFailure> openFailure;
+    std::optional<cellwalk::Ending> ending;
     QString failedItem; // the item of the first failed cell ("SW8"), or empty
     QString cellText;   // what that cell's transaction found ("NOT ACKNOWLEDGED"), or empty
     qint64 durationMs = 0;

@@ -1,0 +1,98 @@
+#include "port_failure.h"
+
+namespace portfailure {
+
+QString english(const Why &why)
+{
+    switch (why.reason) {
+    case Reason::ConnectionRefused:
+        return QStringLiteral("CONNECTION REFUSED");
+    case Reason::HostNotFound:
+        return QStringLiteral("HOST NOT FOUND");
+    case Reason::ServerClosed:
+        return QStringLiteral("THE DEVICE SERVER CLOSED THE CONNECTION");
+    case Reason::Reset:
+        return QStringLiteral("THE CONNECTION WAS RESET");
+    case Reason::NoAnswer:
+        return QStringLiteral("NO ANSWER WITHIN %1 SECONDS").arg(why.number);
+    case Reason::Closed:
+        return QStringLiteral("THE CONNECTION WAS CLOSED");
+    case Reason::NoTelnetAnswer:
+        return QStringLiteral("NO RFC 2217 ANSWER WITHIN %1 SECONDS - IN RAW TCP MODE USE TCP://")
+            .arg(why.number);
+    case Reason::OptionFlood:
+        return QStringLiteral(
+                   "THE DEVICE SERVER FLOODED THE CONNECTION WITH %1 KIB OF OPTION TRAFFIC")
+            .arg(why.number);
+    case Reason::TooMuchData:
+        return QStringLiteral("THE DEVICE SERVER SENT MORE THAN %1 KIB THAT NO PANEL SENDS")
+            .arg(why.number);
+    case Reason::ServerStoppedReading:
+        return QStringLiteral("THE DEVICE SERVER STOPPED READING");
+    case Reason::PortStoppedSending:
+        return QStringLiteral("THE PORT STOPPED SENDING");
+    case Reason::Described:
+        break;
+    }
+    return why.text;
+}
+
+QString english(const DeviceCause &cause)
+{
+    switch (cause.cause) {
+    case Cause::NoSuchDevice:
+        return QStringLiteral("NO SUCH DEVICE");
+    case Cause::NoSuchPort:
+        return QStringLiteral(
+            "NO SUCH PORT - A USB ADAPTER MUST BE PLUGGED IN AND ITS DRIVER INSTALLED");
+    case Cause::AlreadyOpen:
+        return QStringLiteral("IT IS ALREADY OPEN");
+    case Cause::InUse:
+        return QStringLiteral("IT IS IN USE BY ANOTHER PROGRAM");
+    case Cause::MustJoinGroup:
+        return QStringLiteral("PERMISSION DENIED: THE USER MUST BE IN GROUP \"%1\"")
+            .arg(cause.name);
+    case Cause::OnlyOwner:
+        return QStringLiteral("PERMISSION DENIED: ONLY ITS OWNER \"%1\" MAY OPEN IT - GIVE THE "
+                              "DEVICE TO A GROUP THE USER IS IN WITH A UDEV RULE (GROUP "
+                              "\"dialout\", MODE 0660), OR ASK AN ADMINISTRATOR")
+            .arg(cause.name);
+    case Cause::Described:
+        break;
+    }
+    return cause.name;
+}
+
+QString english(const OpenFailure &failure)
+{
+    switch (failure.kind) {
+    case OpenFailure::Kind::Device: {
+        QString text = QStringLiteral("CANNOT OPEN SERIAL PORT %1 - ").arg(failure.port) +
+                       english(failure.device);
+        if (!failure.portsFound.isEmpty())
+            text +=
+                QStringLiteral(" - PORTS FOUND: ") + failure.portsFound.join(QStringLiteral(", "));
+        return text;
+    }
+    case OpenFailure::Kind::Address:
+        return QStringLiteral("CANNOT USE %1 AS THE PANEL'S PORT: %2 - WRITE TCP://HOST:PORT OR "
+                              "RFC2217://HOST:PORT")
+            .arg(failure.port, failure.problem);
+    case OpenFailure::Kind::Connection:
+        return QStringLiteral("CANNOT CONNECT TO %1: %2").arg(failure.port, english(failure.why));
+    }
+    return QString();
+}
+
+QString english(const Loss &loss)
+{
+    if (loss.network)
+        return QStringLiteral("CONNECTION TO %1 LOST: %2")
+            .arg(loss.port, loss.why ? english(*loss.why) : QString());
+    QString text = QStringLiteral("SERIAL PORT %1 LOST").arg(loss.port);
+    if (loss.why)
+        text += QStringLiteral(": ") + english(*loss.why);
+    return text;
+}
+
+} // namespace portfailure
