@@ -115,7 +115,7 @@ int restore(const CommandLine &cl, QTextStream &out, QTextStream &err, TrafficLo
         err << kProgram << "panel \"" << inventory.rows[row].panel << "\" on " << port << Qt::endl;
 
     if (!port.isEmpty())
-        out << statustext::kReadingBeforeWrite << Qt::endl;
+        out << statustext::english(statustext::Status::ReadingBeforeWrite) << Qt::endl;
     const site::RestoreResult result =
         site::restorePanel(inventory, row, port, log, [&](int address, const cellwalk::Cell &cell) {
             out << cellLine(address, cell.hasValue ? std::optional(cell.value) : std::nullopt,

@@ -158,7 +158,7 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
     link.setTrafficLog(log);
     if (!link.openPort()) {
         result.verdict = Verdict::Unreachable;
-        result.reason = link.errorText();
+        result.reason = (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
         result.time = QDateTime::currentDateTime();
         return result;
     }
@@ -170,7 +170,7 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
     result.time = QDateTime::currentDateTime();
     if (read.outcome != cellwalk::Outcome::Done) {
         result.verdict = Verdict::Unreachable;
-        result.reason = cellwalk::outcomeText(read.outcome, QString(), link);
+        result.reason = cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, link));
         return result;
     }
     assignment::Codes held{};
@@ -392,7 +392,7 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
                 QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
                     .arg(QDir::toNativeSeparators(panel.filePath), assignment::item(i).name())
                     .arg(qcf::codeField(i))
-                    .arg(sw ? statustext::kIncompleteSwitches : statustext::kIncompleteLeds);
+                    .arg(sw ? statustext::english(statustext::Status::IncompleteSwitches) : statustext::english(statustext::Status::IncompleteLeds));
             result.statusText = result.problem;
             return result;
         }
@@ -401,7 +401,7 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
     link.setPortName(port);
     link.setTrafficLog(log);
     if (!link.openPort()) {
-        result.statusText = link.errorText();
+        result.statusText = (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
         return result;
     }
     // What the panel holds, read and kept before anything is written: as a backup,
@@ -411,7 +411,7 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
         link.closePort();
         result.statusText =
             QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
-                .arg(cellwalk::outcomeText(read.outcome, QString(), link));
+                .arg(cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, link)));
         return result;
     }
     qcf::Configuration held = *file.config;
