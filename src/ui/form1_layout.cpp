@@ -6,6 +6,7 @@
 #include "config/assignment.h"
 #include "focus_ring.h"
 #include "form1.h"
+#include "item_marks.h"
 #include "light_scheme.h"
 #include "list_selection.h"
 #include "panel/panel_link.h"
@@ -21,7 +22,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextEdit>
 #include <QTimer>
 
 #include <thread>
@@ -180,13 +180,14 @@ void Form1::buildControls()
     PictureDecoder picture(image->devicePixelRatioF());
     buildLabels();
     buildItemControls();
-    buildStatusAndPanelName();
+    m_status = std::make_unique<StatusBox>(this);
+    buildPanelName();
     buildViewOptions();
     buildCommandButtons();
 
     m_link = new PanelLink(this); // the serial link, with its Timer1
 
-    buildPortChooser(); // Label15 and Combo1
+    m_port = std::make_unique<PortChooser>(this); // Label15 and Combo1
 
     new FocusRing(this);
 
@@ -278,12 +279,12 @@ void Form1::buildItemControls()
             l->addItem(entry);
         }
         connect(l, &QListWidget::itemSelectionChanged, this, [this, number] {
-            const bool module = assignment::isModuleList(number);
-            if (module)
+            const bool boxShown = m_boxesShown[assignment::itemOfList(number)];
+            if (assignment::isModuleList(number))
                 ModuleList_Click(number);
             else
                 ChannelList_Click(number);
-            takeListChoice(number);
+            takeListChoice(number, boxShown);
         });
         m_lists[number] = l;
     };
@@ -301,9 +302,8 @@ void Form1::buildItemControls()
             moduleRect = twipsRect(panelgeometry::moduleList(p));
             channelRect = twipsRect(panelgeometry::channelList(p));
 
-            // The first designation is content: it is saved in files as it
-            // stands, so it stays the same in every language.
-            auto *box = new QLineEdit(QStringLiteral("DESIGNATION "), this); // untranslated
+            // The box shows the model's designation once the window is built.
+            auto *box = new QLineEdit(this);
             const QString tip = tr("ENTER %1 FUNCTION").arg(it.name());
             name(box, QStringLiteral("Text%1").arg(it.designationBox), tip);
             box->setToolTip(tip);
@@ -323,25 +323,9 @@ void Form1::buildItemControls()
     }
 }
 
-// The status box, hidden until a command shows it, and the panel name box.
-void Form1::buildStatusAndPanelName()
+// The panel name box.
+void Form1::buildPanelName()
 {
-    m_status = new QTextEdit(this);
-    name(m_status, QStringLiteral("Text1"), tr("STATUS"));
-    m_status->setFont(makeFont("Arial", 8.25, false));
-    m_status->setReadOnly(true);
-    m_status->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_status->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_status->document()->setDocumentMargin(1); // three lines of text fit the box
-    m_status->setGeometry(twipsRect(1680, 1680, 3255, 615));
-    m_status->setAutoFillBackground(true);
-    setStatusColor(palette().color(QPalette::Midlight));
-    // Black reads on every ground the commands give the box.
-    setTextColor(m_status, QPalette::Text, Qt::black);
-    setStatus(QStringLiteral("Text1\r\n"));
-    m_status->hide();
-
-    // Panel name box.
     auto *panelName = new QLineEdit(this);
     name(panelName, QStringLiteral("Text2"), tr("PANEL NAME"));
     panelName->setToolTip(tr("ENTER IDENTITY FOR FILE NAME"));
@@ -408,7 +392,7 @@ void Form1::buildFocusOrder()
     QList<QWidget *> order = {m_commandButtons[3], m_commandButtons[0], m_commandButtons[1]};
     for (int n : {2, 4, 8, 10, 12, 14, 6, 16, 18, 20, 1, 11, 9, 7, 5, 3, 13, 19, 17, 15})
         order << list(n);
-    order << m_status;
+    order << m_status->widget();
     for (int n = 2; n <= 12; ++n)
         order << m_textBoxes[n];
     order << m_option1 << m_option2;
@@ -418,8 +402,23 @@ void Form1::buildFocusOrder()
           << list(25);
     for (int n = 27; n <= 42; ++n)
         order << list(n);
-    order << m_portCombo;
+    order << m_port->comboBox();
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     order.first()->setFocus();
+}
+
+// Each item is markable around the place of its designation box and its two
+// lists.
+void Form1::buildItemMarks()
+{
+    m_marks = new ItemMarks(this);
+    for (int i = 0; i < assignment::kItemCount; ++i) {
+        QListWidget *module = list(item(i).moduleList);
+        QListWidget *channel = list(item(i).channelList);
+        QRect place = module->geometry() | channel->geometry();
+        if (QLineEdit *box = designationBox(i))
+            place |= box->geometry();
+        m_marks->addItem(i, {module, channel}, place);
+    }
 }

@@ -1,6 +1,6 @@
-// The panel commands: read the configuration out of the panel, write it in, and
-// compare the window with a panel. Each goes through the same functions as the
-// command line and the station (cellwalk::readPanel, panelwrite::writeCodes) and
+// The panel commands: read the configuration out of the panel, write it in,
+// compare the window with a panel, and the programming station. Each goes through the same
+// functions as the command line and the station (cellwalk::readPanel, panelwrite::writeCodes) and
 // shows their per-cell reports in the status box.
 
 #include "config/panel_compare.h"
@@ -12,16 +12,14 @@
 #include "panel/panel_link.h"
 #include "panel/panel_write.h"
 #include "panel/traffic_log.h"
-#include "status_colour.h"
+#include "station_dialog.h"
 #include "translation.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTextBlockFormat>
-#include <QTextCursor>
-#include <QTextEdit>
 #include <QUndoStack>
 
 using namespace statustext;
@@ -65,80 +63,31 @@ void Form1::reportLogFailure()
         showMessageBox(translation::status(log->failureText(why)), true);
 }
 
-// The core's texts show in the window's language.
-void Form1::setStatus(const QString &text)
+// The collect step with its refusal: the 21 codes, or none when an item is
+// incomplete, which the status box then says in red (the LED sentence `ledText`
+// differs between the panel and the file commands).
+std::optional<assignment::Codes> Form1::collectOrSay(const QString &ledText)
 {
-    m_status->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // three lines fit
-    m_status->setPlainText(translation::status(text));
-    QTextCursor cursor(m_status->document());
-    cursor.select(QTextCursor::Document);
-    QTextBlockFormat centred;
-    centred.setAlignment(Qt::AlignHCenter);
-    cursor.mergeBlockFormat(centred);
-}
-
-void Form1::setStatusColor(const QColor &color)
-{
-    QPalette pal = m_status->palette();
-    pal.setColor(QPalette::Base, color);
-    m_status->setPalette(pal);
-}
-
-void Form1::setStatusTone(Rgb tone) { setStatusColor(statusColour(tone)); }
-
-void Form1::showStatus() { m_status->show(); }
-
-void Form1::failStatus(const QString &text)
-{
-    setStatusTone(kFailed);
-    setStatus(text);
-}
-
-// After the collect step: shows in red which kind of item is incomplete (the LED
-// sentence `ledText` differs between the panel and the file commands). Returns
-// whether one is.
-bool Form1::showIncomplete(const QString &ledText)
-{
+    rec.error_flag = 0;
+    CollectAssignments();
     if (rec.error_flag != 1 && rec.error_flag != 2)
-        return false;
-    showStatus();
-    failStatus(rec.error_flag == 1 ? kIncompleteSwitches : ledText);
-    return true;
-}
-
-// What one cell's transaction leaves in the status box: a write's cell turns it
-// yellow when it verified, and a write frame without acknowledgement leaves the
-// text as it was; a read's cell shows the box and its text.
-void Form1::showCellStatus(const cellwalk::Cell &cell, bool write)
-{
-    if (write) {
-        if (cell.result == cellwalk::CellResult::Ok)
-            setStatusTone(kRunning);
-        if (cell.result == cellwalk::CellResult::NotAcknowledged)
-            return;
-    } else {
-        showStatus();
-    }
-    setStatus(cellwalk::cellText(cell.result));
-}
-
-void Form1::showOutcome(cellwalk::Outcome outcome, const QString &doneText)
-{
-    setStatusTone(outcome == cellwalk::Outcome::Done ? kDone : kFailed);
-    setStatus(cellwalk::outcomeText(outcome, doneText, *m_link));
+        return collectedCodes();
+    m_status->show();
+    m_status->fail(rec.error_flag == 1 ? kIncompleteSwitches : ledText);
+    return std::nullopt;
 }
 
 void Form1::setCommandsEnabled(bool enabled)
 {
     for (QPushButton *b : m_commandButtons)
         b->setEnabled(enabled);
-    m_portCombo->setEnabled(enabled);
+    m_port->comboBox()->setEnabled(enabled);
 }
 
 // OpenPanelPort on the port selected in the window at this moment.
 bool Form1::openPanelPort()
 {
-    readPortsOnce(); // a command that comes before the drop-down is filled
+    m_port->readPortsOnce(); // a command that comes before the drop-down is filled
     m_link->setPortName(selectedPort());
     return m_link->openPort();
 }
@@ -147,47 +96,50 @@ bool Form1::backupBeforeWrite() const { return settings::backupBeforeWrite(); }
 
 void Form1::setBackupBeforeWrite(bool on) { settings::setBackupBeforeWrite(on); }
 
+// The panel's cells show in the lists as they come; the whole read is one undo
+// step.
 void Form1::READ_CONFIG_Click()
 {
     if (isBusy() || !maybeSaveChanges())
         return;
     PanelCommand command(this);
-    beginReplacement(); // one undo step for the whole read
+    const ConfigurationState before = m_model->state();
+    const BoxesShownCommand::Shown boxesBefore = m_boxesShown;
     m_lastBackup.clear();
 
-    setStatusTone(kRunning);
-    setStatus(kStartingRead);
-    showStatus();
+    m_status->setTone(kRunning);
+    m_status->setText(kStartingRead);
+    m_status->show();
     configurationChanged();
-    m_textBoxes[2]->clear();
+    m_model->setPanelName(QString());
 
     cellwalk::PanelRead read;
     if (!openPanelPort()) {
-        failStatus(m_link->errorText());
+        m_status->fail(m_link->errorText());
     } else {
         read = cellwalk::readPanel(*m_link, [this](int n, const cellwalk::Cell &cell) {
-            showCellStatus(cell, false);
+            m_status->showCell(cell, false);
             const int i = memory_map::itemAt(n);
+            ConfigurationState state = m_model->state();
             // A cell that failed its read is not shown: its value means nothing.
-            if (cell.result == cellwalk::CellResult::Ok) {
-                rec.A = cell.value;
-                LoadItem(i);
-            }
-            if (QLineEdit *box = designationBox(i)) {
-                box->clear();
-                box->hide();
-                m_model->setDesignationShown(i, false);
-            }
+            if (cell.result == cellwalk::CellResult::Ok)
+                LoadItem(state, i, cell.value);
+            // The panel keeps no designations.
+            if (designationBox(i))
+                state.items[i].designation.clear();
+            m_model->setItem(i, state.items[i]);
+            if (designationBox(i))
+                showDesignationBox(i, false);
         });
         cellwalk::rememberPortIfAnswered(*m_link, read.outcome);
-        showOutcome(read.outcome, kReadSuccessful);
+        m_status->showOutcome(read.outcome, kReadSuccessful, *m_link);
     }
 
     m_link->closePort();
     rec.config_flag = 1;
     ShowSwitchView();
     rec.config_flag = 0;
-    endReplacement(tr("READ FROM PANEL"));
+    pushReplacement(before, m_model->state(), boxesBefore, tr("READ FROM PANEL"));
     if (read.outcome == cellwalk::Outcome::Done) {
         m_undo->setClean();
         // Every read is kept, with the panel name and designations as shown.
@@ -205,14 +157,14 @@ void Form1::READ_CONFIG_Click()
 // the write may go on; the port stays open either way.
 bool Form1::backUpPanelFirst()
 {
-    setStatus(kReadingBeforeWrite);
+    m_status->setText(kReadingBeforeWrite);
     const backup::Kept kept = backup::readAndKeep(*m_link, configuration({}));
     cellwalk::rememberPortIfAnswered(*m_link, kept.outcome);
     if (m_link->isAborted())
         return false;
     if (kept.outcome != cellwalk::Outcome::Done) {
         const QString why = cellwalk::outcomeText(kept.outcome, QString(), *m_link);
-        failStatus(why); // the status box shows it in the window's language
+        m_status->fail(why); // the status box shows it in the window's language
         const QString question = tr("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
                                     "CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?")
                                      .arg(translation::status(why));
@@ -220,13 +172,13 @@ bool Form1::backUpPanelFirst()
             m_link->isAborted())
             return false;
     } else if (!kept.saved.error.isEmpty()) {
-        failStatus(tr("%1 - NOTHING WAS WRITTEN").arg(translation::status(kept.saved.error)));
+        m_status->fail(tr("%1 - NOTHING WAS WRITTEN").arg(translation::status(kept.saved.error)));
         return false;
     } else {
         m_lastBackup = kept.saved.path;
     }
-    setStatusTone(kRunning);
-    setStatus(kStartingWrite);
+    m_status->setTone(kRunning);
+    m_status->setText(kStartingWrite);
     return true;
 }
 
@@ -237,26 +189,26 @@ void Form1::WRITE_CONFIG_Click()
     PanelCommand command(this);
     m_lastBackup.clear();
 
-    setStatusTone(kRunning);
-    showStatus();
-    setStatus(kStartingWrite);
+    m_status->setTone(kRunning);
+    m_status->show();
+    m_status->setText(kStartingWrite);
 
-    rec.error_flag = 0;
-    CollectAssignments();
+    const std::optional<assignment::Codes> codes = collectOrSay(kIncompleteLeds);
     const bool opened = openPanelPort();
 
-    if (showIncomplete(kIncompleteLeds)) {
+    if (!codes) {
         // nothing is sent
     } else if (!opened) {
-        failStatus(m_link->errorText());
+        m_status->fail(m_link->errorText());
     } else if (!backupBeforeWrite() || backUpPanelFirst()) {
-        const panelwrite::Result result = panelwrite::writeCodes(
-            *m_link, collectedCodes(),
-            [this](int, const cellwalk::Cell &cell) { showCellStatus(cell, true); });
+        const panelwrite::Result result =
+            panelwrite::writeCodes(*m_link, *codes, [this](int, const cellwalk::Cell &cell) {
+                m_status->showCell(cell, true);
+            });
         cellwalk::rememberPortIfAnswered(*m_link, result.outcome);
         // With the port lost, the text says how far the write came.
-        setStatusTone(result.programmed() ? kDone : kFailed);
-        setStatus(result.statusText());
+        m_status->setTone(result.programmed() ? kDone : kFailed);
+        m_status->setText(result.statusText());
         if (result.programmed())
             m_undo->setClean();
     }
@@ -274,18 +226,18 @@ void Form1::comparePanel()
     PanelCommand command(this);
     m_marks->clear(kPanelDiffers.id);
 
-    setStatusTone(kRunning);
-    setStatus(kStartingRead);
-    showStatus();
+    m_status->setTone(kRunning);
+    m_status->setText(kStartingRead);
+    m_status->show();
 
     cellwalk::PanelRead read;
     if (!openPanelPort()) {
-        failStatus(m_link->errorText());
+        m_status->fail(m_link->errorText());
     } else {
         read = cellwalk::readPanel(
-            *m_link, [this](int, const cellwalk::Cell &cell) { showCellStatus(cell, false); });
+            *m_link, [this](int, const cellwalk::Cell &cell) { m_status->showCell(cell, false); });
         cellwalk::rememberPortIfAnswered(*m_link, read.outcome);
-        showOutcome(read.outcome, QString());
+        m_status->showOutcome(read.outcome, QString(), *m_link);
     }
     m_link->closePort();
     if (read.outcome != cellwalk::Outcome::Done)
@@ -302,6 +254,29 @@ void Form1::comparePanel()
         m_marks->mark(d.item, kPanelDiffers, translation::panelHolds(d.panel));
         differing << d.item;
     }
-    setStatusTone(differences.isEmpty() ? kDone : kFailed);
-    setStatus(translation::compareStatus(differing));
+    m_status->setTone(differences.isEmpty() ? kDone : kFailed);
+    m_status->setText(translation::compareStatus(differing));
+}
+
+// Panel > Programming station: the window's configuration written into panel
+// after panel by the station dialog, on the port of the chooser and any other
+// ports ticked in the dialog. Refused as a write is refused, with the same texts.
+void Form1::openStation()
+{
+    if (isBusy())
+        return;
+    const std::optional<assignment::Codes> codes = collectOrSay(kIncompleteLeds);
+    if (!codes)
+        return;
+    const qcf::Configuration config = configuration(*codes);
+    const QString file = configurationFile();
+    const QString name = !file.isEmpty()
+                             ? QFileInfo(file).fileName()
+                             : (config.panel.isEmpty() ? tr("NOT SAVED") : m_model->panelName());
+    StationDialog *dialog =
+        StationDialog::launch(this, selectedPort(), *codes, name, m_link->trafficLog());
+    // Each panel is backed up first while the window backs up before writing.
+    if (backupBeforeWrite())
+        dialog->gang().setBackup(
+            [config](PanelLink &link) { return backup::readAndKeep(link, config).failureText(); });
 }

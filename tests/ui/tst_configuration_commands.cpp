@@ -126,16 +126,16 @@ void TestConfigurationCommands::everyEditUndoneAndRedone()
     }
     const ConfigurationState after = w.model().state();
     const QList<int> listsAfter = lists();
-    QVERIFY(!after.sameConfiguration(before));
+    QVERIFY(after != before);
     QCOMPARE(w.undoStack()->undoText(), step);
     const int steps = w.undoStack()->index();
 
     w.undoStack()->undo();
-    QVERIFY(w.model().state().sameConfiguration(before));
+    QVERIFY(w.model().state() == before);
     QCOMPARE(lists(), listsBefore);
     QCOMPARE(save(), fileBefore);
     w.undoStack()->redo();
-    QVERIFY(w.model().state().sameConfiguration(after));
+    QVERIFY(w.model().state() == after);
     QCOMPARE(lists(), listsAfter);
     QCOMPARE(w.undoStack()->index(), steps);
 }
