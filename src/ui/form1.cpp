@@ -35,6 +35,11 @@ Form1::Form1(QWidget *parent) : QWidget(parent), UserDialogs(this)
                              [this](const ConfigurationState &after, const QString &text) {
                                  pushReplacement(m_model->state(), after, m_boxesShown, text);
                              }});
+    m_panel = std::make_unique<PanelCommands>(PanelCommands::Window{
+        this, &m_activity, m_link, m_status.get(), m_port.get(), m_marks, m_model, m_undo, this,
+        [this](const QString &ledText) { return collectOrSay(ledText); },
+        [this](const assignment::Codes &codes) { return configuration(codes); },
+        [this] { return configurationFile(); }});
     // The controls show the model from the start.
     connect(m_model, &ConfigurationModel::itemChanged, this, &Form1::showModelItem);
     connect(m_model, &ConfigurationModel::panelNameChanged, this, &Form1::showModelPanelName);

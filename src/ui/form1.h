@@ -7,6 +7,7 @@
 #include "item_commands.h"
 #include "panel/cell_walk.h"
 #include "panel/panel_activity.h"
+#include "panel_commands.h"
 #include "port_chooser.h"
 #include "status_box.h"
 #include "user_dialogs.h"
@@ -35,7 +36,7 @@ class ItemMarks;
 //
 // Files: form1_layout.cpp (controls), form1_views.cpp (the two views),
 // form1_editor.cpp (list handlers, collecting and loading, the model shown),
-// form1_panel.cpp (the panel commands and the station).
+// form1_panel.cpp (the read and the collect step's refusal).
 class Form1 : public QWidget, public UserDialogs
 {
     Q_OBJECT
@@ -75,10 +76,10 @@ public:
 
     // Whether a write first reads the panel and keeps its contents as a backup
     // (remembered, on by default).
-    bool backupBeforeWrite() const;
-    void setBackupBeforeWrite(bool on);
+    bool backupBeforeWrite() const { return m_panel->backupBeforeWrite(); }
+    void setBackupBeforeWrite(bool on) { m_panel->setBackupBeforeWrite(on); }
     // The backup file the last panel command kept, empty when it kept none.
-    QString lastBackup() const { return m_lastBackup; }
+    QString lastBackup() const { return m_panel->lastBackup(); }
     // Ends a running panel command at once (the window is closing).
     void stopTransfer();
 
@@ -119,15 +120,15 @@ public slots:
     void READ_FILE_Click() { m_files->openWithDialog(); }
     void WRITE_FILE_Click() { m_files->saveConfiguration(); }
     void READ_CONFIG_Click();
-    void WRITE_CONFIG_Click();
+    void WRITE_CONFIG_Click() { m_panel->write(); }
 
     void restoreBackup() { m_files->restoreBackup(); }
     // The programming station dialog, with the window's configuration on the port
     // of the chooser.
-    void openStation();
+    void openStation() { m_panel->openStation(); }
     // Reads the panel as READ_CONFIG does, leaving the window's configuration as it
     // is, and marks every item in which the panel differs.
-    void comparePanel();
+    void comparePanel() { m_panel->compare(); }
     // File > Compare with file…: marks every item in which a chosen file differs.
     void compareWithFile() { m_files->compareWithFile(); }
     bool compareWithFile(const QString &path) { return m_files->compareWithFile(path); }
@@ -182,12 +183,8 @@ private:
     BoxesShownCommand::Show boxesShownSetter();
     void loadConfiguration(const qcf::Configuration &config, const QString &text);
     // form1_panel.cpp
-    class PanelCommand; // marks a running panel command
     std::optional<assignment::Codes> collectOrSay(const QString &ledText);
     void setCommandsEnabled(bool enabled);
-    void reportLogFailure();
-    bool openPanelPort();
-    bool backUpPanelFirst(); // false: the write must not go on
 
     QListWidget *list(int n) const { return m_lists.at(n); }
     QLineEdit *designationBox(int item) const;
@@ -219,7 +216,7 @@ private:
     std::unique_ptr<PortChooser> m_port; // Label15, Combo1
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<ItemCommands> m_items;
+    std::unique_ptr<PanelCommands> m_panel;
 
-    QString m_lastBackup;
     int m_currentItem = -1;
 };

@@ -2,6 +2,7 @@
 // focus order, and the fixed entries of the 42 assignment lists.
 
 #include "accessibility.h"
+#include "assignment_list.h"
 #include "code_page_validator.h"
 #include "config/assignment.h"
 #include "focus_ring.h"
@@ -10,21 +11,19 @@
 #include "light_scheme.h"
 #include "list_selection.h"
 #include "panel/panel_link.h"
+#include "picture_decoder.h"
 #include "shapes.h"
 #include "twips.h"
 #include "wrapping_buttons.h"
 
 #include <QComboBox>
 #include <QFont>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-
-#include <thread>
 
 using assignment::item;
 
@@ -44,98 +43,12 @@ QFont makeFont(const char *family, qreal points, bool bold, bool underline = fal
     return f;
 }
 
-// The panel picture, decoded on another thread while the controls are built.
-// Drawn at 96 dpi without scaling, it comes from a copy made at its size on the
-// screen (the pixels Qt's smooth scaling of the full picture gives there), which
-// decodes in a fraction of the time and needs no scaling when it is drawn;
-// scaled screens get the full picture. On Windows it is decoded where it is
-// needed: a thread that ends while the program runs on there (std::async or
-// QThread alike) crashed or kept the program from exiting under Wine.
-class PictureDecoder
-{
-public:
-    explicit PictureDecoder(qreal devicePixelRatio)
-        : m_path(devicePixelRatio == 1.0 ? QStringLiteral(":/images/panel-96dpi.png")
-                                         : QStringLiteral(":/images/panel.png"))
-    {
-#ifndef Q_OS_WIN
-        m_thread = std::thread([this] { m_image = decode(m_path); });
-#endif
-    }
-    ~PictureDecoder()
-    {
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-    QImage take()
-    {
-        if (!m_thread.joinable())
-            return decode(m_path);
-        m_thread.join();
-        return std::move(m_image);
-    }
-
-private:
-    static QImage decode(const QString &path)
-    {
-        return QImage(path).convertToFormat(QImage::Format_RGB32); // as a pixmap holds it
-    }
-
-    QString m_path;
-    QImage m_image;
-    std::thread m_thread;
-};
-
 void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
 {
     QPalette pal = w->palette();
     pal.setColor(role, color);
     w->setPalette(pal);
 }
-
-// An assignment list: one entry selected at a time, and a selection cannot be
-// taken back (Ctrl+click would otherwise leave an item with no entry at all).
-// The arrow keys, Home, End and the page keys choose the entry they move to, each
-// choice a click; one that cannot move (Up or Home on the first entry of an
-// untouched list) chooses the entry under the cursor.
-class AssignmentList : public QListWidget
-{
-public:
-    using QListWidget::QListWidget;
-
-protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
-                                                         const QEvent *event) const override
-    {
-        const auto flags = QListWidget::selectionCommand(index, event);
-        return (flags & QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : flags;
-    }
-
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        const QModelIndex before = currentIndex();
-        QListWidget::keyPressEvent(event);
-        if (isMove(event->key()) && event->modifiers() == Qt::NoModifier &&
-            currentIndex() == before && before.isValid() && !selectionModel()->isSelected(before))
-            selectionModel()->select(before, QItemSelectionModel::ClearAndSelect);
-    }
-
-private:
-    static bool isMove(int key)
-    {
-        switch (key) {
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Home:
-        case Qt::Key_End:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-            return true;
-        default:
-            return false;
-        }
-    }
-};
 
 // Object names are for the program and its tests. Assistive technology reads
 // what the window shows: a label its caption, a button its caption, a control
