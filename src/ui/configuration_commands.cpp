@@ -5,8 +5,33 @@ SetItemCommand::SetItemCommand(ConfigurationModel *model, int item, const ItemSt
     : QUndoCommand(text), m_model(model), m_item(item), m_before(before), m_after(after)
 {}
 
-void SetItemCommand::undo() { m_model->setItem(m_item, m_before); }
-void SetItemCommand::redo() { m_model->setItem(m_item, m_after); }
+// The children (what the view shows with the step) follow the model's change.
+void SetItemCommand::undo()
+{
+    m_model->setItem(m_item, m_before);
+    QUndoCommand::undo();
+}
+
+void SetItemCommand::redo()
+{
+    m_model->setItem(m_item, m_after);
+    QUndoCommand::redo();
+}
+
+BoxesShownCommand::BoxesShownCommand(Show show, const QList<int> &items, const Shown &before,
+                                     const Shown &after, QUndoCommand *parent)
+    : QUndoCommand(parent), m_show(std::move(show)), m_items(items), m_before(before),
+      m_after(after)
+{}
+
+void BoxesShownCommand::set(const Shown &shown)
+{
+    for (int i : m_items)
+        m_show(i, shown[i]);
+}
+
+void BoxesShownCommand::undo() { set(m_before); }
+void BoxesShownCommand::redo() { set(m_after); }
 
 TypeTextCommand::TypeTextCommand(ConfigurationModel *model, int item, const QString &before,
                                  const QString &after, const QString &text)
@@ -39,5 +64,14 @@ ReplaceCommand::ReplaceCommand(ConfigurationModel *model, const ConfigurationSta
     : QUndoCommand(text), m_model(model), m_before(before), m_after(after)
 {}
 
-void ReplaceCommand::undo() { m_model->setState(m_before); }
-void ReplaceCommand::redo() { m_model->setState(m_after); }
+void ReplaceCommand::undo()
+{
+    m_model->setState(m_before);
+    QUndoCommand::undo();
+}
+
+void ReplaceCommand::redo()
+{
+    m_model->setState(m_after);
+    QUndoCommand::redo();
+}

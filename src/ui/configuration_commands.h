@@ -4,10 +4,12 @@
 
 #include <QUndoCommand>
 
+#include <functional>
+
 // The undo steps of the window's configuration, one class per kind of edit. Each
-// changes only the model; the window shows what the model holds. A command is
-// pushed once its change has been made, so its first redo finds the model as it
-// leaves it and changes nothing.
+// changes only the model; the window shows what the model holds. A step pushed
+// makes its change with its first redo (or finds it made already, as a read that
+// shows the panel's cells as they come leaves it).
 
 // A choice in one item's module or channel list.
 class SetItemCommand : public QUndoCommand
@@ -22,6 +24,30 @@ private:
     ConfigurationModel *m_model;
     int m_item;
     ItemState m_before, m_after;
+};
+
+// Whether each item's designation box shows is the view's, not the
+// configuration's; but a step that hid or showed boxes (a read hides them, a
+// channel chosen shows its item's box) sets them back with it. Added as a child
+// of that step, it runs after the step's own change.
+class BoxesShownCommand : public QUndoCommand
+{
+public:
+    using Shown = std::array<bool, assignment::kItemCount>;
+    using Show = std::function<void(int item, bool shown)>;
+
+    // The boxes of `items` as `before` and `after` have them.
+    BoxesShownCommand(Show show, const QList<int> &items, const Shown &before, const Shown &after,
+                      QUndoCommand *parent);
+    void undo() override;
+    void redo() override;
+
+private:
+    void set(const Shown &shown);
+
+    Show m_show;
+    QList<int> m_items;
+    Shown m_before, m_after;
 };
 
 // Typing in a designation box or the panel name box: the keystrokes in one box

@@ -1,7 +1,9 @@
 #include "form1.h"
 
 #include "app_icon.h"
+#include "config_sheet.h"
 #include "first_frame.h"
+#include "item_marks.h"
 #include "panel/panel_link.h"
 
 #include <QApplication>
@@ -15,18 +17,35 @@ static void initResources()
     Q_INIT_RESOURCE(panel_picture); // shared with the configuration sheet
 }
 
-Form1::Form1(QWidget *parent) : QWidget(parent)
+Form1::Form1(QWidget *parent) : QWidget(parent), UserDialogs(this)
 {
     initResources(); // the picture and icon live in static libraries
+    m_boxesShown.fill(true);
     buildControls();
     buildItemMarks();
-    Form_Load();
-    // The model starts as the controls show the configuration; from here on the
-    // controls show the model.
-    for (int i = 0; i < assignment::kItemCount; ++i)
-        m_model->setItem(i, shownItem(i));
+    m_files = std::make_unique<FileCommands>(FileCommands::Window{
+        this, this, m_model, m_undo, m_status.get(), m_marks, [this] { return isBusy(); },
+        [this] { return collectOrSay(statustext::Status::IncompleteLedsOfSave); },
+        [this](const qcf::Configuration &config, const QString &text) {
+            loadConfiguration(config, text);
+        }});
+    m_items = std::make_unique<ItemCommands>(
+        ItemCommands::Window{this, m_model, this, [this] { return m_currentItem; },
+                             [this] { return canEditItem(); }, [this] { return isBusy(); },
+                             [this](const ConfigurationState &after, const QString &text) {
+                                 pushReplacement(m_model->state(), after, m_boxesShown, text);
+                             }});
+    m_panel = std::make_unique<PanelCommands>(PanelCommands::Window{
+        this, &m_activity, m_link, m_status.get(), m_port.get(), m_marks, m_model, m_undo, this,
+        [this](statustext::Status ledText) { return collectOrSay(ledText); },
+        [this](const assignment::Codes &codes) { return configuration(codes); },
+        [this] { return configurationFile(); }});
+    // The controls show the model from the start.
     connect(m_model, &ConfigurationModel::itemChanged, this, &Form1::showModelItem);
     connect(m_model, &ConfigurationModel::panelNameChanged, this, &Form1::showModelPanelName);
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        showModelItem(i);
+    Form_Load();
     connect(m_undo, &QUndoStack::indexChanged, this, &Form1::configurationChanged);
     connect(m_undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit modifiedChanged(!clean); });
@@ -37,7 +56,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     // What the first frame does not need waits until it is on the screen.
     afterFirstFrame(this, [this] {
         window()->setWindowIcon(appIcon());
-        readPortsOnce();
+        m_port->readPortsOnce();
     });
 }
 
@@ -57,7 +76,7 @@ QLineEdit *Form1::designationBox(int item) const
     return box ? m_textBoxes.at(box) : nullptr;
 }
 
-bool Form1::isModified() const { return !m_undo->isClean(); }
+configsheet::Sheet Form1::sheet() const { return m_files->sheet(); }
 
 // Closing the window during a panel command stops the transfer and closes the
 // port; the command then returns on its own.

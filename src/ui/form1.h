@@ -2,44 +2,42 @@
 
 #include "config/config_record.h"
 #include "config/configuration_model.h"
-#include "files/qcf_file.h"
-#include "files/qcf_format.h"
+#include "configuration_commands.h"
+#include "file_commands.h"
+#include "item_commands.h"
 #include "panel/cell_walk.h"
 #include "panel/panel_activity.h"
-#include "panel/port_choice.h"
+#include "panel_commands.h"
+#include "port_chooser.h"
+#include "status_box.h"
+#include "user_dialogs.h"
 
-#include <QMessageBox>
 #include <QString>
 #include <QUndoStack>
 #include <QWidget>
 #include <array>
-#include <functional>
+#include <memory>
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QTextEdit;
 class PanelLink;
 class ItemMarks;
-namespace configsheet {
-struct Sheet;
-}
 
 // The client area of the program's window: its controls and their layout, the
-// two views, and the designed handlers of the controls. It shows the
-// configuration model and edits it through undo steps; the panel commands go
-// through the same functions as the command line and the station.
+// two views, and the designed handlers of the controls. The configuration lives
+// in the model: the lists, the boxes and the name field show it, and what the
+// user changes there becomes an undo step on it. The panel commands go through
+// the same functions as the command line and the station; the file commands, the
+// Edit menu's item commands, the status box and the port chooser are classes of
+// their own.
 //
 // Files: form1_layout.cpp (controls), form1_views.cpp (the two views),
 // form1_editor.cpp (list handlers, collecting and loading, the model shown),
-// form1_panel.cpp (the panel commands), form1_port.cpp (the port chooser),
-// form1_files.cpp (the file commands), form1_sheet.cpp (the configuration sheet),
-// form1_item_edit.cpp (the Edit menu's item commands and the marks),
-// form1_file_text.cpp (compare with a file, export as a spreadsheet).
-class Form1 : public QWidget
+// form1_panel.cpp (the read and the collect step's refusal).
+class Form1 : public QWidget, public UserDialogs
 {
     Q_OBJECT
 public:
@@ -54,71 +52,45 @@ public:
     PanelActivity &activity() { return m_activity; }
     bool isBusy() const { return m_activity.isBusy(); }
 
-    // What the file commands ask of the user, replaceable so that tests (and
-    // scripted use) run without modal dialogs.
-    struct FileDialogRequest {
-        bool save = false;
-        QString title;
-        QString filter;
-        QString proposedName;
-        QString folder;                         // where the dialog starts
-        QString suffix = QStringLiteral("qcf"); // added to a name typed without one
-    };
-    std::function<QString(const FileDialogRequest &)> chooseFile; // "" when cancelled
-    std::function<void(const QString &text, bool isError)> showMessage;
-    // A question with the given standard buttons; the button chosen.
-    std::function<QMessageBox::StandardButton(const QString &text, QMessageBox::StandardButtons)>
-        askQuestion;
-    // Swap with…: the item chosen from `choices` to swap `item` with, -1 when
-    // cancelled. Unset, a dialog asks.
-    std::function<int(int item, const QList<int> &choices)> chooseSwapTarget;
-
-    // A modal message (failures with a warning icon) and a question, through the
-    // hooks above when they are set.
-    void showMessageBox(const QString &text, bool isError);
-    QMessageBox::StandardButton ask(const QString &text, QMessageBox::StandardButtons buttons);
-
     // The file name the dialog last returned; both file commands propose it.
-    QString lastFileName() const { return m_lastFileName; }
+    QString lastFileName() const { return m_files->lastFileName(); }
     // Opens a configuration file as the open command does after its dialog, with
     // the same checks and messages. Returns whether the file was loaded.
-    bool openFile(const QString &path);
+    bool openFile(const QString &path) { return m_files->openFile(path); }
     // Asked before unsaved edits would be thrown away: "SAVE CHANGES TO THE
     // CONFIGURATION?" with Save, Discard and Cancel. True to go on (saved, or
     // discarded, or nothing unsaved); false when cancelled or the save failed.
-    bool maybeSaveChanges();
-    // The save command; true when the file was saved.
-    bool saveConfiguration();
+    bool maybeSaveChanges() { return m_files->maybeSaveChanges(); }
+    bool saveConfiguration() { return m_files->saveConfiguration(); }
     // Whether the configuration has changed since the last open, save, read or
     // write (the modified mark).
-    bool isModified() const;
+    bool isModified() const { return !m_undoStack.isClean(); }
     // The file that holds the configuration the window shows: the one last opened
     // or saved, until the configuration changes; empty when there is none.
-    QString configurationFile() const { return m_configurationFile; }
+    QString configurationFile() const { return m_files->configurationFile(); }
 
     // The serial port the panel commands open: the one selected or typed in the
-    // SERIAL PORT drop-down at the moment a command starts. The drop-down is filled
-    // just after the window's first frame (or by the first command, if that is
-    // sooner); until then this is the port the window starts on.
-    QString selectedPort() const;
-    void setPort(const QString &path);
+    // SERIAL PORT drop-down at the moment a command starts.
+    QString selectedPort() const { return m_port->selectedPort(); }
+    void setPort(const QString &path) { m_port->setPort(path); }
 
     // Whether a write first reads the panel and keeps its contents as a backup
     // (remembered, on by default).
-    bool backupBeforeWrite() const;
-    void setBackupBeforeWrite(bool on);
+    bool backupBeforeWrite() const { return m_panel->backupBeforeWrite(); }
+    void setBackupBeforeWrite(bool on) { m_panel->setBackupBeforeWrite(on); }
     // The backup file the last panel command kept, empty when it kept none.
-    QString lastBackup() const { return m_lastBackup; }
+    QString lastBackup() const { return m_panel->lastBackup(); }
     // Ends a running panel command at once (the window is closing).
     void stopTransfer();
 
     // Marks on the items, such as those of the last compare with the panel.
     ItemMarks &itemMarks() { return *m_marks; }
-    // The configuration sheet of what the window shows.
     configsheet::Sheet sheet() const;
-    // `codes` with the panel name and the designations the window shows, as a
-    // configuration file holds them.
-    qcf::Configuration configuration(const assignment::Codes &codes) const;
+    // `codes` with the model's panel name and designations, as a file holds them.
+    qcf::Configuration configuration(const assignment::Codes &codes) const
+    {
+        return m_files->configuration(codes);
+    }
     // The 21 output codes of the last collect step.
     assignment::Codes collectedCodes();
     // The item whose list or designation box has (or last had, while a menu or a
@@ -131,8 +103,12 @@ public:
     void ShowSwitchView();
     void ShowLightingView();
     void CollectAssignments();
-    void SplitCode();
-    void LoadItem(int item); // the loading step: A into the item's two lists
+    // The list positions of `code`; "N/A" keeps the channel position of the code
+    // split before it.
+    assignment::Split SplitCode(std::int16_t code);
+    // The loading step: item `item` of `state` on the list entries of `code`, as
+    // selecting them would set it.
+    void LoadItem(ConfigurationState &state, int item, std::int16_t code);
 
 signals:
     void modifiedChanged(bool modified);
@@ -141,108 +117,74 @@ signals:
 public slots:
     void Option1_Click();
     void Option2_Click();
-    void READ_FILE_Click();
-    void WRITE_FILE_Click();
+    void READ_FILE_Click() { m_files->openWithDialog(); }
+    void WRITE_FILE_Click() { m_files->saveConfiguration(); }
     void READ_CONFIG_Click();
-    void WRITE_CONFIG_Click();
+    void WRITE_CONFIG_Click() { m_panel->write(); }
 
-    // Opens a file of the backup folder.
-    void restoreBackup();
+    void restoreBackup() { m_files->restoreBackup(); }
     // The programming station dialog, with the window's configuration on the port
     // of the chooser.
-    void openStation();
+    void openStation() { m_panel->openStation(); }
     // Reads the panel as READ_CONFIG does, leaving the window's configuration as it
     // is, and marks every item in which the panel differs.
-    void comparePanel();
-    // File > Compare with file…: marks every item in which a chosen configuration
-    // file differs from the window, as the compare with a panel does, and lists
-    // the differences in the status box. The configuration stays as it is.
-    void compareWithFile();
-    // Compares with the file at `path` (what the command does after its dialog);
-    // false when the file cannot be read.
-    bool compareWithFile(const QString &path);
-    // File > Export as spreadsheet…: the window's configuration as a CSV file
-    // (files/config_csv.h), one row per item.
-    void exportSpreadsheet();
+    void comparePanel() { m_panel->compare(); }
+    // File > Compare with file…: marks every item in which a chosen file differs.
+    void compareWithFile() { m_files->compareWithFile(); }
+    bool compareWithFile(const QString &path) { return m_files->compareWithFile(path); }
+    void exportSpreadsheet() { m_files->exportSpreadsheet(); }
     // Every change of the configuration ends here, once: an undo step pushed,
     // undone or redone. Takes away what no longer holds (the compare's marks, the
     // configuration's file) and marks the switches that share a channel anew.
     void configurationChanged();
-    // The configuration sheet: printed after Qt's print dialog, or saved as a PDF
-    // file chosen in a save dialog.
-    void printSheet();
-    void exportSheetPdf();
-    // The Edit menu's item commands on the current item, each one undo step that
-    // sets the lists as clicks on their entries would.
-    void copyItem();
-    void pasteItem();
-    void swapItem(); // asks for the item to swap with
-    void swapItems(int a, int b);
-    void clearItem();
-    void setEmptyItemsToNotAssigned();
+    void printSheet() { m_files->printSheet(); }
+    void exportSheetPdf() { m_files->exportSheetPdf(); }
+    // The Edit menu's item commands on the current item, each one undo step.
+    void copyItem() { m_items->copyItem(); }
+    void pasteItem() { m_items->pasteItem(); }
+    void swapItem() { m_items->swapItem(); }
+    void swapItems(int a, int b) { m_items->swapItems(a, b); }
+    void clearItem() { m_items->clearItem(); }
+    void setEmptyItemsToNotAssigned() { m_items->setEmptyItemsToNotAssigned(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    qcf::LoadedFile loadFileOrSay(const QString &path);
     // form1_layout.cpp
     void buildControls();
     QLabel *buildPicture();
     void buildLabels();
     void buildItemControls();
-    void buildStatusAndPanelName();
+    void buildPanelName();
     void buildViewOptions();
     void buildCommandButtons();
     void buildFocusOrder();
+    void buildItemMarks();
     // form1_views.cpp
     void Form_Load();
     void showItemLists(int item);
-    void keepDesignationShown(int item);
+    void showDesignationBox(int item, bool shown);
+    void setCurrentItem(QWidget *focus);
+    void updateSameChannelMarks();
     // form1_editor.cpp
     void ModuleList_Click(int list);
     void ChannelList_Click(int list);
-    // What the item's controls show, as the model holds it.
-    ItemState shownItem(int item) const;
-    // A change the user made in an item's lists or designation box, or in the
-    // panel name box, taken into the model as an undo step.
-    void takeListChoice(int list);
+    // A choice the user made in a list, or text typed in a box, as an undo step.
+    void takeListChoice(int list, bool boxShownBefore);
     void takeTypedText(int box);
     // Shows the model's item (or panel name) in the controls.
     void showModelItem(int item);
     void showModelPanelName();
-    // A change of many items, made through the controls as the designed commands
-    // make it (the loading step, the view's procedures), as one undo step.
-    void beginReplacement();
-    void endReplacement(const QString &text);
+    // The change from the model's state to `after` as one undo step, with the
+    // designation boxes as the view shows them now (shown as `boxesBefore` before).
+    void pushReplacement(const ConfigurationState &before, const ConfigurationState &after,
+                         const BoxesShownCommand::Shown &boxesBefore, const QString &text);
+    BoxesShownCommand::Show boxesShownSetter();
+    void loadConfiguration(const qcf::Configuration &config, const QString &text);
     // form1_panel.cpp
-    class PanelCommand; // marks a running panel command
-    void setStatus(const QString &text);
-    void setStatusColor(const QColor &color);
-    void setStatusTone(statustext::Rgb tone);
-    void showStatus();
-    void failStatus(const QString &text);
-    bool showIncomplete(statustext::Status ledText);
-    void showCellStatus(const cellwalk::Cell &cell, bool write);
-    void showOutcome(cellwalk::Outcome outcome, std::optional<statustext::Status> done);
-    void failToOpen(); // the link's port could not be opened: why, in red
+    std::optional<assignment::Codes> collectOrSay(statustext::Status ledText);
     void setCommandsEnabled(bool enabled);
-    void reportLogFailure();
-    bool openPanelPort();
-    bool backUpPanelFirst(); // false: the write must not go on
-    // form1_port.cpp
-    void buildPortChooser();
-    void readPortsOnce(); // fills the drop-down and, unless a port is set, the starting port
-    QList<portchoice::PortDescription> refreshPorts(); // the ports it read
-    // form1_item_edit.cpp
-    void buildItemMarks();
-    void setCurrentItem(QWidget *focus);
-    void updateSameChannelMarks();
-    void replaceItems(const std::function<void(ConfigurationState &)> &change, const QString &text);
-    // form1_files.cpp
-    QString fileDialogFolder() const;
-    void rememberFile(const QString &path);
-    QString runFileDialog(const FileDialogRequest &request);
 
     QListWidget *list(int n) const { return m_lists.at(n); }
     QLineEdit *designationBox(int item) const;
@@ -259,26 +201,22 @@ private:
     std::array<QListWidget *, 43> m_lists{};   // List1..List42 at their numbers
     std::array<QLineEdit *, 23> m_textBoxes{}; // Text2..Text22 at their numbers
     std::array<QLabel *, 10> m_positionLabels{};
-    QTextEdit *m_status = nullptr;         // Text1
+    // Whether each item's designation box shows in its view (the view's, not the
+    // configuration's): a read hides them until the item's channel is chosen or its
+    // view is shown again.
+    BoxesShownCommand::Shown m_boxesShown;
+    std::int16_t m_splitChannel = 0;       // the channel position SplitCode left
     QLabel *m_backlightingLabel = nullptr; // Label14
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;
     std::array<QPushButton *, 4> m_commandButtons{};
-    QComboBox *m_portCombo = nullptr; // Combo1
-    QList<portchoice::PortEntry> m_portEntries;
-    bool m_portsRead = false;
     PanelLink *m_link = nullptr;
     ItemMarks *m_marks = nullptr;
+    std::unique_ptr<StatusBox> m_status; // Text1
+    std::unique_ptr<PortChooser> m_port; // Label15, Combo1
+    std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<ItemCommands> m_items;
+    std::unique_ptr<PanelCommands> m_panel;
 
-    QString m_lastFileName;
-    QString m_configurationFile;
-    QString m_lastBackup;
     int m_currentItem = -1;
-    // The controls are being set to what the model holds: their signals are no
-    // edits of the user's.
-    bool m_showingModel = false;
-    // > 0 while a whole-configuration change runs; what changes in the controls
-    // meanwhile goes into the model without an undo step of its own.
-    int m_replacing = 0;
-    ConfigurationState m_beforeReplacement;
 };

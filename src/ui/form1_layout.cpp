@@ -2,29 +2,28 @@
 // focus order, and the fixed entries of the 42 assignment lists.
 
 #include "accessibility.h"
+#include "assignment_list.h"
 #include "code_page_validator.h"
 #include "config/assignment.h"
 #include "focus_ring.h"
 #include "form1.h"
+#include "item_marks.h"
 #include "light_scheme.h"
 #include "list_selection.h"
 #include "panel/panel_link.h"
+#include "picture_decoder.h"
 #include "shapes.h"
 #include "twips.h"
 #include "wrapping_buttons.h"
 
 #include <QComboBox>
 #include <QFont>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextEdit>
 #include <QTimer>
-
-#include <thread>
 
 using assignment::item;
 
@@ -44,98 +43,12 @@ QFont makeFont(const char *family, qreal points, bool bold, bool underline = fal
     return f;
 }
 
-// The panel picture, decoded on another thread while the controls are built.
-// Drawn at 96 dpi without scaling, it comes from a copy made at its size on the
-// screen (the pixels Qt's smooth scaling of the full picture gives there), which
-// decodes in a fraction of the time and needs no scaling when it is drawn;
-// scaled screens get the full picture. On Windows it is decoded where it is
-// needed: a thread that ends while the program runs on there (std::async or
-// QThread alike) crashed or kept the program from exiting under Wine.
-class PictureDecoder
-{
-public:
-    explicit PictureDecoder(qreal devicePixelRatio)
-        : m_path(devicePixelRatio == 1.0 ? QStringLiteral(":/images/panel-96dpi.png")
-                                         : QStringLiteral(":/images/panel.png"))
-    {
-#ifndef Q_OS_WIN
-        m_thread = std::thread([this] { m_image = decode(m_path); });
-#endif
-    }
-    ~PictureDecoder()
-    {
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-    QImage take()
-    {
-        if (!m_thread.joinable())
-            return decode(m_path);
-        m_thread.join();
-        return std::move(m_image);
-    }
-
-private:
-    static QImage decode(const QString &path)
-    {
-        return QImage(path).convertToFormat(QImage::Format_RGB32); // as a pixmap holds it
-    }
-
-    QString m_path;
-    QImage m_image;
-    std::thread m_thread;
-};
-
 void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
 {
     QPalette pal = w->palette();
     pal.setColor(role, color);
     w->setPalette(pal);
 }
-
-// An assignment list: one entry selected at a time, and a selection cannot be
-// taken back (Ctrl+click would otherwise leave an item with no entry at all).
-// The arrow keys, Home, End and the page keys choose the entry they move to, each
-// choice a click; one that cannot move (Up or Home on the first entry of an
-// untouched list) chooses the entry under the cursor.
-class AssignmentList : public QListWidget
-{
-public:
-    using QListWidget::QListWidget;
-
-protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
-                                                         const QEvent *event) const override
-    {
-        const auto flags = QListWidget::selectionCommand(index, event);
-        return (flags & QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : flags;
-    }
-
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        const QModelIndex before = currentIndex();
-        QListWidget::keyPressEvent(event);
-        if (isMove(event->key()) && event->modifiers() == Qt::NoModifier &&
-            currentIndex() == before && before.isValid() && !selectionModel()->isSelected(before))
-            selectionModel()->select(before, QItemSelectionModel::ClearAndSelect);
-    }
-
-private:
-    static bool isMove(int key)
-    {
-        switch (key) {
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Home:
-        case Qt::Key_End:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-            return true;
-        default:
-            return false;
-        }
-    }
-};
 
 // Object names are for the program and its tests. Assistive technology reads
 // what the window shows: a label its caption, a button its caption, a control
@@ -180,13 +93,14 @@ void Form1::buildControls()
     PictureDecoder picture(image->devicePixelRatioF());
     buildLabels();
     buildItemControls();
-    buildStatusAndPanelName();
+    m_status = std::make_unique<StatusBox>(this);
+    buildPanelName();
     buildViewOptions();
     buildCommandButtons();
 
     m_link = new PanelLink(this); // the serial link, with its Timer1
 
-    buildPortChooser(); // Label15 and Combo1
+    m_port = std::make_unique<PortChooser>(this); // Label15 and Combo1
 
     new FocusRing(this);
 
@@ -278,12 +192,12 @@ void Form1::buildItemControls()
             l->addItem(entry);
         }
         connect(l, &QListWidget::itemSelectionChanged, this, [this, number] {
-            const bool module = assignment::isModuleList(number);
-            if (module)
+            const bool boxShown = m_boxesShown[assignment::itemOfList(number)];
+            if (assignment::isModuleList(number))
                 ModuleList_Click(number);
             else
                 ChannelList_Click(number);
-            takeListChoice(number);
+            takeListChoice(number, boxShown);
         });
         m_lists[number] = l;
     };
@@ -301,9 +215,8 @@ void Form1::buildItemControls()
             moduleRect = twipsRect(panelgeometry::moduleList(p));
             channelRect = twipsRect(panelgeometry::channelList(p));
 
-            // The first designation is content: it is saved in files as it
-            // stands, so it stays the same in every language.
-            auto *box = new QLineEdit(QStringLiteral("DESIGNATION "), this); // untranslated
+            // The box shows the model's designation once the window is built.
+            auto *box = new QLineEdit(this);
             const QString tip = tr("ENTER %1 FUNCTION").arg(it.name());
             name(box, QStringLiteral("Text%1").arg(it.designationBox), tip);
             box->setToolTip(tip);
@@ -323,25 +236,9 @@ void Form1::buildItemControls()
     }
 }
 
-// The status box, hidden until a command shows it, and the panel name box.
-void Form1::buildStatusAndPanelName()
+// The panel name box.
+void Form1::buildPanelName()
 {
-    m_status = new QTextEdit(this);
-    name(m_status, QStringLiteral("Text1"), tr("STATUS"));
-    m_status->setFont(makeFont("Arial", 8.25, false));
-    m_status->setReadOnly(true);
-    m_status->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_status->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_status->document()->setDocumentMargin(1); // three lines of text fit the box
-    m_status->setGeometry(twipsRect(1680, 1680, 3255, 615));
-    m_status->setAutoFillBackground(true);
-    setStatusColor(palette().color(QPalette::Midlight));
-    // Black reads on every ground the commands give the box.
-    setTextColor(m_status, QPalette::Text, Qt::black);
-    setStatus(QStringLiteral("Text1\r\n"));
-    m_status->hide();
-
-    // Panel name box.
     auto *panelName = new QLineEdit(this);
     name(panelName, QStringLiteral("Text2"), tr("PANEL NAME"));
     panelName->setToolTip(tr("ENTER IDENTITY FOR FILE NAME"));
@@ -408,7 +305,7 @@ void Form1::buildFocusOrder()
     QList<QWidget *> order = {m_commandButtons[3], m_commandButtons[0], m_commandButtons[1]};
     for (int n : {2, 4, 8, 10, 12, 14, 6, 16, 18, 20, 1, 11, 9, 7, 5, 3, 13, 19, 17, 15})
         order << list(n);
-    order << m_status;
+    order << m_status->widget();
     for (int n = 2; n <= 12; ++n)
         order << m_textBoxes[n];
     order << m_option1 << m_option2;
@@ -418,8 +315,23 @@ void Form1::buildFocusOrder()
           << list(25);
     for (int n = 27; n <= 42; ++n)
         order << list(n);
-    order << m_portCombo;
+    order << m_port->comboBox();
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     order.first()->setFocus();
+}
+
+// Each item is markable around the place of its designation box and its two
+// lists.
+void Form1::buildItemMarks()
+{
+    m_marks = new ItemMarks(this);
+    for (int i = 0; i < assignment::kItemCount; ++i) {
+        QListWidget *module = list(item(i).moduleList);
+        QListWidget *channel = list(item(i).channelList);
+        QRect place = module->geometry() | channel->geometry();
+        if (QLineEdit *box = designationBox(i))
+            place |= box->geometry();
+        m_marks->addItem(i, {module, channel}, place);
+    }
 }

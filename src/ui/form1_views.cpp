@@ -1,13 +1,16 @@
-// The switch view and the lighting view, and start-up.
+// The switch view and the lighting view, start-up, the current item and the marks
+// that follow the configuration.
 
+#include "config/item_edit.h"
 #include "form1.h"
+#include "item_marks.h"
 #include "list_selection.h"
+#include "translation.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 
 using assignment::item;
 using assignment::kBacklighting;
@@ -27,15 +30,24 @@ void Form1::showItemLists(int i)
     list(item(i).channelList)->setVisible(selectedIndex(module) != 0);
 }
 
-// The designation boxes a view shows are shown in the model too, so that an undo
-// step shows them as the view left them.
+// Whether the item's designation box shows, kept for the item's view; the box
+// shows at once when its view is on the screen.
+void Form1::showDesignationBox(int i, bool shown)
+{
+    m_boxesShown.at(i) = shown;
+    if (QLineEdit *box = designationBox(i)) {
+        const bool lighting = item(i).kind != assignment::ItemKind::Switch;
+        box->setVisible(shown && lighting == m_option2->isChecked());
+    }
+}
+
 void Form1::ShowSwitchView()
 {
     m_option1->setChecked(true);
     for (int i = 0; i < 10; ++i) {
         designationBox(i)->setVisible(rec.config_flag == 0);
         if (rec.config_flag == 0)
-            keepDesignationShown(i);
+            m_boxesShown[i] = true;
     }
     for (int i = 10; i < 20; ++i)
         designationBox(i)->hide();
@@ -50,19 +62,13 @@ void Form1::ShowSwitchView()
     m_backlightingLabel->hide();
 }
 
-void Form1::keepDesignationShown(int i)
-{
-    const QScopedValueRollback showing(m_showingModel, true);
-    m_model->setDesignationShown(i, true);
-}
-
 void Form1::ShowLightingView()
 {
     for (int i = 0; i < 10; ++i)
         designationBox(i)->hide();
     for (int i = 10; i < 20; ++i) {
         designationBox(i)->show();
-        keepDesignationShown(i);
+        m_boxesShown[i] = true;
     }
     for (int n = 1; n <= 20; ++n)
         list(n)->hide();
@@ -73,4 +79,38 @@ void Form1::ShowLightingView()
         m_positionLabels[p]->adjustSize();
     }
     m_backlightingLabel->show();
+}
+
+void Form1::configurationChanged()
+{
+    m_marks->clear(kPanelDiffers.id);
+    m_marks->clear(kFileDiffers.id);
+    m_files->forgetFile();
+    updateSameChannelMarks(); // they follow the configuration instead
+}
+
+// Focus outside the window (a menu, a dialog) keeps the current item; focus on
+// any other control of the window ends it.
+void Form1::setCurrentItem(QWidget *focus)
+{
+    if (!focus || !isAncestorOf(focus))
+        return;
+    int current = -1;
+    for (int i = 0; i < assignment::kItemCount; ++i) {
+        if (focus == list(item(i).moduleList) || focus == list(item(i).channelList) ||
+            focus == designationBox(i))
+            current = i;
+    }
+    if (current == m_currentItem)
+        return;
+    m_currentItem = current;
+    emit currentItemChanged(current);
+}
+
+void Form1::updateSameChannelMarks()
+{
+    m_marks->clear(kSameChannel.id);
+    const QMap<int, QList<int>> same = itemedit::sameChannelSwitches(m_model->codes());
+    for (auto it = same.cbegin(); it != same.cend(); ++it)
+        m_marks->mark(it.key(), kSameChannel, translation::sameChannel(it.value()));
 }

@@ -10,7 +10,8 @@ LineShape::LineShape(QPoint from, QPoint to, QWidget *parent)
     : QWidget(parent), m_from(from), m_to(to)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(QRect(from, to).normalized().adjusted(-kPenWidth, -kPenWidth, kPenWidth, kPenWidth));
+    setGeometry(
+        QRect(from, to).normalized().adjusted(-kPenWidth, -kPenWidth, kPenWidth, kPenWidth));
 }
 
 void LineShape::paintEvent(QPaintEvent *)

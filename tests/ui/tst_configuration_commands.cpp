@@ -3,7 +3,9 @@
 
 #include "form1_helpers.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -23,6 +25,9 @@ private slots:
     void modelCodesAndChanges();
     void everyEditUndoneAndRedone_data();
     void everyEditUndoneAndRedone();
+    void replaceStepWithoutWindow();
+    void openAndPasteAreOneStepEach();
+    void viewFollowsModel();
 };
 
 // An item with a module and a channel chosen, and no designation.
@@ -126,18 +131,95 @@ void TestConfigurationCommands::everyEditUndoneAndRedone()
     }
     const ConfigurationState after = w.model().state();
     const QList<int> listsAfter = lists();
-    QVERIFY(!after.sameConfiguration(before));
+    QVERIFY(after != before);
     QCOMPARE(w.undoStack()->undoText(), step);
     const int steps = w.undoStack()->index();
 
     w.undoStack()->undo();
-    QVERIFY(w.model().state().sameConfiguration(before));
+    QVERIFY(w.model().state() == before);
     QCOMPARE(lists(), listsBefore);
     QCOMPARE(save(), fileBefore);
     w.undoStack()->redo();
-    QVERIFY(w.model().state().sameConfiguration(after));
+    QVERIFY(w.model().state() == after);
     QCOMPARE(lists(), listsAfter);
     QCOMPARE(w.undoStack()->index(), steps);
+}
+
+// A whole-configuration step on a model alone: its first redo makes the change,
+// the boxes of the view go back and forth with it, and undo gives back all.
+void TestConfigurationCommands::replaceStepWithoutWindow()
+{
+    ConfigurationModel model;
+    QUndoStack stack;
+    const ConfigurationState before = model.state();
+    ConfigurationState after = before;
+    after.panelName = QStringLiteral("BENCH");
+    after.items[3] = chosen(2, 5);
+    BoxesShownCommand::Shown shown{}, boxesBefore{}, boxesAfter{};
+    boxesBefore.fill(true);
+    shown = boxesBefore;
+    auto *step = new ReplaceCommand(&model, before, after, QStringLiteral("READ FROM PANEL"));
+    new BoxesShownCommand([&](int i, bool on) { shown[i] = on; }, {3, 4}, boxesBefore, boxesAfter,
+                          step);
+    stack.push(step);
+    QCOMPARE(stack.index(), 1);
+    QVERIFY(model.state() == after);
+    QCOMPARE(model.code(3), 15);
+    QVERIFY(!shown[3] && !shown[4] && shown[5]); // only the boxes it names
+    stack.undo();
+    QVERIFY(model.state() == before);
+    QCOMPARE(model.item(0).designation, QStringLiteral("DESIGNATION "));
+    QVERIFY(shown[3] && shown[4]);
+}
+
+void TestConfigurationCommands::openAndPasteAreOneStepEach()
+{
+    QTemporaryDir dir;
+    Form1 w;
+    discardUnsavedEdits(w);
+    w.show();
+    QFile f(dir.filePath(QStringLiteral("other.qcf")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(kOtherFile);
+    f.close();
+    QVERIFY(w.openFile(f.fileName()));
+    QCOMPARE(w.undoStack()->index(), 1);
+    QCOMPARE(w.model().panelName(), QStringLiteral("OTHER"));
+    QCOMPARE(w.model().code(0), 12);
+    QCOMPARE(w.model().item(0).designation, QStringLiteral("FAN"));
+
+    w.activateWindow();
+    listOf(w, 3)->setFocus(); // SW2
+    QTRY_COMPARE(w.currentItem(), 1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("SW9: D 7 PUMP"));
+    w.pasteItem();
+    QCOMPARE(w.undoStack()->index(), 2);
+    QCOMPARE(w.model().code(1), 36);
+    QCOMPARE(textOf(w, 4)->text(), QStringLiteral("PUMP"));
+    w.undoStack()->undo();
+    QCOMPARE(w.model().code(1), 160);
+    w.undoStack()->undo();
+    QCOMPARE(textOf(w, 2)->text(), QString());
+    QCOMPARE(selectedIndex(listOf(w, 1)), -1);
+}
+
+// What changes in the model shows in the lists, the boxes and the name field,
+// and is no edit of its own.
+void TestConfigurationCommands::viewFollowsModel()
+{
+    Form1 w;
+    w.show();
+    w.model().setItem(2, chosen(3, 3)); // SW3 on C 4
+    w.model().setDesignation(2, QStringLiteral("HORN"));
+    w.model().setPanelName(QStringLiteral("P1"));
+    QCOMPARE(selectedIndex(listOf(w, 5)), 3);
+    QCOMPARE(selectedIndex(listOf(w, 6)), 3);
+    QCOMPARE(textOf(w, 5)->text(), QStringLiteral("HORN"));
+    QCOMPARE(textOf(w, 2)->text(), QStringLiteral("P1"));
+    QCOMPARE(w.record().sw(3).code, 23); // the handlers ran as for clicks
+    w.model().setItem(2, chosen(0, 3));  // "N/A"
+    QVERIFY(listOf(w, 6)->isHidden());
+    QCOMPARE(w.undoStack()->count(), 0);
 }
 
 QTEST_MAIN(TestConfigurationCommands)

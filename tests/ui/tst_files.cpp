@@ -225,8 +225,8 @@ void TestFiles::openThenSaveIsByteIdentical()
     QCOMPARE(selectedIndex(listOf(*w, 5)), 3);
     QCOMPARE(selectedIndex(listOf(*w, 6)), 3);
     QCOMPARE(w->record().sw(3).code, 23);
-    QCOMPARE(w->record().panel, QStringLiteral("PANEL 7"));
-    QCOMPARE(w->record().sw(1).designation, QStringLiteral("HORN"));
+    QCOMPARE(w->model().panelName(), QStringLiteral("PANEL 7"));
+    QCOMPARE(w->model().item(0).designation, QStringLiteral("HORN"));
     // Switch view with the switch designations shown.
     for (int n = 3; n <= 22; ++n)
         QCOMPARE(textOf(*w, n)->isHidden(), n > 12);

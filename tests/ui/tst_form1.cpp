@@ -74,6 +74,13 @@ private slots:
 private:
     Form1 *w = nullptr;
     ConfigRecord &rec() { return w->record(); }
+    // The loading step for one item, shown as the model holds it afterwards.
+    void load(int item, int code)
+    {
+        ConfigurationState state = w->model().state();
+        w->LoadItem(state, item, std::int16_t(code));
+        w->model().setState(state);
+    }
     bool shown(const char *name)
     {
         return !w->findChild<QWidget *>(QLatin1String(name))->isHidden();
@@ -661,8 +668,7 @@ void TestForm1::loadCodesRoundTrip()
 {
     QFETCH(int, code);
     chooseAll(*w);
-    rec().A = std::int16_t(code);
-    w->LoadItem(4); // SW5
+    load(4, code); // SW5
     QTEST(selectedIndex(listOf(*w, 9)), "module");
     QCOMPARE(listOf(*w, 10)->isHidden(), code >= 160);
     rec().error_flag = 0;
@@ -673,10 +679,8 @@ void TestForm1::loadCodesRoundTrip()
 
 void TestForm1::unassignedItemTakesChannelOfPreviousLoad()
 {
-    rec().A = 23;
-    w->LoadItem(0);
-    rec().A = 160;
-    w->LoadItem(1);
+    load(0, 23);
+    load(1, 160);
     QCOMPARE(selectedIndex(listOf(*w, 3)), 0);
     QCOMPARE(selectedIndex(listOf(*w, 4)), 3); // hidden, left on channel "4"
     QVERIFY(listOf(*w, 4)->isHidden());
@@ -685,8 +689,7 @@ void TestForm1::unassignedItemTakesChannelOfPreviousLoad()
 void TestForm1::loadMinusOneLeavesItemIncomplete()
 {
     chooseAll(*w);
-    rec().A = -1;
-    w->LoadItem(10); // LED1
+    load(10, -1); // LED1
     QCOMPARE(selectedIndex(listOf(*w, 21)), 1);
     QCOMPARE(selectedIndex(listOf(*w, 22)), -1);
     rec().error_flag = 0;

@@ -2,22 +2,21 @@
 
 #include "config/assignment.h"
 
-#include <QString>
 #include <array>
 #include <cstdint>
 
-// The configuration record the main window keeps for the whole run: per item its
-// live code with the module and channel parts it is made of, the code collected
-// for output and the designation read from a file; the panel name; and the flags
-// and scratch cells of the collect and loading steps. Numeric fields are 16-bit
-// signed and start at zero, texts start empty. (The panel commands' cells and
-// values travel as arguments and results of the cell walk instead.)
+// What the window's handlers keep beside the configuration model: per item its
+// live code with the module and channel parts it is made of (the list handlers
+// keep them as the lists are clicked) and the code collected for output; and the
+// flags of the collect step and of the switch view. Numeric fields are 16-bit
+// signed and start at zero. (The configuration itself, with the designations and
+// the panel name, is the model's; the panel commands' cells and values travel as
+// arguments and results of the cell walk.)
 struct ItemFields {
     std::int16_t code = 0;        // live code: s1..s10, led1..led10, BL
     std::int16_t modulePart = 0;  // s1m.., led1m.., blm
     std::int16_t channelPart = 0; // s1c.., led1c.., blc
-    std::int16_t output = 0;      // s1w.., led1w..; unused by the backlighting (BL is its own output)
-    QString designation;          // s1desig.., led1desig..; unused by the backlighting
+    std::int16_t output = 0; // s1w.., led1w..; unused by the backlighting (BL is its own output)
 };
 
 struct ConfigRecord {
@@ -25,10 +24,6 @@ struct ConfigRecord {
 
     std::int16_t error_flag = 0;
     std::int16_t config_flag = 0;
-    std::int16_t h_index = 0;
-    std::int16_t l_index = 0;
-    std::int16_t A = 0;
-    QString panel;
 
     // The collected output code of an item; the backlighting's is BL itself.
     std::int16_t &output(int item)

@@ -2,18 +2,6 @@
 
 using assignment::add16;
 
-bool ConfigurationState::sameConfiguration(const ConfigurationState &other) const
-{
-    if (panelName != other.panelName)
-        return false;
-    for (int i = 0; i < assignment::kItemCount; ++i) {
-        const ItemState &a = items[i], &b = other.items[i];
-        if (a.module != b.module || a.channel != b.channel || a.designation != b.designation)
-            return false;
-    }
-    return true;
-}
-
 itemedit::ItemValue ConfigurationState::value(int i) const
 {
     const ItemState &s = items.at(i);
@@ -32,7 +20,12 @@ void ConfigurationState::setValue(int i, const itemedit::ItemValue &value)
         s.designation = *value.designation;
 }
 
-ConfigurationModel::ConfigurationModel(QObject *parent) : QObject(parent) {}
+ConfigurationModel::ConfigurationModel(QObject *parent) : QObject(parent)
+{
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        if (assignment::item(i).designationBox)
+            m_state.items[i].designation = QStringLiteral("DESIGNATION ");
+}
 
 std::int16_t ConfigurationModel::code(int i) const
 {
@@ -66,13 +59,6 @@ void ConfigurationModel::setDesignation(int i, const QString &text)
 {
     ItemState s = item(i);
     s.designation = text;
-    setItem(i, s);
-}
-
-void ConfigurationModel::setDesignationShown(int i, bool shown)
-{
-    ItemState s = item(i);
-    s.designationShown = shown;
     setItem(i, s);
 }
 

@@ -11,15 +11,13 @@
 // The configuration the window shows and edits: per item the chosen positions of
 // its module and channel lists and its designation, and the panel name. The
 // window's lists and boxes show it and edit it; the undo commands change it; the
-// save, the write and the sheet take it from here. No widgets.
+// save, the write, the compare, the sheet and the station take it from here. No
+// widgets. A new configuration has nothing chosen and every designation reads
+// "DESIGNATION " (content a file keeps, in every language).
 struct ItemState {
     int module = -1;  // -1 none, 0 "N/A", 1..16 "A".."P"
     int channel = -1; // -1 none, 0..9 "1".."10"
     QString designation;
-    // Whether the designation box shows in the item's view: a read takes the
-    // designations away and hides the boxes until the item's channel is chosen or
-    // its view is shown again.
-    bool designationShown = true;
     bool operator==(const ItemState &) const = default;
 };
 
@@ -27,9 +25,6 @@ struct ConfigurationState {
     std::array<ItemState, assignment::kItemCount> items{};
     QString panelName;
     bool operator==(const ConfigurationState &) const = default;
-    // Equal in what a save or a write takes from it: lists, designations and the
-    // panel name, whether the designation boxes show or not.
-    bool sameConfiguration(const ConfigurationState &other) const;
     // Item `i` as the Edit commands and the clipboard take it, and given such a
     // value (its designation only where the value has one).
     itemedit::ItemValue value(int i) const;
@@ -56,7 +51,6 @@ public:
     // changes nothing.
     void setItem(int i, const ItemState &state);
     void setDesignation(int i, const QString &text);
-    void setDesignationShown(int i, bool shown);
     void setPanelName(const QString &name);
     void setState(const ConfigurationState &state);
 

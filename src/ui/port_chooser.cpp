@@ -1,11 +1,5 @@
-// The serial-port chooser under WRITE_CONFIG: a drop-down of the machine's serial
-// ports, read again each time it opens, in which a device path or a device
-// server's address (tcp://HOST:PORT, rfc2217://HOST:PORT) may also be typed.
-// Reading the ports takes longer than drawing the whole window, so the first
-// frame shows the drop-down empty and it is filled right after.
+#include "port_chooser.h"
 
-#include "form1.h"
-#include "panel/port_choice.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -33,9 +27,9 @@ protected:
 };
 } // namespace
 
-void Form1::buildPortChooser()
+PortChooser::PortChooser(QWidget *parent)
 {
-    auto *caption = new QLabel(tr("SERIAL PORT"), this);
+    auto *caption = new QLabel(tr("SERIAL PORT"), parent);
     caption->setObjectName(QStringLiteral("Label15"));
     caption->setAlignment(Qt::AlignCenter);
     QPalette pal = caption->palette();
@@ -43,7 +37,7 @@ void Form1::buildPortChooser()
     caption->setPalette(pal);
     caption->setGeometry(twipsRect(6000, 7680, 2415, 255));
 
-    auto *combo = new PortComboBox(this);
+    auto *combo = new PortComboBox(parent);
     combo->setObjectName(QStringLiteral("Combo1"));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert); // a typed path is used, not added
@@ -58,45 +52,45 @@ void Form1::buildPortChooser()
             readPortsOnce();
     };
     caption->setBuddy(combo);
-    m_portCombo = combo;
+    m_combo = combo;
 }
 
-void Form1::readPortsOnce()
+void PortChooser::readPortsOnce()
 {
     if (m_portsRead)
         return;
     // A port given on the command line or typed before this keeps its place.
-    const bool portSet = !m_portCombo->currentText().trimmed().isEmpty();
+    const bool portSet = !m_combo->currentText().trimmed().isEmpty();
     const QList<portchoice::PortDescription> ports = refreshPorts();
     if (!portSet)
         setPort(portchoice::startingPort(ports, QString(), portchoice::rememberedPort()));
 }
 
-QList<portchoice::PortDescription> Form1::refreshPorts()
+QList<portchoice::PortDescription> PortChooser::refreshPorts()
 {
     m_portsRead = true;
-    const QString current = portchoice::pathOfText(m_portEntries, m_portCombo->currentText());
+    const QString current = portchoice::pathOfText(m_entries, m_combo->currentText());
     const QList<portchoice::PortDescription> ports = portchoice::availablePorts();
-    m_portEntries = portchoice::entries(ports);
-    const QSignalBlocker blocker(m_portCombo);
-    m_portCombo->clear();
-    for (const portchoice::PortEntry &e : m_portEntries)
-        m_portCombo->addItem(e.text, e.path);
+    m_entries = portchoice::entries(ports);
+    const QSignalBlocker blocker(m_combo);
+    m_combo->clear();
+    for (const portchoice::PortEntry &e : m_entries)
+        m_combo->addItem(e.text, e.path);
     setPort(current);
     return ports;
 }
 
-void Form1::setPort(const QString &path)
+void PortChooser::setPort(const QString &path)
 {
-    const int index = path.isEmpty() ? -1 : m_portCombo->findData(path);
-    m_portCombo->setCurrentIndex(index);
+    const int index = path.isEmpty() ? -1 : m_combo->findData(path);
+    m_combo->setCurrentIndex(index);
     if (index < 0)
-        m_portCombo->setEditText(path); // a port the system does not list
+        m_combo->setEditText(path); // a port the system does not list
 }
 
-QString Form1::selectedPort() const
+QString PortChooser::selectedPort() const
 {
-    const QString path = portchoice::pathOfText(m_portEntries, m_portCombo->currentText());
+    const QString path = portchoice::pathOfText(m_entries, m_combo->currentText());
     if (path.isEmpty() && !m_portsRead) // the port the window starts on, as readPortsOnce sets it
         return portchoice::startingPort(portchoice::availablePorts(), QString(),
                                         portchoice::rememberedPort());
