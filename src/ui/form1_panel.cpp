@@ -26,7 +26,8 @@ std::optional<assignment::Codes> Form1::collectOrSay(Status ledText)
     if (rec.error_flag != 1 && rec.error_flag != 2)
         return collectedCodes();
     m_status->show();
-    m_status->fail(translation::describe(rec.error_flag == 1 ? Status::IncompleteSwitches : ledText));
+    m_status->fail(
+        translation::describe(rec.error_flag == 1 ? Status::IncompleteSwitches : ledText));
     return std::nullopt;
 }
 

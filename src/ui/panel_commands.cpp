@@ -77,8 +77,8 @@ bool PanelCommands::backUpPanelFirst()
     if (m_window.link->isAborted())
         return false;
     if (kept.outcome != cellwalk::Outcome::Done) {
-        const QString why = translation::describe(
-            cellwalk::ending(kept.outcome, std::nullopt, *m_window.link));
+        const QString why =
+            translation::describe(cellwalk::ending(kept.outcome, std::nullopt, *m_window.link));
         m_window.status->fail(why);
         const QString question = tr("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
                                     "CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?")

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "config/assignment.h"
-#include "config/status_texts.h"
 #include "config/configuration_model.h"
+#include "config/status_texts.h"
 #include "files/qcf_format.h"
 #include "panel/panel_activity.h"
 

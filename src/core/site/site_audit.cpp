@@ -158,7 +158,8 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
     link.setTrafficLog(log);
     if (!link.openPort()) {
         result.verdict = Verdict::Unreachable;
-        result.reason = (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
+        result.reason =
+            (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
         result.time = QDateTime::currentDateTime();
         return result;
     }
@@ -392,7 +393,8 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
                 QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
                     .arg(QDir::toNativeSeparators(panel.filePath), assignment::item(i).name())
                     .arg(qcf::codeField(i))
-                    .arg(sw ? statustext::english(statustext::Status::IncompleteSwitches) : statustext::english(statustext::Status::IncompleteLeds));
+                    .arg(sw ? statustext::english(statustext::Status::IncompleteSwitches)
+                            : statustext::english(statustext::Status::IncompleteLeds));
             result.statusText = result.problem;
             return result;
         }
@@ -401,7 +403,8 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
     link.setPortName(port);
     link.setTrafficLog(log);
     if (!link.openPort()) {
-        result.statusText = (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
+        result.statusText =
+            (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
         return result;
     }
     // What the panel holds, read and kept before anything is written: as a backup,
