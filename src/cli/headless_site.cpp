@@ -90,7 +90,10 @@ int audit(const CommandLine &cl, QTextStream &out, QTextStream &err, TrafficLog 
 
     out << counts.line() << Qt::endl;
     if (audit.notStarted() > 0)
-        out << QStringLiteral("STOPPED: %1 PANELS NOT AUDITED").arg(audit.notStarted()) << Qt::endl;
+        out << (audit.notStarted() == 1
+                    ? QStringLiteral("STOPPED: 1 PANEL NOT AUDITED")
+                    : QStringLiteral("STOPPED: %1 PANELS NOT AUDITED").arg(audit.notStarted()))
+            << Qt::endl;
     if (!reportError.isEmpty()) {
         err << kProgram << cl.report << ": " << reportError << Qt::endl;
         return kUnusable;

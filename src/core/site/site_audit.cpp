@@ -128,14 +128,15 @@ void Counts::add(const PanelResult &result)
 
 QString Counts::line() const
 {
-    QString text = QStringLiteral("%1 PANELS: %2 HOLD THEIR CONFIGURATION, %3 DIFFER, %4 "
-                                  "UNREACHABLE, %5 NO FILE, %6 NO PORT")
-                       .arg(total())
-                       .arg(holds)
-                       .arg(differs)
-                       .arg(unreachable)
-                       .arg(noFile)
-                       .arg(noPort);
+    QString text =
+        (total() == 1 ? QStringLiteral("%1 PANEL: ") : QStringLiteral("%1 PANELS: ")).arg(total()) +
+        QStringLiteral("%1 HOLD THEIR CONFIGURATION, %2 DIFFER, %3 UNREACHABLE, "
+                       "%4 NO FILE, %5 NO PORT")
+            .arg(holds)
+            .arg(differs)
+            .arg(unreachable)
+            .arg(noFile)
+            .arg(noPort);
     if (historyNotKept > 0)
         text += QStringLiteral("; HISTORY NOT KEPT FOR %1").arg(historyNotKept);
     return text;
