@@ -4,6 +4,7 @@
 #include "files/panel_backup.h"
 #include "first_frame.h"
 #include "form1.h"
+#include "installation_dialog.h"
 #include "translation.h"
 #include "window_placement.h"
 
@@ -11,6 +12,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -81,6 +84,11 @@ void MainWindow::buildActions()
     Actions &a = m_actions;
     a.open = action(tr("&Open…"), QKeySequence::Open, tr("Open a configuration file"));
     connect(a.open, &QAction::triggered, f, &Form1::READ_FILE_Click);
+    a.openInstallation =
+        action(tr("Open &installation…"), QKeySequence(),
+               tr("Audit, restore and look back on every panel of a site's inventory"));
+    connect(a.openInstallation, &QAction::triggered, this,
+            qOverload<>(&MainWindow::openInstallation));
     a.save = action(tr("&Save…"), QKeySequence::Save, tr("Save the configuration to a file"));
     connect(a.save, &QAction::triggered, f, &Form1::WRITE_FILE_Click);
     a.compareFile =
@@ -164,8 +172,8 @@ void MainWindow::updateActions()
 {
     const Actions &a = m_actions;
     const bool idle = !m_form->isBusy();
-    for (QAction *action :
-         {a.open, a.save, a.compareFile, a.read, a.write, a.restore, a.fillNotAssigned})
+    for (QAction *action : {a.open, a.openInstallation, a.save, a.compareFile, a.read, a.write,
+                            a.restore, a.fillNotAssigned})
         action->setEnabled(idle);
     a.undo->setEnabled(idle && m_form->undoStack()->canUndo());
     a.redo->setEnabled(idle && m_form->undoStack()->canRedo());
@@ -178,6 +186,8 @@ void MainWindow::buildMenus()
     const Actions &a = m_actions;
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->addActions({a.open, a.save});
+    file->addSeparator();
+    file->addAction(a.openInstallation);
     file->addSeparator();
     file->addActions({a.compareFile, a.exportCsv});
     file->addSeparator();
@@ -251,6 +261,69 @@ void MainWindow::chooseLanguage(const QString &code)
     if (m_form->showMessage)
         return m_form->showMessage(text, false);
     QMessageBox::information(this, tr("Language"), text);
+}
+
+void MainWindow::openInstallation()
+{
+    if (m_form->isBusy())
+        return;
+    // One installation at a time: one still being audited is brought forward.
+    if (m_installation && m_installation->isBusy()) {
+        m_installation->raise();
+        m_installation->activateWindow();
+        return;
+    }
+    Form1::FileDialogRequest request;
+    request.title = tr("OPEN INSTALLATION");
+    request.filter = tr("INVENTORIES (*.csv);;ALL FILES (*)");
+    request.folder = settings::lastFolder();
+    request.suffix = QStringLiteral("csv");
+    QString path;
+    if (m_form->chooseFile) {
+        path = m_form->chooseFile(request);
+    } else {
+        QFileDialog dialog(this, request.title, request.folder, request.filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().constFirst();
+    }
+    if (!path.isEmpty())
+        openInstallation(path);
+}
+
+bool MainWindow::openInstallation(const QString &path)
+{
+    const site::InventoryRead read = site::readInventory(path);
+    if (!read.inventory) {
+        const site::InventoryProblem &p = read.problem;
+        const QString where = p.column > 0 ? tr("LINE %1, COLUMN %2").arg(p.line).arg(p.column)
+                                           : tr("LINE %1").arg(p.line);
+        m_form->showMessageBox(
+            tr("THE INVENTORY CANNOT BE USED:\n%1\n\n%2: %3")
+                .arg(QDir::toNativeSeparators(path), where, translation::status(p.text)),
+            true);
+        return false;
+    }
+    if (m_installation && m_installation->isBusy())
+        return false;
+    if (m_installation)
+        m_installation->close();
+    auto *dialog = new InstallationDialog(*read.inventory, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->windowPort = [this] { return m_form->selectedPort(); };
+    dialog->openInWindow = [this](const QString &file) {
+        if (m_form->isBusy() || !m_form->maybeSaveChanges())
+            return false;
+        const bool opened = m_form->openFile(file);
+        if (opened) {
+            raise();
+            activateWindow();
+        }
+        return opened;
+    };
+    m_installation = dialog;
+    dialog->show();
+    return true;
 }
 
 void MainWindow::showManual()
