@@ -51,6 +51,11 @@ grep -qx 'application/x-switchpanel-configuration:\*\.qcf' "$share/mime/globs" |
     fail "*.qcf is not application/x-switchpanel-configuration"
 grep -q 'application/x-switchpanel-configuration' "$desktop" || fail "desktop entry lacks the MIME type"
 
+for unit in service timer; do
+    [ -f "$prefix/lib/systemd/user/switchpanel-config-audit@.$unit" ] ||
+        fail "the audit's systemd user $unit is not installed"
+done
+
 man=$share/man/man1/switchpanel-config.1.gz
 warnings=$(gzip -dc "$man" | groff -man -Tascii -ww -z 2>&1)
 [ -z "$warnings" ] || fail "groff warns on the manual page: $warnings"

@@ -18,6 +18,8 @@ struct CommandLine {
         Diff,
         ExportCsv,
         ImportCsv,
+        Audit,
+        Restore,
         Help,
         Version,
         Error
@@ -38,6 +40,11 @@ struct CommandLine {
     // --station
     QString report; // --report, empty when not given
     int count = 0;  // --count: panels to program, 0 until stopped
+
+    // --audit SITE.csv, --restore SITE.csv (in `file`)
+    QStringList panels; // every --panel in order
+    static constexpr int kMaxJobs = 64;
+    int jobs = 8; // --jobs: panels read at once
 };
 
 // `arguments` as in main's argv, the program name first.
@@ -57,12 +64,14 @@ QString fileConflict(const CommandLine &commandLine);
 // looked up; checked before anything is done. Empty when they can.
 QString portConflict(const CommandLine &commandLine);
 
-// The modes that talk to the panel without the window (--sheet, which draws,
+// The modes that talk to the panel without the window, also the installation's
+// (--sheet, which draws,
 // needs a QGuiApplication, though no display).
 inline bool isHeadless(CommandLine::Mode mode)
 {
     return mode == CommandLine::Mode::WritePanel || mode == CommandLine::Mode::ReadPanel ||
-           mode == CommandLine::Mode::Compare || mode == CommandLine::Mode::Station;
+           mode == CommandLine::Mode::Compare || mode == CommandLine::Mode::Station ||
+           mode == CommandLine::Mode::Audit || mode == CommandLine::Mode::Restore;
 }
 
 // The modes that only read and write files, as text: --describe, --diff,

@@ -5,6 +5,7 @@
 #include "files/code_page.h"
 #include "files/panel_backup.h"
 #include "files/qcf_file.h"
+#include "headless_site.h"
 #include "panel/cell_walk.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
@@ -29,6 +30,8 @@ namespace {
 
 using assignment::Codes;
 
+} // namespace
+
 QString cellLine(int address, std::optional<std::int16_t> code, const QString &result)
 {
     const QString value =
@@ -40,6 +43,8 @@ QString cellLine(int address, std::optional<std::int16_t> code, const QString &r
         .arg(value, -11)
         .arg(result);
 }
+
+namespace {
 
 class Runner
 {
@@ -74,6 +79,10 @@ private:
             return compare();
         case CommandLine::Mode::Station:
             return station();
+        case CommandLine::Mode::Audit:
+            return audit(m_cl, m_out, m_err, m_cl.log.isEmpty() ? nullptr : &m_log);
+        case CommandLine::Mode::Restore:
+            return restore(m_cl, m_out, m_err, m_cl.log.isEmpty() ? nullptr : &m_log);
         default:
             return fail(kUnusable, QStringLiteral("no mode to run"));
         }

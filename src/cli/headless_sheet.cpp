@@ -1,8 +1,8 @@
 #include "headless_sheet.h"
 
-#include "headless.h"
 #include "config_sheet.h"
 #include "files/qcf_file.h"
+#include "headless.h"
 
 #include <QCoreApplication>
 #include <QDir>

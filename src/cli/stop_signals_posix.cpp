@@ -59,4 +59,3 @@ void StopSignals::readPipe()
     while (::read(g_pipe[0], &byte, 1) == 1)
         emit received(byte);
 }
-

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstdlib>
 
-
 QString StationPanel::line() const
 {
     QString text = QStringLiteral("PANEL %1  %2  %3")
@@ -47,7 +46,7 @@ QStringList StationReport::columns()
             QStringLiteral("failed_item"),  QStringLiteral("duration_ms")};
 }
 
-QByteArray StationReport::row(const QStringList &fields)
+QByteArray RowReport::row(const QStringList &fields)
 {
     QByteArray line;
     for (const QString &field : fields) {
@@ -73,7 +72,7 @@ QStringList StationReport::fields(const StationPanel &panel)
             QString::number(panel.durationMs)};
 }
 
-QString StationReport::open(const QString &path)
+QString RowReport::open(const QString &path)
 {
     m_file.close();
     m_repairNote.clear();
@@ -90,7 +89,7 @@ QString StationReport::open(const QString &path)
         return errno != 0 ? fileErrorText(errno) : m_file.errorString();
     QString why = repairTail();
     if (why.isEmpty() && m_file.size() == 0)
-        why = write(row(columns()));
+        why = write(row(m_columns));
     if (!why.isEmpty())
         m_file.close();
     return why;
@@ -99,7 +98,7 @@ QString StationReport::open(const QString &path)
 // A row cut short by a crash, a power cut or an earlier version's failed write:
 // the bytes after the last line end. Only a file that begins with the header row
 // (or with a part of it, when the header itself was torn) is cut.
-QString StationReport::repairTail()
+QString RowReport::repairTail()
 {
     const qint64 size = m_file.size();
     if (size == 0)
@@ -107,11 +106,12 @@ QString StationReport::repairTail()
     m_file.seek(size - 1);
     if (m_file.read(1) == "\n")
         return QString();
-    const QByteArray header = row(columns());
+    const QByteArray header = row(m_columns);
     m_file.seek(0);
     if (!header.startsWith(m_file.read(header.size())))
-        return QStringLiteral("IT DOES NOT END IN A LINE END AND IS NOT A REPORT OF THE STATION "
-                              "(ITS FIRST LINE IS NOT THE HEADER ROW); NOTHING WAS WRITTEN TO IT");
+        return QStringLiteral("IT DOES NOT END IN A LINE END AND IS NOT %1 (ITS FIRST LINE IS "
+                              "NOT THE HEADER ROW); NOTHING WAS WRITTEN TO IT")
+            .arg(m_kind);
     // The last line end, from the end backwards.
     qint64 keep = 0;
     constexpr qint64 kChunk = 4096;
@@ -131,14 +131,14 @@ QString StationReport::repairTail()
     return QString();
 }
 
-QString StationReport::append(const StationPanel &panel)
+QString RowReport::appendRow(const QStringList &fields)
 {
     if (!m_file.isOpen())
         return QStringLiteral("THE REPORT IS NOT OPEN");
-    return write(row(fields(panel)));
+    return write(row(fields));
 }
 
-QString StationReport::write(const QByteArray &bytes)
+QString RowReport::write(const QByteArray &bytes)
 {
     const qint64 before = m_file.size();
     errno = 0;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 // What the programming station records of one panel: the line it prints, the row
 // of its report, and the dialog's last result are all made from this.
 struct StationPanel {
@@ -34,21 +36,25 @@ QString isoLocalTime(const QDateTime &time);
 // 20 in order; lower-case hex.
 QByteArray codesSha256(const assignment::Codes &codes);
 
-// The station's report: a CSV file (RFC 4180) to which one row per panel is
-// appended, with a header row when the file is new or empty. A row is appended
-// whole or not at all: made in memory, written with one write, flushed and synced
-// to the disk before append() returns; a write that fails cuts the file back to
-// where the row began, so the next run appends to whole rows. A crash or a power
-// cut loses at most the row being written, and the next open() cuts off what is
-// left of it.
-class StationReport
+// A report of rows: a CSV file (RFC 4180) to which one row per panel is
+// appended, with a header row of its columns when the file is new or empty. A row
+// is appended whole or not at all: made in memory, written with one write, flushed
+// and synced to the disk before appendRow() returns; a write that fails cuts the
+// file back to where the row began, so the next run appends to whole rows. A crash
+// or a power cut loses at most the row being written, and the next open() cuts off
+// what is left of it. The station's report and the audit's are such reports.
+class RowReport
 {
 public:
-    // The columns, as the header row names them.
-    static QStringList columns();
+    // `columns` as the header row names them; `kind` names the report in the texts
+    // ("A REPORT OF THE STATION").
+    RowReport(QStringList columns, QString kind)
+        : m_columns(std::move(columns)), m_kind(std::move(kind))
+    {}
+
     // One row, CR LF at the end; fields quoted where RFC 4180 needs it.
     static QByteArray row(const QStringList &fields);
-    static QStringList fields(const StationPanel &panel);
+    const QStringList &header() const { return m_columns; }
 
     // Opens `path` for appending (created when missing) and writes the header when
     // the file is empty. A file that ends in a torn row (no line end after it) is
@@ -59,16 +65,32 @@ public:
     QString path() const { return m_file.fileName(); }
     // What open() cut off a torn report, for the user; empty when it cut nothing.
     QString repairNote() const { return m_repairNote; }
-    // Appends the panel's row. Returns the reason on failure, empty on success.
-    QString append(const StationPanel &panel);
+    // Appends one row. Returns the reason on failure, empty on success.
+    QString appendRow(const QStringList &fields);
     void close() { m_file.close(); }
 
 private:
     QString repairTail();
     QString write(const QByteArray &bytes);
 
+    QStringList m_columns;
+    QString m_kind;
     QFile m_file;
     QString m_repairNote;
+};
+
+// The station's report: one row per panel written.
+class StationReport : public RowReport
+{
+public:
+    StationReport() : RowReport(columns(), QStringLiteral("A REPORT OF THE STATION")) {}
+
+    // The columns, as the header row names them.
+    static QStringList columns();
+    static QStringList fields(const StationPanel &panel);
+
+    // Appends the panel's row. Returns the reason on failure, empty on success.
+    QString append(const StationPanel &panel) { return appendRow(fields(panel)); }
 };
 
 // The user text of a failed file operation from the system's error number, in

@@ -2,13 +2,21 @@
 
 #include "config/assignment.h"
 #include "config/panel_compare.h"
+#include "files/qcf_format.h"
+#include "panel/cell_walk.h"
+#include "panel/station_report.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
+
+class TrafficLog;
 
 // An installation: every panel of a site in one inventory (a CSV file a person
 // keeps in a spreadsheet), audited in one run (each panel read, compared with its
@@ -54,6 +62,18 @@ struct InventoryRead {
 };
 InventoryRead readInventory(const QString &path);
 
+// An inventory larger than this is refused before it is parsed.
+inline constexpr qsizetype kMaxInventorySize = 4 << 20;
+
+// What tells two ports apart at first sight: a network address by its host and
+// port number, a device by its path. Ports that are one only through a link or a
+// host name are found when the inventory is read (portaddress::repeatedPort).
+QString portIdentity(const QString &port);
+
+// "site.csv: LINE 3, COLUMN 2: THE PANEL NAME IS EMPTY" (without the column when
+// it is 0).
+QString problemText(const QString &path, const InventoryProblem &problem);
+
 // How the audit of one panel ended.
 enum class Verdict {
     Holds,       // the panel holds its file's configuration
@@ -66,10 +86,10 @@ enum class Verdict {
 struct PanelResult {
     int row = -1; // index in Inventory::rows
     Verdict verdict = Verdict::NoPort;
-    QDateTime time;                               // when the read ended
-    QString reason;                               // Unreachable, NoFile: why, as the read or open gives it
-    QList<panelcompare::Difference> differences;  // Differs: the items, file against panel
-    std::optional<assignment::Codes> panelCodes;  // what the panel holds, when it was read
+    QDateTime time; // when the read ended
+    QString reason; // Unreachable, NoFile: why, as the read or open gives it
+    QList<panelcompare::Difference> differences; // Differs: the items, file against panel
+    std::optional<assignment::Codes> panelCodes; // what the panel holds, when it was read
     QString keptCopy;       // the copy written into its history; empty when unchanged or not read
     QString historyProblem; // why its history could not be kept, else empty
 };
@@ -78,6 +98,42 @@ struct PanelResult {
 // CONFIGURATION", "[Studio 3] DIFFERS: SW2 (FILE A 1, PANEL B 4), LED7 (...)",
 // "[Studio 3] UNREACHABLE: <reason>", "[Studio 3] NO FILE: <reason>", "[Studio 3] NO PORT".
 QString resultLine(const Inventory &inventory, const PanelResult &result);
+
+// The result's word in the report: "holds", "differs", "unreachable", "no file",
+// "no port".
+QString verdictName(Verdict verdict);
+
+// How many panels of an audit ended each way.
+struct Counts {
+    int holds = 0, differs = 0, unreachable = 0, noFile = 0, noPort = 0;
+    int historyNotKept = 0; // panels read whose history could not be kept
+    void add(const PanelResult &result);
+    int total() const { return holds + differs + unreachable + noFile + noPort; }
+    // "4 PANELS: 1 HOLD THEIR CONFIGURATION, 1 DIFFER, 1 UNREACHABLE, 1 NO FILE, 0 NO PORT"
+    QString line() const;
+};
+
+// The audit of one panel from start to end, in the calling thread: its file read,
+// the panel read on `port` (confirmed reads) with `onCell` told of each cell read
+// (1 to 21), compared, and kept in its history. Used by Audit in a thread per
+// panel; `log` (may be null) must be safe to use from that thread.
+PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
+                       TrafficLog *log = nullptr, const std::function<void(int cell)> &onCell = {});
+
+// The audit's report: one row per panel audited, appended whole as the station's
+// report is: time, panel, location, port, file, result, differing_items,
+// codes_sha256, reason.
+class AuditReport : public RowReport
+{
+public:
+    AuditReport() : RowReport(columns(), QStringLiteral("A REPORT OF AN AUDIT")) {}
+    static QStringList columns();
+    static QStringList fields(const Inventory &inventory, const PanelResult &result);
+    QString append(const Inventory &inventory, const PanelResult &result)
+    {
+        return appendRow(fields(inventory, result));
+    }
+};
 
 // Audits the panels of an inventory: reads every panel that has a port (confirmed
 // reads, as --read-panel does), several on different ports at once, compares each
@@ -99,11 +155,16 @@ public:
     void setJobs(int jobs) { m_jobs = jobs; }
     void setRows(const QList<int> &rows) { m_rows = rows; }
     void setPort(const QString &port) { m_port = port; }
+    // Where the traffic of every panel goes, each line marked with its panel;
+    // nullptr (the default): nowhere. It must outlive the audit.
+    void setTrafficLog(TrafficLog *log) { m_log = log; }
 
     void start();
     // No new reads start; the reads in progress end and are reported, then finished().
     void stop();
     bool isRunning() const;
+    // The panels of the last run that were never started because it was stopped.
+    int notStarted() const { return m_notStarted; }
 
 signals:
     void panelStarted(int row);
@@ -117,7 +178,17 @@ private:
     int m_jobs = 8;
     QList<int> m_rows;
     QString m_port;
-    // The implementation adds what it needs here.
+    TrafficLog *m_log = nullptr;
+
+    struct Job;
+    void schedule();
+    void onJobFinished(Job *job);
+    QString portOf(int row) const;
+    QList<int> m_queue; // rows still to start, in order
+    std::vector<std::unique_ptr<Job>> m_active;
+    bool m_running = false;
+    bool m_stopping = false;
+    int m_notStarted = 0;
 };
 
 // A panel's history: the copies of what audits and restores read from it, kept in
@@ -132,13 +203,44 @@ QString historyFolder(const Inventory &inventory, const QString &panel);
 // Its copies, newest first.
 QList<KeptCopy> keptCopies(const Inventory &inventory, const QString &panel);
 
+// The folder name of `panel` in history/: its characters, with those that are no
+// part of a safe file name on Linux or Windows (separators, control characters,
+// :*?"<>|, a leading dot, a trailing dot or blank, the first letter of a reserved
+// name such as CON or COM1) and every % written as %XX (the bytes of their UTF-8
+// in hex), so that two names never give one folder name; a name that would be
+// longer than kMaxFolderName bytes is cut and given a hash of the whole name.
+inline constexpr int kMaxFolderName = 120;
+QString safeFolderName(const QString &panel);
+
+struct Keeping {
+    QString path;       // the copy that holds these codes now: new, or the last one when unchanged
+    bool added = false; // a new copy was written
+    QString problem;    // why the history could not be kept, else empty
+};
+// Keeps `config` (what `panel` holds, with its file's designations) in its history
+// unless the newest copy kept there holds the same codes. A new copy never replaces
+// a file; its name is `when` ("2026-12-08 14.03.22.qcf"), with " 2", " 3"... when
+// that is taken. Nothing is written outside the history folder, and not through a
+// symbolic link.
+Keeping keepInHistory(const Inventory &inventory, const QString &panel,
+                      const qcf::Configuration &config,
+                      const QDateTime &when = QDateTime::currentDateTime());
+
 // How a restore ended.
 struct RestoreResult {
     bool programmed = false; // every cell written and verified
     QString statusText;      // as --write-panel ends: "SWITCH PANEL HAS BEEN PROGRAMMED" or why not
     QString keptCopy;        // what the panel held, kept in its history first
     QString problem;         // a refusal before anything was written (no file, no port), else empty
+    QString backup;          // the dated backup made before the write, as --backup keeps it
+    QString historyProblem;  // why what the panel held could not be kept in its history
 };
+
+// The restore of inventory row `row` on `port`, in the calling thread; `onCell`
+// hears of every cell's write as it ends.
+RestoreResult
+restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLog *log = nullptr,
+             const std::function<void(int address, const cellwalk::Cell &cell)> &onCell = {});
 
 // Writes the file of inventory row `row` into its panel, as --write-panel with
 // --backup does, keeping what the panel held in its history first. Reports as the
@@ -150,6 +252,7 @@ public:
     Restore(Inventory inventory, int row, QObject *parent = nullptr);
     ~Restore() override;
     void setPort(const QString &port) { m_port = port; } // a panel without a permanent port
+    void setTrafficLog(TrafficLog *log) { m_log = log; }
     void start();
     bool isRunning() const;
 
@@ -161,6 +264,9 @@ private:
     Inventory m_inventory;
     int m_row = -1;
     QString m_port;
+    TrafficLog *m_log = nullptr;
+    class Thread;
+    std::unique_ptr<Thread> m_thread;
 };
 
 } // namespace site

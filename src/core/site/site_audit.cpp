@@ -1,0 +1,479 @@
+#include "site_audit.h"
+
+#include "files/code_page.h"
+#include "files/panel_backup.h"
+#include "files/qcf_file.h"
+#include "panel/memory_map.h"
+#include "panel/panel_link.h"
+#include "panel/port_address.h"
+#include "panel/traffic_log.h"
+
+#include <QDir>
+#include <QThread>
+
+#include <algorithm>
+
+namespace site {
+
+namespace {
+
+// A panel's name as a line shows it: a control character would move the
+// terminal's cursor or start an escape sequence.
+QString shownName(const QString &panel)
+{
+    QString name = panel;
+    for (QChar &c : name)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char('?');
+    return name;
+}
+
+// The codes a file stands for, as opening it and writing would send them: 160
+// and more as 160; -1 (an item without a complete assignment) stays -1.
+assignment::Codes fileCodes(const qcf::Configuration &config)
+{
+    assignment::Codes codes{};
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        codes[i] = std::min(config.codes[i], assignment::kUnassigned);
+    return codes;
+}
+
+// What a panel without a file is kept as: its name from the inventory, no
+// designations.
+qcf::Configuration nameOnly(const QString &panel)
+{
+    qcf::Configuration config;
+    config.panel = codepage::toBytes(panel.left(qcf::kPanelNameLength));
+    return config;
+}
+
+} // namespace
+
+// A thread that runs one piece of work and ends.
+class WorkThread : public QThread
+{
+public:
+    explicit WorkThread(std::function<void()> work) : m_work(std::move(work)) {}
+
+protected:
+    void run() override { m_work(); }
+
+private:
+    std::function<void()> m_work;
+};
+
+QString resultLine(const Inventory &inventory, const PanelResult &result)
+{
+    const QString name = QStringLiteral("[%1] ").arg(shownName(inventory.rows[result.row].panel));
+    switch (result.verdict) {
+    case Verdict::Holds:
+        return name + QStringLiteral("HOLDS ITS CONFIGURATION");
+    case Verdict::Differs: {
+        QStringList items;
+        for (const panelcompare::Difference &d : result.differences)
+            items << QStringLiteral("%1 (FILE %2, PANEL %3)")
+                         .arg(assignment::item(d.item).name(), panelcompare::assignmentText(d.ours),
+                              panelcompare::assignmentText(d.panel));
+        return name + QStringLiteral("DIFFERS: ") + items.join(QStringLiteral(", "));
+    }
+    case Verdict::Unreachable:
+        return name + QStringLiteral("UNREACHABLE: ") + result.reason;
+    case Verdict::NoFile:
+        return name + QStringLiteral("NO FILE: ") + result.reason;
+    case Verdict::NoPort:
+        return name + QStringLiteral("NO PORT");
+    }
+    return name;
+}
+
+QString verdictName(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Holds:
+        return QStringLiteral("holds");
+    case Verdict::Differs:
+        return QStringLiteral("differs");
+    case Verdict::Unreachable:
+        return QStringLiteral("unreachable");
+    case Verdict::NoFile:
+        return QStringLiteral("no file");
+    case Verdict::NoPort:
+        return QStringLiteral("no port");
+    }
+    return QString();
+}
+
+void Counts::add(const PanelResult &result)
+{
+    switch (result.verdict) {
+    case Verdict::Holds:
+        ++holds;
+        break;
+    case Verdict::Differs:
+        ++differs;
+        break;
+    case Verdict::Unreachable:
+        ++unreachable;
+        break;
+    case Verdict::NoFile:
+        ++noFile;
+        break;
+    case Verdict::NoPort:
+        ++noPort;
+        break;
+    }
+    if (!result.historyProblem.isEmpty())
+        ++historyNotKept;
+}
+
+QString Counts::line() const
+{
+    QString text = QStringLiteral("%1 PANELS: %2 HOLD THEIR CONFIGURATION, %3 DIFFER, %4 "
+                                  "UNREACHABLE, %5 NO FILE, %6 NO PORT")
+                       .arg(total())
+                       .arg(holds)
+                       .arg(differs)
+                       .arg(unreachable)
+                       .arg(noFile)
+                       .arg(noPort);
+    if (historyNotKept > 0)
+        text += QStringLiteral("; HISTORY NOT KEPT FOR %1").arg(historyNotKept);
+    return text;
+}
+
+PanelResult auditPanel(const Inventory &inventory, int row, const QString &port, TrafficLog *log,
+                       const std::function<void(int cell)> &onCell)
+{
+    const InventoryRow &panel = inventory.rows[row];
+    PanelResult result;
+    result.row = row;
+    if (port.isEmpty()) {
+        result.verdict = Verdict::NoPort;
+        result.time = QDateTime::currentDateTime();
+        return result;
+    }
+
+    PanelLink link;
+    link.setPortName(port);
+    link.setTrafficLog(log);
+    if (!link.openPort()) {
+        result.verdict = Verdict::Unreachable;
+        result.reason = link.errorText();
+        result.time = QDateTime::currentDateTime();
+        return result;
+    }
+    const cellwalk::PanelRead read = cellwalk::readPanel(link, [&](int n, const cellwalk::Cell &) {
+        if (onCell)
+            onCell(n + 1);
+    });
+    link.closePort();
+    result.time = QDateTime::currentDateTime();
+    if (read.outcome != cellwalk::Outcome::Done) {
+        result.verdict = Verdict::Unreachable;
+        result.reason = cellwalk::outcomeText(read.outcome, QString(), link);
+        return result;
+    }
+    assignment::Codes held{};
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        held[i] = read.codes[memory_map::addressOf(i)];
+    result.panelCodes = held;
+
+    const qcf::LoadedFile file =
+        panel.filePath.isEmpty()
+            ? qcf::LoadedFile{std::nullopt, QStringLiteral("THE INVENTORY NAMES NO FILE")}
+            : qcf::loadFile(panel.filePath);
+    qcf::Configuration kept = file.config ? *file.config : nameOnly(panel.panel);
+    kept.codes = held;
+    const Keeping keeping = keepInHistory(inventory, panel.panel, kept, result.time);
+    if (keeping.added)
+        result.keptCopy = keeping.path;
+    result.historyProblem = keeping.problem;
+
+    if (!file.config) {
+        result.verdict = Verdict::NoFile;
+        result.reason = panel.filePath.isEmpty()
+                            ? file.error
+                            : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(panel.filePath),
+                                                           file.error);
+        return result;
+    }
+    result.differences = panelcompare::differences(fileCodes(*file.config), held);
+    result.verdict = result.differences.isEmpty() ? Verdict::Holds : Verdict::Differs;
+    return result;
+}
+
+QStringList AuditReport::columns()
+{
+    return {QStringLiteral("time"),
+            QStringLiteral("panel"),
+            QStringLiteral("location"),
+            QStringLiteral("port"),
+            QStringLiteral("file"),
+            QStringLiteral("result"),
+            QStringLiteral("differing_items"),
+            QStringLiteral("codes_sha256"),
+            QStringLiteral("reason")};
+}
+
+QStringList AuditReport::fields(const Inventory &inventory, const PanelResult &result)
+{
+    const InventoryRow &row = inventory.rows[result.row];
+    QStringList items;
+    for (const panelcompare::Difference &d : result.differences)
+        items << assignment::item(d.item).name();
+    QString reason = result.reason;
+    if (!result.historyProblem.isEmpty())
+        reason += (reason.isEmpty() ? QString() : QStringLiteral("; ")) +
+                  QStringLiteral("HISTORY NOT KEPT: ") + result.historyProblem;
+    return {isoLocalTime(result.time),
+            row.panel,
+            row.location,
+            row.port,
+            row.file,
+            verdictName(result.verdict),
+            items.join(QLatin1Char(' ')),
+            result.panelCodes ? QString::fromLatin1(codesSha256(*result.panelCodes)) : QString(),
+            reason};
+}
+
+// One panel being audited in a thread of its own: the link's waits are nested
+// event loops, which cannot run side by side in one thread.
+struct Audit::Job {
+    int row = -1;
+    QString portKey;
+    PanelResult result;
+    std::unique_ptr<TrafficLog> log; // marked with the panel's name
+    std::unique_ptr<WorkThread> thread;
+};
+
+Audit::Audit(Inventory inventory, QObject *parent)
+    : QObject(parent), m_inventory(std::move(inventory))
+{}
+
+Audit::~Audit()
+{
+    // The reads in progress end (and keep their history); nothing more is reported.
+    m_queue.clear();
+    for (const auto &job : m_active)
+        job->thread->wait();
+}
+
+QString Audit::portOf(int row) const
+{
+    return m_port.isEmpty() ? m_inventory.rows[row].port : m_port;
+}
+
+void Audit::start()
+{
+    if (m_running)
+        return;
+    m_queue.clear();
+    if (m_rows.isEmpty())
+        for (int i = 0; i < m_inventory.rows.size(); ++i)
+            m_queue << i;
+    else
+        for (int row : m_rows)
+            if (row >= 0 && row < m_inventory.rows.size())
+                m_queue << row;
+    m_running = true;
+    m_stopping = false;
+    m_notStarted = 0;
+    // Everything is reported from the event loop, after start() has returned.
+    QMetaObject::invokeMethod(
+        this, [this] { schedule(); }, Qt::QueuedConnection);
+}
+
+void Audit::stop()
+{
+    if (!m_running || m_stopping)
+        return;
+    m_stopping = true;
+    m_notStarted = int(m_queue.size());
+    m_queue.clear();
+    QMetaObject::invokeMethod(
+        this, [this] { schedule(); }, Qt::QueuedConnection);
+}
+
+bool Audit::isRunning() const { return m_running; }
+
+void Audit::schedule()
+{
+    if (!m_running)
+        return;
+    const int jobs = std::max(1, m_jobs);
+    for (qsizetype i = 0; i < m_queue.size() && int(m_active.size()) < jobs;) {
+        const int row = m_queue[i];
+        const QString port = portOf(row);
+        if (port.isEmpty()) {
+            m_queue.removeAt(i);
+            PanelResult result;
+            result.row = row;
+            result.time = QDateTime::currentDateTime();
+            emit panelStarted(row);
+            emit panelFinished(result);
+            if (!m_running) // stopped and finished by a receiver
+                return;
+            continue;
+        }
+        // Panels on one port are never read at once.
+        const QString key = portIdentity(port);
+        if (std::any_of(m_active.begin(), m_active.end(),
+                        [&](const auto &job) { return job->portKey == key; })) {
+            ++i;
+            continue;
+        }
+        m_queue.removeAt(i);
+        auto job = std::make_unique<Job>();
+        job->row = row;
+        job->portKey = key;
+        if (m_log)
+            job->log = std::make_unique<TrafficLog>(*m_log, m_inventory.rows[row].panel);
+        Job *j = job.get();
+        job->thread = std::make_unique<WorkThread>([this, j, port] {
+            j->result = auditPanel(m_inventory, j->row, port, j->log.get(), [this, j](int cell) {
+                QMetaObject::invokeMethod(
+                    this, [this, row = j->row, cell] { emit cellRead(row, cell); },
+                    Qt::QueuedConnection);
+            });
+        });
+        connect(job->thread.get(), &QThread::finished, this, [this, j] { onJobFinished(j); });
+        m_active.push_back(std::move(job));
+        emit panelStarted(row);
+        j->thread->start();
+    }
+    if (m_active.empty() && (m_queue.isEmpty() || m_stopping)) {
+        m_running = false;
+        emit finished();
+    }
+}
+
+void Audit::onJobFinished(Job *job)
+{
+    const auto it = std::find_if(m_active.begin(), m_active.end(),
+                                 [job](const auto &j) { return j.get() == job; });
+    if (it == m_active.end())
+        return;
+    std::unique_ptr<Job> done = std::move(*it);
+    m_active.erase(it);
+    done->thread->wait();
+    emit panelFinished(done->result);
+    schedule();
+}
+
+RestoreResult
+restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLog *log,
+             const std::function<void(int address, const cellwalk::Cell &cell)> &onCell)
+{
+    const InventoryRow &panel = inventory.rows[row];
+    RestoreResult result;
+    if (port.isEmpty()) {
+        result.problem = QStringLiteral("NO PORT: THE INVENTORY GIVES \"%1\" NO PORT")
+                             .arg(shownName(panel.panel));
+        result.statusText = result.problem;
+        return result;
+    }
+    const qcf::LoadedFile file =
+        panel.filePath.isEmpty()
+            ? qcf::LoadedFile{std::nullopt, QStringLiteral("THE INVENTORY NAMES NO FILE")}
+            : qcf::loadFile(panel.filePath);
+    if (!file.config) {
+        result.problem = QStringLiteral("NO FILE: ") + file.error;
+        if (!panel.filePath.isEmpty())
+            result.problem = QStringLiteral("NO FILE: %1: %2")
+                                 .arg(QDir::toNativeSeparators(panel.filePath), file.error);
+        result.statusText = result.problem;
+        return result;
+    }
+    const assignment::Codes codes = fileCodes(*file.config);
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        if (codes[i] < 0) {
+            const bool sw = assignment::item(i).kind == assignment::ItemKind::Switch;
+            result.problem =
+                QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
+                    .arg(QDir::toNativeSeparators(panel.filePath), assignment::item(i).name())
+                    .arg(qcf::codeField(i))
+                    .arg(sw ? statustext::kIncompleteSwitches : statustext::kIncompleteLeds);
+            result.statusText = result.problem;
+            return result;
+        }
+
+    PanelLink link;
+    link.setPortName(port);
+    link.setTrafficLog(log);
+    if (!link.openPort()) {
+        result.statusText = link.errorText();
+        return result;
+    }
+    // What the panel holds, read and kept before anything is written: as a backup,
+    // as --write-panel --backup keeps it, and in the panel's history.
+    const cellwalk::PanelRead read = cellwalk::readPanel(link);
+    if (read.outcome != cellwalk::Outcome::Done) {
+        link.closePort();
+        result.statusText =
+            QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
+                .arg(cellwalk::outcomeText(read.outcome, QString(), link));
+        return result;
+    }
+    qcf::Configuration held = *file.config;
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        held.codes[i] = read.codes[memory_map::addressOf(i)];
+    const backup::Saved saved = backup::save(held, backup::kBeforeWrite, link.portName());
+    if (!saved.error.isEmpty()) {
+        link.closePort();
+        result.statusText = saved.error + QStringLiteral(", NOTHING WAS WRITTEN");
+        return result;
+    }
+    result.backup = saved.path;
+    const Keeping keeping = keepInHistory(inventory, panel.panel, held);
+    result.keptCopy = keeping.path;
+    result.historyProblem = keeping.problem;
+
+    const panelwrite::Result written = panelwrite::writeCodes(link, codes, onCell);
+    link.closePort();
+    result.programmed = written.programmed();
+    result.statusText = written.statusText();
+    return result;
+}
+
+class Restore::Thread : public WorkThread
+{
+public:
+    using WorkThread::WorkThread;
+    RestoreResult result;
+};
+
+Restore::Restore(Inventory inventory, int row, QObject *parent)
+    : QObject(parent), m_inventory(std::move(inventory)), m_row(row)
+{}
+
+Restore::~Restore()
+{
+    // A write in progress is finished: a panel is never left half written.
+    if (m_thread)
+        m_thread->wait();
+}
+
+void Restore::start()
+{
+    if (isRunning() || m_row < 0 || m_row >= m_inventory.rows.size())
+        return;
+    if (m_thread)
+        m_thread->wait();
+    const QString port = m_port.isEmpty() ? m_inventory.rows[m_row].port : m_port;
+    m_thread = std::make_unique<Thread>([this, port] {
+        m_thread->result = restorePanel(
+            m_inventory, m_row, port, m_log, [this](int address, const cellwalk::Cell &) {
+                QMetaObject::invokeMethod(
+                    this, [this, address] { emit cellWritten(address + 1); }, Qt::QueuedConnection);
+            });
+    });
+    connect(m_thread.get(), &QThread::finished, this, [this] {
+        m_thread->wait();
+        emit finished(m_thread->result);
+    });
+    m_thread->start();
+}
+
+bool Restore::isRunning() const { return m_thread && !m_thread->isFinished(); }
+
+} // namespace site
