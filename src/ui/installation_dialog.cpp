@@ -311,6 +311,8 @@ void InstallationDialog::onAuditFinished()
         if (m_table->item(row, Result)->text() == tr("WAITING"))
             showRowState(row, QString());
     m_stopping = false;
+    if (m_stopButton->hasFocus() || !focusWidget() || !focusWidget()->isEnabled())
+        m_table->setFocus();
     // Once the audit's own call has returned.
     QTimer::singleShot(0, this, [this] {
         m_audit.reset();
@@ -439,6 +441,17 @@ void InstallationDialog::showHistory()
     list->setFocus();
     fitDialogToScreen(*dialog);
     dialog->open();
+}
+
+void InstallationDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    updateButtons(); // the hooks are set by now
+    if (m_placed)
+        return;
+    m_placed = true;
+    // Once the window manager has framed it, the frame is known.
+    QTimer::singleShot(0, this, [this] { fitDialogToScreen(*this); });
 }
 
 void InstallationDialog::stop()

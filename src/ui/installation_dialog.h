@@ -62,6 +62,9 @@ public slots:
     void stop();
     void done(int result) override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildTable();
     void buildButtons();
@@ -110,4 +113,5 @@ private:
     QString m_restoreText; // how the last restore ended
     bool m_stopping = false;
     bool m_closePending = false;
+    bool m_placed = false; // fitted to the screen once shown
 };

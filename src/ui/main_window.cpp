@@ -263,6 +263,8 @@ void MainWindow::chooseLanguage(const QString &code)
     QMessageBox::information(this, tr("Language"), text);
 }
 
+InstallationDialog *MainWindow::installationDialog() const { return m_installation; }
+
 void MainWindow::openInstallation()
 {
     if (m_form->isBusy())
@@ -323,6 +325,7 @@ bool MainWindow::openInstallation(const QString &path)
     };
     m_installation = dialog;
     dialog->show();
+    dialog->activateWindow();
     return true;
 }
 

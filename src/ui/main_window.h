@@ -32,7 +32,7 @@ public:
     void fitToScreen();
 
     // The installation dialog open on an inventory, if any.
-    InstallationDialog *installationDialog() const { return m_installation; }
+    InstallationDialog *installationDialog() const;
 
 public slots:
     // File > Open installation…: an inventory chosen in a file dialog, its panels
