@@ -94,7 +94,10 @@ void InstallationDialog::buildTable()
 
     m_table = new InventoryTable(int(m_inventory.rows.size()), ColumnCount, this);
     m_caption->setBuddy(m_table);
-    m_table->setAccessibleName(m_caption->text().remove(QLatin1Char('&')).chopped(1));
+    QString name = m_caption->text().remove(QLatin1Char('&'));
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    m_table->setAccessibleName(name.trimmed());
     m_table->setHorizontalHeaderLabels({tr("PANEL"), tr("LOCATION"), tr("PORT"), tr("FILE"),
                                         tr("LAST AUDIT"), tr("TIME"), tr("DIFFERING ITEMS")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -404,12 +407,15 @@ void InstallationDialog::showHistory()
     dialog->setWindowTitle(tr("HISTORY OF %1").arg(panel));
     auto *caption =
         new QLabel(copies.isEmpty() ? tr("NO COPY OF PANEL %1 IS KEPT YET").arg(panel)
-                                    : tr("&COPIES OF PANEL %1, NEWEST FIRST:").arg(panel),
+                                    : tr("&KEPT COPIES OF PANEL %1, NEWEST FIRST:").arg(panel),
                    dialog);
     caption->setWordWrap(true);
     auto *list = new QListWidget(dialog);
     caption->setBuddy(list);
-    list->setAccessibleName(caption->text().remove(QLatin1Char('&')));
+    QString listName = caption->text().remove(QLatin1Char('&'));
+    if (listName.endsWith(QLatin1Char(':')))
+        listName.chop(1);
+    list->setAccessibleName(listName.trimmed());
     for (const site::KeptCopy &copy : copies) {
         auto *item = new QListWidgetItem(QLocale().toString(copy.time, QLocale::LongFormat), list);
         item->setData(Qt::UserRole, copy.path);

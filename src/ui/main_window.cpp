@@ -348,7 +348,10 @@ void MainWindow::showManual()
            "otherwise; File &gt; Export as spreadsheet… writes a CSV file to edit in a "
            "spreadsheet and bring back with <tt>--import-csv</tt>; File &gt; Print configuration "
            "sheet… documents a panel; Panel "
-           "&gt; Programming station… programs panel after panel.</p>"
+           "&gt; Programming station… programs panel after panel. File &gt; Open installation… "
+           "audits every panel of a site's inventory (a CSV file with the columns panel, "
+           "location, port and file) against its file, keeps what each panel held in its "
+           "history, and restores a panel by name.</p>"
            "<p>Backups: %1<br>The whole manual: <tt>man switchpanel-config</tt></p>")
             .arg(backup::folder().toHtmlEscaped());
     if (m_form->showMessage)
