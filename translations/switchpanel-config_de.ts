@@ -311,7 +311,7 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
     </message>
     <message>
         <source>TIME</source>
-        <translation>ZEIT</translation>
+        <translation>ZEITPUNKT</translation>
     </message>
     <message>
         <source>DIFFERING ITEMS</source>

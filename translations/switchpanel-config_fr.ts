@@ -311,7 +311,7 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     </message>
     <message>
         <source>TIME</source>
-        <translation>HEURE</translation>
+        <translation>DATE ET HEURE</translation>
     </message>
     <message>
         <source>DIFFERING ITEMS</source>

@@ -14,6 +14,8 @@ FittingScrollArea::FittingScrollArea(QWidget *content, QWidget *parent) : QScrol
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
     setWidget(content);
+    // The keyboard goes to the controls inside, which scroll into view.
+    setFocusPolicy(Qt::NoFocus);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && widget() && widget()->isAncestorOf(now))
             ensureWidgetVisible(now, 8, 8);

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -422,6 +423,10 @@ void InstallationDialog::showHistory()
         item->setToolTip(QDir::toNativeSeparators(copy.path));
     }
     list->setCurrentRow(0);
+    // The dates whole, where the screen has room for them.
+    const int dates = list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                      style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    list->setMinimumWidth(qMin(dates, screen()->availableGeometry().width() * 3 / 4));
     auto *buttons = new ButtonRows(dialog);
     auto *open = new QPushButton(tr("&OPEN IN WINDOW"), dialog);
     open->setToolTip(tr("OPEN THIS COPY IN THE WINDOW"));
