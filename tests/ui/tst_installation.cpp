@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -81,6 +82,7 @@ private slots:
     void stationButtonsInReachWithEightSlots();
     void auditShowsEachPanel();
     void restoreAsksNamingPanelPortAndFile();
+    void refusedInventorySaysWhere();
 };
 
 // Eight slots (on ports that are not there: the slots wait for them) on the
@@ -181,10 +183,20 @@ void TestInstallation::auditShowsEachPanel()
     }
     QCOMPARE(accessibleName(table), "PANELS OF " + QDir::toNativeSeparators(inventory));
 
-    // The second panel's file in the window.
+    // The second panel's file in the window; then what the panel held, from its
+    // history.
     dialog->selectRows({1});
     dialog->openSelectedFile();
     QCOMPARE(window.form().configurationFile(), dir.filePath("standard.qcf"));
+    dialog->showHistory();
+    auto *copies = dialog->findChild<QListWidget *>();
+    QVERIFY(copies);
+    QCOMPARE(copies->count(), 1);
+    const QString copy = copies->item(0)->data(Qt::UserRole).toString();
+    QVERIFY2(copy.startsWith(dir.filePath("history/Studio 2/")), qPrintable(copy));
+    emit copies->itemActivated(copies->item(0));
+    QCOMPARE(window.form().configurationFile(), copy);
+    QCOMPARE(window.form().model().codes()[1], 40); // SW2 as the panel held it
     dialog->close();
     QTRY_VERIFY(!window.installationDialog());
 }
@@ -230,6 +242,24 @@ void TestInstallation::restoreAsksNamingPanelPortAndFile()
     for (const QByteArray &v : kFileCells.split(' '))
         expected << v.toInt();
     QCOMPARE(sim.cells(), expected);
+}
+
+// A refused inventory is said with its file, line and column; no dialog opens.
+void TestInstallation::refusedInventorySaysWhere()
+{
+    const QString inventory =
+        writeInventory("refused.csv", {"Studio 1;Floor 1;" + dir.filePath("a") + ";standard.qcf",
+                                       ";Floor 2;" + dir.filePath("b") + ";standard.qcf"});
+    MainWindow window;
+    QStringList messages;
+    window.form().showMessage = [&](const QString &text, bool) { messages << text; };
+    QVERIFY(!window.openInstallation(inventory));
+    QVERIFY(!window.installationDialog());
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].startsWith("THE INVENTORY CANNOT BE USED:\n" + inventory +
+                                    "\n\nLINE 3, "
+                                    "COLUMN 1: "),
+             qPrintable(messages[0]));
 }
 
 QTEST_MAIN(TestInstallation)
