@@ -229,6 +229,7 @@ void InstallationDialog::startAudit(const QList<int> &rows)
     if (isBusy() || rows.isEmpty())
         return;
     m_audit = std::make_unique<site::Audit>(m_inventory);
+    m_audit->setTrafficLog(trafficLog);
     m_audit->setRows(rows.size() == m_inventory.rows.size() ? QList<int>() : rows);
     // One panel without a port of its own is read through the window's port, as
     // --port does on the command line.
@@ -350,6 +351,7 @@ void InstallationDialog::restoreSelected()
         return;
 
     m_restore = std::make_unique<site::Restore>(m_inventory, row);
+    m_restore->setTrafficLog(trafficLog);
     if (r.port.isEmpty())
         m_restore->setPort(port);
     m_restoreRow = row;
@@ -372,6 +374,9 @@ void InstallationDialog::onRestoreFinished(const site::RestoreResult &result)
     const int row = m_restoreRow;
     QString text = !result.problem.isEmpty() ? translation::status(result.problem)
                                              : translation::status(result.statusText);
+    if (!result.historyProblem.isEmpty())
+        text += QStringLiteral(" - ") +
+                tr("HISTORY NOT KEPT: %1").arg(translation::status(result.historyProblem));
     showRowState(row, text,
                  statusColour(result.programmed ? statustext::kDone : statustext::kFailed));
     setCell(row, Time, QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));

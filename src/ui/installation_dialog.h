@@ -11,6 +11,7 @@ class ButtonRows;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class TrafficLog;
 
 // An installation in the window: the panels of an inventory in a table (panel,
 // location, port, file, the last audit's result and time, the items that differ),
@@ -45,6 +46,8 @@ public:
     std::function<QMessageBox::StandardButton(const QString &text, QMessageBox::StandardButtons)>
         askQuestion;
     std::function<void(const QString &text, bool isError)> showMessage;
+    // Where the panels' traffic goes, as the window's own (may be null).
+    TrafficLog *trafficLog = nullptr;
 
     // The rows selected in the table, in inventory order.
     QList<int> selectedRows() const;

@@ -5,6 +5,7 @@
 #include "first_frame.h"
 #include "form1.h"
 #include "installation_dialog.h"
+#include "panel/panel_link.h"
 #include "translation.h"
 #include "window_placement.h"
 
@@ -65,6 +66,9 @@ MainWindow::MainWindow(QWidget *parent)
 // focus changes nor the undo stack's last signals.
 MainWindow::~MainWindow()
 {
+    // An installation still being audited lets its reads end while the window's
+    // traffic log, which they write to, is still there.
+    delete m_installation;
     disconnect(qApp, nullptr, this, nullptr);
     m_form->undoStack()->disconnect(this);
     m_form->activity().disconnect(this);
@@ -313,6 +317,7 @@ bool MainWindow::openInstallation(const QString &path)
     auto *dialog = new InstallationDialog(*read.inventory, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->windowPort = [this] { return m_form->selectedPort(); };
+    dialog->trafficLog = m_form->link().trafficLog();
     dialog->openInWindow = [this](const QString &file) {
         if (m_form->isBusy() || !m_form->maybeSaveChanges())
             return false;
