@@ -280,6 +280,213 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
     </message>
 </context>
 <context>
+    <name>InstallationDialog</name>
+    <message>
+        <source>INSTALLATION: %1</source>
+        <translation>INSTALLATION: %1</translation>
+    </message>
+    <message>
+        <source>&amp;PANELS OF %1:</source>
+        <translation>&amp;PANELS IN %1:</translation>
+    </message>
+    <message>
+        <source>PANEL</source>
+        <translation>PANEL</translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation>STANDORT</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>SCHNITTSTELLE</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>LAST AUDIT</source>
+        <translation>LETZTE PRÜFUNG</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>ZEITPUNKT</translation>
+    </message>
+    <message>
+        <source>DIFFERING ITEMS</source>
+        <translation>ABWEICHENDE ELEMENTE</translation>
+    </message>
+    <message>
+        <source>READING CELL %1 OF %2</source>
+        <translation>LESE ZELLE %1 VON %2</translation>
+    </message>
+    <message>
+        <source>&amp;AUDIT ALL</source>
+        <translation>A&amp;LLE PRÜFEN</translation>
+    </message>
+    <message>
+        <source>READ EVERY PANEL THAT HAS A PORT AND COMPARE IT WITH ITS FILE</source>
+        <translation>JEDES PANEL MIT SCHNITTSTELLE LESEN UND MIT SEINER DATEI VERGLEICHEN</translation>
+    </message>
+    <message>
+        <source>AUDIT &amp;SELECTED</source>
+        <translation>&amp;AUSGEWÄHLTE PRÜFEN</translation>
+    </message>
+    <message>
+        <source>READ THE SELECTED PANELS AND COMPARE EACH WITH ITS FILE</source>
+        <translation>DIE AUSGEWÄHLTEN PANELS LESEN UND JEDES MIT SEINER DATEI VERGLEICHEN</translation>
+    </message>
+    <message>
+        <source>&amp;RESTORE SELECTED</source>
+        <translation>AUSGEWÄHLTES &amp;WIEDERHERSTELLEN</translation>
+    </message>
+    <message>
+        <source>WRITE ITS FILE INTO THE SELECTED PANEL, KEEPING WHAT IT HOLDS IN ITS HISTORY FIRST</source>
+        <translation>SEINE DATEI IN DAS AUSGEWÄHLTE PANEL SCHREIBEN; WAS ES ENTHÄLT, WIRD ZUVOR IN SEINEM VERLAUF AUFBEWAHRT</translation>
+    </message>
+    <message>
+        <source>&amp;OPEN FILE IN WINDOW</source>
+        <translation>DATEI IM FENSTER Ö&amp;FFNEN</translation>
+    </message>
+    <message>
+        <source>OPEN THE SELECTED PANEL&apos;S FILE IN THE WINDOW</source>
+        <translation>DIE DATEI DES AUSGEWÄHLTEN PANELS IM FENSTER ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>&amp;HISTORY...</source>
+        <translation>&amp;VERLAUF...</translation>
+    </message>
+    <message>
+        <source>WHAT THE SELECTED PANEL HELD, BY DATE; ONE CAN BE OPENED</source>
+        <translation>WAS DAS AUSGEWÄHLTE PANEL ENTHIELT, NACH DATUM; EINES KANN GEÖFFNET WERDEN</translation>
+    </message>
+    <message>
+        <source>S&amp;TOP</source>
+        <translation>S&amp;TOPP</translation>
+    </message>
+    <message>
+        <source>STOP AFTER THE READS IN PROGRESS</source>
+        <translation>NACH DEN LAUFENDEN LESEVORGÄNGEN ANHALTEN</translation>
+    </message>
+    <message>
+        <source>&amp;CLOSE</source>
+        <translation>S&amp;CHLIESSEN</translation>
+    </message>
+    <message>
+        <source>CLOSE THIS WINDOW AFTER THE READS IN PROGRESS</source>
+        <translation>DIESES FENSTER NACH DEN LAUFENDEN LESEVORGÄNGEN SCHLIESSEN</translation>
+    </message>
+    <message>
+        <source>READING</source>
+        <translation>WIRD GELESEN</translation>
+    </message>
+    <message>
+        <source>WAITING</source>
+        <translation>WARTET</translation>
+    </message>
+    <message>
+        <source>HOLDS ITS CONFIGURATION</source>
+        <translation>ENTHÄLT SEINE KONFIGURATION</translation>
+    </message>
+    <message>
+        <source>DIFFERS</source>
+        <translation>WEICHT AB</translation>
+    </message>
+    <message>
+        <source>UNREACHABLE: %1</source>
+        <translation>NICHT ERREICHBAR: %1</translation>
+    </message>
+    <message>
+        <source>NO FILE: %1</source>
+        <translation>KEINE DATEI: %1</translation>
+    </message>
+    <message>
+        <source>NO PORT</source>
+        <translation>KEINE SCHNITTSTELLE</translation>
+    </message>
+    <message>
+        <source>HISTORY NOT KEPT: %1</source>
+        <translation>VERLAUF NICHT AUFBEWAHRT: %1</translation>
+    </message>
+    <message>
+        <source>%1 (FILE %2, PANEL %3)</source>
+        <translation>%1 (DATEI %2, PANEL %3)</translation>
+    </message>
+    <message>
+        <source>PANEL %1 HAS NO PORT: CHOOSE THE PORT IT IS CONNECTED TO IN THE WINDOW</source>
+        <translation>PANEL %1 HAT KEINE SCHNITTSTELLE: WÄHLEN SIE IM FENSTER DIE SCHNITTSTELLE, AN DER ES ANGESCHLOSSEN IST</translation>
+    </message>
+    <message>
+        <source>WRITE THE FILE %1 INTO PANEL %2 ON PORT %3?
+
+WHAT THE PANEL HOLDS NOW IS KEPT IN ITS HISTORY FIRST.</source>
+        <translation>DIE DATEI %1 IN PANEL %2 AN SCHNITTSTELLE %3 SCHREIBEN?
+
+WAS DAS PANEL JETZT ENTHÄLT, WIRD ZUVOR IN SEINEM VERLAUF AUFBEWAHRT.</translation>
+    </message>
+    <message>
+        <source>WRITING CELL %1 OF %2</source>
+        <translation>SCHREIBE ZELLE %1 VON %2</translation>
+    </message>
+    <message>
+        <source>RESTORING</source>
+        <translation>WIRD WIEDERHERGESTELLT</translation>
+    </message>
+    <message>
+        <source>RESTORE OF %1: %2</source>
+        <translation>WIEDERHERSTELLUNG VON %1: %2</translation>
+    </message>
+    <message>
+        <source>HISTORY OF %1</source>
+        <translation>VERLAUF VON %1</translation>
+    </message>
+    <message>
+        <source>NO COPY OF PANEL %1 IS KEPT YET</source>
+        <translation>VON PANEL %1 IST NOCH KEINE KOPIE AUFBEWAHRT</translation>
+    </message>
+    <message>
+        <source>&amp;OPEN IN WINDOW</source>
+        <translation>IM FENSTER Ö&amp;FFNEN</translation>
+    </message>
+    <message>
+        <source>OPEN THIS COPY IN THE WINDOW</source>
+        <translation>DIESE KOPIE IM FENSTER ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>CLOSING AFTER THE PANELS IN PROGRESS</source>
+        <translation>WIRD NACH DEN LAUFENDEN PANELS GESCHLOSSEN</translation>
+    </message>
+    <message>
+        <source>STOPPING AFTER THE READS IN PROGRESS</source>
+        <translation>HALT NACH DEN LAUFENDEN LESEVORGÄNGEN</translation>
+    </message>
+    <message>
+        <source>AUDITING: %1 OF %2 PANELS DONE</source>
+        <translation>PRÜFUNG: %1 VON %2 PANELS FERTIG</translation>
+    </message>
+    <message>
+        <source>RESTORING PANEL %1</source>
+        <translation>PANEL %1 WIRD WIEDERHERGESTELLT</translation>
+    </message>
+    <message>
+        <source>%1 HOLD THEIR CONFIGURATION, %2 DIFFER, %3 UNREACHABLE, %4 WITHOUT FILE, %5 WITHOUT PORT</source>
+        <translation>%1 ENTHALTEN IHRE KONFIGURATION, %2 WEICHEN AB, %3 NICHT ERREICHBAR, %4 OHNE DATEI, %5 OHNE SCHNITTSTELLE</translation>
+    </message>
+    <message>
+        <source>HISTORY NOT KEPT FOR %1 PANELS</source>
+        <translation>VERLAUF FÜR %1 PANELS NICHT AUFBEWAHRT</translation>
+    </message>
+    <message>
+        <source>PANELS IN THE INVENTORY: %1</source>
+        <translation>PANELS IM INVENTAR: %1</translation>
+    </message>
+    <message>
+        <source>&amp;KEPT COPIES OF PANEL %1, NEWEST FIRST:</source>
+        <translation>&amp;GESPEICHERTE KOPIEN VON PANEL %1, NEUESTE ZUERST:</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Open…</source>
@@ -506,8 +713,42 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
         <translation>Die Konfiguration als CSV-Datei speichern, eine Zeile je Element</translation>
     </message>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Assign&lt;/b&gt; each switch, LED and the backlighting a module (A to P) and a channel (1 to 10), or N/A, in the two views; type a designation for each switch and LED and a panel name.&lt;/p&gt;&lt;p&gt;&lt;b&gt;WRITE CONFIGURATION TO SWITCH PANEL&lt;/b&gt; programs the panel on the serial port chosen under it (or behind the device server typed there, tcp://HOST:PORT or rfc2217://HOST:PORT) and reads every cell back. Before it writes, it keeps what the panel held in the backup folder (Panel &amp;gt; Back up the panel before writing); Panel &amp;gt; Restore a backup… opens one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;READ CONFIGURATION FROM SWITCH PANEL&lt;/b&gt; shows what a panel holds. &lt;b&gt;SAVE&lt;/b&gt; and &lt;b&gt;OPEN CONFIGURATION FILE&lt;/b&gt; keep configurations in .qcf files. Edit &amp;gt; Undo takes back any change, an open or a read included; Edit also copies, pastes, swaps and clears items. Panel &amp;gt; Compare with panel outlines every item the panel holds otherwise, File &amp;gt; Compare with file… every item a file holds otherwise; File &amp;gt; Export as spreadsheet… writes a CSV file to edit in a spreadsheet and bring back with &lt;tt&gt;--import-csv&lt;/tt&gt;; File &amp;gt; Print configuration sheet… documents a panel; Panel &amp;gt; Programming station… programs panel after panel.&lt;/p&gt;&lt;p&gt;Backups: %1&lt;br&gt;The whole manual: &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Ordnen&lt;/b&gt; Sie in den beiden Ansichten jedem Taster, jeder LED und der Beleuchtung ein Modul (A bis P) und einen Kanal (1 bis 10) oder N/A zu; geben Sie jedem Taster und jeder LED eine Bezeichnung und dem Panel einen Namen.&lt;/p&gt;&lt;p&gt;&lt;b&gt;KONFIGURATION INS PANEL SCHREIBEN&lt;/b&gt; programmiert das Panel an der darunter gewählten seriellen Schnittstelle (oder hinter dem dort eingegebenen Geräteserver, tcp://HOST:PORT oder rfc2217://HOST:PORT) und liest jede Zelle zurück. Vor dem Schreiben wird der Panelinhalt im Sicherungsordner aufbewahrt (Panel &amp;gt; Panel vor dem Schreiben sichern); Panel &amp;gt; Sicherung wiederherstellen… öffnet eine Sicherung.&lt;/p&gt;&lt;p&gt;&lt;b&gt;KONFIGURATION AUS DEM PANEL LESEN&lt;/b&gt; zeigt, was ein Panel enthält. &lt;b&gt;KONFIGURATION SPEICHERN&lt;/b&gt; und &lt;b&gt;ÖFFNEN&lt;/b&gt; bewahren Konfigurationen in .qcf-Dateien auf. Bearbeiten &amp;gt; Rückgängig nimmt jede Änderung zurück, auch ein Öffnen oder Lesen; Bearbeiten kopiert, fügt ein, tauscht und leert auch Elemente. Panel &amp;gt; Mit dem Panel vergleichen umrandet jedes Element, das im Panel anders gespeichert ist, Datei &amp;gt; Mit Datei vergleichen… jedes, das eine Datei anders enthält; Datei &amp;gt; Als Tabelle exportieren… schreibt eine CSV-Datei, die in einer Tabellenkalkulation bearbeitet und mit &lt;tt&gt;--import-csv&lt;/tt&gt; zurückgeholt wird; Datei &amp;gt; Konfigurationsblatt drucken… dokumentiert ein Panel; Panel &amp;gt; Programmierstation… programmiert ein Panel nach dem anderen.&lt;/p&gt;&lt;p&gt;Sicherungen: %1&lt;br&gt;Das ganze Handbuch (englisch): &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</translation>
+        <source>Open &amp;installation…</source>
+        <translation>&amp;Installation öffnen…</translation>
+    </message>
+    <message>
+        <source>Audit, restore and look back on every panel of a site&apos;s inventory</source>
+        <translation>Jedes Panel des Inventars einer Anlage prüfen, wiederherstellen und seinen Verlauf ansehen</translation>
+    </message>
+    <message>
+        <source>OPEN INSTALLATION</source>
+        <translation>INSTALLATION ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>INVENTORIES (*.csv);;ALL FILES (*)</source>
+        <translation>INVENTARE (*.csv);;ALLE DATEIEN (*)</translation>
+    </message>
+    <message>
+        <source>LINE %1, COLUMN %2</source>
+        <translation>ZEILE %1, SPALTE %2</translation>
+    </message>
+    <message>
+        <source>LINE %1</source>
+        <translation>ZEILE %1</translation>
+    </message>
+    <message>
+        <source>THE INVENTORY CANNOT BE USED:
+%1
+
+%2: %3</source>
+        <translation>DAS INVENTAR KANN NICHT VERWENDET WERDEN:
+%1
+
+%2: %3</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Assign&lt;/b&gt; each switch, LED and the backlighting a module (A to P) and a channel (1 to 10), or N/A, in the two views; type a designation for each switch and LED and a panel name.&lt;/p&gt;&lt;p&gt;&lt;b&gt;WRITE CONFIGURATION TO SWITCH PANEL&lt;/b&gt; programs the panel on the serial port chosen under it (or behind the device server typed there, tcp://HOST:PORT or rfc2217://HOST:PORT) and reads every cell back. Before it writes, it keeps what the panel held in the backup folder (Panel &amp;gt; Back up the panel before writing); Panel &amp;gt; Restore a backup… opens one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;READ CONFIGURATION FROM SWITCH PANEL&lt;/b&gt; shows what a panel holds. &lt;b&gt;SAVE&lt;/b&gt; and &lt;b&gt;OPEN CONFIGURATION FILE&lt;/b&gt; keep configurations in .qcf files. Edit &amp;gt; Undo takes back any change, an open or a read included; Edit also copies, pastes, swaps and clears items. Panel &amp;gt; Compare with panel outlines every item the panel holds otherwise, File &amp;gt; Compare with file… every item a file holds otherwise; File &amp;gt; Export as spreadsheet… writes a CSV file to edit in a spreadsheet and bring back with &lt;tt&gt;--import-csv&lt;/tt&gt;; File &amp;gt; Print configuration sheet… documents a panel; Panel &amp;gt; Programming station… programs panel after panel. File &amp;gt; Open installation… audits every panel of a site&apos;s inventory (a CSV file with the columns panel, location, port and file) against its file, keeps what each panel held in its history, and restores a panel by name.&lt;/p&gt;&lt;p&gt;Backups: %1&lt;br&gt;The whole manual: &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Ordnen&lt;/b&gt; Sie in den beiden Ansichten jedem Taster, jeder LED und der Beleuchtung ein Modul (A bis P) und einen Kanal (1 bis 10) oder N/A zu; geben Sie jedem Taster und jeder LED eine Bezeichnung und dem Panel einen Namen.&lt;/p&gt;&lt;p&gt;&lt;b&gt;KONFIGURATION INS PANEL SCHREIBEN&lt;/b&gt; programmiert das Panel an der darunter gewählten seriellen Schnittstelle (oder hinter dem dort eingegebenen Geräteserver, tcp://HOST:PORT oder rfc2217://HOST:PORT) und liest jede Zelle zurück. Vor dem Schreiben wird der Panelinhalt im Sicherungsordner aufbewahrt (Panel &amp;gt; Panel vor dem Schreiben sichern); Panel &amp;gt; Sicherung wiederherstellen… öffnet eine Sicherung.&lt;/p&gt;&lt;p&gt;&lt;b&gt;KONFIGURATION AUS DEM PANEL LESEN&lt;/b&gt; zeigt, was ein Panel enthält. &lt;b&gt;KONFIGURATION SPEICHERN&lt;/b&gt; und &lt;b&gt;ÖFFNEN&lt;/b&gt; bewahren Konfigurationen in .qcf-Dateien auf. Bearbeiten &amp;gt; Rückgängig nimmt jede Änderung zurück, auch ein Öffnen oder Lesen; Bearbeiten kopiert, fügt ein, tauscht und leert auch Elemente. Panel &amp;gt; Mit dem Panel vergleichen umrandet jedes Element, das im Panel anders gespeichert ist, Datei &amp;gt; Mit Datei vergleichen… jedes, das eine Datei anders enthält; Datei &amp;gt; Als Tabelle exportieren… schreibt eine CSV-Datei, die in einer Tabellenkalkulation bearbeitet und mit &lt;tt&gt;--import-csv&lt;/tt&gt; zurückgeholt wird; Datei &amp;gt; Konfigurationsblatt drucken… dokumentiert ein Panel; Panel &amp;gt; Programmierstation… programmiert ein Panel nach dem anderen. Datei &amp;gt; Installation öffnen… prüft jedes Panel des Inventars einer Anlage (einer CSV-Datei mit den Spalten panel, location, port und file) gegen seine Datei, bewahrt in seinem Verlauf auf, was jedes Panel enthielt, und stellt ein Panel über seinen Namen wieder her.&lt;/p&gt;&lt;p&gt;Sicherungen: %1&lt;br&gt;Das ganze Handbuch (englisch): &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -280,6 +280,213 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
     </message>
 </context>
 <context>
+    <name>InstallationDialog</name>
+    <message>
+        <source>INSTALLATION: %1</source>
+        <translation>INSTALLATION : %1</translation>
+    </message>
+    <message>
+        <source>&amp;PANELS OF %1:</source>
+        <translation>&amp;PANNEAUX DE %1 :</translation>
+    </message>
+    <message>
+        <source>PANEL</source>
+        <translation>PANNEAU</translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation>EMPLACEMENT</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>LAST AUDIT</source>
+        <translation>DERNIER AUDIT</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>DATE ET HEURE</translation>
+    </message>
+    <message>
+        <source>DIFFERING ITEMS</source>
+        <translation>ÉLÉMENTS DIFFÉRENTS</translation>
+    </message>
+    <message>
+        <source>READING CELL %1 OF %2</source>
+        <translation>LECTURE DE LA CELLULE %1 SUR %2</translation>
+    </message>
+    <message>
+        <source>&amp;AUDIT ALL</source>
+        <translation>&amp;AUDITER TOUS</translation>
+    </message>
+    <message>
+        <source>READ EVERY PANEL THAT HAS A PORT AND COMPARE IT WITH ITS FILE</source>
+        <translation>LIRE CHAQUE PANNEAU QUI A UN PORT ET LE COMPARER À SON FICHIER</translation>
+    </message>
+    <message>
+        <source>AUDIT &amp;SELECTED</source>
+        <translation>AUDITER LA &amp;SÉLECTION</translation>
+    </message>
+    <message>
+        <source>READ THE SELECTED PANELS AND COMPARE EACH WITH ITS FILE</source>
+        <translation>LIRE LES PANNEAUX SÉLECTIONNÉS ET COMPARER CHACUN À SON FICHIER</translation>
+    </message>
+    <message>
+        <source>&amp;RESTORE SELECTED</source>
+        <translation>&amp;RESTAURER LA SÉLECTION</translation>
+    </message>
+    <message>
+        <source>WRITE ITS FILE INTO THE SELECTED PANEL, KEEPING WHAT IT HOLDS IN ITS HISTORY FIRST</source>
+        <translation>ÉCRIRE SON FICHIER DANS LE PANNEAU SÉLECTIONNÉ, EN GARDANT D’ABORD CE QU’IL CONTIENT DANS SON HISTORIQUE</translation>
+    </message>
+    <message>
+        <source>&amp;OPEN FILE IN WINDOW</source>
+        <translation>&amp;OUVRIR LE FICHIER DANS LA FENÊTRE</translation>
+    </message>
+    <message>
+        <source>OPEN THE SELECTED PANEL&apos;S FILE IN THE WINDOW</source>
+        <translation>OUVRIR LE FICHIER DU PANNEAU SÉLECTIONNÉ DANS LA FENÊTRE</translation>
+    </message>
+    <message>
+        <source>&amp;HISTORY...</source>
+        <translation>&amp;HISTORIQUE...</translation>
+    </message>
+    <message>
+        <source>WHAT THE SELECTED PANEL HELD, BY DATE; ONE CAN BE OPENED</source>
+        <translation>CE QUE LE PANNEAU SÉLECTIONNÉ CONTENAIT, PAR DATE ; UNE COPIE PEUT ÊTRE OUVERTE</translation>
+    </message>
+    <message>
+        <source>S&amp;TOP</source>
+        <translation>ARRÊ&amp;TER</translation>
+    </message>
+    <message>
+        <source>STOP AFTER THE READS IN PROGRESS</source>
+        <translation>ARRÊTER APRÈS LES LECTURES EN COURS</translation>
+    </message>
+    <message>
+        <source>&amp;CLOSE</source>
+        <translation>&amp;FERMER</translation>
+    </message>
+    <message>
+        <source>CLOSE THIS WINDOW AFTER THE READS IN PROGRESS</source>
+        <translation>FERMER CETTE FENÊTRE APRÈS LES LECTURES EN COURS</translation>
+    </message>
+    <message>
+        <source>READING</source>
+        <translation>LECTURE</translation>
+    </message>
+    <message>
+        <source>WAITING</source>
+        <translation>EN ATTENTE</translation>
+    </message>
+    <message>
+        <source>HOLDS ITS CONFIGURATION</source>
+        <translation>CONTIENT SA CONFIGURATION</translation>
+    </message>
+    <message>
+        <source>DIFFERS</source>
+        <translation>DIFFÈRE</translation>
+    </message>
+    <message>
+        <source>UNREACHABLE: %1</source>
+        <translation>INJOIGNABLE : %1</translation>
+    </message>
+    <message>
+        <source>NO FILE: %1</source>
+        <translation>PAS DE FICHIER : %1</translation>
+    </message>
+    <message>
+        <source>NO PORT</source>
+        <translation>PAS DE PORT</translation>
+    </message>
+    <message>
+        <source>HISTORY NOT KEPT: %1</source>
+        <translation>HISTORIQUE NON GARDÉ : %1</translation>
+    </message>
+    <message>
+        <source>%1 (FILE %2, PANEL %3)</source>
+        <translation>%1 (FICHIER %2, PANNEAU %3)</translation>
+    </message>
+    <message>
+        <source>PANEL %1 HAS NO PORT: CHOOSE THE PORT IT IS CONNECTED TO IN THE WINDOW</source>
+        <translation>LE PANNEAU %1 N’A PAS DE PORT : CHOISISSEZ DANS LA FENÊTRE LE PORT AUQUEL IL EST RACCORDÉ</translation>
+    </message>
+    <message>
+        <source>WRITE THE FILE %1 INTO PANEL %2 ON PORT %3?
+
+WHAT THE PANEL HOLDS NOW IS KEPT IN ITS HISTORY FIRST.</source>
+        <translation>ÉCRIRE LE FICHIER %1 DANS LE PANNEAU %2 SUR LE PORT %3 ?
+
+CE QUE LE PANNEAU CONTIENT MAINTENANT EST D’ABORD GARDÉ DANS SON HISTORIQUE.</translation>
+    </message>
+    <message>
+        <source>WRITING CELL %1 OF %2</source>
+        <translation>ÉCRITURE DE LA CELLULE %1 SUR %2</translation>
+    </message>
+    <message>
+        <source>RESTORING</source>
+        <translation>RESTAURATION</translation>
+    </message>
+    <message>
+        <source>RESTORE OF %1: %2</source>
+        <translation>RESTAURATION DE %1 : %2</translation>
+    </message>
+    <message>
+        <source>HISTORY OF %1</source>
+        <translation>HISTORIQUE DE %1</translation>
+    </message>
+    <message>
+        <source>NO COPY OF PANEL %1 IS KEPT YET</source>
+        <translation>AUCUNE COPIE DU PANNEAU %1 N’EST ENCORE GARDÉE</translation>
+    </message>
+    <message>
+        <source>&amp;OPEN IN WINDOW</source>
+        <translation>&amp;OUVRIR DANS LA FENÊTRE</translation>
+    </message>
+    <message>
+        <source>OPEN THIS COPY IN THE WINDOW</source>
+        <translation>OUVRIR CETTE COPIE DANS LA FENÊTRE</translation>
+    </message>
+    <message>
+        <source>CLOSING AFTER THE PANELS IN PROGRESS</source>
+        <translation>FERMETURE APRÈS LES PANNEAUX EN COURS</translation>
+    </message>
+    <message>
+        <source>STOPPING AFTER THE READS IN PROGRESS</source>
+        <translation>ARRÊT APRÈS LES LECTURES EN COURS</translation>
+    </message>
+    <message>
+        <source>AUDITING: %1 OF %2 PANELS DONE</source>
+        <translation>AUDIT : %1 PANNEAUX SUR %2 TERMINÉS</translation>
+    </message>
+    <message>
+        <source>RESTORING PANEL %1</source>
+        <translation>RESTAURATION DU PANNEAU %1</translation>
+    </message>
+    <message>
+        <source>%1 HOLD THEIR CONFIGURATION, %2 DIFFER, %3 UNREACHABLE, %4 WITHOUT FILE, %5 WITHOUT PORT</source>
+        <translation>%1 CONTIENNENT LEUR CONFIGURATION, %2 DIFFÈRENT, %3 INJOIGNABLES, %4 SANS FICHIER, %5 SANS PORT</translation>
+    </message>
+    <message>
+        <source>HISTORY NOT KEPT FOR %1 PANELS</source>
+        <translation>HISTORIQUE NON GARDÉ POUR %1 PANNEAUX</translation>
+    </message>
+    <message>
+        <source>PANELS IN THE INVENTORY: %1</source>
+        <translation>PANNEAUX DE L’INVENTAIRE : %1</translation>
+    </message>
+    <message>
+        <source>&amp;KEPT COPIES OF PANEL %1, NEWEST FIRST:</source>
+        <translation>&amp;COPIES GARDÉES DU PANNEAU %1, LA PLUS RÉCENTE EN PREMIER :</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Open…</source>
@@ -506,8 +713,42 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
         <translation>Enregistrer la configuration dans un fichier CSV, une ligne par élément</translation>
     </message>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Assign&lt;/b&gt; each switch, LED and the backlighting a module (A to P) and a channel (1 to 10), or N/A, in the two views; type a designation for each switch and LED and a panel name.&lt;/p&gt;&lt;p&gt;&lt;b&gt;WRITE CONFIGURATION TO SWITCH PANEL&lt;/b&gt; programs the panel on the serial port chosen under it (or behind the device server typed there, tcp://HOST:PORT or rfc2217://HOST:PORT) and reads every cell back. Before it writes, it keeps what the panel held in the backup folder (Panel &amp;gt; Back up the panel before writing); Panel &amp;gt; Restore a backup… opens one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;READ CONFIGURATION FROM SWITCH PANEL&lt;/b&gt; shows what a panel holds. &lt;b&gt;SAVE&lt;/b&gt; and &lt;b&gt;OPEN CONFIGURATION FILE&lt;/b&gt; keep configurations in .qcf files. Edit &amp;gt; Undo takes back any change, an open or a read included; Edit also copies, pastes, swaps and clears items. Panel &amp;gt; Compare with panel outlines every item the panel holds otherwise, File &amp;gt; Compare with file… every item a file holds otherwise; File &amp;gt; Export as spreadsheet… writes a CSV file to edit in a spreadsheet and bring back with &lt;tt&gt;--import-csv&lt;/tt&gt;; File &amp;gt; Print configuration sheet… documents a panel; Panel &amp;gt; Programming station… programs panel after panel.&lt;/p&gt;&lt;p&gt;Backups: %1&lt;br&gt;The whole manual: &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Affectez&lt;/b&gt; à chaque bouton, à chaque LED et à l’éclairage un module (A à P) et un canal (1 à 10), ou N/A, dans les deux vues ; saisissez une désignation pour chaque bouton et chaque LED et un nom de panneau.&lt;/p&gt;&lt;p&gt;&lt;b&gt;ÉCRIRE LA CONFIGURATION DANS LE PANNEAU&lt;/b&gt; programme le panneau sur le port série choisi en dessous (ou derrière le serveur de ports saisi là, tcp://HÔTE:PORT ou rfc2217://HÔTE:PORT) et relit chaque cellule. Avant d’écrire, le contenu du panneau est gardé dans le dossier des sauvegardes (Panneau &amp;gt; Sauvegarder le panneau avant l’écriture) ; Panneau &amp;gt; Restaurer une sauvegarde… en ouvre une.&lt;/p&gt;&lt;p&gt;&lt;b&gt;LIRE LA CONFIGURATION DU PANNEAU&lt;/b&gt; montre ce que contient un panneau. &lt;b&gt;ENREGISTRER&lt;/b&gt; et &lt;b&gt;OUVRIR LE FICHIER DE CONFIGURATION&lt;/b&gt; gardent les configurations dans des fichiers .qcf. Édition &amp;gt; Annuler défait toute modification, y compris une ouverture ou une lecture ; Édition copie, colle, échange et efface aussi des éléments. Panneau &amp;gt; Comparer avec le panneau entoure chaque élément que le panneau contient autrement, Fichier &amp;gt; Comparer avec un fichier… chaque élément qu’un fichier contient autrement ; Fichier &amp;gt; Exporter en tableur… écrit un fichier CSV à modifier dans un tableur et à reprendre avec &lt;tt&gt;--import-csv&lt;/tt&gt; ; Fichier &amp;gt; Imprimer la fiche de configuration… documente un panneau ; Panneau &amp;gt; Station de programmation… programme panneau après panneau.&lt;/p&gt;&lt;p&gt;Sauvegardes : %1&lt;br&gt;Le manuel complet (en anglais) : &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</translation>
+        <source>Open &amp;installation…</source>
+        <translation>Ouvrir une i&amp;nstallation…</translation>
+    </message>
+    <message>
+        <source>Audit, restore and look back on every panel of a site&apos;s inventory</source>
+        <translation>Auditer, restaurer et retracer chaque panneau de l’inventaire d’un site</translation>
+    </message>
+    <message>
+        <source>OPEN INSTALLATION</source>
+        <translation>OUVRIR UNE INSTALLATION</translation>
+    </message>
+    <message>
+        <source>INVENTORIES (*.csv);;ALL FILES (*)</source>
+        <translation>INVENTAIRES (*.csv);;TOUS LES FICHIERS (*)</translation>
+    </message>
+    <message>
+        <source>LINE %1, COLUMN %2</source>
+        <translation>LIGNE %1, COLONNE %2</translation>
+    </message>
+    <message>
+        <source>LINE %1</source>
+        <translation>LIGNE %1</translation>
+    </message>
+    <message>
+        <source>THE INVENTORY CANNOT BE USED:
+%1
+
+%2: %3</source>
+        <translation>L’INVENTAIRE NE PEUT PAS ÊTRE UTILISÉ :
+%1
+
+%2 : %3</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Assign&lt;/b&gt; each switch, LED and the backlighting a module (A to P) and a channel (1 to 10), or N/A, in the two views; type a designation for each switch and LED and a panel name.&lt;/p&gt;&lt;p&gt;&lt;b&gt;WRITE CONFIGURATION TO SWITCH PANEL&lt;/b&gt; programs the panel on the serial port chosen under it (or behind the device server typed there, tcp://HOST:PORT or rfc2217://HOST:PORT) and reads every cell back. Before it writes, it keeps what the panel held in the backup folder (Panel &amp;gt; Back up the panel before writing); Panel &amp;gt; Restore a backup… opens one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;READ CONFIGURATION FROM SWITCH PANEL&lt;/b&gt; shows what a panel holds. &lt;b&gt;SAVE&lt;/b&gt; and &lt;b&gt;OPEN CONFIGURATION FILE&lt;/b&gt; keep configurations in .qcf files. Edit &amp;gt; Undo takes back any change, an open or a read included; Edit also copies, pastes, swaps and clears items. Panel &amp;gt; Compare with panel outlines every item the panel holds otherwise, File &amp;gt; Compare with file… every item a file holds otherwise; File &amp;gt; Export as spreadsheet… writes a CSV file to edit in a spreadsheet and bring back with &lt;tt&gt;--import-csv&lt;/tt&gt;; File &amp;gt; Print configuration sheet… documents a panel; Panel &amp;gt; Programming station… programs panel after panel. File &amp;gt; Open installation… audits every panel of a site&apos;s inventory (a CSV file with the columns panel, location, port and file) against its file, keeps what each panel held in its history, and restores a panel by name.&lt;/p&gt;&lt;p&gt;Backups: %1&lt;br&gt;The whole manual: &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Affectez&lt;/b&gt; à chaque bouton, à chaque LED et à l’éclairage un module (A à P) et un canal (1 à 10), ou N/A, dans les deux vues ; saisissez une désignation pour chaque bouton et chaque LED et un nom de panneau.&lt;/p&gt;&lt;p&gt;&lt;b&gt;ÉCRIRE LA CONFIGURATION DANS LE PANNEAU&lt;/b&gt; programme le panneau sur le port série choisi en dessous (ou derrière le serveur de ports saisi là, tcp://HÔTE:PORT ou rfc2217://HÔTE:PORT) et relit chaque cellule. Avant d’écrire, le contenu du panneau est gardé dans le dossier des sauvegardes (Panneau &amp;gt; Sauvegarder le panneau avant l’écriture) ; Panneau &amp;gt; Restaurer une sauvegarde… en ouvre une.&lt;/p&gt;&lt;p&gt;&lt;b&gt;LIRE LA CONFIGURATION DU PANNEAU&lt;/b&gt; montre ce que contient un panneau. &lt;b&gt;ENREGISTRER&lt;/b&gt; et &lt;b&gt;OUVRIR LE FICHIER DE CONFIGURATION&lt;/b&gt; gardent les configurations dans des fichiers .qcf. Édition &amp;gt; Annuler défait toute modification, y compris une ouverture ou une lecture ; Édition copie, colle, échange et efface aussi des éléments. Panneau &amp;gt; Comparer avec le panneau entoure chaque élément que le panneau contient autrement, Fichier &amp;gt; Comparer avec un fichier… chaque élément qu’un fichier contient autrement ; Fichier &amp;gt; Exporter en tableur… écrit un fichier CSV à modifier dans un tableur et à reprendre avec &lt;tt&gt;--import-csv&lt;/tt&gt; ; Fichier &amp;gt; Imprimer la fiche de configuration… documente un panneau ; Panneau &amp;gt; Station de programmation… programme panneau après panneau. Fichier &amp;gt; Ouvrir une installation… audite chaque panneau de l’inventaire d’un site (un fichier CSV aux colonnes panel, location, port et file) par rapport à son fichier, garde dans son historique ce que chaque panneau contenait, et restaure un panneau par son nom.&lt;/p&gt;&lt;p&gt;Sauvegardes : %1&lt;br&gt;Le manuel complet (en anglais) : &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 #include "files/panel_backup.h"
 #include "first_frame.h"
 #include "form1.h"
+#include "installation_dialog.h"
+#include "panel/panel_link.h"
 #include "translation.h"
 #include "window_placement.h"
 
@@ -11,6 +13,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -62,6 +66,9 @@ MainWindow::MainWindow(QWidget *parent)
 // focus changes nor the undo stack's last signals.
 MainWindow::~MainWindow()
 {
+    // An installation still being audited lets its reads end while the window's
+    // traffic log, which they write to, is still there.
+    delete m_installation;
     disconnect(qApp, nullptr, this, nullptr);
     m_form->undoStack()->disconnect(this);
     m_form->activity().disconnect(this);
@@ -81,6 +88,11 @@ void MainWindow::buildActions()
     Actions &a = m_actions;
     a.open = action(tr("&Open…"), QKeySequence::Open, tr("Open a configuration file"));
     connect(a.open, &QAction::triggered, f, &Form1::READ_FILE_Click);
+    a.openInstallation =
+        action(tr("Open &installation…"), QKeySequence(),
+               tr("Audit, restore and look back on every panel of a site's inventory"));
+    connect(a.openInstallation, &QAction::triggered, this,
+            qOverload<>(&MainWindow::openInstallation));
     a.save = action(tr("&Save…"), QKeySequence::Save, tr("Save the configuration to a file"));
     connect(a.save, &QAction::triggered, f, &Form1::WRITE_FILE_Click);
     a.compareFile =
@@ -164,8 +176,8 @@ void MainWindow::updateActions()
 {
     const Actions &a = m_actions;
     const bool idle = !m_form->isBusy();
-    for (QAction *action :
-         {a.open, a.save, a.compareFile, a.read, a.write, a.restore, a.fillNotAssigned})
+    for (QAction *action : {a.open, a.openInstallation, a.save, a.compareFile, a.read, a.write,
+                            a.restore, a.fillNotAssigned})
         action->setEnabled(idle);
     a.undo->setEnabled(idle && m_form->undoStack()->canUndo());
     a.redo->setEnabled(idle && m_form->undoStack()->canRedo());
@@ -178,6 +190,8 @@ void MainWindow::buildMenus()
     const Actions &a = m_actions;
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->addActions({a.open, a.save});
+    file->addSeparator();
+    file->addAction(a.openInstallation);
     file->addSeparator();
     file->addActions({a.compareFile, a.exportCsv});
     file->addSeparator();
@@ -253,6 +267,73 @@ void MainWindow::chooseLanguage(const QString &code)
     QMessageBox::information(this, tr("Language"), text);
 }
 
+InstallationDialog *MainWindow::installationDialog() const { return m_installation; }
+
+void MainWindow::openInstallation()
+{
+    if (m_form->isBusy())
+        return;
+    // One installation at a time: one still being audited is brought forward.
+    if (m_installation && m_installation->isBusy()) {
+        m_installation->raise();
+        m_installation->activateWindow();
+        return;
+    }
+    Form1::FileDialogRequest request;
+    request.title = tr("OPEN INSTALLATION");
+    request.filter = tr("INVENTORIES (*.csv);;ALL FILES (*)");
+    request.folder = settings::lastFolder();
+    request.suffix = QStringLiteral("csv");
+    QString path;
+    if (m_form->chooseFile) {
+        path = m_form->chooseFile(request);
+    } else {
+        QFileDialog dialog(this, request.title, request.folder, request.filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().constFirst();
+    }
+    if (!path.isEmpty())
+        openInstallation(path);
+}
+
+bool MainWindow::openInstallation(const QString &path)
+{
+    const site::InventoryRead read = site::readInventory(path);
+    if (!read.inventory) {
+        const site::InventoryProblem &p = read.problem;
+        const QString where = p.column > 0 ? tr("LINE %1, COLUMN %2").arg(p.line).arg(p.column)
+                                           : tr("LINE %1").arg(p.line);
+        m_form->showMessageBox(
+            tr("THE INVENTORY CANNOT BE USED:\n%1\n\n%2: %3")
+                .arg(QDir::toNativeSeparators(path), where, translation::status(p.text)),
+            true);
+        return false;
+    }
+    if (m_installation && m_installation->isBusy())
+        return false;
+    if (m_installation)
+        m_installation->close();
+    auto *dialog = new InstallationDialog(*read.inventory, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->windowPort = [this] { return m_form->selectedPort(); };
+    dialog->trafficLog = m_form->link().trafficLog();
+    dialog->openInWindow = [this](const QString &file) {
+        if (m_form->isBusy() || !m_form->maybeSaveChanges())
+            return false;
+        const bool opened = m_form->openFile(file);
+        if (opened) {
+            raise();
+            activateWindow();
+        }
+        return opened;
+    };
+    m_installation = dialog;
+    dialog->show();
+    dialog->activateWindow();
+    return true;
+}
+
 void MainWindow::showManual()
 {
     const QString text =
@@ -272,7 +353,10 @@ void MainWindow::showManual()
            "otherwise; File &gt; Export as spreadsheet… writes a CSV file to edit in a "
            "spreadsheet and bring back with <tt>--import-csv</tt>; File &gt; Print configuration "
            "sheet… documents a panel; Panel "
-           "&gt; Programming station… programs panel after panel.</p>"
+           "&gt; Programming station… programs panel after panel. File &gt; Open installation… "
+           "audits every panel of a site's inventory (a CSV file with the columns panel, "
+           "location, port and file) against its file, keeps what each panel held in its "
+           "history, and restores a panel by name.</p>"
            "<p>Backups: %1<br>The whole manual: <tt>man switchpanel-config</tt></p>")
             .arg(backup::folder().toHtmlEscaped());
     if (m_form->showMessage)

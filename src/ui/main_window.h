@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 
 class Form1;
+class InstallationDialog;
 class QAction;
 class QMenu;
 class QScrollArea;
@@ -29,7 +31,16 @@ public:
     // Sizes the window to fit its screen's available area and places it there.
     void fitToScreen();
 
+    // The installation dialog open on an inventory, if any.
+    InstallationDialog *installationDialog() const;
+
 public slots:
+    // File > Open installation…: an inventory chosen in a file dialog, its panels
+    // in the installation dialog.
+    void openInstallation();
+    // The installation dialog on the inventory at `path`; a refused inventory is
+    // said with its line and column. Whether the dialog opened.
+    bool openInstallation(const QString &path);
     void showManual();
     void showAbout();
 
@@ -50,10 +61,11 @@ private:
 
     Form1 *m_form;
     QScrollArea *m_scroll;
+    QPointer<InstallationDialog> m_installation;
     bool m_fitOnShow = false; // fitToScreen() before the first show: check it once shown
     struct Actions {
-        QAction *open, *save, *compareFile, *exportCsv, *print, *exportPdf, *quit, *undo, *redo,
-            *copy, *paste, *swap, *clear, *fillNotAssigned, *read, *write, *compare, *backup,
-            *restore, *station, *manual, *about;
+        QAction *open, *openInstallation, *save, *compareFile, *exportCsv, *print, *exportPdf,
+            *quit, *undo, *redo, *copy, *paste, *swap, *clear, *fillNotAssigned, *read, *write,
+            *compare, *backup, *restore, *station, *manual, *about;
     } m_actions{};
 };

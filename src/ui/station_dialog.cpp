@@ -2,6 +2,7 @@
 
 #include "app_icon.h"
 #include "config/settings.h"
+#include "dialog_fit.h"
 #include "focus_ring.h"
 #include "light_scheme.h"
 #include "panel/port_address.h"
@@ -22,7 +23,10 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -37,6 +41,15 @@ QFont sized(const QFont &base, qreal points, bool bold)
     f.setBold(bold);
     return f;
 }
+
+// A counter over all slots: 330 pixels wide where the dialog has room, narrower
+// on a small screen rather than making the dialog scroll sideways.
+class CounterLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override { return QLabel::sizeHint().expandedTo(QSize(330, 0)); }
+};
 
 void setBackground(QWidget *w, const QColor &color)
 {
@@ -74,6 +87,7 @@ StationDialog::StationDialog(const QString &port, const assignment::Codes &codes
     connect(&m_gang, &StationGang::finished, this, &StationDialog::onFinished);
     showCounts();
     showState();
+    fitDialogToScreen(*this);
 }
 
 StationDialog::~StationDialog()
@@ -105,35 +119,58 @@ QString StationDialog::rememberedReportFile()
     return QDir(folder).filePath(QStringLiteral("station-report.csv"));
 }
 
+// The dialog: what it writes, the ports and the report file, the counters and the
+// slots' tiles above, scrolling when the screen is too small for them; the state
+// line and START, STOP and CLOSE below, always in reach.
 void StationDialog::buildControls(const QString &port)
 {
     setWindowTitle(tr("PROGRAMMING STATION"));
     setWindowIcon(appIcon());
     setPalette(lightScheme());
-    const QFont base = font();
 
-    auto *what = new QLabel(tr("CONFIGURATION: %1").arg(m_configName), this);
-    what->setFont(sized(base, 11, true));
+    // Made in this order: the report field is the dialog's first line edit.
+    m_content = new QWidget;
+    auto *what = new QLabel(tr("CONFIGURATION: %1").arg(m_configName), m_content);
+    what->setFont(sized(font(), 11, true));
     what->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *settings = new QGridLayout;
+    settings->setColumnStretch(1, 1);
+    buildReportRow(settings, 2);
+    buildPortRows(settings, port);
+    buildCounters();
+    buildStateAndButtons();
+    arrange(what, settings);
+    buildFocusOrder();
+}
 
-    // The report field is the dialog's first line edit.
-    auto *reportCaption = new QLabel(tr("&REPORT FILE:"), this);
-    reportCaption->setFont(sized(base, 11, true));
-    m_reportEdit = new QLineEdit(QDir::toNativeSeparators(rememberedReportFile()), this);
+void StationDialog::buildReportRow(QGridLayout *rows, int row)
+{
+    const QFont base = font();
+    auto *caption = new QLabel(tr("&REPORT FILE:"), m_content);
+    caption->setFont(sized(base, 11, true));
+    m_reportEdit = new QLineEdit(QDir::toNativeSeparators(rememberedReportFile()), m_content);
     m_reportEdit->setAccessibleName(tr("REPORT FILE"));
     m_reportEdit->setToolTip(tr("CSV FILE THAT GETS ONE ROW PER PANEL; "
                                 "EMPTY FOR NO REPORT"));
-    reportCaption->setBuddy(m_reportEdit);
-    m_chooseButton = new QPushButton(tr("C&HOOSE..."), this);
-    m_chooseButton->setToolTip(tr("CHOOSE THE REPORT FILE"));
     m_reportEdit->setFont(sized(base, 11, false));
+    caption->setBuddy(m_reportEdit);
+    m_chooseButton = new QPushButton(tr("C&HOOSE..."), m_content);
+    m_chooseButton->setToolTip(tr("CHOOSE THE REPORT FILE"));
     m_chooseButton->setFont(sized(base, 11, true));
     connect(m_chooseButton, &QPushButton::clicked, this, &StationDialog::chooseReport);
+    rows->addWidget(caption, row, 0);
+    rows->addWidget(m_reportEdit, row, 1);
+    rows->addWidget(m_chooseButton, row, 2);
+}
 
-    // The ports: the machine's, as the window's drop-down lists them, and any typed.
-    auto *portsCaption = new QLabel(tr("&PORTS:"), this);
+// The ports: the machine's, as the window's drop-down lists them, and any typed
+// (rows 0 and 1).
+void StationDialog::buildPortRows(QGridLayout *rows, const QString &port)
+{
+    const QFont base = font();
+    auto *portsCaption = new QLabel(tr("&PORTS:"), m_content);
     portsCaption->setFont(sized(base, 11, true));
-    m_portList = new QListWidget(this);
+    m_portList = new QListWidget(m_content);
     m_portList->setAccessibleName(tr("PORTS"));
     m_portList->setToolTip(tr("TICK EVERY PORT A PANEL IS CONNECTED TO: EACH "
                               "PORT IS PROGRAMMED AT THE SAME TIME AS THE OTHERS"));
@@ -150,32 +187,44 @@ void StationDialog::buildControls(const QString &port)
         addPort(port);
     m_portList->setCurrentRow(0);
 
-    auto *otherCaption = new QLabel(tr("&OTHER PORT:"), this);
+    auto *otherCaption = new QLabel(tr("&OTHER PORT:"), m_content);
     otherCaption->setFont(sized(base, 11, true));
-    m_portEdit = new QLineEdit(this);
+    m_portEdit = new QLineEdit(m_content);
     m_portEdit->setAccessibleName(tr("OTHER PORT"));
     m_portEdit->setToolTip(tr("TYPE A PORT THE LIST DOES NOT OFFER, THEN ADD IT"));
     m_portEdit->setFont(sized(base, 11, false));
     m_portEdit->installEventFilter(this); // Enter adds the port instead of starting
     otherCaption->setBuddy(m_portEdit);
-    m_addButton = new QPushButton(tr("&ADD"), this);
+    m_addButton = new QPushButton(tr("&ADD"), m_content);
     m_addButton->setToolTip(tr("ADD THE TYPED PORT TO THE LIST, TICKED"));
     m_addButton->setFont(sized(base, 11, true));
     m_addButton->setAutoDefault(false);
     connect(m_addButton, &QPushButton::clicked, this, &StationDialog::addTypedPort);
 
-    // The counters over all slots, large enough to read from a metre away.
-    auto counter = [&] {
-        auto *label = new QLabel(this);
+    rows->addWidget(portsCaption, 0, 0, Qt::AlignTop);
+    rows->addWidget(m_portList, 0, 1, 1, 2);
+    rows->addWidget(otherCaption, 1, 0);
+    rows->addWidget(m_portEdit, 1, 1);
+    rows->addWidget(m_addButton, 1, 2);
+}
+
+// The counters over all slots, large enough to read from a metre away.
+void StationDialog::buildCounters()
+{
+    auto counter = [this] {
+        auto *label = new CounterLabel(m_content);
         label->setAlignment(Qt::AlignCenter);
         label->setTextFormat(Qt::RichText);
         label->setFrameShape(QFrame::Box);
-        label->setMinimumWidth(330);
         return label;
     };
     m_programmedLabel = counter();
     m_failedLabel = counter();
+}
 
+void StationDialog::buildStateAndButtons()
+{
+    const QFont base = font();
     m_stateLabel = new QLabel(this);
     m_stateLabel->setFont(sized(base, 13, true));
     m_stateLabel->setAlignment(Qt::AlignCenter);
@@ -197,22 +246,33 @@ void StationDialog::buildControls(const QString &port)
     connect(m_startButton, &QPushButton::clicked, this, &StationDialog::start);
     connect(m_stopButton, &QPushButton::clicked, this, &StationDialog::stop);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
+}
 
-    auto *ports = new QGridLayout;
-    ports->addWidget(portsCaption, 0, 0, Qt::AlignTop);
-    ports->addWidget(m_portList, 0, 1, 1, 2);
-    ports->addWidget(otherCaption, 1, 0);
-    ports->addWidget(m_portEdit, 1, 1);
-    ports->addWidget(m_addButton, 1, 2);
-    ports->addWidget(reportCaption, 2, 0);
-    ports->addWidget(m_reportEdit, 2, 1);
-    ports->addWidget(m_chooseButton, 2, 2);
-    ports->setColumnStretch(1, 1);
+void StationDialog::arrange(QLabel *what, QGridLayout *settings)
+{
     auto *counters = new QHBoxLayout;
     counters->addWidget(m_programmedLabel);
     counters->addWidget(m_failedLabel);
     m_tileGrid = new QGridLayout;
     m_tileGrid->setSpacing(8);
+    auto *scrolled = new QVBoxLayout(m_content);
+    scrolled->setContentsMargins(0, 0, 0, 0);
+    scrolled->setSpacing(12);
+    scrolled->addWidget(what);
+    scrolled->addLayout(settings);
+    scrolled->addLayout(counters);
+    scrolled->addLayout(m_tileGrid);
+    scrolled->addStretch(1);
+    m_scroll = new FittingScrollArea(m_content, this);
+    // Once started, the counters stay on top as the tiles come and the dialog
+    // grows, until the user scrolls.
+    QScrollBar *bar = m_scroll->verticalScrollBar();
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar] {
+        if (m_countersOnTop)
+            bar->setValue(m_programmedLabel->y());
+    });
+    connect(bar, &QScrollBar::actionTriggered, this, [this] { m_countersOnTop = false; });
+
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_startButton);
@@ -220,13 +280,13 @@ void StationDialog::buildControls(const QString &port)
     buttons->addWidget(m_closeButton);
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(12);
-    layout->addWidget(what);
-    layout->addLayout(ports);
-    layout->addLayout(counters);
-    layout->addLayout(m_tileGrid);
+    layout->addWidget(m_scroll, 1);
     layout->addWidget(m_stateLabel);
     layout->addLayout(buttons);
+}
 
+void StationDialog::buildFocusOrder()
+{
     setTabOrder(m_portList, m_portEdit);
     setTabOrder(m_portEdit, m_addButton);
     setTabOrder(m_addButton, m_reportEdit);
@@ -402,11 +462,10 @@ void StationDialog::buildTiles()
         delete tile.box;
     m_tiles.clear();
     const int count = m_gang.slotCount();
-    const int columns = count <= 1 ? 1 : count <= 4 ? 2 : 4;
     const QFont base = font();
     for (int i = 0; i < count; ++i) {
         Tile tile;
-        tile.box = new QGroupBox(m_gang.slot(i).name, this);
+        tile.box = new QGroupBox(m_gang.slot(i).name, m_content);
         tile.box->setFont(sized(base, 12, true));
         tile.state = new QLabel(tile.box);
         tile.state->setFont(sized(base, 11, true));
@@ -428,10 +487,53 @@ void StationDialog::buildTiles()
         column->addWidget(tile.state);
         column->addWidget(tile.result);
         column->addWidget(tile.counts);
-        m_tileGrid->addWidget(tile.box, i / columns, i % columns);
         m_tiles.push_back(tile);
         showTile(i);
     }
+    const int columns = tileColumns(count <= 1 ? 1 : count <= 4 ? 2 : 4);
+    for (int i = 0; i < count; ++i) {
+        m_tileGrid->addWidget(m_tiles[size_t(i)].box, i / columns, i % columns);
+        m_tiles[size_t(i)].box->show(); // now, so that the dialog makes room for it
+    }
+    showTiles();
+}
+
+// The columns the tiles go in: `designed`, or fewer where the screen is too
+// narrow for them, so that the tiles scroll only one way.
+int StationDialog::tileColumns(int designed) const
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return designed;
+    int widest = 0;
+    for (const Tile &tile : m_tiles)
+        widest = qMax(widest, tile.box->sizeHint().width());
+    const QMargins margins = layout()->contentsMargins();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+    const int room = screen->availableGeometry().width() - margins.left() - margins.right() - bar;
+    const int spacing = m_tileGrid->spacing();
+    return qBound(1, (room + spacing) / qMax(1, widest + spacing), designed);
+}
+
+// The dialog grows for the tiles as far as the screen lets it; where they must
+// scroll, the counters come to the top, the tiles under them.
+void StationDialog::showTiles()
+{
+    if (!isVisible() || m_tiles.empty())
+        return;
+    m_countersOnTop = true;
+    fitDialogToScreen(*this, true);
+    m_scroll->verticalScrollBar()->setValue(m_programmedLabel->y());
+}
+
+void StationDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    // Once the window manager has framed it, the frame is known.
+    QTimer::singleShot(0, this, [this] { fitDialogToScreen(*this); });
 }
 
 void StationDialog::showTile(int slot)

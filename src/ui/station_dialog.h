@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class FittingScrollArea;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -23,7 +24,8 @@ class TrafficLog;
 // counters; large counters add up all slots. The report file is remembered
 // between runs. START and STOP act on all slots. Closing the dialog stops them,
 // after the panels in progress when panels are being written. The slots run in
-// threads of their own, so the window stays responsive throughout.
+// threads of their own, so the window stays responsive throughout. Everything but
+// the state line and the buttons scrolls on a screen too small for the dialog.
 class StationDialog : public QDialog
 {
     Q_OBJECT
@@ -63,6 +65,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     struct Tile {
@@ -73,10 +76,18 @@ private:
     };
 
     void buildControls(const QString &port);
+    void buildReportRow(QGridLayout *rows, int row);
+    void buildPortRows(QGridLayout *rows, const QString &port);
+    void buildCounters();
+    void buildStateAndButtons();
+    void arrange(QLabel *what, QGridLayout *settings);
+    void buildFocusOrder();
     void addTypedPort();
     void chooseReport();
     bool reportAllowed(const QString &path);
     void buildTiles();
+    int tileColumns(int designed) const;
+    void showTiles();
     void showTile(int slot);
     void showCounts();
     void showState();
@@ -87,6 +98,8 @@ private:
     StationGang m_gang;
     QString m_configName;
 
+    QWidget *m_content = nullptr; // what scrolls: all but the state line and the buttons
+    FittingScrollArea *m_scroll = nullptr;
     QListWidget *m_portList = nullptr;
     QLineEdit *m_portEdit = nullptr;
     QPushButton *m_addButton = nullptr;
@@ -103,5 +116,7 @@ private:
     QPushButton *m_closeButton = nullptr;
     QString m_problem; // a report problem, or no port ticked, shown instead of the state
     bool m_closePending = false;
-    bool m_ran = false; // started at least once
+    bool m_ran = false;           // started at least once
+    bool m_placed = false;        // fitted to the screen once shown
+    bool m_countersOnTop = false; // scrolled to the counters and tiles, the user has not scrolled
 };
