@@ -52,6 +52,8 @@ QString stationStatus(const StationPanel &panel)
 {
     if (panel.openFailure)
         return translation::describe(*panel.openFailure);
+    if (panel.backupFailure)
+        return translation::describe(*panel.backupFailure);
     if (panel.ending)
         return translation::describe(*panel.ending);
     return panel.statusText;
@@ -343,8 +345,8 @@ void StationDialog::start()
             m_reportEdit->setFocus();
             return;
         }
-        if (const QString why = m_report.open(path); !why.isEmpty()) {
-            m_problem = tr("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(translation::status(why));
+        if (const ReportProblem why = m_report.open(path); why.failed()) {
+            m_problem = tr("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(translation::describe(why));
             showState();
             return;
         }
@@ -382,9 +384,9 @@ void StationDialog::done(int result)
 void StationDialog::onFinished()
 {
     m_report.close();
-    if (!m_gang.reportError().isEmpty())
+    if (m_gang.reportError().failed())
         m_problem = tr("THE REPORT FILE CANNOT BE WRITTEN: %1")
-                        .arg(translation::status(m_gang.reportError()));
+                        .arg(translation::describe(m_gang.reportError()));
     showState();
     m_startButton->setFocus();
     if (m_closePending) {

@@ -150,7 +150,7 @@ void TestFileText::exportThenImportChangesNothing()
     QList<configcsv::SheetFile> files;
     for (const QString &file : {a, b})
         files.append({configcsv::fileColumn(file, csv), *qcf::loadFile(file).config});
-    QCOMPARE(configcsv::writeSheet(csv, files), QString());
+    QCOMPARE(configcsv::writeSheet(csv, files), files::FileProblem());
 
     const QByteArray sheet = readAll(csv);
     QVERIFY(sheet.startsWith("\xEF\xBB\xBF"
