@@ -24,7 +24,10 @@ QString english(const TrafficLogFailure &failure)
 {
     return QStringLiteral("THE TRAFFIC LOG %1 COULD NOT BE WRITTEN (%2); THE PANEL COMMAND WENT "
                           "ON WITHOUT IT")
-        .arg(QDir::toNativeSeparators(failure.path), files::english(failure.why).toUpper());
+        .arg(QDir::toNativeSeparators(failure.path),
+             // The system's words in capitals, as every text of the log.
+             failure.why.kind == files::FileProblem::Kind::System ? failure.why.text.toUpper()
+                                                                  : files::english(failure.why));
 }
 
 files::FileProblem TrafficLog::open(const QString &path)
