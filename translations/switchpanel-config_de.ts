@@ -1060,5 +1060,9 @@ DER DRUCKER IST NICHT VERWENDBAR</translation>
         <source>%1, NOTHING WAS WRITTEN</source>
         <translation>%1, ES WURDE NICHTS GESCHRIEBEN</translation>
     </message>
+    <message>
+        <source>THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT A LINE END, WERE CUT OFF</source>
+        <translation>DAS PROTOKOLL ENDETE IN EINER ABGERISSENEN ZEILE; SEINE LETZTEN %1 BYTES OHNE ZEILENENDE WURDEN ABGESCHNITTEN</translation>
+    </message>
 </context>
 </TS>

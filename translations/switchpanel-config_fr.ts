@@ -1060,5 +1060,9 @@ L&apos;IMPRIMANTE N&apos;EST PAS UTILISABLE</translation>
         <source>%1, NOTHING WAS WRITTEN</source>
         <translation>%1, RIEN N&apos;A ÉTÉ ÉCRIT</translation>
     </message>
+    <message>
+        <source>THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT A LINE END, WERE CUT OFF</source>
+        <translation>LE RAPPORT SE TERMINAIT PAR UNE LIGNE TRONQUÉE ; SES %1 DERNIERS OCTETS, SANS FIN DE LIGNE, ONT ÉTÉ SUPPRIMÉS</translation>
+    </message>
 </context>
 </TS>

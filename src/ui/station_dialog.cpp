@@ -529,8 +529,8 @@ void StationDialog::showState()
         const int n = m_gang.slotCount();
         QString text = n == 1 ? tr("RUNNING ON 1 PORT") : tr("RUNNING ON %1 PORTS").arg(n);
         // A torn last row cut off the report at the start is said while the run lasts.
-        if (!m_report.repairNote().isEmpty())
-            text += QStringLiteral(" - ") + m_report.repairNote();
+        if (m_report.bytesCut() > 0)
+            text += QStringLiteral(" - ") + translation::tornRowCut(m_report.bytesCut());
         return setStateText(text, false);
     }
     if (m_ran)

@@ -378,6 +378,14 @@ QString describe(const ReportProblem &problem)
     return english(problem);
 }
 
+QString tornRowCut(qint64 bytes)
+{
+    return QCoreApplication::translate("statustext",
+                                       "THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT "
+                                       "A LINE END, WERE CUT OFF")
+        .arg(bytes);
+}
+
 QString panelHolds(int panelCode)
 {
     return QCoreApplication::translate("statustext", "PANEL HOLDS %1")

@@ -58,6 +58,8 @@ QString describe(const backup::Failure &failure);
 QString describe(const backup::Kept &kept);
 QString describe(const TrafficLogFailure &failure);
 QString describe(const ReportProblem &problem);
+// What opening a report cut off its torn last row (RowReport::bytesCut).
+QString tornRowCut(qint64 bytes);
 
 // The compare's texts in the window's language: what the panel holds for an
 // item, and the status line after a compare.

@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTranslator>
 
@@ -248,6 +249,14 @@ private slots:
             check(translation::describe(problem), english(problem),
                   problem.kind == ReportProblem::Kind::NotRegular);
         }
+        StationReport torn;
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("report.csv")));
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write(RowReport::row(StationReport::columns()) + "2026-12-08T14") > 0);
+        file.close();
+        QCOMPARE(torn.open(file.fileName()), ReportProblem());
+        check(translation::tornRowCut(torn.bytesCut()), torn.repairNote(), true);
         QVERIFY(checked > 100);
     }
 };

@@ -99,7 +99,7 @@ QString english(const ReportProblem &problem)
 ReportProblem RowReport::open(const QString &path)
 {
     m_file.close();
-    m_repairNote.clear();
+    m_bytesCut = 0;
     // Opening a pipe would block until someone reads it; a device is no report.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
@@ -148,10 +148,17 @@ ReportProblem RowReport::repairTail()
     }
     if (!m_file.resize(keep))
         return {ReportProblem::Kind::System, fileErrorText(errno)};
-    m_repairNote = QStringLiteral("THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT A "
-                                  "LINE END, WERE CUT OFF")
-                       .arg(size - keep);
+    m_bytesCut = size - keep;
     return {};
+}
+
+QString RowReport::repairNote() const
+{
+    if (m_bytesCut == 0)
+        return QString();
+    return QStringLiteral("THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT A LINE END, "
+                          "WERE CUT OFF")
+        .arg(m_bytesCut);
 }
 
 ReportProblem RowReport::appendRow(const QStringList &fields)

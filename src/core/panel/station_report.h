@@ -94,7 +94,9 @@ public:
     bool isOpen() const { return m_file.isOpen(); }
     QString path() const { return m_file.fileName(); }
     // What open() cut off a torn report, for the user; empty when it cut nothing.
-    QString repairNote() const { return m_repairNote; }
+    QString repairNote() const;
+    // How many bytes of a torn row open() cut off; 0 when it cut nothing.
+    qint64 bytesCut() const { return m_bytesCut; }
     // Appends one row. Returns why it failed, none on success.
     ReportProblem appendRow(const QStringList &fields);
     void close() { m_file.close(); }
@@ -106,7 +108,7 @@ private:
     QStringList m_columns;
     QString m_kind;
     QFile m_file;
-    QString m_repairNote;
+    qint64 m_bytesCut = 0;
 };
 
 // The station's report: one row per panel written.
