@@ -49,8 +49,8 @@ void PanelCommands::reportLogFailure()
     TrafficLog *log = m_window.link->trafficLog();
     if (!log)
         return;
-    if (const QString why = log->takeFailure(); !why.isEmpty())
-        m_window.dialogs->showMessageBox(translation::status(log->failureText(why)), true);
+    if (const std::optional<TrafficLogFailure> failure = log->takeFailure())
+        m_window.dialogs->showMessageBox(translation::describe(*failure), true);
 }
 
 // OpenPanelPort on the port selected in the window at this moment.
@@ -87,9 +87,9 @@ bool PanelCommands::backUpPanelFirst()
                 QMessageBox::Yes ||
             m_window.link->isAborted())
             return false;
-    } else if (!kept.saved.error.isEmpty()) {
+    } else if (kept.saved.failure.failed()) {
         m_window.status->fail(
-            tr("%1 - NOTHING WAS WRITTEN").arg(translation::status(kept.saved.error)));
+            tr("%1 - NOTHING WAS WRITTEN").arg(translation::describe(kept.saved.failure)));
         return false;
     } else {
         m_lastBackup = kept.saved.path;
@@ -196,5 +196,5 @@ void PanelCommands::openStation()
     // Each panel is backed up first while the window backs up before writing.
     if (backupBeforeWrite())
         dialog->gang().setBackup(
-            [config](PanelLink &link) { return backup::readAndKeep(link, config).failureText(); });
+            [config](PanelLink &link) { return backup::readAndKeep(link, config); });
 }

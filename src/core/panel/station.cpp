@@ -129,14 +129,15 @@ void Station::programPanel(int number)
     clock.start();
 
     m_link.setPortName(m_port);
-    QString backupFailure;
+    std::optional<backup::Kept> kept;
     if (!m_link.openPort()) {
         panel.openFailure = m_link.openFailure();
         panel.statusText = portfailure::english(*panel.openFailure);
-    } else if (backupPanel && !(backupFailure = backupPanel(m_link)).isEmpty()) {
+    } else if (backupPanel && !(kept = backupPanel(m_link))->ok()) {
         // With --backup the panel's cells are read and kept first, on the open port;
         // a panel whose backup fails is not written.
-        panel.statusText = backupFailure;
+        panel.backupFailure = kept;
+        panel.statusText = backup::english(*kept);
     } else {
         // Exactly what --write-panel sends.
         emit progress(number, 1);

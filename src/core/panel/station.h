@@ -74,10 +74,9 @@ public:
     QString port() const { return m_port; }
 
     // Called for each panel before it is written, with the link open on the panel's
-    // port: reads the panel and keeps what it holds (--backup). Returns the
-    // failure text, which fails the panel without writing it; empty to go on. Empty
-    // by default: no backup.
-    std::function<QString(PanelLink &link)> backupPanel;
+    // port: reads the panel and keeps what it holds (--backup). A backup that is
+    // not ok fails the panel without writing it. Empty by default: no backup.
+    std::function<backup::Kept(PanelLink &link)> backupPanel;
 
     void start();
     // Ends the run: at once while waiting; after the panel in progress has been

@@ -69,7 +69,10 @@ public:
     // marked with its slot. nullptr: no log.
     void setTrafficLog(TrafficLog *log) { m_log = log; }
     // As Station::backupPanel; called in the slots' threads, side by side.
-    void setBackup(std::function<QString(PanelLink &link)> backup) { m_backup = std::move(backup); }
+    void setBackup(std::function<backup::Kept(PanelLink &link)> backup)
+    {
+        m_backup = std::move(backup);
+    }
     QStringList ports() const { return m_ports; }
 
     void start();
@@ -84,7 +87,7 @@ public:
     int programmed() const; // over all slots
     int failed() const;
     // Why the report could not be written (the run then ended), else empty.
-    QString reportError() const { return m_reportError; }
+    ReportProblem reportError() const { return m_reportError; }
     // `text` as a line of slot `index`: "[ttyUSB1] " before it when the gang has
     // several slots, alone with one, so that a single port prints as it always did.
     QString marked(int index, const QString &text) const;
@@ -114,12 +117,12 @@ private:
     int m_count = 0;
     StationReport *m_report = nullptr;
     TrafficLog *m_log = nullptr;
-    std::function<QString(PanelLink &link)> m_backup;
+    std::function<backup::Kept(PanelLink &link)> m_backup;
 
     std::vector<Slot> m_slots;
     std::vector<std::unique_ptr<SlotThread>> m_threads;
     std::vector<std::unique_ptr<TrafficLog>> m_slotLogs; // marked, with several slots
     std::unique_ptr<PanelNumbers> m_numbers;
     bool m_stopping = false;
-    QString m_reportError;
+    ReportProblem m_reportError;
 };

@@ -182,7 +182,8 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
 
     const qcf::LoadedFile file =
         panel.filePath.isEmpty()
-            ? qcf::LoadedFile{std::nullopt, QStringLiteral("THE INVENTORY NAMES NO FILE")}
+            ? qcf::LoadedFile{std::nullopt, files::FileProblem::said(
+                                                QStringLiteral("THE INVENTORY NAMES NO FILE"))}
             : qcf::loadFile(panel.filePath);
     qcf::Configuration kept = file.config ? *file.config : nameOnly(panel.panel);
     kept.codes = held;
@@ -194,9 +195,9 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
     if (!file.config) {
         result.verdict = Verdict::NoFile;
         result.reason = panel.filePath.isEmpty()
-                            ? file.error
+                            ? files::english(file.problem)
                             : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(panel.filePath),
-                                                           file.error);
+                                                           files::english(file.problem));
         return result;
     }
     result.differences = panelcompare::differences(fileCodes(*file.config), held);
@@ -376,13 +377,15 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
     }
     const qcf::LoadedFile file =
         panel.filePath.isEmpty()
-            ? qcf::LoadedFile{std::nullopt, QStringLiteral("THE INVENTORY NAMES NO FILE")}
+            ? qcf::LoadedFile{std::nullopt, files::FileProblem::said(
+                                                QStringLiteral("THE INVENTORY NAMES NO FILE"))}
             : qcf::loadFile(panel.filePath);
     if (!file.config) {
-        result.problem = QStringLiteral("NO FILE: ") + file.error;
+        result.problem = QStringLiteral("NO FILE: ") + files::english(file.problem);
         if (!panel.filePath.isEmpty())
-            result.problem = QStringLiteral("NO FILE: %1: %2")
-                                 .arg(QDir::toNativeSeparators(panel.filePath), file.error);
+            result.problem =
+                QStringLiteral("NO FILE: %1: %2")
+                    .arg(QDir::toNativeSeparators(panel.filePath), files::english(file.problem));
         result.statusText = result.problem;
         return result;
     }
@@ -422,9 +425,10 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
     for (int i = 0; i < assignment::kItemCount; ++i)
         held.codes[i] = read.codes[memory_map::addressOf(i)];
     const backup::Saved saved = backup::save(held, backup::kBeforeWrite, link.portName());
-    if (!saved.error.isEmpty()) {
+    if (saved.failure.failed()) {
         link.closePort();
-        result.statusText = saved.error + QStringLiteral(", NOTHING WAS WRITTEN");
+        result.statusText =
+            backup::english(saved.failure) + QStringLiteral(", NOTHING WAS WRITTEN");
         return result;
     }
     result.backup = saved.path;

@@ -131,7 +131,7 @@ public:
     static QStringList fields(const Inventory &inventory, const PanelResult &result);
     QString append(const Inventory &inventory, const PanelResult &result)
     {
-        return appendRow(fields(inventory, result));
+        return english(appendRow(fields(inventory, result)));
     }
 };
 
