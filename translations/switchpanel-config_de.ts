@@ -1305,5 +1305,9 @@ WAS DAS PANEL JETZT ENTHÄLT, WIRD ZUVOR IN SEINEM VERLAUF AUFBEWAHRT.</translat
         <source>THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT A LINE END, WERE CUT OFF</source>
         <translation>DAS PROTOKOLL ENDETE IN EINER ABGERISSENEN ZEILE; SEINE LETZTEN %1 BYTES OHNE ZEILENENDE WURDEN ABGESCHNITTEN</translation>
     </message>
+    <message>
+        <source>THE INVENTORY NAMES NO FILE</source>
+        <translation>DAS INVENTAR NENNT KEINE DATEI</translation>
+    </message>
 </context>
 </TS>

@@ -1305,5 +1305,9 @@ CE QUE LE PANNEAU CONTIENT MAINTENANT EST D’ABORD GARDÉ DANS SON HISTORIQUE.<
         <source>THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT A LINE END, WERE CUT OFF</source>
         <translation>LE RAPPORT SE TERMINAIT PAR UNE LIGNE TRONQUÉE ; SES %1 DERNIERS OCTETS, SANS FIN DE LIGNE, ONT ÉTÉ SUPPRIMÉS</translation>
     </message>
+    <message>
+        <source>THE INVENTORY NAMES NO FILE</source>
+        <translation>L’INVENTAIRE NE NOMME AUCUN FICHIER</translation>
+    </message>
 </context>
 </TS>

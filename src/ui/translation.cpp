@@ -378,6 +378,20 @@ QString describe(const ReportProblem &problem)
     return english(problem);
 }
 
+QString auditReason(const site::PanelResult &result)
+{
+    if (result.openFailure)
+        return describe(*result.openFailure);
+    if (result.ending)
+        return describe(*result.ending);
+    if (result.fileProblem)
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(result.filePath),
+                                            describe(*result.fileProblem));
+    if (result.verdict == site::Verdict::NoFile)
+        return QCoreApplication::translate("statustext", "THE INVENTORY NAMES NO FILE");
+    return QString();
+}
+
 QString tornRowCut(qint64 bytes)
 {
     return QCoreApplication::translate("statustext",

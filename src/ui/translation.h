@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include "files/qcf_text.h"
+#include "site/site_audit.h"
 
 class QCoreApplication;
 class QTranslator;
@@ -58,6 +59,9 @@ QString describe(const backup::Failure &failure);
 QString describe(const backup::Kept &kept);
 QString describe(const TrafficLogFailure &failure);
 QString describe(const ReportProblem &problem);
+// Why an audited panel was unreachable or has no file: its port's failure, its
+// read's ending, or its file's problem after the file's name.
+QString auditReason(const site::PanelResult &result);
 // What opening a report cut off its torn last row (RowReport::bytesCut).
 QString tornRowCut(qint64 bytes);
 

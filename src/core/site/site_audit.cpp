@@ -77,13 +77,33 @@ QString resultLine(const Inventory &inventory, const PanelResult &result)
         return name + QStringLiteral("DIFFERS: ") + items.join(QStringLiteral(", "));
     }
     case Verdict::Unreachable:
-        return name + QStringLiteral("UNREACHABLE: ") + result.reason;
+        return name + QStringLiteral("UNREACHABLE: ") + reasonText(result);
     case Verdict::NoFile:
-        return name + QStringLiteral("NO FILE: ") + result.reason;
+        return name + QStringLiteral("NO FILE: ") + reasonText(result);
     case Verdict::NoPort:
         return name + QStringLiteral("NO PORT");
     }
     return name;
+}
+
+QString reasonText(const PanelResult &result)
+{
+    switch (result.verdict) {
+    case Verdict::Unreachable:
+        if (result.openFailure)
+            return portfailure::english(*result.openFailure);
+        return result.ending ? cellwalk::endingText(*result.ending) : QString();
+    case Verdict::NoFile:
+        if (!result.fileProblem)
+            return QStringLiteral("THE INVENTORY NAMES NO FILE");
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(result.filePath),
+                                            files::english(*result.fileProblem));
+    case Verdict::Holds:
+    case Verdict::Differs:
+    case Verdict::NoPort:
+        break;
+    }
+    return QString();
 }
 
 QString verdictName(Verdict verdict)
@@ -159,8 +179,7 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
     link.setTrafficLog(log);
     if (!link.openPort()) {
         result.verdict = Verdict::Unreachable;
-        result.reason =
-            (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
+        result.openFailure = link.openFailure();
         result.time = QDateTime::currentDateTime();
         return result;
     }
@@ -172,7 +191,7 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
     result.time = QDateTime::currentDateTime();
     if (read.outcome != cellwalk::Outcome::Done) {
         result.verdict = Verdict::Unreachable;
-        result.reason = cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, link));
+        result.ending = cellwalk::ending(read.outcome, std::nullopt, link);
         return result;
     }
     assignment::Codes held{};
@@ -194,10 +213,10 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
 
     if (!file.config) {
         result.verdict = Verdict::NoFile;
-        result.reason = panel.filePath.isEmpty()
-                            ? files::english(file.problem)
-                            : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(panel.filePath),
-                                                           files::english(file.problem));
+        if (!panel.filePath.isEmpty()) {
+            result.fileProblem = file.problem;
+            result.filePath = panel.filePath;
+        }
         return result;
     }
     result.differences = panelcompare::differences(fileCodes(*file.config), held);
@@ -224,7 +243,7 @@ QStringList AuditReport::fields(const Inventory &inventory, const PanelResult &r
     QStringList items;
     for (const panelcompare::Difference &d : result.differences)
         items << assignment::item(d.item).name();
-    QString reason = result.reason;
+    QString reason = reasonText(result);
     if (!result.historyProblem.isEmpty())
         reason += (reason.isEmpty() ? QString() : QStringLiteral("; ")) +
                   QStringLiteral("HISTORY NOT KEPT: ") + result.historyProblem;
@@ -407,6 +426,7 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
     link.setPortName(port);
     link.setTrafficLog(log);
     if (!link.openPort()) {
+        result.openFailure = link.openFailure();
         result.statusText =
             (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
         return result;
@@ -440,6 +460,7 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
     link.closePort();
     result.programmed = written.programmed();
     result.statusText = written.statusText();
+    result.ending = written.ending();
     return result;
 }
 
