@@ -5,6 +5,7 @@
 #include "files/qcf_file.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
+#include "panel/panel_transfer.h"
 #include "panel/port_address.h"
 #include "panel/traffic_log.h"
 
@@ -54,6 +55,16 @@ class WorkThread : public QThread
 {
 public:
     explicit WorkThread(std::function<void()> work) : m_work(std::move(work)) {}
+
+    // Runs the thread's event loop until `transfer` (started in it) has finished.
+    static void runUntilFinished(PanelTransfer &transfer)
+    {
+        auto *thread = static_cast<WorkThread *>(QThread::currentThread());
+        QObject::connect(&transfer, &PanelTransfer::finished, &transfer,
+                         [thread] { thread->exit(); });
+        if (transfer.isRunning())
+            thread->exec();
+    }
 
 protected:
     void run() override { m_work(); }
@@ -157,18 +168,21 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
     PanelLink link;
     link.setPortName(port);
     link.setTrafficLog(log);
-    if (!link.openPort()) {
+    PanelTransfer transfer(link);
+    QObject::connect(&transfer, &PanelTransfer::cellDone, [&](int n, const cellwalk::Cell &, bool) {
+        if (onCell)
+            onCell(n + 1);
+    });
+    transfer.startRead();
+    WorkThread::runUntilFinished(transfer);
+    if (!transfer.opened()) {
         result.verdict = Verdict::Unreachable;
         result.reason =
             (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
         result.time = QDateTime::currentDateTime();
         return result;
     }
-    const cellwalk::PanelRead read = cellwalk::readPanel(link, [&](int n, const cellwalk::Cell &) {
-        if (onCell)
-            onCell(n + 1);
-    });
-    link.closePort();
+    const cellwalk::PanelRead read = transfer.panelRead();
     result.time = QDateTime::currentDateTime();
     if (read.outcome != cellwalk::Outcome::Done) {
         result.verdict = Verdict::Unreachable;
@@ -403,37 +417,43 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
     PanelLink link;
     link.setPortName(port);
     link.setTrafficLog(log);
-    if (!link.openPort()) {
+    PanelTransfer transfer(link);
+    // What the panel holds, read and kept before anything is written: as a backup,
+    // as --write-panel --backup keeps it, and in the panel's history.
+    transfer.setBackup([&](const cellwalk::PanelRead &read) {
+        if (read.outcome != cellwalk::Outcome::Done)
+            return QStringLiteral(
+                       "THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
+                .arg(cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, link)));
+        qcf::Configuration held = *file.config;
+        for (int i = 0; i < assignment::kItemCount; ++i)
+            held.codes[i] = read.codes[memory_map::addressOf(i)];
+        const backup::Saved saved = backup::save(held, backup::kBeforeWrite, link.portName());
+        if (!saved.error.isEmpty())
+            return saved.error + QStringLiteral(", NOTHING WAS WRITTEN");
+        result.backup = saved.path;
+        const Keeping keeping = keepInHistory(inventory, panel.panel, held);
+        result.keptCopy = keeping.path;
+        result.historyProblem = keeping.problem;
+        return QString();
+    });
+    QObject::connect(&transfer, &PanelTransfer::cellDone,
+                     [&](int n, const cellwalk::Cell &cell, bool writing) {
+                         if (writing && onCell)
+                             onCell(n, cell);
+                     });
+    transfer.startWrite(codes);
+    WorkThread::runUntilFinished(transfer);
+    if (!transfer.opened()) {
         result.statusText =
             (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
         return result;
     }
-    // What the panel holds, read and kept before anything is written: as a backup,
-    // as --write-panel --backup keeps it, and in the panel's history.
-    const cellwalk::PanelRead read = cellwalk::readPanel(link);
-    if (read.outcome != cellwalk::Outcome::Done) {
-        link.closePort();
-        result.statusText =
-            QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
-                .arg(cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, link)));
+    if (!transfer.backupFailure().isEmpty()) {
+        result.statusText = transfer.backupFailure();
         return result;
     }
-    qcf::Configuration held = *file.config;
-    for (int i = 0; i < assignment::kItemCount; ++i)
-        held.codes[i] = read.codes[memory_map::addressOf(i)];
-    const backup::Saved saved = backup::save(held, backup::kBeforeWrite, link.portName());
-    if (!saved.error.isEmpty()) {
-        link.closePort();
-        result.statusText = saved.error + QStringLiteral(", NOTHING WAS WRITTEN");
-        return result;
-    }
-    result.backup = saved.path;
-    const Keeping keeping = keepInHistory(inventory, panel.panel, held);
-    result.keptCopy = keeping.path;
-    result.historyProblem = keeping.problem;
-
-    const panelwrite::Result written = panelwrite::writeCodes(link, codes, onCell);
-    link.closePort();
+    const panelwrite::Result &written = transfer.writeResult();
     result.programmed = written.programmed();
     result.statusText = written.statusText();
     return result;
