@@ -85,7 +85,8 @@ void PanelTransfer::onStepDone()
     case State::Finished:
         return;
     case State::Opening:
-        m_opened = m_link.isOpen();
+        // A port lost just after it opened fails the handshake, saying why.
+        m_opened = m_link.isOpen() || m_link.isLost();
         if (!m_opened || m_aborted)
             return finish();
         setState(State::Handshake);
