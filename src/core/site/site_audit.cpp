@@ -10,6 +10,7 @@
 #include "panel/traffic_log.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QThread>
 
 #include <algorithm>
@@ -56,14 +57,15 @@ class WorkThread : public QThread
 public:
     explicit WorkThread(std::function<void()> work) : m_work(std::move(work)) {}
 
-    // Runs the thread's event loop until `transfer` (started in it) has finished.
+    // Runs an event loop in the calling thread (a worker's, or the command line's
+    // for a restore) until `transfer`, started in it, has finished. A loop of its
+    // own: ending the thread's loop would also end the caller's next one at once.
     static void runUntilFinished(PanelTransfer &transfer)
     {
-        auto *thread = static_cast<WorkThread *>(QThread::currentThread());
-        QObject::connect(&transfer, &PanelTransfer::finished, &transfer,
-                         [thread] { thread->exit(); });
+        QEventLoop loop;
+        QObject::connect(&transfer, &PanelTransfer::finished, &loop, &QEventLoop::quit);
         if (transfer.isRunning())
-            thread->exec();
+            loop.exec();
     }
 
 protected:
