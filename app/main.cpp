@@ -87,10 +87,10 @@ int main(int argc, char *argv[])
         app, translation::chooseLanguage(settings::language(), QLocale::system().uiLanguages()));
     TrafficLog log; // outlives the window and its link
     if (!cl.log.isEmpty()) {
-        const QString why = log.open(cl.log);
-        if (!why.isEmpty()) {
+        const files::FileProblem why = log.open(cl.log);
+        if (why.failed()) {
             useParentConsole();
-            err << "switchpanel-config: " << cl.log << ": " << why << "\n";
+            err << "switchpanel-config: " << cl.log << ": " << files::english(why) << "\n";
             return headless::kUnusable;
         }
     }

@@ -990,10 +990,6 @@ WAS DAS PANEL JETZT ENTHÄLT, WIRD ZUVOR IN SEINEM VERLAUF AUFBEWAHRT.</translat
         <source>CONFIGURATION SHEET %1</source>
         <translation>KONFIGURATIONSBLATT %1</translation>
     </message>
-    <message>
-        <source>THE SHEET COULD NOT BE DRAWN</source>
-        <translation>DAS BLATT KONNTE NICHT GEZEICHNET WERDEN</translation>
-    </message>
 </context>
 <context>
     <name>statustext</name>
@@ -1280,6 +1276,38 @@ WAS DAS PANEL JETZT ENTHÄLT, WIRD ZUVOR IN SEINEM VERLAUF AUFBEWAHRT.</translat
     <message>
         <source>%1 - PORTS FOUND: %2</source>
         <translation>%1 - GEFUNDENE SCHNITTSTELLEN: %2</translation>
+    </message>
+    <message>
+        <source>IT IS A FOLDER, NOT A BACKUP FILE</source>
+        <translation>ES IST EIN ORDNER, KEINE SICHERUNGSDATEI</translation>
+    </message>
+    <message>
+        <source>IT IS A DEVICE, PIPE OR SOCKET, NOT A BACKUP FILE</source>
+        <translation>ES IST EIN GERÄT, EINE PIPE ODER EIN SOCKET, KEINE SICHERUNGSDATEI</translation>
+    </message>
+    <message>
+        <source>THE SHEET COULD NOT BE DRAWN</source>
+        <translation>DAS BLATT KONNTE NICHT GEZEICHNET WERDEN</translation>
+    </message>
+    <message>
+        <source>THE BACKUP %1 IS NOT IN THE BACKUP FOLDER AFTER SAVING IT: THE FOLDER CANNOT BE TRUSTED</source>
+        <translation>DIE SICHERUNG %1 IST NACH DEM SPEICHERN NICHT IM SICHERUNGSORDNER: DEM ORDNER IST NICHT ZU TRAUEN</translation>
+    </message>
+    <message>
+        <source>THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN</source>
+        <translation>DAS PANEL KONNTE FÜR DIE SICHERUNG NICHT GELESEN WERDEN (%1), ES WURDE NICHTS GESCHRIEBEN</translation>
+    </message>
+    <message>
+        <source>%1, NOTHING WAS WRITTEN</source>
+        <translation>%1, ES WURDE NICHTS GESCHRIEBEN</translation>
+    </message>
+    <message>
+        <source>THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT A LINE END, WERE CUT OFF</source>
+        <translation>DAS PROTOKOLL ENDETE IN EINER ABGERISSENEN ZEILE; SEINE LETZTEN %1 BYTES OHNE ZEILENENDE WURDEN ABGESCHNITTEN</translation>
+    </message>
+    <message>
+        <source>THE INVENTORY NAMES NO FILE</source>
+        <translation>DAS INVENTAR NENNT KEINE DATEI</translation>
     </message>
 </context>
 </TS>

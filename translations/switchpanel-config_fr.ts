@@ -990,10 +990,6 @@ CE QUE LE PANNEAU CONTIENT MAINTENANT EST D’ABORD GARDÉ DANS SON HISTORIQUE.<
         <source>CONFIGURATION SHEET %1</source>
         <translation>FICHE DE CONFIGURATION %1</translation>
     </message>
-    <message>
-        <source>THE SHEET COULD NOT BE DRAWN</source>
-        <translation>LA FICHE N&apos;A PAS PU ÊTRE DESSINÉE</translation>
-    </message>
 </context>
 <context>
     <name>statustext</name>
@@ -1280,6 +1276,38 @@ CE QUE LE PANNEAU CONTIENT MAINTENANT EST D’ABORD GARDÉ DANS SON HISTORIQUE.<
     <message>
         <source>%1 - PORTS FOUND: %2</source>
         <translation>%1 - PORTS TROUVÉS : %2</translation>
+    </message>
+    <message>
+        <source>IT IS A FOLDER, NOT A BACKUP FILE</source>
+        <translation>C&apos;EST UN DOSSIER, PAS UN FICHIER DE SAUVEGARDE</translation>
+    </message>
+    <message>
+        <source>IT IS A DEVICE, PIPE OR SOCKET, NOT A BACKUP FILE</source>
+        <translation>C&apos;EST UN PÉRIPHÉRIQUE, UN TUBE OU UNE SOCKET, PAS UN FICHIER DE SAUVEGARDE</translation>
+    </message>
+    <message>
+        <source>THE SHEET COULD NOT BE DRAWN</source>
+        <translation>LA FICHE N&apos;A PAS PU ÊTRE DESSINÉE</translation>
+    </message>
+    <message>
+        <source>THE BACKUP %1 IS NOT IN THE BACKUP FOLDER AFTER SAVING IT: THE FOLDER CANNOT BE TRUSTED</source>
+        <translation>LA SAUVEGARDE %1 N&apos;EST PAS DANS LE DOSSIER DE SAUVEGARDE APRÈS SON ENREGISTREMENT : LE DOSSIER N&apos;EST PAS FIABLE</translation>
+    </message>
+    <message>
+        <source>THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN</source>
+        <translation>LE PANNEAU N&apos;A PAS PU ÊTRE LU POUR LA SAUVEGARDE (%1), RIEN N&apos;A ÉTÉ ÉCRIT</translation>
+    </message>
+    <message>
+        <source>%1, NOTHING WAS WRITTEN</source>
+        <translation>%1, RIEN N&apos;A ÉTÉ ÉCRIT</translation>
+    </message>
+    <message>
+        <source>THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT A LINE END, WERE CUT OFF</source>
+        <translation>LE RAPPORT SE TERMINAIT PAR UNE LIGNE TRONQUÉE ; SES %1 DERNIERS OCTETS, SANS FIN DE LIGNE, ONT ÉTÉ SUPPRIMÉS</translation>
+    </message>
+    <message>
+        <source>THE INVENTORY NAMES NO FILE</source>
+        <translation>L’INVENTAIRE NE NOMME AUCUN FICHIER</translation>
     </message>
 </context>
 </TS>

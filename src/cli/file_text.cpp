@@ -25,7 +25,7 @@ int describe(const CommandLine &cl, QTextStream &out, QTextStream &err)
 {
     const qcf::LoadedFile loaded = qcf::loadFile(cl.file);
     if (!loaded.config)
-        return refuse(err, native(cl.file), loaded.error);
+        return refuse(err, native(cl.file), files::english(loaded.problem));
     out << qcftext::describe(*loaded.config);
     out.flush();
     return kDone;
@@ -36,10 +36,10 @@ int diff(const CommandLine &cl, QTextStream &out, QTextStream &err)
     const QString &other = cl.inputs.constFirst();
     const qcf::LoadedFile a = qcf::loadFile(cl.file);
     if (!a.config)
-        return refuse(err, native(cl.file), a.error);
+        return refuse(err, native(cl.file), files::english(a.problem));
     const qcf::LoadedFile b = qcf::loadFile(other);
     if (!b.config)
-        return refuse(err, native(other), b.error);
+        return refuse(err, native(other), files::english(b.problem));
     const QList<qcftext::Difference> differences = qcftext::differences(*a.config, *b.config);
     for (const qcftext::Difference &d : differences)
         out << qcftext::line(d) << '\n';
@@ -71,11 +71,11 @@ int exportCsv(const CommandLine &cl, QTextStream &out, QTextStream &err)
     for (const QString &input : cl.inputs) {
         qcf::LoadedFile loaded = qcf::loadFile(input);
         if (!loaded.config)
-            return refuse(err, native(input), loaded.error);
+            return refuse(err, native(input), files::english(loaded.problem));
         sheet.append({configcsv::fileColumn(input, cl.output), std::move(*loaded.config)});
     }
-    if (const QString why = configcsv::writeSheet(cl.output, sheet); !why.isEmpty())
-        return refuse(err, native(cl.output), why);
+    if (const files::FileProblem why = configcsv::writeSheet(cl.output, sheet); why.failed())
+        return refuse(err, native(cl.output), files::english(why));
     out << QStringLiteral("%1 ROWS OF %2 %3 WRITTEN TO %4")
                .arg(sheet.size() * 21)
                .arg(sheet.size())

@@ -58,14 +58,14 @@ public:
     int run()
     {
         if (!m_cl.log.isEmpty()) {
-            const QString why = m_log.open(m_cl.log);
-            if (!why.isEmpty())
-                return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.log, why));
+            const files::FileProblem why = m_log.open(m_cl.log);
+            if (why.failed())
+                return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.log, files::english(why)));
             m_link.setTrafficLog(&m_log);
         }
         const int status = runMode();
-        if (const QString why = m_log.takeFailure(); !why.isEmpty())
-            m_err << "switchpanel-config: " << m_log.failureText(why) << Qt::endl;
+        if (const std::optional<TrafficLogFailure> failure = m_log.takeFailure())
+            m_err << "switchpanel-config: " << english(*failure) << Qt::endl;
         return status;
     }
 
@@ -103,7 +103,8 @@ private:
     {
         const qcf::LoadedFile loaded = qcf::loadFile(m_cl.file);
         if (!loaded.config)
-            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, loaded.error));
+            return fail(kUnusable,
+                        QStringLiteral("%1: %2").arg(m_cl.file, files::english(loaded.problem)));
         for (int i = 0; i < assignment::kItemCount; ++i) {
             const std::int16_t c = loaded.config->codes[i];
             if (c == -1) {
@@ -198,7 +199,7 @@ private:
                 cellwalk::rememberPortIfAnswered(m_link, read.outcome);
                 const backup::Kept kept = backup::keep(read, file, m_link.portName());
                 if (!kept.ok())
-                    return kept.failureText();
+                    return backup::english(kept);
                 m_err << "switchpanel-config: backup of the panel: " << kept.saved.path << Qt::endl;
                 return QString();
             });
@@ -233,8 +234,8 @@ private:
             return status;
         StationReport report;
         if (!m_cl.report.isEmpty()) {
-            if (const QString why = report.open(m_cl.report); !why.isEmpty())
-                return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.report, why));
+            if (const ReportProblem why = report.open(m_cl.report); why.failed())
+                return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.report, english(why)));
             if (!report.repairNote().isEmpty())
                 m_err << "switchpanel-config: " << m_cl.report << ": " << report.repairNote()
                       << Qt::endl;
@@ -250,7 +251,7 @@ private:
             gang.setTrafficLog(&m_log);
         if (m_cl.backup)
             gang.setBackup([file = *loaded](const cellwalk::PanelRead &read, const QString &port) {
-                return backup::keep(read, file, port).failureText();
+                return backup::keep(read, file, port);
             });
 
         // Every line is written here, in this thread, whole.
@@ -288,8 +289,9 @@ private:
             m_out << " (" << perSlot.join(QStringLiteral("; ")) << ')';
         }
         m_out << Qt::endl;
-        if (!gang.reportError().isEmpty())
-            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.report, gang.reportError()));
+        if (gang.reportError().failed())
+            return fail(kUnusable,
+                        QStringLiteral("%1: %2").arg(m_cl.report, english(gang.reportError())));
         return gang.failed() == 0 ? kDone : kPanelFailed;
     }
 
@@ -302,8 +304,8 @@ private:
     {
         // A target that cannot be written is found before the panel is read.
         const QFileInfo target(m_cl.file);
-        if (const QString why = qcf::targetProblem(m_cl.file); !why.isEmpty())
-            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, why));
+        if (const files::FileProblem why = qcf::targetProblem(m_cl.file); why.failed())
+            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, files::english(why)));
         const std::optional<Codes> values = readCells(true);
         if (!values)
             return kPanelFailed;
@@ -317,9 +319,9 @@ private:
         config.panel = codepage::toBytes(name.left(qcf::kPanelNameLength));
         for (int i = 0; i < qcf::kCodes; ++i)
             config.codes[i] = (*values)[i];
-        const QString why = qcf::saveFile(m_cl.file, qcf::format(config));
-        if (!why.isEmpty())
-            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, why));
+        const files::FileProblem why = qcf::saveFile(m_cl.file, qcf::format(config));
+        if (why.failed())
+            return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, files::english(why)));
         m_out << statustext::english(statustext::Status::ReadSuccessful) << Qt::endl;
         return kDone;
     }

@@ -19,17 +19,17 @@ int writeSheet(const CommandLine &cl, QTextStream &out, QTextStream &err)
     };
     const qcf::LoadedFile loaded = qcf::loadFile(cl.file);
     if (!loaded.config)
-        return fail(cl.file, loaded.error);
+        return fail(cl.file, files::english(loaded.problem));
 
     configsheet::Sheet sheet = configsheet::fromConfiguration(*loaded.config);
     sheet.fileName = QDir::toNativeSeparators(QFileInfo(cl.file).absoluteFilePath());
     sheet.made = QDateTime::currentDateTime();
     sheet.program = QCoreApplication::applicationName() + QLatin1Char(' ') +
                     QCoreApplication::applicationVersion();
-    const QString why =
+    const files::FileProblem why =
         configsheet::writePdf(cl.output, sheet, configsheet::pageSizeFor(QLocale()));
-    if (!why.isEmpty())
-        return fail(cl.output, why);
+    if (why.failed())
+        return fail(cl.output, files::english(why));
     out << "CONFIGURATION SHEET WRITTEN TO " << QDir::toNativeSeparators(cl.output) << Qt::endl;
     return kDone;
 }

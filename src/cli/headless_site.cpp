@@ -51,7 +51,7 @@ int audit(const CommandLine &cl, QTextStream &out, QTextStream &err, TrafficLog 
         return status;
     site::AuditReport report;
     if (!cl.report.isEmpty()) {
-        if (const QString why = report.open(cl.report); !why.isEmpty()) {
+        if (const QString why = english(report.open(cl.report)); !why.isEmpty()) {
             err << kProgram << cl.report << ": " << why << Qt::endl;
             return kUnusable;
         }

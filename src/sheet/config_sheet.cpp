@@ -331,7 +331,7 @@ bool draw(QPagedPaintDevice &device, const Sheet &sheet)
     return painter.end();
 }
 
-QString writePdf(const QString &path, const Sheet &sheet, const QPageSize &pageSize)
+files::FileProblem writePdf(const QString &path, const Sheet &sheet, const QPageSize &pageSize)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -341,9 +341,9 @@ QString writePdf(const QString &path, const Sheet &sheet, const QPageSize &pageS
         pdf.setTitle(QCoreApplication::translate("configsheet", "CONFIGURATION SHEET %1").arg(sheet.panelName));
         pdf.setCreator(sheet.program);
         if (!draw(pdf, sheet))
-            return QCoreApplication::translate("configsheet", "THE SHEET COULD NOT BE DRAWN");
+            return files::FileProblem::Kind::NotDrawn;
     }
-    return qcf::replaceFile(path, buffer.data(), QStringLiteral("PDF FILE")); // untranslated
+    return qcf::replaceFile(path, buffer.data(), files::FileKind::Pdf);
 }
 
 } // namespace configsheet

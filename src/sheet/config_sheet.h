@@ -46,8 +46,8 @@ bool draw(QPagedPaintDevice &device, const Sheet &sheet);
 
 // Writes the sheet as a one-page PDF of `pageSize` to `path`, as a configuration
 // file is saved: complete or not at all, never a device or pipe replaced. Returns
-// the user text of a failure, empty on success.
-QString writePdf(const QString &path, const Sheet &sheet, const QPageSize &pageSize);
+// why it failed, none on success.
+files::FileProblem writePdf(const QString &path, const Sheet &sheet, const QPageSize &pageSize);
 
 // The texts of an item's assignment on the sheet: "C" and "4", "N/A" and "-", or
 // empty texts for an item without a complete assignment.

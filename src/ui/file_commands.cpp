@@ -48,14 +48,14 @@ bool FileCommands::saveConfiguration()
     }
 
     const QByteArray bytes = qcf::format(configuration(*codes));
-    auto fail = [this](const QString &path, const QString &why) {
+    auto fail = [this](const QString &path, const files::FileProblem &why) {
         m_window.dialogs->showMessageBox(
             tr("THE CONFIGURATION FILE COULD NOT BE SAVED:\n%1\n\n%2")
-                .arg(QDir::toNativeSeparators(path), translation::status(why)),
+                .arg(QDir::toNativeSeparators(path), translation::describe(why)),
             true);
         return false;
     };
-    if (const QString problem = qcf::sizeProblem(bytes.size()); !problem.isEmpty())
+    if (const files::FileProblem problem = qcf::sizeProblem(bytes.size()); problem.failed())
         return fail(panelName + QStringLiteral(".qcf"), problem);
 
     const QString path = m_window.dialogs->runFileDialog(
@@ -64,7 +64,7 @@ bool FileCommands::saveConfiguration()
     if (path.isEmpty())
         return false; // cancelled: nothing written
     rememberFile(path);
-    if (const QString failure = qcf::saveFile(path, bytes); !failure.isEmpty())
+    if (const files::FileProblem failure = qcf::saveFile(path, bytes); failure.failed())
         return fail(path, failure);
     m_configurationFile = path;
     m_window.undo->setClean();
@@ -133,7 +133,7 @@ qcf::LoadedFile FileCommands::loadFileOrSay(const QString &path)
     if (!loaded.config)
         m_window.dialogs->showMessageBox(
             tr("THE CONFIGURATION FILE COULD NOT BE OPENED:\n%1\n\n%2")
-                .arg(QDir::toNativeSeparators(path), translation::status(loaded.error)),
+                .arg(QDir::toNativeSeparators(path), translation::describe(loaded.problem)),
             true);
     return loaded;
 }
@@ -217,10 +217,10 @@ void FileCommands::exportSpreadsheet()
     const QString file = !m_configurationFile.isEmpty()
                              ? m_configurationFile
                              : QFileInfo(path).dir().filePath(base + QStringLiteral(".qcf"));
-    const QString failure = configcsv::writeSheet(
+    const files::FileProblem failure = configcsv::writeSheet(
         path, {{configcsv::fileColumn(file, path), configuration(m_window.model->codes())}});
-    if (!failure.isEmpty())
-        fail(translation::status(failure));
+    if (failure.failed())
+        fail(translation::describe(failure));
 }
 
 configsheet::Sheet FileCommands::sheet() const
@@ -281,11 +281,11 @@ void FileCommands::exportSheetPdf()
                 .arg(translation::outputRefusal(path, check)),
             true);
     }
-    const QString failure =
+    const files::FileProblem failure =
         configsheet::writePdf(path, sheet(), configsheet::pageSizeFor(QLocale()));
-    if (!failure.isEmpty())
+    if (failure.failed())
         m_window.dialogs->showMessageBox(
             tr("THE CONFIGURATION SHEET COULD NOT BE SAVED:\n%1\n\n%2")
-                .arg(QDir::toNativeSeparators(path), translation::status(failure)),
+                .arg(QDir::toNativeSeparators(path), translation::describe(failure)),
             true);
 }

@@ -91,7 +91,7 @@ void Form1::READ_CONFIG_Click()
         const backup::Saved saved =
             backup::save(configuration(read.codes), backup::kRead, m_link->portName());
         m_panel->setLastBackup(saved.path);
-        if (!saved.error.isEmpty())
-            showMessageBox(translation::status(saved.error), true);
+        if (saved.failure.failed())
+            showMessageBox(translation::describe(saved.failure), true);
     }
 }

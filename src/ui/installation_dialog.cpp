@@ -279,11 +279,11 @@ void InstallationDialog::onPanelFinished(const site::PanelResult &result)
         break;
     case site::Verdict::Unreachable:
         ++m_counts.unreachable;
-        text = tr("UNREACHABLE: %1").arg(translation::status(result.reason));
+        text = tr("UNREACHABLE: %1").arg(translation::auditReason(result));
         break;
     case site::Verdict::NoFile:
         ++m_counts.noFile;
-        text = tr("NO FILE: %1").arg(translation::status(result.reason));
+        text = tr("NO FILE: %1").arg(translation::auditReason(result));
         break;
     case site::Verdict::NoPort:
         ++m_counts.noPort;
@@ -293,8 +293,7 @@ void InstallationDialog::onPanelFinished(const site::PanelResult &result)
     }
     if (!result.historyProblem.isEmpty()) {
         ++m_counts.historyNotKept;
-        text += QStringLiteral(" - ") +
-                tr("HISTORY NOT KEPT: %1").arg(translation::status(result.historyProblem));
+        text += QStringLiteral(" - ") + tr("HISTORY NOT KEPT: %1").arg(result.historyProblem);
     }
     showRowState(row, text, ground);
     setCell(row, Time,
@@ -372,11 +371,12 @@ void InstallationDialog::restoreSelected()
 void InstallationDialog::onRestoreFinished(const site::RestoreResult &result)
 {
     const int row = m_restoreRow;
-    QString text = !result.problem.isEmpty() ? translation::status(result.problem)
-                                             : translation::status(result.statusText);
+    QString text = !result.problem.isEmpty() ? result.problem
+                   : result.ending           ? translation::describe(*result.ending)
+                   : result.openFailure      ? translation::describe(*result.openFailure)
+                                             : result.statusText;
     if (!result.historyProblem.isEmpty())
-        text += QStringLiteral(" - ") +
-                tr("HISTORY NOT KEPT: %1").arg(translation::status(result.historyProblem));
+        text += QStringLiteral(" - ") + tr("HISTORY NOT KEPT: %1").arg(result.historyProblem);
     showRowState(row, text,
                  statusColour(result.programmed ? statustext::kDone : statustext::kFailed));
     setCell(row, Time, QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));

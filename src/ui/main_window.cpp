@@ -304,10 +304,9 @@ bool MainWindow::openInstallation(const QString &path)
         const site::InventoryProblem &p = read.problem;
         const QString where = p.column > 0 ? tr("LINE %1, COLUMN %2").arg(p.line).arg(p.column)
                                            : tr("LINE %1").arg(p.line);
-        m_form->showMessageBox(
-            tr("THE INVENTORY CANNOT BE USED:\n%1\n\n%2: %3")
-                .arg(QDir::toNativeSeparators(path), where, translation::status(p.text)),
-            true);
+        m_form->showMessageBox(tr("THE INVENTORY CANNOT BE USED:\n%1\n\n%2: %3")
+                                   .arg(QDir::toNativeSeparators(path), where, p.text),
+                               true);
         return false;
     }
     if (m_installation && m_installation->isBusy())

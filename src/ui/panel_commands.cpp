@@ -51,8 +51,8 @@ void PanelCommands::reportLogFailure()
     TrafficLog *log = m_window.link->trafficLog();
     if (!log)
         return;
-    if (const QString why = log->takeFailure(); !why.isEmpty())
-        m_window.dialogs->showMessageBox(translation::status(log->failureText(why)), true);
+    if (const std::optional<TrafficLogFailure> failure = log->takeFailure())
+        m_window.dialogs->showMessageBox(translation::describe(*failure), true);
 }
 
 bool PanelCommands::runTransfer(const std::function<bool(PanelTransfer &)> &start)
@@ -96,10 +96,10 @@ QString PanelCommands::keepBackup(const cellwalk::PanelRead &read)
     } else {
         const backup::Kept kept =
             backup::keep(read, m_window.configuration({}), m_window.link->portName());
-        if (!kept.saved.error.isEmpty()) {
+        if (kept.saved.failure.failed()) {
             m_window.status->fail(
-                tr("%1 - NOTHING WAS WRITTEN").arg(translation::status(kept.saved.error)));
-            return kept.saved.error;
+                tr("%1 - NOTHING WAS WRITTEN").arg(translation::describe(kept.saved.failure)));
+            return backup::english(kept.saved.failure);
         }
         m_lastBackup = kept.saved.path;
     }
@@ -220,6 +220,6 @@ void PanelCommands::openStation()
     // Each panel is backed up first while the window backs up before writing.
     if (backupBeforeWrite())
         dialog->gang().setBackup([config](const cellwalk::PanelRead &read, const QString &port) {
-            return backup::keep(read, config, port).failureText();
+            return backup::keep(read, config, port);
         });
 }

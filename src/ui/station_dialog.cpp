@@ -66,6 +66,8 @@ QString stationStatus(const StationPanel &panel)
 {
     if (panel.openFailure)
         return translation::describe(*panel.openFailure);
+    if (panel.backupFailure)
+        return translation::describe(*panel.backupFailure);
     if (panel.ending)
         return translation::describe(*panel.ending);
     return panel.statusText;
@@ -411,8 +413,8 @@ void StationDialog::start()
             m_reportEdit->setFocus();
             return;
         }
-        if (const QString why = m_report.open(path); !why.isEmpty()) {
-            m_problem = tr("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(translation::status(why));
+        if (const ReportProblem why = m_report.open(path); why.failed()) {
+            m_problem = tr("THE REPORT FILE CANNOT BE WRITTEN: %1").arg(translation::describe(why));
             showState();
             return;
         }
@@ -450,9 +452,9 @@ void StationDialog::done(int result)
 void StationDialog::onFinished()
 {
     m_report.close();
-    if (!m_gang.reportError().isEmpty())
+    if (m_gang.reportError().failed())
         m_problem = tr("THE REPORT FILE CANNOT BE WRITTEN: %1")
-                        .arg(translation::status(m_gang.reportError()));
+                        .arg(translation::describe(m_gang.reportError()));
     showState();
     m_startButton->setFocus();
     if (m_closePending) {
@@ -637,8 +639,8 @@ void StationDialog::showState()
         const int n = m_gang.slotCount();
         QString text = n == 1 ? tr("RUNNING ON 1 PORT") : tr("RUNNING ON %1 PORTS").arg(n);
         // A torn last row cut off the report at the start is said while the run lasts.
-        if (!m_report.repairNote().isEmpty())
-            text += QStringLiteral(" - ") + m_report.repairNote();
+        if (m_report.bytesCut() > 0)
+            text += QStringLiteral(" - ") + translation::tornRowCut(m_report.bytesCut());
         return setStateText(text, false);
     }
     if (m_ran)

@@ -12,87 +12,8 @@
 
 namespace translation {
 
-namespace {
-
-// The context of the core's texts in the translation files. It names no class, so
-// that the texts keep their translations wherever the code that shows them goes.
-constexpr char kContext[] = "statustext";
-
-// The failures of files, backups and the traffic log, as the core still writes
-// them (the panel's outcomes come as values, described below). A text with %1 or
-// %2 is a pattern; its arguments are shown as they are, or translated themselves
-// when they are one of these texts.
-// clang-format off
-const char *const kCoreTexts[] = {
-    QT_TRANSLATE_NOOP("statustext", "THE BACKUP FOLDER %1 CANNOT BE CREATED"),
-    QT_TRANSLATE_NOOP("statustext", "THE BACKUP %1 COULD NOT BE SAVED: %2"),
-    QT_TRANSLATE_NOOP("statustext", "THE TRAFFIC LOG %1 COULD NOT BE WRITTEN (%2); THE PANEL COMMAND WENT ON WITHOUT IT"),
-    QT_TRANSLATE_NOOP("statustext", "NO FILE NAME GIVEN"),
-    QT_TRANSLATE_NOOP("statustext", "THE FOLDER %1 DOES NOT EXIST"),
-    QT_TRANSLATE_NOOP("statustext", "THE FOLDER %1 CANNOT BE WRITTEN"),
-    QT_TRANSLATE_NOOP("statustext", "IT IS A FOLDER, NOT A CONFIGURATION FILE"),
-    QT_TRANSLATE_NOOP("statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A CONFIGURATION FILE"),
-    QT_TRANSLATE_NOOP("statustext", "IT IS A FOLDER, NOT A PDF FILE"),
-    QT_TRANSLATE_NOOP("statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A PDF FILE"),
-    QT_TRANSLATE_NOOP("statustext", "IT IS A FOLDER, NOT A CSV FILE"),
-    QT_TRANSLATE_NOOP("statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A CSV FILE"),
-    QT_TRANSLATE_NOOP("statustext", "THE FILE IS TOO LARGE TO BE A CONFIGURATION FILE"),
-    QT_TRANSLATE_NOOP("statustext", "FIELD %1 HOLDS THE CODE %2, WHICH IS NOT AN ASSIGNMENT"),
-    QT_TRANSLATE_NOOP("statustext", "THE FILE ENDS BEFORE FIELD %1 OF %2 IS COMPLETE"),
-    QT_TRANSLATE_NOOP("statustext", "FIELD %1 HOLDS A NUMBER OUTSIDE -32768 TO 32767"),
-    QT_TRANSLATE_NOOP("statustext", "FIELD %1 HOLDS NO NUMBER: IT IS EMPTY"),
-    QT_TRANSLATE_NOOP("statustext", "THE FILE WOULD BE LARGER THAN %1 KIB, TOO LARGE TO BE OPENED AGAIN: SHORTEN THE PANEL NAME OR THE DESIGNATIONS"),
-    QT_TRANSLATE_NOOP("statustext", "WRITE FAILED"),
-    QT_TRANSLATE_NOOP("statustext", "NOT A REGULAR FILE"),
-};
-// clang-format on
-
-QString tr(const char *text) { return QCoreApplication::translate(kContext, text); }
-
-// A pattern's English as a regular expression: its %1 and %2 take the shortest
-// text that lets the rest match.
-QRegularExpression patternOf(const QString &english)
-{
-    QString re;
-    const QStringList parts = english.split(QStringLiteral("%2"));
-    for (int i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            re += QStringLiteral("(.*)");
-        const QStringList pieces = parts[i].split(QStringLiteral("%1"));
-        for (int j = 0; j < pieces.size(); ++j) {
-            if (j > 0)
-                re += QStringLiteral("(.*?)");
-            re += QRegularExpression::escape(pieces[j]);
-        }
-    }
-    return QRegularExpression(QLatin1Char('^') + re + QLatin1Char('$'),
-                              QRegularExpression::DotMatchesEverythingOption);
-}
-
-// The core's texts with their patterns, each compiled once: a status text is
-// looked up for every cell of a panel command.
-struct CoreText {
-    const char *english;
-    QString source;
-    QRegularExpression pattern; // empty for a text without %1 or %2
-};
-
-const QList<CoreText> &coreTexts()
-{
-    static const QList<CoreText> texts = [] {
-        QList<CoreText> list;
-        for (const char *text : kCoreTexts) {
-            const QString source = QString::fromUtf8(text);
-            list.append(
-                {text, source,
-                 source.contains(QLatin1Char('%')) ? patternOf(source) : QRegularExpression()});
-        }
-        return list;
-    }();
-    return texts;
-}
-
-} // namespace
+// The core's texts are translated in the context "statustext". It names no class,
+// so that the texts keep their translations wherever the code that shows them goes.
 
 QStringList languages() { return {QStringLiteral("de"), QStringLiteral("fr")}; }
 
@@ -305,25 +226,178 @@ QString describe(const portfailure::Loss &loss)
     return QCoreApplication::translate("statustext", "SERIAL PORT %1 LOST").arg(loss.port);
 }
 
-QString status(const QString &english)
+// "IT IS A FOLDER, NOT A PDF FILE": whole sentences, so that a language may
+// inflect its words as the kind of file needs.
+static QString notAFile(const files::FileProblem &problem)
 {
-    if (english.isEmpty())
-        return english;
-    for (const CoreText &text : coreTexts()) {
-        if (text.pattern.pattern().isEmpty()) { // no %1 or %2: the text itself
-            if (text.source == english)
-                return tr(text.english);
-            continue;
-        }
-        const QRegularExpressionMatch m = text.pattern.match(english);
-        if (!m.hasMatch())
-            continue;
-        QString shown = tr(text.english);
-        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
-            shown = shown.arg(status(m.captured(i)));
-        return shown;
+    using files::FileKind;
+    const bool folder = problem.kind == files::FileProblem::Kind::IsFolder;
+    switch (problem.file) {
+    case FileKind::Configuration:
+        return folder
+                   ? QCoreApplication::translate("statustext",
+                                                 "IT IS A FOLDER, NOT A CONFIGURATION FILE")
+                   : QCoreApplication::translate(
+                         "statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A CONFIGURATION FILE");
+    case FileKind::Pdf:
+        return folder ? QCoreApplication::translate("statustext", "IT IS A FOLDER, NOT A PDF FILE")
+                      : QCoreApplication::translate(
+                            "statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A PDF FILE");
+    case FileKind::Csv:
+        return folder ? QCoreApplication::translate("statustext", "IT IS A FOLDER, NOT A CSV FILE")
+                      : QCoreApplication::translate(
+                            "statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A CSV FILE");
+    case FileKind::Backup:
+        return folder
+                   ? QCoreApplication::translate("statustext", "IT IS A FOLDER, NOT A BACKUP FILE")
+                   : QCoreApplication::translate(
+                         "statustext", "IT IS A DEVICE, PIPE OR SOCKET, NOT A BACKUP FILE");
     }
-    return english;
+    return files::english(problem);
+}
+
+QString describe(const files::FileProblem &problem)
+{
+    using Kind = files::FileProblem::Kind;
+    const QString path = QDir::toNativeSeparators(problem.path);
+    switch (problem.kind) {
+    case Kind::None:
+        return QString();
+    case Kind::NoFileName:
+        return QCoreApplication::translate("statustext", "NO FILE NAME GIVEN");
+    case Kind::IsFolder:
+    case Kind::IsDevice:
+        return notAFile(problem);
+    case Kind::FolderMissing:
+        return QCoreApplication::translate("statustext", "THE FOLDER %1 DOES NOT EXIST").arg(path);
+    case Kind::FolderNotWritable:
+        return QCoreApplication::translate("statustext", "THE FOLDER %1 CANNOT BE WRITTEN")
+            .arg(path);
+    case Kind::TooLarge:
+        return QCoreApplication::translate("statustext",
+                                           "THE FILE IS TOO LARGE TO BE A CONFIGURATION FILE");
+    case Kind::EndsEarly:
+        return QCoreApplication::translate("statustext",
+                                           "THE FILE ENDS BEFORE FIELD %1 OF %2 IS COMPLETE")
+            .arg(problem.field)
+            .arg(problem.number);
+    case Kind::NumberOutOfRange:
+        return QCoreApplication::translate("statustext",
+                                           "FIELD %1 HOLDS A NUMBER OUTSIDE -32768 TO 32767")
+            .arg(problem.field);
+    case Kind::EmptyNumber:
+        return QCoreApplication::translate("statustext", "FIELD %1 HOLDS NO NUMBER: IT IS EMPTY")
+            .arg(problem.field);
+    case Kind::NotAnAssignment:
+        return QCoreApplication::translate("statustext",
+                                           "FIELD %1 HOLDS THE CODE %2, WHICH IS NOT AN ASSIGNMENT")
+            .arg(problem.field)
+            .arg(problem.number);
+    case Kind::WouldBeTooLarge:
+        return QCoreApplication::translate(
+                   "statustext",
+                   "THE FILE WOULD BE LARGER THAN %1 KIB, TOO LARGE TO BE OPENED AGAIN: SHORTEN "
+                   "THE PANEL NAME OR THE DESIGNATIONS")
+            .arg(problem.number);
+    case Kind::NotRegular:
+        return QCoreApplication::translate("statustext", "NOT A REGULAR FILE");
+    case Kind::WriteFailed:
+        return QCoreApplication::translate("statustext", "WRITE FAILED");
+    case Kind::NotDrawn:
+        return QCoreApplication::translate("statustext", "THE SHEET COULD NOT BE DRAWN");
+    case Kind::System: // the system's words, as the system gives them
+        break;
+    }
+    return files::english(problem);
+}
+
+QString describe(const backup::Failure &failure)
+{
+    using Kind = backup::Failure::Kind;
+    const QString path = QDir::toNativeSeparators(failure.path);
+    switch (failure.kind) {
+    case Kind::None:
+        return QString();
+    case Kind::FolderNotCreated:
+        return QCoreApplication::translate("statustext", "THE BACKUP FOLDER %1 CANNOT BE CREATED")
+            .arg(path);
+    case Kind::NotSaved:
+        return QCoreApplication::translate("statustext", "THE BACKUP %1 COULD NOT BE SAVED: %2")
+            .arg(path, describe(failure.cause));
+    case Kind::NotThere:
+        return QCoreApplication::translate("statustext",
+                                           "THE BACKUP %1 IS NOT IN THE BACKUP FOLDER AFTER "
+                                           "SAVING IT: THE FOLDER CANNOT BE TRUSTED")
+            .arg(path);
+    }
+    return backup::english(failure);
+}
+
+QString describe(const backup::Kept &kept)
+{
+    if (kept.outcome != cellwalk::Outcome::Done)
+        return QCoreApplication::translate(
+                   "statustext",
+                   "THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
+            .arg(describe(kept.outcome));
+    if (kept.saved.failure.failed())
+        return QCoreApplication::translate("statustext", "%1, NOTHING WAS WRITTEN")
+            .arg(describe(kept.saved.failure));
+    return QString();
+}
+
+QString describe(const TrafficLogFailure &failure)
+{
+    // The system's words in capitals, as the command line prints them.
+    const QString why = failure.why.kind == files::FileProblem::Kind::System
+                            ? failure.why.text.toUpper()
+                            : describe(failure.why);
+    return QCoreApplication::translate("statustext",
+                                       "THE TRAFFIC LOG %1 COULD NOT BE WRITTEN (%2); "
+                                       "THE PANEL COMMAND WENT ON WITHOUT IT")
+        .arg(QDir::toNativeSeparators(failure.path), why);
+}
+
+QString describe(const ReportProblem &problem)
+{
+    using Kind = ReportProblem::Kind;
+    switch (problem.kind) {
+    case Kind::None:
+        return QString();
+    case Kind::NotRegular:
+        return QCoreApplication::translate("statustext", "NOT A REGULAR FILE");
+    // Not translated yet: a report named as a configuration file or torn in a
+    // way the program did not tear it, and what only a failing disk does.
+    case Kind::NamedAsConfiguration:
+    case Kind::NotAReport:
+    case Kind::NotOpen:
+    case Kind::RowNotWritten:
+    case Kind::System: // the system's words
+        break;
+    }
+    return english(problem);
+}
+
+QString auditReason(const site::PanelResult &result)
+{
+    if (result.openFailure)
+        return describe(*result.openFailure);
+    if (result.ending)
+        return describe(*result.ending);
+    if (result.fileProblem)
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(result.filePath),
+                                            describe(*result.fileProblem));
+    if (result.verdict == site::Verdict::NoFile)
+        return QCoreApplication::translate("statustext", "THE INVENTORY NAMES NO FILE");
+    return QString();
+}
+
+QString tornRowCut(qint64 bytes)
+{
+    return QCoreApplication::translate("statustext",
+                                       "THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT "
+                                       "A LINE END, WERE CUT OFF")
+        .arg(bytes);
 }
 
 QString panelHolds(int panelCode)

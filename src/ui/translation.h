@@ -6,15 +6,20 @@
 // files stay English; only what the window shows is translated.
 
 #include "config/status_texts.h"
+#include "files/file_problem.h"
+#include "files/panel_backup.h"
 #include "files/same_file.h"
 #include "panel/cell_walk.h"
 #include "panel/port_failure.h"
+#include "panel/station_report.h"
+#include "panel/traffic_log.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include "files/qcf_text.h"
+#include "site/site_audit.h"
 
 class QCoreApplication;
 class QTranslator;
@@ -47,9 +52,18 @@ QString describe(const portfailure::DeviceCause &cause);
 QString describe(const portfailure::OpenFailure &failure);
 QString describe(const portfailure::Loss &loss);
 
-// A failure text of a file, a backup or the traffic log in the window's language;
-// other texts unchanged.
-QString status(const QString &english);
+// Why a file, a backup, the traffic log or a report failed, in the window's
+// language.
+QString describe(const files::FileProblem &problem);
+QString describe(const backup::Failure &failure);
+QString describe(const backup::Kept &kept);
+QString describe(const TrafficLogFailure &failure);
+QString describe(const ReportProblem &problem);
+// Why an audited panel was unreachable or has no file: its port's failure, its
+// read's ending, or its file's problem after the file's name.
+QString auditReason(const site::PanelResult &result);
+// What opening a report cut off its torn last row (RowReport::bytesCut).
+QString tornRowCut(qint64 bytes);
 
 // The compare's texts in the window's language: what the panel holds for an
 // item, and the status line after a compare.

@@ -226,8 +226,8 @@ void TestStation::reportRows()
         "time,port,file,codes_sha256,result,status,failed_item,duration_ms\r\n";
     for (int round = 0; round < 2; ++round) {
         StationReport report;
-        QCOMPARE(report.open(path), QString());
-        QCOMPARE(report.append(panel), QString());
+        QCOMPARE(report.open(path), ReportProblem());
+        QCOMPARE(report.append(panel), ReportProblem());
     }
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -238,7 +238,7 @@ void TestStation::reportRows()
     f.close();
     QVERIFY(f.resize(0));
     StationReport empty;
-    QCOMPARE(empty.open(path), QString());
+    QCOMPARE(empty.open(path), ReportProblem());
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), header);
 }
@@ -257,8 +257,8 @@ void TestStation::reportRowIsWholeOrNotThere()
     panel.statusText = "SWITCH PANEL HAS BEEN PROGRAMMED";
     const QString path = dir.filePath("whole.csv");
     StationReport report;
-    QCOMPARE(report.open(path), QString());
-    QCOMPARE(report.append(panel), QString());
+    QCOMPARE(report.open(path), ReportProblem());
+    QCOMPARE(report.append(panel), ReportProblem());
     const qint64 size = QFileInfo(path).size();
 
     std::signal(SIGXFSZ, SIG_IGN);
@@ -267,9 +267,9 @@ void TestStation::reportRowIsWholeOrNotThere()
     rlimit small = saved;
     small.rlim_cur = size + 20; // a part of the row fits
     QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString why = report.append(panel);
+    const ReportProblem why = report.append(panel);
     ::setrlimit(RLIMIT_FSIZE, &saved);
-    QCOMPARE(why, QStringLiteral("FILE SIZE LIMIT REACHED"));
+    QCOMPARE(why, ReportProblem(ReportProblem::Kind::System, "FILE SIZE LIMIT REACHED"));
     QCOMPARE(QFileInfo(path).size(), size);
     report.close();
 
@@ -278,10 +278,10 @@ void TestStation::reportRowIsWholeOrNotThere()
     QVERIFY(f.open(QIODevice::Append));
     f.write(torn);
     f.close();
-    QCOMPARE(report.open(path), QString());
+    QCOMPARE(report.open(path), ReportProblem());
     QVERIFY2(report.repairNote().contains(QStringLiteral("LAST %1 BYTES").arg(torn.size())),
              qPrintable(report.repairNote()));
-    QCOMPARE(report.append(panel), QString());
+    QCOMPARE(report.append(panel), ReportProblem());
     const QList<QStringList> rows = reportRowsOf(path);
     QCOMPARE(rows.size(), 3);
     for (const QStringList &row : rows)
@@ -295,7 +295,7 @@ void TestStation::reportRowIsWholeOrNotThere()
     QVERIFY(notes.open(QIODevice::WriteOnly));
     notes.write(mine);
     notes.close();
-    QVERIFY(report.open(notes.fileName()).contains("NOT A REPORT OF THE STATION"));
+    QVERIFY(english(report.open(notes.fileName())).contains("NOT A REPORT OF THE STATION"));
     QVERIFY(notes.open(QIODevice::ReadOnly));
     QCOMPARE(notes.readAll(), mine);
 }

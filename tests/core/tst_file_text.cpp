@@ -2,8 +2,11 @@
 // spreadsheet written and read back, with the import's checks and backups.
 
 #include "files/config_csv.h"
+#include "files/panel_backup.h"
 #include "files/qcf_file.h"
 #include "files/qcf_text.h"
+#include "panel/station_report.h"
+#include "panel/traffic_log.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,6 +64,7 @@ private slots:
     void exportThenImportChangesNothing();
     void partialSheetChangesOnlyWhatItNames();
     void badRowsRefuseTheWholeSheet();
+    void failuresAreValuesWithTheirEnglish();
 
 private:
     QString path(const QString &name) const { return dir->filePath(name); }
@@ -150,7 +154,7 @@ void TestFileText::exportThenImportChangesNothing()
     QList<configcsv::SheetFile> files;
     for (const QString &file : {a, b})
         files.append({configcsv::fileColumn(file, csv), *qcf::loadFile(file).config});
-    QCOMPARE(configcsv::writeSheet(csv, files), QString());
+    QCOMPARE(configcsv::writeSheet(csv, files), files::FileProblem());
 
     const QByteArray sheet = readAll(csv);
     QVERIFY(sheet.startsWith("\xEF\xBB\xBF"
@@ -271,6 +275,100 @@ void TestFileText::badRowsRefuseTheWholeSheet()
     writeAll(path(QStringLiteral("header.csv")), "file,designation\na.qcf,X\n");
     QCOMPARE(configcsv::planImport(path(QStringLiteral("header.csv"))).problems,
              QStringList{QStringLiteral("LINE 1: THE HEADER ROW HAS NO COLUMN item")});
+}
+
+// Why a file, a backup, the traffic log or a report failed: the value each
+// failure gives, and the English the command line and the report print for every
+// value, character for character.
+void TestFileText::failuresAreValuesWithTheirEnglish()
+{
+    using files::FileKind;
+    using files::FileProblem;
+    using Kind = FileProblem::Kind;
+
+    // The values the files give, with what the texts name.
+    QCOMPARE(qcf::loadFile(dir->path()).problem, FileProblem(Kind::IsFolder));
+    qcf::Configuration negative = sample();
+    negative.codes[20] = -7;
+    QCOMPARE(qcf::loadFile(save("negative.qcf", negative)).problem,
+             FileProblem::atField(Kind::NotAnAssignment, 42, -7));
+    writeAll(path("short.qcf"), "\"PANEL\",\"SW1\",0");
+    QCOMPARE(qcf::loadFile(path("short.qcf")).problem,
+             FileProblem::atField(Kind::EndsEarly, 4, 42));
+    QCOMPARE(qcf::replaceFile(path("none/x.pdf"), "%PDF", FileKind::Pdf),
+             FileProblem::ofFolder(Kind::FolderMissing, path("none")));
+    QCOMPARE(qcf::targetProblem(QString()), FileProblem(Kind::NoFileName));
+
+    const QStringList problems = {
+        "",
+        "NO FILE NAME GIVEN",
+        "IT IS A FOLDER, NOT A PDF FILE",
+        "IT IS A DEVICE, PIPE OR SOCKET, NOT A PDF FILE",
+        "THE FOLDER /srv/x DOES NOT EXIST",
+        "THE FOLDER /srv/x CANNOT BE WRITTEN",
+        "THE FILE IS TOO LARGE TO BE A CONFIGURATION FILE",
+        "THE FILE ENDS BEFORE FIELD 9 OF 42 IS COMPLETE",
+        "FIELD 9 HOLDS A NUMBER OUTSIDE -32768 TO 32767",
+        "FIELD 9 HOLDS NO NUMBER: IT IS EMPTY",
+        "FIELD 9 HOLDS THE CODE 42, WHICH IS NOT AN ASSIGNMENT",
+        "THE FILE WOULD BE LARGER THAN 42 KIB, TOO LARGE TO BE OPENED AGAIN: SHORTEN THE PANEL "
+        "NAME OR THE DESIGNATIONS",
+        "NOT A REGULAR FILE",
+        "WRITE FAILED",
+        "THE SHEET COULD NOT BE DRAWN",
+        "No space left on device"};
+    QCOMPARE(int(files::kLastProblemKind) + 1, problems.size());
+    for (int v = 0; v < problems.size(); ++v) {
+        FileProblem problem = FileProblem::atField(Kind(v), 9, 42);
+        problem.file = FileKind::Pdf;
+        problem.path = "/srv/x";
+        problem.text = "No space left on device";
+        QCOMPARE(files::english(problem), problems[v]);
+    }
+    const QStringList kinds = {"CONFIGURATION FILE", "PDF FILE", "CSV FILE", "BACKUP FILE"};
+    QCOMPARE(int(files::kLastFileKind) + 1, kinds.size());
+    for (int v = 0; v < kinds.size(); ++v)
+        QCOMPARE(files::english(FileProblem(Kind::IsFolder, FileKind(v))),
+                 "IT IS A FOLDER, NOT A " + kinds[v]);
+
+    const QString backup = "/b/2026-12-08 14.03.22 read ttyUSB0.qcf";
+    const QStringList backups = {
+        "", "THE BACKUP FOLDER " + backup + " CANNOT BE CREATED",
+        "THE BACKUP " + backup + " COULD NOT BE SAVED: WRITE FAILED",
+        "THE BACKUP " + backup +
+            " IS NOT IN THE BACKUP FOLDER AFTER SAVING IT: THE FOLDER CANNOT BE TRUSTED"};
+    QCOMPARE(int(backup::kLastFailureKind) + 1, backups.size());
+    for (int v = 0; v < backups.size(); ++v)
+        QCOMPARE(backup::english(backup::Failure{backup::Failure::Kind(v), backup,
+                                                 FileProblem(Kind::WriteFailed)}),
+                 backups[v]);
+    backup::Kept kept;
+    QCOMPARE(backup::english(kept), QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP "
+                                                   "(COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO "
+                                                   "RESPOND), NOTHING WAS WRITTEN"));
+    kept.outcome = cellwalk::Outcome::Done;
+    QCOMPARE(backup::english(kept), QString());
+    kept.saved.failure = {backup::Failure::Kind::NotSaved, backup, FileProblem(Kind::WriteFailed)};
+    QCOMPARE(backup::english(kept), backups[2] + ", NOTHING WAS WRITTEN");
+
+    // The system's words in capitals, as the log's line says them.
+    QCOMPARE(english(TrafficLogFailure{"/tmp/t.log", FileProblem::said("No space left")}),
+             QStringLiteral("THE TRAFFIC LOG /tmp/t.log COULD NOT BE WRITTEN (NO SPACE LEFT); "
+                            "THE PANEL COMMAND WENT ON WITHOUT IT"));
+
+    const QStringList reports = {
+        "",
+        "NOT A REGULAR FILE",
+        "A CONFIGURATION FILE (.qcf) IS NO REPORT",
+        "IT DOES NOT END IN A LINE END AND IS NOT A REPORT OF THE STATION (ITS FIRST LINE IS NOT "
+        "THE HEADER ROW); NOTHING WAS WRITTEN TO IT",
+        "THE REPORT IS NOT OPEN",
+        "THE ROW COULD NOT BE WRITTEN",
+        "A REPORT OF THE STATION"};
+    QCOMPARE(int(kLastReportProblem) + 1, reports.size());
+    for (int v = 0; v < reports.size(); ++v)
+        QCOMPARE(english(ReportProblem(ReportProblem::Kind(v), "A REPORT OF THE STATION")),
+                 reports[v]);
 }
 
 QTEST_GUILESS_MAIN(TestFileText)

@@ -457,7 +457,7 @@ void TestFiles::backupsPruneOnlyTheirOwnOldest()
 
     const backup::Saved saved =
         backup::save(*qcf::parse(sampleFile()).config, backup::kBeforeWrite, "/dev/pts/0");
-    QVERIFY2(saved.error.isEmpty(), qPrintable(saved.error));
+    QVERIFY2(!saved.failure.failed(), qPrintable(backup::english(saved.failure)));
     QCOMPARE(readFile(saved.path), sampleFile());
     const QStringList names = QDir(folder).entryList(QDir::Files);
     QCOMPARE(names.size(), backup::kKeep + 1);
@@ -487,7 +487,7 @@ void TestFiles::backupsMoveToTheDocumentedFolder()
         QFile f(earlier + "/" + name);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(sampleFile()) > 0);
     }
-    QCOMPARE(backup::makeFolder(), QString());
+    QCOMPARE(backup::makeFolder(), backup::Failure());
     QCOMPARE(readFile(backup::folder() + "/" + kept), sampleFile());
     QCOMPARE(QDir(earlier).entryList(QDir::Files), QStringList{"notes.txt"});
     QDir(backup::folder()).removeRecursively();

@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTranslator>
 
@@ -214,6 +215,48 @@ private slots:
                 QVERIFY2(shown.contains(loss.port), qPrintable(shown));
             }
         }
+
+        // Why a file, a backup, the traffic log or a report failed; the system's
+        // own words stay as the system gives them.
+        using files::FileProblem;
+        for (int v = 1; v <= int(files::kLastProblemKind); ++v) {
+            for (int k = 0; k <= int(files::kLastFileKind); ++k) {
+                FileProblem problem = FileProblem::atField(FileProblem::Kind(v), 9, 42);
+                problem.file = files::FileKind(k);
+                problem.path = QStringLiteral("/srv/x");
+                problem.text = QStringLiteral("No space left on device");
+                const bool translated = problem.kind != FileProblem::Kind::System;
+                check(translation::describe(problem), files::english(problem), translated);
+                const backup::Failure notSaved{backup::Failure::Kind::NotSaved,
+                                               QStringLiteral("/b/1.qcf"), problem};
+                check(translation::describe(notSaved), backup::english(notSaved), true);
+                const TrafficLogFailure log{QStringLiteral("/tmp/t.log"), problem};
+                check(translation::describe(log), english(log), true);
+            }
+        }
+        for (int v = 1; v <= int(backup::kLastFailureKind); ++v) {
+            backup::Kept kept;
+            kept.outcome = cellwalk::Outcome::Done;
+            kept.saved.failure = {backup::Failure::Kind(v), QStringLiteral("/b/1.qcf"), {}};
+            check(translation::describe(kept.saved.failure), backup::english(kept.saved.failure),
+                  true);
+            check(translation::describe(kept), backup::english(kept), true);
+            kept.outcome = cellwalk::Outcome::CellFailed;
+            check(translation::describe(kept), backup::english(kept), true);
+        }
+        for (int v = 1; v <= int(kLastReportProblem); ++v) {
+            const ReportProblem problem(ReportProblem::Kind(v), QStringLiteral("DISK FULL"));
+            check(translation::describe(problem), english(problem),
+                  problem.kind == ReportProblem::Kind::NotRegular);
+        }
+        StationReport torn;
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("report.csv")));
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write(RowReport::row(StationReport::columns()) + "2026-12-08T14") > 0);
+        file.close();
+        QCOMPARE(torn.open(file.fileName()), ReportProblem());
+        check(translation::tornRowCut(torn.bytesCut()), torn.repairNote(), true);
         QVERIFY(checked > 100);
     }
 };

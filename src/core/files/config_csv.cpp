@@ -125,9 +125,9 @@ QByteArray sheet(const QList<SheetFile> &files)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-QString writeSheet(const QString &csvPath, const QList<SheetFile> &files)
+files::FileProblem writeSheet(const QString &csvPath, const QList<SheetFile> &files)
 {
-    return qcf::replaceFile(csvPath, sheet(files), QStringLiteral("CSV FILE"));
+    return qcf::replaceFile(csvPath, sheet(files), files::FileKind::Csv);
 }
 
 namespace {
@@ -302,7 +302,7 @@ int Planner::fileOf(const csvtable::Record &row)
         QFile raw(path);
         if (!loaded.config)
             why = QStringLiteral("%1 IS NOT A CONFIGURATION FILE THAT CAN BE USED: %2")
-                      .arg(shownPath, loaded.error);
+                      .arg(shownPath, files::english(loaded.problem));
         else if (!raw.open(QIODevice::ReadOnly))
             why = QStringLiteral("%1: %2").arg(shownPath, raw.errorString());
         if (why.isEmpty()) {
@@ -426,10 +426,11 @@ QList<FileImport> Planner::files()
     QList<FileImport> files;
     for (Pending &p : m_pending) {
         FileImport &f = p.import;
-        if (const QString why = qcf::sizeProblem(qcf::format(f.after).size()); !why.isEmpty())
+        if (const files::FileProblem why = qcf::sizeProblem(qcf::format(f.after).size());
+            why.failed())
             m_problems << QStringLiteral("LINE %1: %2: %3")
                               .arg(p.firstLine)
-                              .arg(QDir::toNativeSeparators(f.path), why);
+                              .arg(QDir::toNativeSeparators(f.path), files::english(why));
         f.panelChanged = f.after.panel != f.before.panel;
         for (int i = 0; i < assignment::kItemCount; ++i)
             if (f.after.codes[i] != f.before.codes[i] ||
@@ -479,22 +480,23 @@ QStringList applyImport(const Import &import)
     QStringList failures;
     if (!import.problems.isEmpty())
         return {QStringLiteral("THE SHEET HAS FAULTS; NOTHING WAS WRITTEN")};
-    auto failed = [&](const QString &path, const QString &why) {
-        failures << QDir::toNativeSeparators(path) + QStringLiteral(": ") + why;
+    auto failed = [&](const QString &path, const files::FileProblem &why) {
+        failures << QDir::toNativeSeparators(path) + QStringLiteral(": ") + files::english(why);
     };
     // Every backup first: one that cannot be written stops the import before any
     // configuration changes.
     for (const FileImport &f : import.files)
         if (f.changed())
-            if (const QString why =
-                    qcf::replaceFile(backupPath(f.path), f.original, QStringLiteral("BACKUP FILE"));
-                !why.isEmpty())
+            if (const files::FileProblem why =
+                    qcf::replaceFile(backupPath(f.path), f.original, files::FileKind::Backup);
+                why.failed())
                 failed(backupPath(f.path), why);
     if (!failures.isEmpty())
         return failures;
     for (const FileImport &f : import.files)
         if (f.changed())
-            if (const QString why = qcf::saveFile(f.path, qcf::format(f.after)); !why.isEmpty())
+            if (const files::FileProblem why = qcf::saveFile(f.path, qcf::format(f.after));
+                why.failed())
                 failed(f.path, why);
     return failures;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/file_problem.h"
 #include "files/qcf_format.h"
 
 #include <QByteArray>
@@ -36,9 +37,9 @@ QString fileColumn(const QString &path, const QString &csvPath);
 // complete assignment both empty.
 QByteArray sheet(const QList<SheetFile> &files);
 
-// Writes `files` as the sheet `csvPath`, replacing it only once complete. The
-// failure's text, empty on success.
-QString writeSheet(const QString &csvPath, const QList<SheetFile> &files);
+// Writes `files` as the sheet `csvPath`, replacing it only once complete. Returns
+// why it failed, none on success.
+files::FileProblem writeSheet(const QString &csvPath, const QList<SheetFile> &files);
 
 // One configuration file an import changes (or leaves as it is).
 struct FileImport {

@@ -39,15 +39,33 @@ QString earlierFolder()
            QStringLiteral("/backups");
 }
 
-QString makeFolder()
+QString english(const Failure &failure)
+{
+    const QString path = QDir::toNativeSeparators(failure.path);
+    switch (failure.kind) {
+    case Failure::Kind::None:
+        return QString();
+    case Failure::Kind::FolderNotCreated:
+        return QStringLiteral("THE BACKUP FOLDER %1 CANNOT BE CREATED").arg(path);
+    case Failure::Kind::NotSaved:
+        return QStringLiteral("THE BACKUP %1 COULD NOT BE SAVED: %2")
+            .arg(path, files::english(failure.cause));
+    case Failure::Kind::NotThere:
+        return QStringLiteral("THE BACKUP %1 IS NOT IN THE BACKUP FOLDER AFTER SAVING IT: THE "
+                              "FOLDER CANNOT BE TRUSTED")
+            .arg(path);
+    }
+    return QString();
+}
+
+Failure makeFolder()
 {
     const QString dir = folder();
     if (!QDir().mkpath(dir))
-        return QStringLiteral("THE BACKUP FOLDER %1 CANNOT BE CREATED")
-            .arg(QDir::toNativeSeparators(dir));
+        return {Failure::Kind::FolderNotCreated, dir, {}};
     const QString earlier = earlierFolder();
     if (QDir::cleanPath(earlier) == QDir::cleanPath(dir) || !QFileInfo(earlier).isDir())
-        return QString();
+        return {};
     // Moved once: what cannot be moved (a name taken) stays, and so does the
     // earlier folder then.
     for (const QString &name : QDir(earlier).entryList(QDir::Files)) {
@@ -56,7 +74,7 @@ QString makeFolder()
     }
     if (QDir().rmdir(earlier))
         QDir().rmdir(QFileInfo(earlier).path()); // the application's folder, when empty
-    return QString();
+    return {};
 }
 
 bool isBackupName(const QString &name)
@@ -86,7 +104,7 @@ QString fileName(const QDateTime &when, const QString &command, const QString &p
 Saved save(const qcf::Configuration &config, const QString &command, const QString &port,
            const QDateTime &when)
 {
-    if (const QString why = makeFolder(); !why.isEmpty())
+    if (const Failure why = makeFolder(); why.failed())
         return {QString(), why};
     const QString dir = folder();
     QString name = fileName(when, command, port);
@@ -96,27 +114,23 @@ Saved save(const qcf::Configuration &config, const QString &command, const QStri
                    .replace(QStringLiteral(".qcf"), QStringLiteral(" %1.qcf").arg(n));
     const QString path = dir + QLatin1Char('/') + name;
     const QByteArray bytes = qcf::format(config);
-    if (const QString why = qcf::saveFile(path, bytes); !why.isEmpty())
-        return {QString(), QStringLiteral("THE BACKUP %1 COULD NOT BE SAVED: %2")
-                               .arg(QDir::toNativeSeparators(path), why)};
+    if (const files::FileProblem why = qcf::saveFile(path, bytes); why.failed())
+        return {QString(), {Failure::Kind::NotSaved, path, why}};
     prune(dir, kKeep, name);
     // A backup is only told of once it is known to be there.
     QFile saved(path);
     if (!saved.open(QIODevice::ReadOnly) || saved.read(bytes.size() + 1) != bytes)
-        return {QString(),
-                QStringLiteral("THE BACKUP %1 IS NOT IN THE BACKUP FOLDER AFTER SAVING IT: THE "
-                               "FOLDER CANNOT BE TRUSTED")
-                    .arg(QDir::toNativeSeparators(path))};
-    return {path, QString()};
+        return {QString(), {Failure::Kind::NotThere, path, {}}};
+    return {path, {}};
 }
 
-QString Kept::failureText() const
+QString english(const Kept &kept)
 {
-    if (outcome != cellwalk::Outcome::Done)
+    if (kept.outcome != cellwalk::Outcome::Done)
         return QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
-            .arg(cellwalk::outcomeText(outcome));
-    if (!saved.error.isEmpty())
-        return saved.error + QStringLiteral(", NOTHING WAS WRITTEN");
+            .arg(cellwalk::outcomeText(kept.outcome));
+    if (kept.saved.failure.failed())
+        return english(kept.saved.failure) + QStringLiteral(", NOTHING WAS WRITTEN");
     return QString();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/file_problem.h"
 #include "files/qcf_format.h"
 #include "panel/cell_walk.h"
 
@@ -25,10 +26,30 @@ QString folder();
 // Where earlier versions kept the backups: the application's own data folder
 // (organisation and application name) and "backups".
 QString earlierFolder();
+// Why a backup was not kept.
+struct Failure {
+    enum class Kind {
+        None,
+        FolderNotCreated, // "THE BACKUP FOLDER <path> CANNOT BE CREATED"
+        NotSaved,         // "THE BACKUP <path> COULD NOT BE SAVED: <cause>"
+        NotThere,         // the backup <path> is not in the folder after saving it
+    };
+    Kind kind = Kind::None;
+    QString path;             // the folder, or the backup's file
+    files::FileProblem cause; // NotSaved
+    bool failed() const { return kind != Kind::None; }
+    bool operator==(const Failure &) const = default;
+};
+inline constexpr Failure::Kind kLastFailureKind = Failure::Kind::NotThere;
+
+// "THE BACKUP FOLDER /home/u/.local/share/switchpanel-config/backups CANNOT BE
+// CREATED", ...; empty for none.
+QString english(const Failure &failure);
+
 // Creates the folder when missing and moves the backups of the earlier folder
-// into it (a name already taken stays where it is). Returns the user text of a
-// failure, empty when the folder is there.
-QString makeFolder();
+// into it (a name already taken stays where it is). Returns the failure, none
+// when the folder is there.
+Failure makeFolder();
 
 // Whether `name` is one that fileName() gives (with or without the number that
 // keeps two backups of one second apart): only such files are ever pruned.
@@ -38,8 +59,8 @@ bool isBackupName(const QString &name);
 QString fileName(const QDateTime &when, const QString &command, const QString &port);
 
 struct Saved {
-    QString path;  // the file written, on success
-    QString error; // the user text of a failure, empty on success
+    QString path;    // the file written, on success
+    Failure failure; // none on success
 };
 
 // Saves `config` as a backup (atomically, as a configuration file is saved),
@@ -51,10 +72,12 @@ Saved save(const qcf::Configuration &config, const QString &command, const QStri
 struct Kept {
     cellwalk::Outcome outcome = cellwalk::Outcome::NoResponse; // of the read
     Saved saved;                                               // once the panel was read
-    bool ok() const { return outcome == cellwalk::Outcome::Done && saved.error.isEmpty(); }
-    // Why nothing may be written now: the read or the save failed.
-    QString failureText() const;
+    bool ok() const { return outcome == cellwalk::Outcome::Done && !saved.failure.failed(); }
 };
+
+// Why nothing may be written now, in English: the read or the save failed;
+// empty when the backup is kept.
+QString english(const Kept &kept);
 
 // Keeps what the read of the panel on `port` found (when it is done), with
 // `file`'s panel name and designations, as a backup before a write.

@@ -9,35 +9,38 @@
 namespace qcf {
 
 namespace {
-// Why `info` cannot be a file of the kind `what` although it exists, or empty.
-QString notAFile(const QFileInfo &info, const QString &what = QStringLiteral("CONFIGURATION FILE"))
+
+using files::FileKind;
+using files::FileProblem;
+using Kind = files::FileProblem::Kind;
+
+// Why `info` cannot be a file of the kind `kind` although it exists, or none.
+FileProblem notAFile(const QFileInfo &info, FileKind kind = FileKind::Configuration)
 {
     if (!info.exists() || info.isFile())
-        return QString();
-    if (info.isDir())
-        return QStringLiteral("IT IS A FOLDER, NOT A %1").arg(what);
-    return QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT A %1").arg(what);
+        return {};
+    return {info.isDir() ? Kind::IsFolder : Kind::IsDevice, kind};
 }
 
 // The file read and checked as loadFile does; also whether its codes were plain
 // numbers.
 LoadedFile load(const QString &path, bool *plainNumbers = nullptr)
 {
-    auto fail = [](const QString &why) { return LoadedFile{std::nullopt, why}; };
+    auto fail = [](const FileProblem &why) { return LoadedFile{std::nullopt, why}; };
 
     // Only a regular file is opened: opening a named pipe blocks until someone
     // writes into it, and a device such as /dev/urandom never ends.
-    if (const QString why = notAFile(QFileInfo(path)); !why.isEmpty())
+    if (const FileProblem why = notAFile(QFileInfo(path)); why.failed())
         return fail(why);
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
+        return fail(FileProblem::said(file.errorString()));
     if (file.isSequential()) // replaced by a pipe or device after the check above
-        return fail(QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT A CONFIGURATION FILE"));
+        return fail(Kind::IsDevice);
     QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
+        return fail(FileProblem::said(file.errorString()));
     file.close();
     const bool oversized = bytes.size() > kMaxFileSize;
     if (oversized)
@@ -46,18 +49,17 @@ LoadedFile load(const QString &path, bool *plainNumbers = nullptr)
     ReadResult result = parse(bytes);
     if (!result.config) {
         if (oversized && result.error == ReadError::EndsEarly)
-            return fail(QStringLiteral("THE FILE IS TOO LARGE TO BE A CONFIGURATION FILE"));
-        return fail(describe(result));
+            return fail(Kind::TooLarge);
+        return fail(problem(result));
     }
     for (int i = 0; i < kCodes; ++i) {
         if (result.config->codes[i] < -1)
-            return fail(QStringLiteral("FIELD %1 HOLDS THE CODE %2, WHICH IS NOT AN ASSIGNMENT")
-                            .arg(codeField(i))
-                            .arg(result.config->codes[i]));
+            return fail(
+                FileProblem::atField(Kind::NotAnAssignment, codeField(i), result.config->codes[i]));
     }
     if (plainNumbers)
         *plainNumbers = result.plainNumbers;
-    return {std::move(result.config), QString()};
+    return {std::move(result.config), {}};
 }
 
 } // namespace
@@ -70,57 +72,53 @@ bool holdsConfiguration(const QString &path)
     return load(path, &plain).config && plain;
 }
 
-QString sizeProblem(qsizetype size)
+FileProblem sizeProblem(qsizetype size)
 {
     if (size <= kMaxFileSize)
-        return QString();
-    return QStringLiteral("THE FILE WOULD BE LARGER THAN %1 KIB, TOO LARGE TO BE OPENED AGAIN: "
-                          "SHORTEN THE PANEL NAME OR THE DESIGNATIONS")
-        .arg(kMaxFileSize / 1024);
+        return {};
+    FileProblem problem(Kind::WouldBeTooLarge);
+    problem.number = int(kMaxFileSize / 1024);
+    return problem;
 }
 
-QString targetProblem(const QString &path)
+FileProblem targetProblem(const QString &path)
 {
     if (path.isEmpty())
-        return QStringLiteral("NO FILE NAME GIVEN");
+        return Kind::NoFileName;
     const QFileInfo info(path);
-    if (const QString why = notAFile(info); !why.isEmpty())
+    if (const FileProblem why = notAFile(info); why.failed())
         return why;
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir())
-        return QStringLiteral("THE FOLDER %1 DOES NOT EXIST")
-            .arg(QDir::toNativeSeparators(folder.filePath()));
+        return FileProblem::ofFolder(Kind::FolderMissing, folder.filePath());
     if (!folder.isWritable())
-        return QStringLiteral("THE FOLDER %1 CANNOT BE WRITTEN")
-            .arg(QDir::toNativeSeparators(folder.filePath()));
-    return QString();
+        return FileProblem::ofFolder(Kind::FolderNotWritable, folder.filePath());
+    return {};
 }
 
-QString saveFile(const QString &path, const QByteArray &bytes)
+FileProblem saveFile(const QString &path, const QByteArray &bytes)
 {
     // A file the open command would refuse is not written at all.
-    if (const QString problem = sizeProblem(bytes.size()); !problem.isEmpty())
+    if (const FileProblem problem = sizeProblem(bytes.size()); problem.failed())
         return problem;
-    return replaceFile(path, bytes, QStringLiteral("CONFIGURATION FILE"));
+    return replaceFile(path, bytes, FileKind::Configuration);
 }
 
-QString replaceFile(const QString &path, const QByteArray &bytes, const QString &what)
+FileProblem replaceFile(const QString &path, const QByteArray &bytes, FileKind kind)
 {
     // A device or a pipe would be replaced by a regular file.
     const QFileInfo info(path);
-    if (const QString why = notAFile(info, what); !why.isEmpty())
+    if (const FileProblem why = notAFile(info, kind); why.failed())
         return why;
     const QString folder = info.absolutePath();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         const QFileInfo folderInfo(folder);
         if (!folderInfo.exists())
-            return QStringLiteral("THE FOLDER %1 DOES NOT EXIST")
-                .arg(QDir::toNativeSeparators(folder));
+            return FileProblem::ofFolder(Kind::FolderMissing, folder);
         if (folderInfo.isDir() && !folderInfo.isWritable())
-            return QStringLiteral("THE FOLDER %1 CANNOT BE WRITTEN")
-                .arg(QDir::toNativeSeparators(folder));
-        return file.errorString();
+            return FileProblem::ofFolder(Kind::FolderNotWritable, folder);
+        return FileProblem::said(file.errorString());
     }
     // A write that stops short or a flush that fails (a full disk, a file-size
     // limit) leaves QSaveFile with no useful text of its own ("Unknown error"); the
@@ -134,11 +132,11 @@ QString replaceFile(const QString &path, const QByteArray &bytes, const QString 
     if (!written) {
         const int reason = errno;
         file.cancelWriting();
-        return reason != 0 ? qt_error_string(reason) : file.errorString();
+        return FileProblem::said(reason != 0 ? qt_error_string(reason) : file.errorString());
     }
     if (!file.commit())
-        return file.errorString();
-    return QString();
+        return FileProblem::said(file.errorString());
+    return {};
 }
 
 } // namespace qcf

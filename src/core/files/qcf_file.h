@@ -10,8 +10,8 @@
 namespace qcf {
 
 struct LoadedFile {
-    std::optional<Configuration> config; // set exactly when error is empty
-    QString error;                       // user text in capitals, e.g. "IT IS A FOLDER, ..."
+    std::optional<Configuration> config; // set exactly when there is no problem
+    files::FileProblem problem;          // why the file cannot be used
 };
 
 // Reads and checks a whole configuration file: only a regular file (a pipe or a
@@ -27,24 +27,23 @@ LoadedFile loadFile(const QString &path);
 bool holdsConfiguration(const QString &path);
 
 // Why content of `size` bytes cannot be saved (the open command would refuse the
-// file), or an empty text when it can.
-QString sizeProblem(qsizetype size);
+// file), or none when it can.
+files::FileProblem sizeProblem(qsizetype size);
 
 // Why `path` cannot be saved to, found before anything is written: a folder,
 // device or pipe in its place, a folder that does not exist or cannot be
-// written. Empty when it looks writable; the save itself may still fail.
-QString targetProblem(const QString &path);
+// written. None when it looks writable; the save itself may still fail.
+files::FileProblem targetProblem(const QString &path);
 
 // Writes `bytes` as the file's whole content. The bytes go to a file beside the
 // target first, which replaces the target only once complete, so a failed save
-// leaves an existing file as it was and no partial file behind. Returns the user
-// text of the failure, empty on success.
-QString saveFile(const QString &path, const QByteArray &bytes);
+// leaves an existing file as it was and no partial file behind. Returns why it
+// failed, none on success.
+files::FileProblem saveFile(const QString &path, const QByteArray &bytes);
 
 // What saveFile does once the size is known to be right, for any file the program
-// writes: `what` names the kind of file in the texts ("IT IS A FOLDER, NOT A PDF
-// FILE").
-QString replaceFile(const QString &path, const QByteArray &bytes, const QString &what);
+// writes: `kind` is the kind of file a folder or device in its place is not.
+files::FileProblem replaceFile(const QString &path, const QByteArray &bytes, files::FileKind kind);
 
 // The file-field number (1-based) that holds the code of item i (0..20).
 inline int codeField(int item) { return item == kCodes - 1 ? kFieldCount : 2 * item + 3; }

@@ -165,21 +165,22 @@ ReadResult parse(QByteArrayView bytes)
     return result;
 }
 
-QString describe(const ReadResult &result)
+files::FileProblem problem(const ReadResult &result)
 {
+    using Kind = files::FileProblem::Kind;
     switch (result.error) {
     case ReadError::None:
         return {};
     case ReadError::EndsEarly:
-        return QStringLiteral("THE FILE ENDS BEFORE FIELD %1 OF %2 IS COMPLETE")
-            .arg(result.field)
-            .arg(kFieldCount);
+        return files::FileProblem::atField(Kind::EndsEarly, result.field, kFieldCount);
     case ReadError::NumberOutOfRange:
-        return QStringLiteral("FIELD %1 HOLDS A NUMBER OUTSIDE -32768 TO 32767").arg(result.field);
+        return files::FileProblem::atField(Kind::NumberOutOfRange, result.field);
     case ReadError::EmptyNumber:
-        return QStringLiteral("FIELD %1 HOLDS NO NUMBER: IT IS EMPTY").arg(result.field);
+        return files::FileProblem::atField(Kind::EmptyNumber, result.field);
     }
     return {};
 }
+
+QString describe(const ReadResult &result) { return files::english(problem(result)); }
 
 } // namespace qcf

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/assignment.h"
+#include "files/file_problem.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -56,8 +57,11 @@ struct ReadResult {
 // implementation). Never reads past `bytes`; anything after the 42nd field is ignored.
 ReadResult parse(QByteArrayView bytes);
 
-// A short user text for a failed read, in capitals, e.g.
-// "THE FILE ENDS BEFORE FIELD 17 OF 42 IS COMPLETE"; empty when reading succeeded.
+// Why a read failed, as a value; none when reading succeeded.
+files::FileProblem problem(const ReadResult &result);
+
+// Its English, e.g. "THE FILE ENDS BEFORE FIELD 17 OF 42 IS COMPLETE"; empty when
+// reading succeeded.
 QString describe(const ReadResult &result);
 
 } // namespace qcf

@@ -156,9 +156,12 @@ void Station::programPanel(int number)
     m_link.setPortName(m_port);
     // With --backup the panel's cells are read and kept first, on the open port;
     // a panel whose backup fails is not written. Exactly what --write-panel sends.
+    m_kept.reset();
     if (backupPanel)
-        m_transfer.setBackup(
-            [this](const cellwalk::PanelRead &read) { return backupPanel(read, m_port); });
+        m_transfer.setBackup([this](const cellwalk::PanelRead &read) {
+            m_kept = backupPanel(read, m_port);
+            return m_kept->ok() ? QString() : backup::english(*m_kept);
+        });
     else
         m_transfer.setBackup({});
     if (!m_transfer.startWrite(m_codes))
@@ -175,6 +178,7 @@ void Station::panelWritten()
         if (panel.openFailure)
             panel.statusText = portfailure::english(*panel.openFailure);
     } else if (!m_transfer.backupFailure().isEmpty()) {
+        panel.backupFailure = m_kept;
         panel.statusText = m_transfer.backupFailure();
     } else {
         const panelwrite::Result &result = m_transfer.writeResult();

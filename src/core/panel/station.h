@@ -75,10 +75,9 @@ public:
     QString port() const { return m_port; }
 
     // Called for each panel before it is written, with what the panel held as read
-    // on `port` (--backup), to keep it. Returns the failure text (the read or the
-    // keeping failed), which fails the panel without writing it; empty to go on.
-    // Empty by default: no backup.
-    std::function<QString(const cellwalk::PanelRead &read, const QString &port)> backupPanel;
+    // on `port` (--backup), to keep it. A backup that is not ok fails the panel
+    // without writing it. Empty by default: no backup.
+    std::function<backup::Kept(const cellwalk::PanelRead &read, const QString &port)> backupPanel;
 
     void start();
     // Ends the run: at once while waiting; after the panel in progress has been
@@ -123,6 +122,7 @@ private:
 
     PanelLink m_link;
     PanelTransfer m_transfer{m_link}; // the probes and the writes
+    std::optional<backup::Kept> m_kept; // what the backup of the panel being written kept
     StationPanel m_panel;             // the panel being written
     QElapsedTimer m_panelClock;
     QTimer m_next; // the next try

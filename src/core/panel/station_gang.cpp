@@ -58,7 +58,7 @@ void StationGang::start()
     m_slots.clear();
     m_slotLogs.clear();
     m_stopping = false;
-    m_reportError.clear();
+    m_reportError = {};
     m_numbers = std::make_unique<PanelNumbers>(m_count);
 
     const QStringList names = slotNames(m_ports);
@@ -185,8 +185,8 @@ void StationGang::onPanel(int index, const StationPanel &panel)
         portchoice::rememberPort(panel.port);
     if (m_report) {
         // Every panel's row is tried; the first failure is kept and ends the run.
-        const QString why = m_report->append(panel);
-        if (!why.isEmpty() && m_reportError.isEmpty()) {
+        const ReportProblem why = m_report->append(panel);
+        if (why.failed() && !m_reportError.failed()) {
             m_reportError = why;
             stop();
         }

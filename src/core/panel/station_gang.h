@@ -68,8 +68,8 @@ public:
     // marked with its slot. nullptr: no log.
     void setTrafficLog(TrafficLog *log) { m_log = log; }
     // As Station::backupPanel.
-    void
-    setBackup(std::function<QString(const cellwalk::PanelRead &read, const QString &port)> backup)
+    void setBackup(
+        std::function<backup::Kept(const cellwalk::PanelRead &read, const QString &port)> backup)
     {
         m_backup = std::move(backup);
     }
@@ -87,7 +87,7 @@ public:
     int programmed() const; // over all slots
     int failed() const;
     // Why the report could not be written (the run then ended), else empty.
-    QString reportError() const { return m_reportError; }
+    ReportProblem reportError() const { return m_reportError; }
     // `text` as a line of slot `index`: "[ttyUSB1] " before it when the gang has
     // several slots, alone with one, so that a single port prints as it always did.
     QString marked(int index, const QString &text) const;
@@ -116,13 +116,13 @@ private:
     int m_count = 0;
     StationReport *m_report = nullptr;
     TrafficLog *m_log = nullptr;
-    std::function<QString(const cellwalk::PanelRead &, const QString &)> m_backup;
+    std::function<backup::Kept(const cellwalk::PanelRead &, const QString &)> m_backup;
 
     std::vector<Slot> m_slots;
     std::vector<std::unique_ptr<Station>> m_stations;
     std::vector<std::unique_ptr<TrafficLog>> m_slotLogs; // marked, with several slots
     std::unique_ptr<PanelNumbers> m_numbers;
     bool m_stopping = false;
-    QString m_reportError;
+    ReportProblem m_reportError;
     QTimer m_finished; // tells finished() from the event loop, after the call that ended the run
 };

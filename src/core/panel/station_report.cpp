@@ -72,25 +72,50 @@ QStringList StationReport::fields(const StationPanel &panel)
             QString::number(panel.durationMs)};
 }
 
-QString RowReport::open(const QString &path)
+QString english(const ReportProblem &problem)
+{
+    using Kind = ReportProblem::Kind;
+    switch (problem.kind) {
+    case Kind::None:
+        return QString();
+    case Kind::NotRegular:
+        return QStringLiteral("NOT A REGULAR FILE");
+    case Kind::NamedAsConfiguration:
+        return QStringLiteral("A CONFIGURATION FILE (.qcf) IS NO REPORT");
+    case Kind::NotAReport:
+        return QStringLiteral("IT DOES NOT END IN A LINE END AND IS NOT %1 (ITS FIRST LINE IS "
+                              "NOT THE HEADER ROW); NOTHING WAS WRITTEN TO IT")
+            .arg(problem.text);
+    case Kind::NotOpen:
+        return QStringLiteral("THE REPORT IS NOT OPEN");
+    case Kind::RowNotWritten:
+        return QStringLiteral("THE ROW COULD NOT BE WRITTEN");
+    case Kind::System:
+        return problem.text;
+    }
+    return QString();
+}
+
+ReportProblem RowReport::open(const QString &path)
 {
     m_file.close();
-    m_repairNote.clear();
+    m_bytesCut = 0;
     // Opening a pipe would block until someone reads it; a device is no report.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return QStringLiteral("NOT A REGULAR FILE");
+        return ReportProblem::Kind::NotRegular;
     if (info.suffix().compare(QStringLiteral("qcf"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("A CONFIGURATION FILE (.qcf) IS NO REPORT");
+        return ReportProblem::Kind::NamedAsConfiguration;
     m_file.setFileName(path);
     // Unbuffered: each row goes to the file in one write of its own.
     errno = 0;
     if (!m_file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
-        return errno != 0 ? fileErrorText(errno) : m_file.errorString();
-    QString why = repairTail();
-    if (why.isEmpty() && m_file.size() == 0)
+        return {ReportProblem::Kind::System,
+                errno != 0 ? fileErrorText(errno) : m_file.errorString()};
+    ReportProblem why = repairTail();
+    if (!why.failed() && m_file.size() == 0)
         why = write(row(m_columns));
-    if (!why.isEmpty())
+    if (why.failed())
         m_file.close();
     return why;
 }
@@ -98,20 +123,18 @@ QString RowReport::open(const QString &path)
 // A row cut short by a crash, a power cut or an earlier version's failed write:
 // the bytes after the last line end. Only a file that begins with the header row
 // (or with a part of it, when the header itself was torn) is cut.
-QString RowReport::repairTail()
+ReportProblem RowReport::repairTail()
 {
     const qint64 size = m_file.size();
     if (size == 0)
-        return QString();
+        return {};
     m_file.seek(size - 1);
     if (m_file.read(1) == "\n")
-        return QString();
+        return {};
     const QByteArray header = row(m_columns);
     m_file.seek(0);
     if (!header.startsWith(m_file.read(header.size())))
-        return QStringLiteral("IT DOES NOT END IN A LINE END AND IS NOT %1 (ITS FIRST LINE IS "
-                              "NOT THE HEADER ROW); NOTHING WAS WRITTEN TO IT")
-            .arg(m_kind);
+        return {ReportProblem::Kind::NotAReport, m_kind};
     // The last line end, from the end backwards.
     qint64 keep = 0;
     constexpr qint64 kChunk = 4096;
@@ -124,21 +147,28 @@ QString RowReport::repairTail()
         end = from;
     }
     if (!m_file.resize(keep))
-        return fileErrorText(errno);
-    m_repairNote = QStringLiteral("THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT A "
-                                  "LINE END, WERE CUT OFF")
-                       .arg(size - keep);
-    return QString();
+        return {ReportProblem::Kind::System, fileErrorText(errno)};
+    m_bytesCut = size - keep;
+    return {};
 }
 
-QString RowReport::appendRow(const QStringList &fields)
+QString RowReport::repairNote() const
+{
+    if (m_bytesCut == 0)
+        return QString();
+    return QStringLiteral("THE REPORT ENDED IN A TORN ROW; ITS LAST %1 BYTES, WITHOUT A LINE END, "
+                          "WERE CUT OFF")
+        .arg(m_bytesCut);
+}
+
+ReportProblem RowReport::appendRow(const QStringList &fields)
 {
     if (!m_file.isOpen())
-        return QStringLiteral("THE REPORT IS NOT OPEN");
+        return ReportProblem::Kind::NotOpen;
     return write(row(fields));
 }
 
-QString RowReport::write(const QByteArray &bytes)
+ReportProblem RowReport::write(const QByteArray &bytes)
 {
     const qint64 before = m_file.size();
     errno = 0;
@@ -153,12 +183,14 @@ QString RowReport::write(const QByteArray &bytes)
         }
     }
     if (written)
-        return QString();
+        return {};
     // Cut back to the whole rows before this one.
     m_file.resize(before);
     if (error != 0)
-        return fileErrorText(error);
-    return !syncFailure.isEmpty() ? syncFailure : QStringLiteral("THE ROW COULD NOT BE WRITTEN");
+        return {ReportProblem::Kind::System, fileErrorText(error)};
+    if (!syncFailure.isEmpty())
+        return {ReportProblem::Kind::System, syncFailure};
+    return ReportProblem::Kind::RowNotWritten;
 }
 
 QString fileErrorText(int error)

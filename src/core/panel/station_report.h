@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/panel_backup.h"
 #include "panel/panel_write.h"
 
 #include <QByteArray>
@@ -21,9 +22,10 @@ struct StationPanel {
     bool programmed = false;
     QString statusText; // "SWITCH PANEL HAS BEEN PROGRAMMED" or the failure text
     // What the status text says, for the window to say it in its language: the port
-    // could not be opened, or how the write ended; neither when the backup before
-    // the write failed (then the status text is the backup's failure).
+    // could not be opened, the backup before the write failed, or how the write
+    // ended.
     std::optional<portfailure::OpenFailure> openFailure;
+    std::optional<backup::Kept> backupFailure;
     std::optional<cellwalk::Ending> ending;
     QString failedItem; // the item of the first failed cell ("SW8"), or empty
     QString cellText;   // what that cell's transaction found ("NOT ACKNOWLEDGED"), or empty
@@ -40,6 +42,29 @@ QString isoLocalTime(const QDateTime &time);
 // SHA-256 of the codes as they go into the cells: one byte per cell, addresses 0 to
 // 20 in order; lower-case hex.
 QByteArray codesSha256(const assignment::Codes &codes);
+
+// Why a report cannot be opened or a row appended to it.
+struct ReportProblem {
+    enum class Kind {
+        None,
+        NotRegular,           // "NOT A REGULAR FILE": a device or pipe in its place
+        NamedAsConfiguration, // "A CONFIGURATION FILE (.qcf) IS NO REPORT"
+        NotAReport,    // it ends in a torn row, and its first line is not `text`'s header row
+        NotOpen,       // "THE REPORT IS NOT OPEN"
+        RowNotWritten, // "THE ROW COULD NOT BE WRITTEN": the system gave no reason
+        System,        // `text`: the system's words, in capitals ("DISK FULL")
+    };
+    ReportProblem() = default;
+    ReportProblem(Kind kind, QString text = QString()) : kind(kind), text(std::move(text)) {}
+    Kind kind = Kind::None;
+    QString text; // System; NotAReport: what the report is ("A REPORT OF THE STATION")
+    bool failed() const { return kind != Kind::None; }
+    bool operator==(const ReportProblem &) const = default;
+};
+inline constexpr ReportProblem::Kind kLastReportProblem = ReportProblem::Kind::System;
+
+// "NOT A REGULAR FILE", "DISK FULL", ...; empty for none.
+QString english(const ReportProblem &problem);
 
 // A report of rows: a CSV file (RFC 4180) to which one row per panel is
 // appended, with a header row of its columns when the file is new or empty. A row
@@ -63,25 +88,27 @@ public:
 
     // Opens `path` for appending (created when missing) and writes the header when
     // the file is empty. A file that ends in a torn row (no line end after it) is
-    // cut back to its last whole row first, and repairNote() says so. Returns the
-    // reason on failure, empty on success.
-    QString open(const QString &path);
+    // cut back to its last whole row first, and repairNote() says so. Returns why
+    // it failed, none on success.
+    ReportProblem open(const QString &path);
     bool isOpen() const { return m_file.isOpen(); }
     QString path() const { return m_file.fileName(); }
     // What open() cut off a torn report, for the user; empty when it cut nothing.
-    QString repairNote() const { return m_repairNote; }
-    // Appends one row. Returns the reason on failure, empty on success.
-    QString appendRow(const QStringList &fields);
+    QString repairNote() const;
+    // How many bytes of a torn row open() cut off; 0 when it cut nothing.
+    qint64 bytesCut() const { return m_bytesCut; }
+    // Appends one row. Returns why it failed, none on success.
+    ReportProblem appendRow(const QStringList &fields);
     void close() { m_file.close(); }
 
 private:
-    QString repairTail();
-    QString write(const QByteArray &bytes);
+    ReportProblem repairTail();
+    ReportProblem write(const QByteArray &bytes);
 
     QStringList m_columns;
     QString m_kind;
     QFile m_file;
-    QString m_repairNote;
+    qint64 m_bytesCut = 0;
 };
 
 // The station's report: one row per panel written.
@@ -94,8 +121,8 @@ public:
     static QStringList columns();
     static QStringList fields(const StationPanel &panel);
 
-    // Appends the panel's row. Returns the reason on failure, empty on success.
-    QString append(const StationPanel &panel) { return appendRow(fields(panel)); }
+    // Appends the panel's row. Returns why it failed, none on success.
+    ReportProblem append(const StationPanel &panel) { return appendRow(fields(panel)); }
 };
 
 // The user text of a failed file operation from the system's error number, in

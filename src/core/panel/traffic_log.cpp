@@ -20,18 +20,28 @@ TrafficLog::~TrafficLog()
     m_writer.join(); // writes what is still queued first
 }
 
-QString TrafficLog::open(const QString &path)
+QString english(const TrafficLogFailure &failure)
+{
+    return QStringLiteral("THE TRAFFIC LOG %1 COULD NOT BE WRITTEN (%2); THE PANEL COMMAND WENT "
+                          "ON WITHOUT IT")
+        .arg(QDir::toNativeSeparators(failure.path),
+             // The system's words in capitals, as every text of the log.
+             failure.why.kind == files::FileProblem::Kind::System ? failure.why.text.toUpper()
+                                                                  : files::english(failure.why));
+}
+
+files::FileProblem TrafficLog::open(const QString &path)
 {
     // Opening a pipe would block until someone reads it; a device is no log.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return QStringLiteral("NOT A REGULAR FILE");
+        return files::FileProblem::Kind::NotRegular;
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return m_file.errorString();
+        return files::FileProblem::said(m_file.errorString());
     m_open = true;
     m_writer = std::thread([this] { writeLines(); });
-    return QString();
+    return {};
 }
 
 void TrafficLog::line(const char *tag, const QByteArray &text)
@@ -59,21 +69,14 @@ void TrafficLog::enqueue(QByteArray line)
     m_wake.notify_one();
 }
 
-QString TrafficLog::takeFailure()
+std::optional<TrafficLogFailure> TrafficLog::takeFailure()
 {
     std::unique_lock lock(m_mutex);
     m_idle.wait(lock, [this] { return m_queue.empty() && !m_writing; });
-    if (m_failure.isEmpty() || m_failureTold)
-        return QString();
+    if (!m_failure.failed() || m_failureTold)
+        return std::nullopt;
     m_failureTold = true;
-    return m_failure;
-}
-
-QString TrafficLog::failureText(const QString &why) const
-{
-    return QStringLiteral("THE TRAFFIC LOG %1 COULD NOT BE WRITTEN (%2); THE PANEL COMMAND WENT "
-                          "ON WITHOUT IT")
-        .arg(QDir::toNativeSeparators(m_file.fileName()), why.toUpper());
+    return TrafficLogFailure{m_file.fileName(), m_failure};
 }
 
 void TrafficLog::writeLines()
@@ -94,8 +97,9 @@ void TrafficLog::writeLines()
         const QString why = written ? QString() : m_file.errorString();
         lock.lock();
         m_writing = false;
-        if (!written && m_failure.isEmpty())
-            m_failure = why.isEmpty() ? QStringLiteral("WRITE FAILED") : why;
+        if (!written && !m_failure.failed())
+            m_failure = why.isEmpty() ? files::FileProblem(files::FileProblem::Kind::WriteFailed)
+                                      : files::FileProblem::said(why);
         if (m_queue.empty())
             m_idle.notify_all();
     }

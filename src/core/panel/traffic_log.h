@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/file_problem.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -7,7 +9,19 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <thread>
+
+// A traffic log that could not be written: its file and why.
+struct TrafficLogFailure {
+    QString path;
+    files::FileProblem why; // the system's words, or WriteFailed
+    bool operator==(const TrafficLogFailure &) const = default;
+};
+
+// "THE TRAFFIC LOG /tmp/t.log COULD NOT BE WRITTEN (NO SPACE LEFT ON DEVICE); THE
+// PANEL COMMAND WENT ON WITHOUT IT"
+QString english(const TrafficLogFailure &failure);
 
 // A log of the serial traffic for fault reports: every byte sent and received in
 // hex, each port open and close, one line each with a millisecond timestamp:
@@ -26,8 +40,8 @@ public:
     TrafficLog(const TrafficLog &) = delete;
     TrafficLog &operator=(const TrafficLog &) = delete;
 
-    // Opens `path` for appending. Returns the reason on failure, empty on success.
-    QString open(const QString &path);
+    // Opens `path` for appending. Returns why it failed, none on success.
+    files::FileProblem open(const QString &path);
 
     void sent(const QByteArray &bytes) { line("TX", bytes.toHex(' ').toUpper()); }
     void received(const QByteArray &bytes) { line("RX", bytes.toHex(' ').toUpper()); }
@@ -39,12 +53,10 @@ public:
 
     // Once every queued line has been tried: why a line could not be written (a
     // full disk, a file-size limit), the first time this is asked after the
-    // failure; empty when nothing failed or the failure was already told. A log
+    // failure; none when nothing failed or the failure was already told. A log
     // that fails never stops a transfer, so the caller tells the user after the
     // command.
-    QString takeFailure();
-    // The user text for that failure, naming the file.
-    QString failureText(const QString &why) const;
+    std::optional<TrafficLogFailure> takeFailure();
     QString fileName() const { return m_file.fileName(); }
 
 private:
@@ -62,7 +74,7 @@ private:
     std::deque<QByteArray> m_queue;
     bool m_writing = false;
     bool m_stopping = false;
-    QString m_failure;
+    files::FileProblem m_failure;
     bool m_failureTold = false;
     std::thread m_writer;
 };

@@ -90,13 +90,33 @@ QString resultLine(const Inventory &inventory, const PanelResult &result)
         return name + QStringLiteral("DIFFERS: ") + items.join(QStringLiteral(", "));
     }
     case Verdict::Unreachable:
-        return name + QStringLiteral("UNREACHABLE: ") + result.reason;
+        return name + QStringLiteral("UNREACHABLE: ") + reasonText(result);
     case Verdict::NoFile:
-        return name + QStringLiteral("NO FILE: ") + result.reason;
+        return name + QStringLiteral("NO FILE: ") + reasonText(result);
     case Verdict::NoPort:
         return name + QStringLiteral("NO PORT");
     }
     return name;
+}
+
+QString reasonText(const PanelResult &result)
+{
+    switch (result.verdict) {
+    case Verdict::Unreachable:
+        if (result.openFailure)
+            return portfailure::english(*result.openFailure);
+        return result.ending ? cellwalk::endingText(*result.ending) : QString();
+    case Verdict::NoFile:
+        if (!result.fileProblem)
+            return QStringLiteral("THE INVENTORY NAMES NO FILE");
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(result.filePath),
+                                            files::english(*result.fileProblem));
+    case Verdict::Holds:
+    case Verdict::Differs:
+    case Verdict::NoPort:
+        break;
+    }
+    return QString();
 }
 
 QString verdictName(Verdict verdict)
@@ -179,8 +199,7 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
     WorkThread::runUntilFinished(transfer);
     if (!transfer.opened()) {
         result.verdict = Verdict::Unreachable;
-        result.reason =
-            (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
+        result.openFailure = link.openFailure();
         result.time = QDateTime::currentDateTime();
         return result;
     }
@@ -188,7 +207,7 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
     result.time = QDateTime::currentDateTime();
     if (read.outcome != cellwalk::Outcome::Done) {
         result.verdict = Verdict::Unreachable;
-        result.reason = cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, link));
+        result.ending = cellwalk::ending(read.outcome, std::nullopt, link);
         return result;
     }
     assignment::Codes held{};
@@ -198,7 +217,8 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
 
     const qcf::LoadedFile file =
         panel.filePath.isEmpty()
-            ? qcf::LoadedFile{std::nullopt, QStringLiteral("THE INVENTORY NAMES NO FILE")}
+            ? qcf::LoadedFile{std::nullopt, files::FileProblem::said(
+                                                QStringLiteral("THE INVENTORY NAMES NO FILE"))}
             : qcf::loadFile(panel.filePath);
     qcf::Configuration kept = file.config ? *file.config : nameOnly(panel.panel);
     kept.codes = held;
@@ -209,10 +229,10 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
 
     if (!file.config) {
         result.verdict = Verdict::NoFile;
-        result.reason = panel.filePath.isEmpty()
-                            ? file.error
-                            : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(panel.filePath),
-                                                           file.error);
+        if (!panel.filePath.isEmpty()) {
+            result.fileProblem = file.problem;
+            result.filePath = panel.filePath;
+        }
         return result;
     }
     result.differences = panelcompare::differences(fileCodes(*file.config), held);
@@ -239,7 +259,7 @@ QStringList AuditReport::fields(const Inventory &inventory, const PanelResult &r
     QStringList items;
     for (const panelcompare::Difference &d : result.differences)
         items << assignment::item(d.item).name();
-    QString reason = result.reason;
+    QString reason = reasonText(result);
     if (!result.historyProblem.isEmpty())
         reason += (reason.isEmpty() ? QString() : QStringLiteral("; ")) +
                   QStringLiteral("HISTORY NOT KEPT: ") + result.historyProblem;
@@ -392,13 +412,15 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
     }
     const qcf::LoadedFile file =
         panel.filePath.isEmpty()
-            ? qcf::LoadedFile{std::nullopt, QStringLiteral("THE INVENTORY NAMES NO FILE")}
+            ? qcf::LoadedFile{std::nullopt, files::FileProblem::said(
+                                                QStringLiteral("THE INVENTORY NAMES NO FILE"))}
             : qcf::loadFile(panel.filePath);
     if (!file.config) {
-        result.problem = QStringLiteral("NO FILE: ") + file.error;
+        result.problem = QStringLiteral("NO FILE: ") + files::english(file.problem);
         if (!panel.filePath.isEmpty())
-            result.problem = QStringLiteral("NO FILE: %1: %2")
-                                 .arg(QDir::toNativeSeparators(panel.filePath), file.error);
+            result.problem =
+                QStringLiteral("NO FILE: %1: %2")
+                    .arg(QDir::toNativeSeparators(panel.filePath), files::english(file.problem));
         result.statusText = result.problem;
         return result;
     }
@@ -431,8 +453,8 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
         for (int i = 0; i < assignment::kItemCount; ++i)
             held.codes[i] = read.codes[memory_map::addressOf(i)];
         const backup::Saved saved = backup::save(held, backup::kBeforeWrite, link.portName());
-        if (!saved.error.isEmpty())
-            return saved.error + QStringLiteral(", NOTHING WAS WRITTEN");
+        if (saved.failure.failed())
+            return backup::english(saved.failure) + QStringLiteral(", NOTHING WAS WRITTEN");
         result.backup = saved.path;
         const Keeping keeping = keepInHistory(inventory, panel.panel, held);
         result.keptCopy = keeping.path;
@@ -447,6 +469,7 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
     transfer.startWrite(codes);
     WorkThread::runUntilFinished(transfer);
     if (!transfer.opened()) {
+        result.openFailure = link.openFailure();
         result.statusText =
             (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
         return result;
@@ -458,6 +481,7 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
     const panelwrite::Result &written = transfer.writeResult();
     result.programmed = written.programmed();
     result.statusText = written.statusText();
+    result.ending = written.ending();
     return result;
 }
 

@@ -2,8 +2,10 @@
 
 #include "config/assignment.h"
 #include "config/panel_compare.h"
+#include "files/file_problem.h"
 #include "files/qcf_format.h"
 #include "panel/cell_walk.h"
+#include "panel/port_failure.h"
 #include "panel/station_report.h"
 
 #include <QDateTime>
@@ -87,7 +89,13 @@ struct PanelResult {
     int row = -1; // index in Inventory::rows
     Verdict verdict = Verdict::NoPort;
     QDateTime time; // when the read ended
-    QString reason; // Unreachable, NoFile: why, as the read or open gives it
+    // Why, as values: Unreachable: the port could not be opened (openFailure) or the
+    // read did not complete (ending); NoFile: the file could not be read (fileProblem,
+    // with filePath), or the inventory names none (no filePath).
+    std::optional<portfailure::OpenFailure> openFailure;
+    std::optional<cellwalk::Ending> ending;
+    std::optional<files::FileProblem> fileProblem;
+    QString filePath;
     QList<panelcompare::Difference> differences; // Differs: the items, file against panel
     std::optional<assignment::Codes> panelCodes; // what the panel holds, when it was read
     QString keptCopy;       // the copy written into its history; empty when unchanged or not read
@@ -98,6 +106,10 @@ struct PanelResult {
 // CONFIGURATION", "[Studio 3] DIFFERS: SW2 (FILE A 1, PANEL B 4), LED7 (...)",
 // "[Studio 3] UNREACHABLE: <reason>", "[Studio 3] NO FILE: <reason>", "[Studio 3] NO PORT".
 QString resultLine(const Inventory &inventory, const PanelResult &result);
+// Why the panel was unreachable or has no file, in English, as the read or the open
+// gives it: "CANNOT CONNECT TO …", "/site/a.qcf: …", "THE INVENTORY NAMES NO FILE";
+// empty for the other verdicts.
+QString reasonText(const PanelResult &result);
 
 // The result's word in the report: "holds", "differs", "unreachable", "no file",
 // "no port".
@@ -131,7 +143,7 @@ public:
     static QStringList fields(const Inventory &inventory, const PanelResult &result);
     QString append(const Inventory &inventory, const PanelResult &result)
     {
-        return appendRow(fields(inventory, result));
+        return english(appendRow(fields(inventory, result)));
     }
 };
 
@@ -234,6 +246,9 @@ struct RestoreResult {
     QString problem;         // a refusal before anything was written (no file, no port), else empty
     QString backup;          // the dated backup made before the write, as --backup keeps it
     QString historyProblem;  // why what the panel held could not be kept in its history
+    // As values, for the window: the port's failure, or how the write ended.
+    std::optional<portfailure::OpenFailure> openFailure;
+    std::optional<cellwalk::Ending> ending;
 };
 
 // The restore of inventory row `row` on `port`, in the calling thread; `onCell`

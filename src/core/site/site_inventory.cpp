@@ -103,6 +103,159 @@ QString problemText(const QString &path, const InventoryProblem &problem)
     return QStringLiteral("%1: %2%3").arg(QDir::toNativeSeparators(path), where, problem.text);
 }
 
+namespace {
+
+// The columns of the header row, found by name in any order and any case; -1 for
+// an optional column the inventory does not have.
+struct Columns {
+    int panel = -1, location = -1, port = -1, file = -1;
+    int count = 0; // fields in the header row
+};
+
+std::optional<Columns> findColumns(const csvtable::Record &header, InventoryProblem &problem)
+{
+    QHash<QString, int> found;
+    for (int i = 0; i < header.fields.size(); ++i) {
+        const QString name = header.fields[i].trimmed().toLower();
+        if (name != QLatin1String("panel") && name != QLatin1String("location") &&
+            name != QLatin1String("port") && name != QLatin1String("file"))
+            continue; // another column, left alone
+        if (found.contains(name)) {
+            problem = {header.line, i + 1,
+                       QStringLiteral("THE COLUMN %1 IS NAMED TWICE (ALSO COLUMN %2)")
+                           .arg(name)
+                           .arg(found.value(name) + 1)};
+            return std::nullopt;
+        }
+        found.insert(name, i);
+    }
+    for (const QString &name : {QStringLiteral("panel"), QStringLiteral("file")})
+        if (!found.contains(name)) {
+            problem = {header.line, 0,
+                       QStringLiteral("NO COLUMN NAMED %1: THE FIRST LINE NAMES THE COLUMNS "
+                                      "panel, location, port AND file")
+                           .arg(name)};
+            return std::nullopt;
+        }
+    return Columns{found.value(QStringLiteral("panel")),
+                   found.value(QStringLiteral("location"), -1),
+                   found.value(QStringLiteral("port"), -1), found.value(QStringLiteral("file")),
+                   int(header.fields.size())};
+}
+
+// The rows of an inventory taken one by one: each checked on its own and against
+// the rows before it (a name or a port used twice).
+class RowReader
+{
+public:
+    RowReader(const Columns &columns, const QDir &folder) : m_columns(columns), m_folder(folder) {}
+
+    // Adds the row of `record` to `rows`; false with `problem` when it is refused.
+    bool add(const csvtable::Record &record, QList<InventoryRow> &rows, InventoryProblem &problem)
+    {
+        if (record.fields.size() != m_columns.count) {
+            problem = {record.line, 0,
+                       QStringLiteral("THE ROW HAS %1 FIELDS, THE HEADER %2")
+                           .arg(record.fields.size())
+                           .arg(m_columns.count)};
+            return false;
+        }
+        InventoryRow row;
+        row.line = record.line;
+        if (!takeName(record, row, problem) || !takePort(record, rows, row, problem))
+            return false;
+        if (m_columns.location >= 0)
+            row.location = record.fields[m_columns.location].trimmed();
+        row.file = record.fields[m_columns.file].trimmed();
+        if (!row.file.isEmpty())
+            row.filePath = QDir::cleanPath(m_folder.absoluteFilePath(row.file));
+        rows.append(row);
+        return true;
+    }
+
+private:
+    bool takeName(const csvtable::Record &record, InventoryRow &row, InventoryProblem &problem)
+    {
+        const int column = m_columns.panel;
+        row.panel = record.fields[column].trimmed();
+        if (row.panel.isEmpty()) {
+            problem = {record.line, column + 1, QStringLiteral("THE PANEL NAME IS EMPTY")};
+            return false;
+        }
+        // Two names one folder on a file system that ignores case are one name.
+        const QString folded = row.panel.toCaseFolded();
+        if (m_lineOfName.contains(folded)) {
+            problem = {record.line, column + 1,
+                       QStringLiteral("THE PANEL NAME \"%1\" IS ALSO ON LINE %2 (NAMES ARE "
+                                      "COMPARED WITHOUT REGARD TO CASE)")
+                           .arg(row.panel)
+                           .arg(m_lineOfName.value(folded))};
+            return false;
+        }
+        m_lineOfName.insert(folded, record.line);
+        return true;
+    }
+
+    bool takePort(const csvtable::Record &record, const QList<InventoryRow> &rows,
+                  InventoryRow &row, InventoryProblem &problem)
+    {
+        const int column = m_columns.port;
+        if (column < 0 || record.fields[column].trimmed().isEmpty())
+            return true; // a panel without a permanent port
+        row.port = portplatform::typedName(record.fields[column].trimmed());
+        if (const portaddress::Address address = portaddress::parse(row.port);
+            address.isNetwork() && !address.isUsable()) {
+            problem = {record.line, column + 1, portaddress::problemText(address)};
+            return false;
+        }
+        const QString key = portIdentity(row.port);
+        if (const auto other = m_rowOfPort.constFind(key); other != m_rowOfPort.cend()) {
+            const InventoryRow &first = rows[*other];
+            problem = {record.line, column + 1,
+                       QStringLiteral("THE PORT %1 IS ALSO THE PORT OF \"%2\" ON LINE %3")
+                           .arg(row.port, first.panel)
+                           .arg(first.line)};
+            return false;
+        }
+        m_rowOfPort.insert(key, int(rows.size()));
+        return true;
+    }
+
+    Columns m_columns;
+    QDir m_folder;
+    QHash<QString, int> m_lineOfName; // names compared without regard to case
+    QHash<QString, int> m_rowOfPort;
+};
+
+// Ports that are one port written two ways: a link and its device, a host name
+// and its address. False with `problem` on the later row of such a pair.
+bool checkSamePorts(const QList<InventoryRow> &rows, int portColumn, InventoryProblem &problem)
+{
+    QStringList ports;
+    QList<int> rowOfPortText;
+    for (int i = 0; i < rows.size(); ++i)
+        if (!rows[i].port.isEmpty()) {
+            ports << rows[i].port;
+            rowOfPortText << i;
+        }
+    const auto same = portaddress::repeatedPort(ports);
+    if (!same)
+        return true;
+    for (int k = 0; k < ports.size(); ++k)
+        for (int j = 0; j < k; ++j)
+            if (ports[k] == same->first && ports[j] == same->second) {
+                const InventoryRow &earlier = rows[rowOfPortText[j]];
+                problem = {rows[rowOfPortText[k]].line, portColumn + 1,
+                           QStringLiteral("THE PORT %1 IS THE PORT %2 OF \"%3\" ON LINE %4")
+                               .arg(same->first, same->second, earlier.panel)
+                               .arg(earlier.line)};
+                return false;
+            }
+    return true;
+}
+
+} // namespace
+
 InventoryRead readInventory(const QString &path)
 {
     QString why;
@@ -121,108 +274,23 @@ InventoryRead readInventory(const QString &path)
                        QStringLiteral("THE INVENTORY IS EMPTY: ITS FIRST LINE NAMES THE COLUMNS "
                                       "panel, location, port AND file"));
 
-    // The header: the columns found by name, in any order and any case.
-    const csvtable::Record &header = table.records.first();
-    QHash<QString, int> columns;
-    for (int i = 0; i < header.fields.size(); ++i) {
-        const QString name = header.fields[i].trimmed().toLower();
-        if (name != QLatin1String("panel") && name != QLatin1String("location") &&
-            name != QLatin1String("port") && name != QLatin1String("file"))
-            continue; // another column, left alone
-        if (columns.contains(name))
-            return refused(header.line, i + 1,
-                           QStringLiteral("THE COLUMN %1 IS NAMED TWICE (ALSO COLUMN %2)")
-                               .arg(name)
-                               .arg(columns.value(name) + 1));
-        columns.insert(name, i);
-    }
-    for (const QString &name : {QStringLiteral("panel"), QStringLiteral("file")})
-        if (!columns.contains(name))
-            return refused(header.line, 0,
-                           QStringLiteral("NO COLUMN NAMED %1: THE FIRST LINE NAMES THE COLUMNS "
-                                          "panel, location, port AND file")
-                               .arg(name));
-    const int panelColumn = columns.value(QStringLiteral("panel"));
-    const int fileColumn = columns.value(QStringLiteral("file"));
-    const int locationColumn = columns.value(QStringLiteral("location"), -1);
-    const int portColumn = columns.value(QStringLiteral("port"), -1);
-
+    InventoryProblem problem;
+    const std::optional<Columns> columns = findColumns(table.records.first(), problem);
+    if (!columns)
+        return {std::nullopt, problem};
     Inventory inventory;
     inventory.path = QFileInfo(path).absoluteFilePath();
     inventory.folder = QFileInfo(path).absolutePath();
-    const QDir folder(inventory.folder);
-    QHash<QString, int> lineOfName; // names compared without regard to case
-    QHash<QString, int> rowOfPort;
+    RowReader reader(*columns, QDir(inventory.folder));
     for (qsizetype r = 1; r < table.records.size(); ++r) {
         const csvtable::Record &record = table.records[r];
         if (allEmpty(record.fields)) // a row a spreadsheet left with separators only
             continue;
-        if (record.fields.size() != header.fields.size())
-            return refused(record.line, 0,
-                           QStringLiteral("THE ROW HAS %1 FIELDS, THE HEADER %2")
-                               .arg(record.fields.size())
-                               .arg(header.fields.size()));
-        InventoryRow row;
-        row.line = record.line;
-        row.panel = record.fields[panelColumn].trimmed();
-        if (row.panel.isEmpty())
-            return refused(record.line, panelColumn + 1, QStringLiteral("THE PANEL NAME IS EMPTY"));
-        // Two names one folder on a file system that ignores case are one name.
-        const QString folded = row.panel.toCaseFolded();
-        if (lineOfName.contains(folded))
-            return refused(record.line, panelColumn + 1,
-                           QStringLiteral("THE PANEL NAME \"%1\" IS ALSO ON LINE %2 (NAMES ARE "
-                                          "COMPARED WITHOUT REGARD TO CASE)")
-                               .arg(row.panel)
-                               .arg(lineOfName.value(folded)));
-        lineOfName.insert(folded, record.line);
-        if (locationColumn >= 0)
-            row.location = record.fields[locationColumn].trimmed();
-        if (portColumn >= 0 && !record.fields[portColumn].trimmed().isEmpty()) {
-            row.port = portplatform::typedName(record.fields[portColumn].trimmed());
-            if (const portaddress::Address address = portaddress::parse(row.port);
-                address.isNetwork() && !address.isUsable())
-                return refused(record.line, portColumn + 1, portaddress::problemText(address));
-            const QString key = portIdentity(row.port);
-            if (const auto other = rowOfPort.constFind(key); other != rowOfPort.cend()) {
-                const InventoryRow &first = inventory.rows[*other];
-                return refused(record.line, portColumn + 1,
-                               QStringLiteral("THE PORT %1 IS ALSO THE PORT OF \"%2\" ON LINE %3")
-                                   .arg(row.port, first.panel)
-                                   .arg(first.line));
-            }
-            rowOfPort.insert(key, int(inventory.rows.size()));
-        }
-        row.file = record.fields[fileColumn].trimmed();
-        if (!row.file.isEmpty())
-            row.filePath = QDir::cleanPath(folder.absoluteFilePath(row.file));
-        inventory.rows.append(row);
+        if (!reader.add(record, inventory.rows, problem))
+            return {std::nullopt, problem};
     }
-
-    // Ports that are one port written two ways: a link and its device, a host
-    // name and its address.
-    QStringList ports;
-    QList<int> rowOfPortText;
-    for (int i = 0; i < inventory.rows.size(); ++i)
-        if (!inventory.rows[i].port.isEmpty()) {
-            ports << inventory.rows[i].port;
-            rowOfPortText << i;
-        }
-    if (const auto same = portaddress::repeatedPort(ports)) {
-        int later = -1, earlier = -1;
-        for (int k = 0; k < ports.size() && later < 0; ++k)
-            for (int j = 0; j < k; ++j)
-                if (ports[k] == same->first && ports[j] == same->second) {
-                    later = rowOfPortText[k];
-                    earlier = rowOfPortText[j];
-                    break;
-                }
-        if (later >= 0)
-            return refused(inventory.rows[later].line, portColumn + 1,
-                           QStringLiteral("THE PORT %1 IS THE PORT %2 OF \"%3\" ON LINE %4")
-                               .arg(same->first, same->second, inventory.rows[earlier].panel)
-                               .arg(inventory.rows[earlier].line));
-    }
+    if (!checkSamePorts(inventory.rows, columns->port, problem))
+        return {std::nullopt, problem};
     return {std::move(inventory), {}};
 }
 
