@@ -9,6 +9,7 @@
 #include "panel/cell_walk.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
+#include "panel/panel_transfer.h"
 #include "panel/panel_write.h"
 #include "panel/port_choice.h"
 #include "panel/station_gang.h"
@@ -22,6 +23,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace headless {
@@ -121,86 +123,102 @@ private:
         return kDone;
     }
 
-    // The codes, then the port opened.
-    int loadFileAndOpenPort(Codes &codes, std::optional<qcf::Configuration> *file = nullptr)
-    {
-        if (const int status = loadCodes(codes, file); status != kDone)
-            return status;
-        return openPort() ? kDone : kPanelFailed;
-    }
-
     QString chosenPort() const
     {
         return portchoice::startingPort(portchoice::availablePorts(), m_cl.port,
                                         portchoice::rememberedPort());
     }
 
-    bool openPort()
+    // Runs the transfer started by `start` on the chosen port in the event loop
+    // until it ends; Ctrl+C or SIGTERM ends it at once, the port closed. Returns
+    // whether the port opened (else the failure has been told).
+    bool runTransfer(const std::function<bool(PanelTransfer &)> &start)
     {
-        PanelLink &link = m_link;
-        link.setPortName(chosenPort());
-        if (link.openPort()) {
-            m_err << "switchpanel-config: panel on " << link.portName() << Qt::endl;
-            return true;
+        m_link.setPortName(chosenPort());
+        QEventLoop loop;
+        QObject::connect(&m_transfer, &PanelTransfer::finished, &loop, &QEventLoop::quit);
+        const QMetaObject::Connection opened = QObject::connect(
+            &m_transfer, &PanelTransfer::stateChanged, [this](PanelTransfer::State state) {
+                if (state == PanelTransfer::State::Handshake && !m_told) {
+                    m_told = true;
+                    m_err << "switchpanel-config: panel on " << m_link.portName() << Qt::endl;
+                    if (m_transfer.kind() == PanelTransfer::Kind::Write && m_cl.backup)
+                        m_out << statustext::english(statustext::Status::ReadingBeforeWrite)
+                              << Qt::endl;
+                }
+            });
+        StopSignals stopSignals;
+        QObject::connect(&stopSignals, &StopSignals::received, &m_transfer, &PanelTransfer::abort);
+        m_told = false;
+        if (start(m_transfer) && m_transfer.isRunning())
+            loop.exec();
+        QObject::disconnect(opened);
+        if (!m_transfer.opened()) {
+            fail(kPanelFailed,
+                 m_link.openFailure() ? portfailure::english(*m_link.openFailure()) : QString());
+            return false;
         }
-        fail(kPanelFailed, portfailure::english(*link.openFailure()));
-        return false;
+        return true;
     }
 
     // Reads all 21 cells, with a line per cell when `report`; the values, or
     // nothing when the panel failed.
     std::optional<Codes> readCells(bool report)
     {
-        PanelLink &link = m_link;
-        const cellwalk::PanelRead read =
-            cellwalk::readPanel(link, [&](int n, const cellwalk::Cell &cell) {
+        const QMetaObject::Connection cells = QObject::connect(
+            &m_transfer, &PanelTransfer::cellDone, [&](int n, const cellwalk::Cell &cell, bool) {
                 if (report || cell.result != cellwalk::CellResult::Ok)
                     m_out << cellLine(n, cell.hasValue ? std::optional(cell.value) : std::nullopt,
                                       cellwalk::cellText(cell.result))
                           << Qt::endl;
             });
-        cellwalk::rememberPortIfAnswered(link, read.outcome);
+        const bool opened = runTransfer([](PanelTransfer &t) { return t.startRead(); });
+        QObject::disconnect(cells);
+        if (!opened)
+            return std::nullopt;
+        const cellwalk::PanelRead &read = m_transfer.panelRead();
+        cellwalk::rememberPortIfAnswered(m_link, read.outcome);
         if (read.outcome != cellwalk::Outcome::Done) {
-            m_out << cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, link))
+            m_out << cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, m_link))
                   << Qt::endl;
             return std::nullopt;
         }
         return read.codes;
     }
 
-    // Reads the panel and keeps what it holds as a dated backup, with the file's
-    // panel name and designations, before the write. The port stays open.
-    bool backUpPanel(const qcf::Configuration &file)
-    {
-        m_out << statustext::english(statustext::Status::ReadingBeforeWrite) << Qt::endl;
-        const backup::Kept kept = backup::readAndKeep(m_link, file);
-        cellwalk::rememberPortIfAnswered(m_link, kept.outcome);
-        if (!kept.ok()) {
-            fail(kPanelFailed, backup::english(kept));
-            return false;
-        }
-        m_err << "switchpanel-config: backup of the panel: " << kept.saved.path << Qt::endl;
-        return true;
-    }
-
     int writePanel()
     {
         Codes codes{};
         std::optional<qcf::Configuration> loaded;
-        if (const int status = loadFileAndOpenPort(codes, &loaded); status != kDone)
+        if (const int status = loadCodes(codes, &loaded); status != kDone)
             return status;
-        PanelLink &link = m_link;
-        if (m_cl.backup && !backUpPanel(*loaded)) {
-            link.closePort();
-            return kPanelFailed;
-        }
-        const panelwrite::Result result =
-            panelwrite::writeCodes(link, codes, [&](int n, const cellwalk::Cell &cell) {
-                const std::int16_t code = codes[memory_map::itemAt(n)];
-                m_out << cellLine(n, code, cellwalk::cellText(cell.result)) << Qt::endl;
+        // With --backup the panel is read and kept as a dated backup, with the
+        // file's panel name and designations, before the write, on the same port.
+        if (m_cl.backup)
+            m_transfer.setBackup([this, file = *loaded](const cellwalk::PanelRead &read) {
+                cellwalk::rememberPortIfAnswered(m_link, read.outcome);
+                const backup::Kept kept = backup::keep(read, file, m_link.portName());
+                if (!kept.ok())
+                    return backup::english(kept);
+                m_err << "switchpanel-config: backup of the panel: " << kept.saved.path << Qt::endl;
+                return QString();
             });
-        cellwalk::rememberPortIfAnswered(link, result.outcome);
-        link.closePort();
+        const QMetaObject::Connection cells =
+            QObject::connect(&m_transfer, &PanelTransfer::cellDone,
+                             [&](int n, const cellwalk::Cell &cell, bool writing) {
+                                 const std::int16_t code = codes[memory_map::itemAt(n)];
+                                 if (writing)
+                                     m_out << cellLine(n, code, cellwalk::cellText(cell.result))
+                                           << Qt::endl;
+                             });
+        const bool opened = runTransfer([&](PanelTransfer &t) { return t.startWrite(codes); });
+        QObject::disconnect(cells);
+        if (!opened)
+            return kPanelFailed;
+        if (!m_transfer.backupFailure().isEmpty())
+            return fail(kPanelFailed, m_transfer.backupFailure());
+        const panelwrite::Result &result = m_transfer.writeResult();
+        cellwalk::rememberPortIfAnswered(m_link, result.outcome);
         m_out << result.statusText() << Qt::endl;
         return result.programmed() ? kDone : kPanelFailed;
     }
@@ -232,8 +250,9 @@ private:
         if (!m_cl.log.isEmpty())
             gang.setTrafficLog(&m_log);
         if (m_cl.backup)
-            gang.setBackup(
-                [file = *loaded](PanelLink &link) { return backup::readAndKeep(link, file); });
+            gang.setBackup([file = *loaded](const cellwalk::PanelRead &read, const QString &port) {
+                return backup::keep(read, file, port);
+            });
 
         // Every line is written here, in this thread, whole.
         QObject::connect(
@@ -287,10 +306,7 @@ private:
         const QFileInfo target(m_cl.file);
         if (const files::FileProblem why = qcf::targetProblem(m_cl.file); why.failed())
             return fail(kUnusable, QStringLiteral("%1: %2").arg(m_cl.file, files::english(why)));
-        if (!openPort())
-            return kPanelFailed;
         const std::optional<Codes> values = readCells(true);
-        m_link.closePort();
         if (!values)
             return kPanelFailed;
 
@@ -313,10 +329,9 @@ private:
     int compare()
     {
         Codes codes{};
-        if (const int status = loadFileAndOpenPort(codes); status != kDone)
+        if (const int status = loadCodes(codes); status != kDone)
             return status;
         const std::optional<Codes> values = readCells(false);
-        m_link.closePort();
         if (!values)
             return kPanelFailed;
         // The cells in item order.
@@ -340,6 +355,8 @@ private:
     QTextStream &m_err;
     TrafficLog m_log; // outlives the session's link
     PanelLink m_link;
+    PanelTransfer m_transfer{m_link};
+    bool m_told = false; // the port's opening has been told
 };
 
 } // namespace

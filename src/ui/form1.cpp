@@ -5,6 +5,7 @@
 #include "first_frame.h"
 #include "item_marks.h"
 #include "panel/panel_link.h"
+#include "panel/panel_transfer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,8 +37,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent), UserDialogs(this)
                                  pushReplacement(m_model->state(), after, m_boxesShown, text);
                              }});
     m_panel = std::make_unique<PanelCommands>(PanelCommands::Window{
-        this, &m_activity, m_link, m_status.get(), m_port.get(), m_marks, m_model, m_undo, this,
-        [this](statustext::Status ledText) { return collectOrSay(ledText); },
+        this, &m_activity, m_link, m_transfer, m_status.get(), m_port.get(), m_marks, m_model,
+        m_undo, this, [this](statustext::Status ledText) { return collectOrSay(ledText); },
         [this](const assignment::Codes &codes) { return configuration(codes); },
         [this] { return configurationFile(); }});
     // The controls show the model from the start.
@@ -68,6 +69,7 @@ Form1::~Form1()
     disconnect(qApp, nullptr, this, nullptr);
     m_undo->disconnect(this);
     m_model->disconnect(this);
+    delete std::exchange(m_transfer, nullptr); // before the link it runs on
 }
 
 QLineEdit *Form1::designationBox(int item) const
@@ -82,8 +84,8 @@ configsheet::Sheet Form1::sheet() const { return m_files->sheet(); }
 // port; the command then returns on its own.
 void Form1::stopTransfer()
 {
-    if (isBusy())
-        m_link->abort();
+    if (m_transfer->isRunning())
+        m_transfer->abort();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -24,6 +24,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class PanelLink;
+class PanelTransfer;
 class ItemMarks;
 
 // The client area of the program's window: its controls and their layout, the
@@ -211,6 +212,7 @@ private:
     QRadioButton *m_option2 = nullptr;
     std::array<QPushButton *, 4> m_commandButtons{};
     PanelLink *m_link = nullptr;
+    PanelTransfer *m_transfer = nullptr; // on m_link; destroyed before it
     ItemMarks *m_marks = nullptr;
     std::unique_ptr<StatusBox> m_status; // Text1
     std::unique_ptr<PortChooser> m_port; // Label15, Combo1

@@ -11,6 +11,7 @@
 #include "light_scheme.h"
 #include "list_selection.h"
 #include "panel/panel_link.h"
+#include "panel/panel_transfer.h"
 #include "picture_decoder.h"
 #include "shapes.h"
 #include "twips.h"
@@ -99,6 +100,7 @@ void Form1::buildControls()
     buildCommandButtons();
 
     m_link = new PanelLink(this); // the serial link, with its Timer1
+    m_transfer = new PanelTransfer(*m_link, this);
 
     m_port = std::make_unique<PortChooser>(this); // Label15 and Combo1
 

@@ -1,12 +1,13 @@
 // The panel commands' designed handlers: the read, which shows the panel's
 // cells in the window as they come, and the write, which the panel commands
 // carry out (panel_commands.h). Both go through the same functions as the
-// command line and the station (cellwalk::readPanel, panelwrite::writeCodes).
+// command line and the station (PanelTransfer).
 
 #include "files/panel_backup.h"
 #include "form1.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
+#include "panel/panel_transfer.h"
 #include "translation.h"
 
 #include <QComboBox>
@@ -56,28 +57,30 @@ void Form1::READ_CONFIG_Click()
     m_model->setPanelName(QString());
 
     cellwalk::PanelRead read;
-    if (!m_panel->openPort()) {
-        m_status->failToOpen(*m_link);
-    } else {
-        read = cellwalk::readPanel(*m_link, [this](int n, const cellwalk::Cell &cell) {
-            m_status->showCell(cell, false);
-            const int i = memory_map::itemAt(n);
-            ConfigurationState state = m_model->state();
-            // A cell that failed its read is not shown: its value means nothing.
-            if (cell.result == cellwalk::CellResult::Ok)
-                LoadItem(state, i, cell.value);
-            // The panel keeps no designations.
-            if (designationBox(i))
-                state.items[i].designation.clear();
-            m_model->setItem(i, state.items[i]);
-            if (designationBox(i))
-                showDesignationBox(i, false);
-        });
+    const QMetaObject::Connection cells = connect(m_transfer, &PanelTransfer::cellDone, this,
+                                                  [this](int n, const cellwalk::Cell &cell, bool) {
+                                                      m_status->showCell(cell, false);
+                                                      const int i = memory_map::itemAt(n);
+                                                      ConfigurationState state = m_model->state();
+                                                      // A cell that failed its read is not shown:
+                                                      // its value means nothing.
+                                                      if (cell.result == cellwalk::CellResult::Ok)
+                                                          LoadItem(state, i, cell.value);
+                                                      // The panel keeps no designations.
+                                                      if (designationBox(i))
+                                                          state.items[i].designation.clear();
+                                                      m_model->setItem(i, state.items[i]);
+                                                      if (designationBox(i))
+                                                          showDesignationBox(i, false);
+                                                  });
+    const bool opened = m_panel->runTransfer([](PanelTransfer &t) { return t.startRead(); });
+    disconnect(cells);
+    if (opened) {
+        read = m_transfer->panelRead();
         cellwalk::rememberPortIfAnswered(*m_link, read.outcome);
         m_status->showOutcome(read.outcome, Status::ReadSuccessful, *m_link);
     }
 
-    m_link->closePort();
     rec.config_flag = 1;
     ShowSwitchView();
     rec.config_flag = 0;

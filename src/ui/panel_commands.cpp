@@ -6,6 +6,7 @@
 #include "item_marks.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
+#include "panel/panel_transfer.h"
 #include "panel/panel_write.h"
 #include "panel/traffic_log.h"
 #include "port_chooser.h"
@@ -14,6 +15,7 @@
 #include "translation.h"
 #include "user_dialogs.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QUndoStack>
 #include <QWidget>
@@ -53,50 +55,57 @@ void PanelCommands::reportLogFailure()
         m_window.dialogs->showMessageBox(translation::describe(*failure), true);
 }
 
-// OpenPanelPort on the port selected in the window at this moment.
-bool PanelCommands::openPort()
+bool PanelCommands::runTransfer(const std::function<bool(PanelTransfer &)> &start)
 {
     m_window.port->readPortsOnce(); // a command that comes before the drop-down is filled
     m_window.link->setPortName(m_window.port->selectedPort());
-    return m_window.link->openPort();
+    QEventLoop loop;
+    QObject::connect(m_window.transfer, &PanelTransfer::finished, &loop, &QEventLoop::quit);
+    if (start(*m_window.transfer) && m_window.transfer->isRunning())
+        loop.exec();
+    if (m_window.transfer->opened())
+        return true;
+    m_window.status->failToOpen(*m_window.link);
+    return false;
 }
 
 bool PanelCommands::backupBeforeWrite() const { return settings::backupBeforeWrite(); }
 
 void PanelCommands::setBackupBeforeWrite(bool on) { settings::setBackupBeforeWrite(on); }
 
-// With backups on, reads the panel as the read command does, without showing
-// what it holds, and keeps that as a backup before the write goes on. When the
-// read fails the user decides whether to write without a backup. Returns whether
-// the write may go on; the port stays open either way.
-bool PanelCommands::backUpPanelFirst()
+// With backups on, the panel is read as the read command does, without showing
+// what it holds, and kept as a backup before the write goes on. When the read
+// fails the user decides whether to write without a backup. Returns why the write
+// must not go on, or nothing; the port stays open either way.
+QString PanelCommands::keepBackup(const cellwalk::PanelRead &read)
 {
-    m_window.status->setText(translation::describe(Status::ReadingBeforeWrite));
-    const backup::Kept kept = backup::readAndKeep(*m_window.link, m_window.configuration({}));
-    cellwalk::rememberPortIfAnswered(*m_window.link, kept.outcome);
-    if (m_window.link->isAborted())
-        return false;
-    if (kept.outcome != cellwalk::Outcome::Done) {
+    cellwalk::rememberPortIfAnswered(*m_window.link, read.outcome);
+    if (m_window.transfer->isAborted())
+        return QStringLiteral("ABORTED");
+    if (read.outcome != cellwalk::Outcome::Done) {
         const QString why =
-            translation::describe(cellwalk::ending(kept.outcome, std::nullopt, *m_window.link));
+            translation::describe(cellwalk::ending(read.outcome, std::nullopt, *m_window.link));
         m_window.status->fail(why);
         const QString question = tr("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
                                     "CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?")
                                      .arg(why);
         if (m_window.dialogs->ask(question, QMessageBox::Yes | QMessageBox::No) !=
                 QMessageBox::Yes ||
-            m_window.link->isAborted())
-            return false;
-    } else if (kept.saved.failure.failed()) {
-        m_window.status->fail(
-            tr("%1 - NOTHING WAS WRITTEN").arg(translation::describe(kept.saved.failure)));
-        return false;
+            m_window.transfer->isAborted())
+            return why;
     } else {
+        const backup::Kept kept =
+            backup::keep(read, m_window.configuration({}), m_window.link->portName());
+        if (kept.saved.failure.failed()) {
+            m_window.status->fail(
+                tr("%1 - NOTHING WAS WRITTEN").arg(translation::describe(kept.saved.failure)));
+            return backup::english(kept.saved.failure);
+        }
         m_lastBackup = kept.saved.path;
     }
     m_window.status->setTone(kRunning);
     m_window.status->setText(translation::describe(Status::StartingWrite));
-    return true;
+    return QString();
 }
 
 void PanelCommands::write()
@@ -111,17 +120,34 @@ void PanelCommands::write()
     m_window.status->setText(translation::describe(Status::StartingWrite));
 
     const std::optional<assignment::Codes> codes = m_window.collect(Status::IncompleteLeds);
-    const bool opened = openPort();
+    if (!codes)
+        return; // nothing is sent
 
-    if (!codes) {
-        // nothing is sent
-    } else if (!opened) {
-        m_window.status->failToOpen(*m_window.link);
-    } else if (!backupBeforeWrite() || backUpPanelFirst()) {
-        const panelwrite::Result result =
-            panelwrite::writeCodes(*m_window.link, *codes, [this](int, const cellwalk::Cell &cell) {
+    PanelTransfer &transfer = *m_window.transfer;
+    if (backupBeforeWrite())
+        transfer.setBackup([this](const cellwalk::PanelRead &read) { return keepBackup(read); });
+    else
+        transfer.setBackup({});
+    const QMetaObject::Connection reading =
+        QObject::connect(&transfer, &PanelTransfer::stateChanged, [this](PanelTransfer::State s) {
+            if (s == PanelTransfer::State::Handshake && m_window.transfer->cell() < 0 &&
+                backupBeforeWrite() && !m_readingShown) {
+                m_readingShown = true;
+                m_window.status->setText(translation::describe(Status::ReadingBeforeWrite));
+            }
+        });
+    const QMetaObject::Connection cells = QObject::connect(
+        &transfer, &PanelTransfer::cellDone, [this](int, const cellwalk::Cell &cell, bool writing) {
+            if (writing)
                 m_window.status->showCell(cell, true);
-            });
+        });
+    m_readingShown = false;
+    const bool opened = runTransfer([&](PanelTransfer &t) { return t.startWrite(*codes); });
+    QObject::disconnect(reading);
+    QObject::disconnect(cells);
+    transfer.setBackup({});
+    if (opened && transfer.backupFailure().isEmpty()) {
+        const panelwrite::Result &result = transfer.writeResult();
         cellwalk::rememberPortIfAnswered(*m_window.link, result.outcome);
         // With the port lost, the text says how far the write came.
         m_window.status->setTone(result.programmed() ? kDone : kFailed);
@@ -129,8 +155,6 @@ void PanelCommands::write()
         if (result.programmed())
             m_window.undo->setClean();
     }
-
-    m_window.link->closePort();
 }
 
 // Compare with panel: read the panel as the read command does, but only to mark
@@ -148,16 +172,16 @@ void PanelCommands::compare()
     m_window.status->show();
 
     cellwalk::PanelRead read;
-    if (!openPort()) {
-        m_window.status->failToOpen(*m_window.link);
-    } else {
-        read = cellwalk::readPanel(*m_window.link, [this](int, const cellwalk::Cell &cell) {
-            m_window.status->showCell(cell, false);
-        });
+    const QMetaObject::Connection cells = QObject::connect(
+        m_window.transfer, &PanelTransfer::cellDone,
+        [this](int, const cellwalk::Cell &cell, bool) { m_window.status->showCell(cell, false); });
+    const bool opened = runTransfer([](PanelTransfer &t) { return t.startRead(); });
+    QObject::disconnect(cells);
+    if (opened) {
+        read = m_window.transfer->panelRead();
         cellwalk::rememberPortIfAnswered(*m_window.link, read.outcome);
         m_window.status->showOutcome(read.outcome, std::nullopt, *m_window.link);
     }
-    m_window.link->closePort();
     if (read.outcome != cellwalk::Outcome::Done)
         return;
 
@@ -195,6 +219,7 @@ void PanelCommands::openStation()
                                                   *codes, name, m_window.link->trafficLog());
     // Each panel is backed up first while the window backs up before writing.
     if (backupBeforeWrite())
-        dialog->gang().setBackup(
-            [config](PanelLink &link) { return backup::readAndKeep(link, config); });
+        dialog->gang().setBackup([config](const cellwalk::PanelRead &read, const QString &port) {
+            return backup::keep(read, config, port);
+        });
 }

@@ -4,6 +4,7 @@
 #include "config/configuration_model.h"
 #include "config/status_texts.h"
 #include "files/qcf_format.h"
+#include "panel/cell_walk.h"
 #include "panel/panel_activity.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ class QUndoStack;
 class QWidget;
 class ItemMarks;
 class PanelLink;
+class PanelTransfer;
 class PortChooser;
 class StatusBox;
 class UserDialogs;
@@ -33,6 +35,7 @@ public:
         QWidget *window;
         PanelActivity *activity;
         PanelLink *link;
+        PanelTransfer *transfer; // on the link
         StatusBox *status;
         PortChooser *port;
         ItemMarks *marks;
@@ -66,8 +69,10 @@ public:
         std::optional<PanelActivity::Command> m_running;
     };
 
-    // OpenPanelPort on the port selected in the window at this moment.
-    bool openPort();
+    // Runs the transfer `start` starts on the port selected in the window at this
+    // moment until it ends, the window responsive meanwhile. Returns whether the
+    // port opened; the status box says why not.
+    bool runTransfer(const std::function<bool(PanelTransfer &)> &start);
     void write();
     void compare();
     void openStation();
@@ -79,8 +84,11 @@ public:
 
 private:
     void reportLogFailure();
-    bool backUpPanelFirst(); // false: the write must not go on
+    // Keeps the panel's backup read before a write; why the write must not go on,
+    // or nothing.
+    QString keepBackup(const cellwalk::PanelRead &read);
 
     Window m_window;
     QString m_lastBackup;
+    bool m_readingShown = false; // the backup read before a write has been told
 };

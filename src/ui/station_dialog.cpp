@@ -11,6 +11,7 @@
 #include "translation.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -95,8 +96,15 @@ StationDialog::StationDialog(const QString &port, const assignment::Codes &codes
 StationDialog::~StationDialog()
 {
     // Closed while slots still write (the window closing): the gang finishes their
-    // panels as it goes, with nothing left here to show them on.
+    // panels and reports them first, with nothing left here to show them on.
     m_gang.disconnect(this);
+    if (m_gang.isRunning()) {
+        QEventLoop loop;
+        connect(&m_gang, &StationGang::finished, &loop, &QEventLoop::quit);
+        m_gang.stop();
+        if (m_gang.isRunning())
+            loop.exec();
+    }
 }
 
 StationDialog *StationDialog::launch(QWidget *parent, const QString &port,

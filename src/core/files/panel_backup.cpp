@@ -2,7 +2,6 @@
 
 #include "files/qcf_file.h"
 #include "panel/cell_walk.h"
-#include "panel/panel_link.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -135,16 +134,15 @@ QString english(const Kept &kept)
     return QString();
 }
 
-Kept readAndKeep(PanelLink &link, const qcf::Configuration &file)
+Kept keep(const cellwalk::PanelRead &read, const qcf::Configuration &file, const QString &port)
 {
-    const cellwalk::PanelRead read = cellwalk::readPanel(link);
     Kept kept;
     kept.outcome = read.outcome;
     if (read.outcome != cellwalk::Outcome::Done)
         return kept;
     qcf::Configuration config = file;
     std::copy(read.codes.begin(), read.codes.end(), config.codes.begin());
-    kept.saved = save(config, kBeforeWrite, link.portName());
+    kept.saved = save(config, kBeforeWrite, port);
     return kept;
 }
 

@@ -13,7 +13,6 @@
 // asks for one, and after every read. Named so that a sorted listing is chronological and names the
 // command and the port:
 //   2026-12-08 14.03.22 before write ttyUSB0.qcf
-class PanelLink;
 
 namespace backup {
 
@@ -80,9 +79,9 @@ struct Kept {
 // empty when the backup is kept.
 QString english(const Kept &kept);
 
-// Reads the panel on `link` (open) as the read command does and keeps what it
-// holds, with `file`'s panel name and designations, as a backup before a write.
-Kept readAndKeep(PanelLink &link, const qcf::Configuration &file);
+// Keeps what the read of the panel on `port` found (when it is done), with
+// `file`'s panel name and designations, as a backup before a write.
+Kept keep(const cellwalk::PanelRead &read, const qcf::Configuration &file, const QString &port);
 
 // Removes the oldest backups of `dir` beyond `keep`, never `spare` (a file name,
 // the backup just written) and never a file whose name isBackupName() refuses.

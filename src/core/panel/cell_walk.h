@@ -31,14 +31,14 @@ struct Cell {
     std::int16_t replyLength = 0;
 };
 
-// Writes `value` into cell `address`, then reads the cell back and compares.
-Cell writeCell(PanelLink &link, std::int16_t address, std::int16_t value);
-// Reads cell `address` until two consecutive replies are identical (at most
-// kMaxReadFrames read frames; without such a pair the cell is corrupted) and
-// checks that it holds an assignment code (0..160). The read-back of writeCell
-// stays a single read: a damaged one already fails to verify.
+// A reply to a read frame as a cell: its value, or corrupted.
+Cell decodeCell(const QByteArray &reply);
+
+// A read is confirmed when two consecutive replies to the cell's read frame are
+// the same bytes, among at most kMaxReadFrames read frames (without such a pair
+// the cell is corrupted); it must hold an assignment code (0..160). The
+// read-back of a write stays a single read: a damaged one already fails to verify.
 inline constexpr int kMaxReadFrames = 4;
-Cell readCell(PanelLink &link, std::int16_t address);
 
 inline constexpr CellResult kLastCellResult = CellResult::OutOfRange;
 
@@ -55,13 +55,9 @@ enum class Outcome {
 };
 inline constexpr Outcome kLastOutcome = Outcome::CellFailed;
 
-// The handshake, then for addresses 0 to 20 in ascending order a pause and the
-// transaction `cell`, stopping at the first cell for which it returns false; after
-// the last cell one more pause. The walk writes no settings (the station walks in
-// its slots' threads): a command whose handshake succeeded remembers the port as
-// the one the next run starts on itself (see answered()).
-Outcome walk(PanelLink &link, const std::function<bool(int address)> &cell);
-
+// How a walk (the handshake, then for addresses 0 to 20 in ascending order a
+// pause and the cell's transaction, stopping at the first that fails, then one
+// more pause; panel/panel_transfer.h) ended.
 // Whether the panel answered the handshake of the walk that ended with `outcome`:
 // every outcome but NoResponse.
 inline bool answered(Outcome outcome) { return outcome != Outcome::NoResponse; }
@@ -75,12 +71,6 @@ struct PanelRead {
     Outcome outcome = Outcome::NoResponse;
     assignment::Codes codes{}; // by address; complete when outcome is Done
 };
-
-// The whole read of a panel as the read command does it (handshake, then a pause
-// and readCell per cell, stopping at the first that fails), with `onCell` told of
-// every cell read. The port must be open.
-PanelRead readPanel(PanelLink &link,
-                    const std::function<void(int address, const Cell &)> &onCell = {});
 
 // How a panel command's walk ended, as the status box says it at the end.
 struct Ending {

@@ -14,8 +14,9 @@ SerialLinkPort::SerialLinkPort(const QString &device, QObject *parent)
     connect(m_port, &QSerialPort::bytesWritten, this, &LinkPort::bytesWritten);
 }
 
-std::optional<portfailure::OpenFailure> SerialLinkPort::open()
+void SerialLinkPort::open()
 {
+    m_openFailure.reset();
     m_port->setBaudRate(QSerialPort::Baud9600);
     m_port->setParity(QSerialPort::NoParity);
     m_port->setDataBits(QSerialPort::Data8);
@@ -30,11 +31,12 @@ std::optional<portfailure::OpenFailure> SerialLinkPort::open()
             portplatform::openFailure(name, m_port->error(), m_port->errorString());
         failure.portsFound =
             portchoice::otherPorts(portchoice::entries(portchoice::availablePorts()), name);
-        return failure;
+        m_openFailure = std::move(failure);
+    } else {
+        m_port->clear(); // drop whatever the device held from before
+        m_loss.reset();
     }
-    m_port->clear(); // drop whatever the device held from before
-    m_loss.reset();
-    return std::nullopt;
+    emit openEnded();
 }
 
 void SerialLinkPort::close() { m_port->close(); }

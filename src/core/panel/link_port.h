@@ -18,9 +18,12 @@ class LinkPort : public QObject
 public:
     using QObject::QObject;
 
-    // Opens the port at 9600 baud, 8 data bits, no parity, 1 stop bit. Returns
-    // why it failed, naming the port and the cause; nothing once open.
-    virtual std::optional<portfailure::OpenFailure> open() = 0;
+    // Opens the port at 9600 baud, 8 data bits, no parity, 1 stop bit, without
+    // blocking: openEnded() tells when it has (a serial device at once, from
+    // within the call). Then isOpen(), or openFailure() why it failed, naming the
+    // port and the cause.
+    virtual void open() = 0;
+    virtual std::optional<portfailure::OpenFailure> openFailure() const = 0;
     // Safe to call when the port is not open.
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
@@ -51,6 +54,8 @@ public:
     virtual void giveUp(portfailure::Reason reason) = 0;
 
 signals:
+    // The open started last has ended, opened or failed.
+    void openEnded();
     void readyRead();
     // Some of the bytes written have been handed to the device.
     void bytesWritten();
@@ -66,7 +71,8 @@ class SerialLinkPort : public LinkPort
 public:
     explicit SerialLinkPort(const QString &device, QObject *parent = nullptr);
 
-    std::optional<portfailure::OpenFailure> open() override;
+    void open() override;
+    std::optional<portfailure::OpenFailure> openFailure() const override { return m_openFailure; }
     void close() override;
     bool isOpen() const override;
     QString openedText() const override;
@@ -86,4 +92,5 @@ private:
     QSerialPort *m_port;
     QString m_device; // as the user named it
     std::optional<portfailure::Loss> m_loss;
+    std::optional<portfailure::OpenFailure> m_openFailure;
 };

@@ -2,7 +2,6 @@
 
 #include "panel/port_platform.h"
 
-#include <QEventLoop>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -34,8 +33,11 @@ portfailure::Why reasonOf(QAbstractSocket::SocketError error, const QString &sys
 } // namespace
 
 NetworkLinkPort::NetworkLinkPort(const portaddress::Address &address, QObject *parent)
-    : LinkPort(parent), m_address(address)
-{}
+    : LinkPort(parent), m_address(address), m_connectLimit(new QTimer(this))
+{
+    m_connectLimit->setSingleShot(true);
+    connect(m_connectLimit, &QTimer::timeout, this, [this] { endConnecting(true); });
+}
 
 NetworkLinkPort::~NetworkLinkPort() { close(); }
 
@@ -63,17 +65,17 @@ QString NetworkLinkPort::openedText() const
     return m_telnet ? m_address.text + QStringLiteral(" 9600 8N1") : m_address.text;
 }
 
-std::optional<portfailure::OpenFailure> NetworkLinkPort::open()
+void NetworkLinkPort::open()
 {
     close();
     m_loss.reset();
     m_connectError.reset();
+    m_openFailure.reset();
     m_received.clear();
     if (m_address.kind == portaddress::Kind::Rfc2217)
         m_telnet.emplace();
     else
         m_telnet.reset();
-
     m_socket = new QTcpSocket(this);
     // What Qt keeps unread is bounded too; onReadyRead takes it all each time.
     m_socket->setReadBufferSize(kMaxWaiting);
@@ -82,38 +84,36 @@ std::optional<portfailure::OpenFailure> NetworkLinkPort::open()
     connect(m_socket, &QAbstractSocket::errorOccurred, this, &NetworkLinkPort::onError);
     connect(m_socket, &QAbstractSocket::disconnected, this,
             [this] { onError(QAbstractSocket::RemoteHostClosedError); });
-
-    QEventLoop loop;
-    m_connecting = &loop;
-    connect(m_socket, &QAbstractSocket::connected, &loop, [this, &loop] {
+    connect(m_socket, &QAbstractSocket::connected, this, [this] {
         // The panel's messages are a few bytes each: out at once, not gathered.
         m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_watch = portplatform::watchSocket(m_socket->socketDescriptor());
         if (!m_telnet)
-            return loop.quit();
+            return endConnecting();
         m_socket->write(m_telnet->takeOutgoing());
         m_socket->flush();
     });
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    bool timedOut = false;
-    connect(&timeout, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        loop.quit();
-    });
-    timeout.start(kConnectTimeoutMs);
+    m_connecting = true;
+    m_connectLimit->start(kConnectTimeoutMs);
     m_socket->connectToHost(m_address.host, m_address.port);
-    if (!m_connectError && m_socket) // a failure may be told at once
-        loop.exec();
-    m_connecting = nullptr;
+    if (m_connecting && (m_connectError || !m_socket)) // a failure may be told at once
+        endConnecting();
+}
 
+void NetworkLinkPort::endConnecting(bool timedOut)
+{
+    if (!m_connecting)
+        return;
+    m_connecting = false;
+    m_connectLimit->stop();
     if (const std::optional<portfailure::Why> why = connectProblem(timedOut)) {
         dropSocket();
-        return connectFailure(shownAddress(), *why);
+        m_openFailure = connectFailure(shownAddress(), *why);
+    } else {
+        m_open = true;
+        m_received.clear(); // anything before the port was open is not the panel's answer
     }
-    m_open = true;
-    m_received.clear(); // anything before the port was open is not the panel's answer
-    return std::nullopt;
+    emit openEnded();
 }
 
 std::optional<portfailure::Why> NetworkLinkPort::connectProblem(bool timedOut) const
@@ -134,9 +134,8 @@ std::optional<portfailure::Why> NetworkLinkPort::connectProblem(bool timedOut) c
 
 void NetworkLinkPort::close()
 {
-    if (m_connecting)
-        m_connecting->quit();
     dropSocket();
+    endConnecting(); // a connection still being made fails as closed
 }
 
 void NetworkLinkPort::dropSocket()
@@ -170,7 +169,7 @@ void NetworkLinkPort::onReadyRead()
             m_socket->flush();
         }
         if (m_connecting && m_telnet->state() != rfc2217::Client::State::Negotiating)
-            m_connecting->quit();
+            endConnecting();
     }
     if (data.isEmpty())
         return;
@@ -194,8 +193,7 @@ void NetworkLinkPort::lose(const portfailure::Why &reason)
         if (!m_connectError)
             m_connectError = reason;
         dropSocket();
-        if (m_connecting)
-            m_connecting->quit();
+        endConnecting();
         return;
     }
     m_loss = portfailure::Loss{true, shownAddress(), reason};
@@ -217,8 +215,7 @@ void NetworkLinkPort::onError(QAbstractSocket::SocketError error)
     if (!m_open) {
         if (!m_connectError)
             m_connectError = reason;
-        if (m_connecting)
-            m_connecting->quit();
+        endConnecting();
         return;
     }
     lose(reason);

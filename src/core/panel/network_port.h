@@ -5,19 +5,18 @@
 #include "panel/rfc2217.h"
 
 #include <QAbstractSocket>
-#include <QPointer>
 
 #include <optional>
 
-class QEventLoop;
+class QTimer;
 class QTcpSocket;
 
 // The panel's serial line behind a device server: a TCP connection to
 // tcp://HOST:PORT that carries the line's bytes as they are (the server set to
 // 9600 8N1), or to rfc2217://HOST:PORT, Telnet with Com Port Control, on which
-// the line is set to 9600 8N1 before the port counts as open. Connecting waits in
-// a local event loop, so the window stays responsive, for at most
-// kConnectTimeoutMs. Only ever connects; never listens.
+// the line is set to 9600 8N1 before the port counts as open. Connecting goes on
+// in the event loop, for at most kConnectTimeoutMs; openEnded() tells its end. Only ever connects;
+// never listens.
 class NetworkLinkPort : public LinkPort
 {
     Q_OBJECT
@@ -27,7 +26,8 @@ public:
     explicit NetworkLinkPort(const portaddress::Address &address, QObject *parent = nullptr);
     ~NetworkLinkPort() override;
 
-    std::optional<portfailure::OpenFailure> open() override;
+    void open() override;
+    std::optional<portfailure::OpenFailure> openFailure() const override { return m_openFailure; }
     void close() override;
     bool isOpen() const override { return m_open; }
     QString openedText() const override;
@@ -60,12 +60,16 @@ private:
     QString shownAddress() const;
     // Why the connection, made or not, cannot be used yet; nothing once it can.
     std::optional<portfailure::Why> connectProblem(bool timedOut) const;
+    // The connection is made, has failed, or its time is up: the open ends.
+    void endConnecting(bool timedOut = false);
 
     portaddress::Address m_address;
     QTcpSocket *m_socket = nullptr;
     std::optional<rfc2217::Client> m_telnet;
     QByteArray m_received; // the panel's bytes, option traffic taken out
-    QPointer<QEventLoop> m_connecting;
+    QTimer *m_connectLimit;
+    bool m_connecting = false;
+    std::optional<portfailure::OpenFailure> m_openFailure;
     std::optional<portfailure::Why> m_connectError;
     std::optional<portfailure::Loss> m_loss;
     int m_watch = -1; // portplatform::watchSocket: tells a reset from a close

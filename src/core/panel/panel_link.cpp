@@ -7,8 +7,9 @@
 #include "protocol.h"
 #include "traffic_log.h"
 
-#include <QEventLoop>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 constexpr int kTickMs = 100;
@@ -37,55 +38,157 @@ std::unique_ptr<LinkPort> portFor(const QString &name)
 
 PanelLink::PanelLink(QObject *parent)
     : QObject(parent), m_timer(new QTimer(this)), m_portName(portplatform::firstPort()),
-      m_replyDeadline(new QTimer(this))
+      m_replyDeadline(new QTimer(this)), m_quiet(new QTimer(this)), m_limit(new QTimer(this)),
+      m_done(new QTimer(this))
 {
-    m_replyDeadline->setSingleShot(true);
-    m_replyDeadline->setTimerType(Qt::PreciseTimer);
+    for (QTimer *timer : {m_replyDeadline, m_quiet, m_limit, m_done}) {
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
+    m_done->setInterval(0);
     // Disabled, 500 ms until the first wait sets it to 100 ms; precise, since the
     // pauses are timed to the protocol.
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(500);
     m_timer->setTimerType(Qt::PreciseTimer);
-    connect(m_timer, &QTimer::timeout, this, [this] { m_ticked = true; });
+    connect(m_timer, &QTimer::timeout, this, &PanelLink::onTick);
+    connect(m_replyDeadline, &QTimer::timeout, this, [this] {
+        if (m_phase == Phase::Waiting && m_lengthened)
+            phaseEnded();
+    });
+    connect(m_quiet, &QTimer::timeout, this, [this] {
+        if (m_phase == Phase::Settling)
+            phaseEnded();
+    });
+    connect(m_limit, &QTimer::timeout, this, [this] {
+        if (m_phase == Phase::Settling) {
+            phaseEnded();
+        } else if (m_phase == Phase::Sending) {
+            // A port that takes nothing for kSendLimitMs has stalled (a device
+            // server that stopped reading): it is given up as lost.
+            if (isOpen() && m_port->bytesToWrite() > 0)
+                m_port->giveUp(m_port->isNetwork() ? portfailure::Reason::ServerStoppedReading
+                                                   : portfailure::Reason::PortStoppedSending);
+            if (m_phase == Phase::Sending)
+                phaseEnded();
+        }
+    });
+    connect(m_done, &QTimer::timeout, this, [this] {
+        m_step = Step::None;
+        emit stepDone();
+    });
 }
 
-PanelLink::~PanelLink() { closePort(); }
-
-bool PanelLink::openPort()
+PanelLink::~PanelLink()
 {
+    // Whatever runs ends here: nothing is told of it any more.
+    m_done->stop();
+    closePort();
+    if (m_port)
+        m_port->disconnect(this);
+}
+
+void PanelLink::usePort(std::unique_ptr<LinkPort> port) { m_given = std::move(port); }
+
+void PanelLink::beginStep(Step step)
+{
+    m_done->stop();
+    m_step = step;
+    m_phase = Phase::Idle;
+}
+
+void PanelLink::endStep()
+{
+    m_phase = Phase::Idle;
+    m_replyDeadline->stop();
+    m_quiet->stop();
+    m_limit->stop();
+    m_done->start();
+}
+
+void PanelLink::phaseEnded()
+{
+    const Phase phase = std::exchange(m_phase, Phase::Idle);
+    m_replyDeadline->stop();
+    m_quiet->stop();
+    m_limit->stop();
+    switch (phase) {
+    case Phase::Idle:
+        return;
+    case Phase::Connecting:
+        return onOpened();
+    case Phase::Settling:
+        return settled();
+    case Phase::Sending:
+        return afterSent();
+    case Phase::Waiting:
+        return afterWait();
+    }
+}
+
+void PanelLink::startOpen()
+{
+    if (m_port)
+        m_port->disconnect(this);
+    closePort();
+    beginStep(Step::Open);
     m_aborted = false;
     m_lost = false;
-    m_port = portFor(m_portName);
-    if (!m_port)
+    m_openFailure.reset();
+    m_port = m_given ? std::move(m_given) : portFor(m_portName);
+    if (!m_port) {
         m_openFailure = portaddress::openFailure(portaddress::parse(m_portName));
-    else
-        m_openFailure = m_port->open();
+        return onOpened();
+    }
+    connect(m_port.get(), &LinkPort::openEnded, this, [this] {
+        if (m_phase == Phase::Connecting)
+            phaseEnded();
+    });
+    m_phase = Phase::Connecting;
+    m_port->open(); // a serial device tells at once, a connection when made
+}
+
+void PanelLink::onOpened()
+{
+    if (m_port && !m_openFailure)
+        m_openFailure = m_port->openFailure();
+    if (m_aborted && !m_openFailure && m_port)
+        m_port->close();
     if (m_openFailure) {
         if (m_log)
             m_log->event(QStringLiteral("OPEN FAILED %1: %2")
                              .arg(m_portName, portfailure::english(*m_openFailure)));
-        return false;
+        return endStep();
     }
+    if (!isOpen()) // aborted while connecting
+        return endStep();
     connect(m_port.get(), &LinkPort::lost, this, &PanelLink::onPortLost);
+    connect(m_port.get(), &LinkPort::readyRead, this, &PanelLink::onReadyRead);
+    connect(m_port.get(), &LinkPort::bytesWritten, this, &PanelLink::onBytesWritten);
     m_owed = 0;
     m_owing.clear();
     m_roundTripMs = -1;
     m_roundTripVarMs = 0;
     if (m_log)
         m_log->event(QStringLiteral("OPEN %1").arg(m_port->openedText()));
-    return true;
+    endStep();
 }
 
 void PanelLink::closePort()
 {
-    if (!isOpen())
-        return;
-    if (m_log) {
-        if (const QByteArray rest = m_port->readAll(); !rest.isEmpty())
-            m_log->dropped(rest);
-        m_log->event(QStringLiteral("CLOSE %1").arg(m_portName));
+    if (isOpen()) {
+        if (m_log) {
+            if (const QByteArray rest = m_port->readAll(); !rest.isEmpty())
+                m_log->dropped(rest);
+            m_log->event(QStringLiteral("CLOSE %1").arg(m_portName));
+        }
+        m_port->close();
+    } else if (m_port && m_phase == Phase::Connecting) {
+        m_port->close(); // a connection still being made
     }
-    m_port->close();
+    // A wait in progress ends now: nothing is left to wait for.
+    if (m_phase != Phase::Idle)
+        phaseEnded();
 }
 
 bool PanelLink::isOpen() const { return m_port && m_port->isOpen(); }
@@ -133,49 +236,36 @@ void PanelLink::account(qsizetype received, int expected, qint64 roundTripMs)
 void PanelLink::settle()
 {
     if (m_owed <= 0 || m_aborted || !isOpen())
-        return;
-    const int quietMs = qMax(kQuietMs, 2 * replyWaitMs());
-    QElapsedTimer since;
-    since.start();
-    QTimer quiet;
-    quiet.setSingleShot(true);
-    quiet.setTimerType(Qt::PreciseTimer);
-    QTimer limit;
-    limit.setSingleShot(true);
-    QEventLoop loop;
-    m_loop = &loop;
-    connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(m_port.get(), &LinkPort::readyRead, &loop, [&] {
-        if (m_port->bytesAvailable() >= m_owed)
-            loop.quit();
-        else
-            quiet.start(quietMs); // still talking: silence counts from now
-    });
-    const bool waited = m_port->bytesAvailable() < m_owed;
-    if (waited) {
-        quiet.start(quietMs);
-        limit.start(kMaxSettleMs);
-        loop.exec();
-    }
-    m_loop = nullptr;
+        return afterSettle();
+    m_since.start();
+    m_settleWaited = m_port->bytesAvailable() < m_owed;
+    if (!m_settleWaited)
+        return settled();
+    m_phase = Phase::Settling;
+    m_quiet->start(qMax(kQuietMs, 2 * replyWaitMs()));
+    m_limit->start(kMaxSettleMs);
+}
+
+void PanelLink::settled()
+{
     if (!isOpen())
-        return;
+        return afterSettle();
     const QByteArray late = m_port->readAll();
     // A late reply that came while waiting for it tells the round trip too: the
     // next waits follow it.
-    if (waited && late.size() >= m_owed)
+    if (m_settleWaited && late.size() >= m_owed)
         addRoundTrip(m_handedOver.elapsed());
     if (m_log) {
         if (!late.isEmpty())
             m_log->late(late);
         if (late.size() < m_owed)
             m_log->event(QStringLiteral("NO LATE REPLY WITHIN %1 MS: %2 CHARACTERS TAKEN AS LOST")
-                             .arg(since.elapsed())
+                             .arg(m_since.elapsed())
                              .arg(m_owed - late.size()));
     }
     m_owed = 0;
     m_owing.clear();
+    afterSettle();
 }
 
 void PanelLink::abort()
@@ -184,8 +274,11 @@ void PanelLink::abort()
     closePort();
     if (m_port)
         m_port->close(); // also a connection still being made
-    if (m_loop)
-        m_loop->quit();
+    if (m_phase != Phase::Idle)
+        phaseEnded();
+    // The step ends untold: whoever aborted it goes on from here.
+    m_done->stop();
+    m_step = Step::None;
 }
 
 qsizetype PanelLink::send(const QByteArray &message)
@@ -216,154 +309,199 @@ QByteArray PanelLink::readAll()
 
 void PanelLink::restartTimer()
 {
-    awaitSent();
     m_timer->setInterval(kTickMs);
     m_ticked = false;
     m_timer->start();
 }
 
-// Waits in the event loop until the device (or the system's socket) has taken
-// every byte written; at once when it has, the port is gone or the link aborted.
-// A port that takes nothing for kSendLimitMs has stalled (a device server that
-// stopped reading): it is given up as lost.
+// Waits until the device (or the system's socket) has taken every byte written;
+// goes on at once when it has, the port is gone or the link aborted.
 void PanelLink::awaitSent()
 {
     if (m_aborted || !isOpen() || m_port->bytesToWrite() == 0)
+        return afterSent();
+    m_phase = Phase::Sending;
+    m_limit->start(kSendLimitMs);
+}
+
+void PanelLink::onBytesWritten()
+{
+    if (m_phase != Phase::Sending)
         return;
-    QEventLoop loop;
-    m_loop = &loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    connect(m_port.get(), &LinkPort::bytesWritten, &loop, [this, &loop, &limit] {
-        if (m_port->bytesToWrite() == 0)
-            loop.quit();
-        else
-            limit.start(kSendLimitMs); // it moves: the limit counts from the last progress
-    });
-    connect(m_port.get(), &LinkPort::lost, &loop, &QEventLoop::quit);
-    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    limit.start(kSendLimitMs);
-    loop.exec();
-    m_loop = nullptr;
-    if (!m_aborted && isOpen() && m_port->bytesToWrite() > 0)
-        m_port->giveUp(m_port->isNetwork() ? portfailure::Reason::ServerStoppedReading
-                                           : portfailure::Reason::PortStoppedSending);
+    if (!isOpen() || m_port->bytesToWrite() == 0)
+        return phaseEnded();
+    m_limit->start(kSendLimitMs); // it moves: the limit counts from the last progress
 }
 
 void PanelLink::wait(int threshold)
 {
+    m_threshold = threshold;
+    m_lengthened = false;
     if (m_aborted || (threshold > 0 && !isOpen()))
-        return;
+        return afterWait();
     if (threshold > 0 && m_port->bytesAvailable() >= threshold)
-        return;
+        return afterWait();
     // A network port's reply wait may last longer than the period: then its own
     // deadline ends it, not the tick.
     const int replyWait = threshold > 0 ? replyWaitMs() : kTickMs;
-    const bool lengthened = replyWait > kTickMs;
-    if (lengthened) {
+    m_lengthened = replyWait > kTickMs;
+    if (m_lengthened) {
         m_replyDeadline->start(qMax<qint64>(0, replyWait - m_handedOver.elapsed()));
         if (m_log)
             m_log->event(QStringLiteral("REPLY WAIT %1 MS").arg(replyWait));
     } else if (m_ticked) {
+        return afterWait();
+    }
+    m_phase = Phase::Waiting;
+}
+
+void PanelLink::onTick()
+{
+    m_ticked = true;
+    if (m_phase != Phase::Waiting || m_lengthened)
         return;
-    }
-
-    QEventLoop loop;
-    m_loop = &loop;
-    const auto end = [this, &loop, threshold] {
-        // Characters the device already holds arrived before the end, even when a
-        // busy machine delivers the timer first: take them in without blocking.
-        if (threshold > 0 && isOpen() && m_port->bytesAvailable() < threshold)
-            m_port->takeInWaiting();
-        loop.quit();
-    };
-    if (lengthened) {
-        connect(m_replyDeadline, &QTimer::timeout, &loop, end);
-    } else {
-        // The link's own tick handler is connected first, so the flag is set when
-        // this runs.
-        connect(m_timer, &QTimer::timeout, &loop, [this, end] {
-            if (m_ticked)
-                end();
-        });
-    }
-    if (threshold > 0) {
-        connect(m_port.get(), &LinkPort::readyRead, &loop, [this, &loop, threshold] {
-            if (m_port->bytesAvailable() >= threshold)
-                loop.quit();
-        });
-    }
-    loop.exec();
-    m_loop = nullptr;
-    m_replyDeadline->stop();
+    // Characters the device already holds arrived before the end, even when a
+    // busy machine delivers the timer first: take them in without blocking.
+    if (m_threshold > 0 && isOpen() && m_port->bytesAvailable() < m_threshold)
+        m_port->takeInWaiting();
+    if (m_phase == Phase::Waiting)
+        phaseEnded();
 }
 
-void PanelLink::waitTick()
+void PanelLink::onReadyRead()
 {
-    restartTimer();
-    wait(0);
+    if (!isOpen())
+        return;
+    if (m_phase == Phase::Waiting) {
+        if (m_threshold > 0 && m_port->bytesAvailable() >= m_threshold)
+            phaseEnded();
+    } else if (m_phase == Phase::Settling) {
+        if (m_port->bytesAvailable() >= m_owed)
+            phaseEnded();
+        else
+            m_quiet->start(qMax(kQuietMs, 2 * replyWaitMs())); // silence counts from now
+    }
 }
 
-QByteArray PanelLink::exchange(const QByteArray &message)
+void PanelLink::startTick()
 {
+    beginStep(Step::Tick);
+    awaitSent();
+}
+
+void PanelLink::startExchange(const QByteArray &message)
+{
+    beginStep(Step::Exchange);
+    m_message = message;
+    m_reply.clear();
     // A late reply to the very message sent again (a read frame repeated to
     // confirm its cell) answers the same question, when whole replies are owed
     // (earlier waits that ended with nothing). Before any other message, or after
     // a reply that came short (damaged, or cut), the line falls quiet first.
     if (message != m_owing || m_owed % protocol::kReplyThreshold != 0)
-        settle();
-    m_owed = qMax<qint64>(0, m_owed - send(message)); // what was dropped came, at least
-    // What is still owed to the same message comes first, then this frame's own
-    // reply: the wait is for both, and the late part is taken off the front.
-    const qint64 late = m_owed;
+        return settle();
+    afterSettle();
+}
+
+void PanelLink::startHandshake()
+{
+    beginStep(Step::Handshake);
+    m_answered = false;
+    m_attentionSent = 0;
+    m_dropped = 0;
+    settle(); // what an earlier command on the open port is still owed
+}
+
+void PanelLink::afterSettle()
+{
+    switch (m_step) {
+    case Step::Exchange:
+        m_owed = qMax<qint64>(0, m_owed - send(m_message)); // what was dropped came, at least
+        // What is still owed to the same message comes first, then this frame's own
+        // reply: the wait is for both, and the late part is taken off the front.
+        m_late = m_owed;
+        return awaitSent();
+    case Step::Handshake:
+        return sendAttention();
+    default:
+        return endStep();
+    }
+}
+
+void PanelLink::sendAttention()
+{
+    m_dropped += send(QByteArray(1, protocol::kAttention));
+    awaitSent();
+}
+
+void PanelLink::afterSent()
+{
     restartTimer();
-    m_handedOver.start();
-    wait(int(late) + protocol::kReplyThreshold);
+    switch (m_step) {
+    case Step::Tick:
+        return wait(0);
+    case Step::Exchange:
+        m_handedOver.start();
+        return wait(int(m_late) + protocol::kReplyThreshold);
+    case Step::Handshake:
+        m_handedOver.start();
+        if (++m_attentionSent == 1)
+            m_since.start();
+        return wait(protocol::kReplyThreshold);
+    default:
+        return endStep();
+    }
+}
+
+void PanelLink::afterWait()
+{
+    switch (m_step) {
+    case Step::Exchange:
+        return finishExchange();
+    case Step::Handshake:
+        if (m_aborted || !isOpen())
+            return endStep();
+        if (m_port->bytesAvailable() < protocol::kReplyThreshold &&
+            m_attentionSent < kMaxAttentionBytes)
+            return sendAttention();
+        return finishHandshake();
+    default:
+        return endStep();
+    }
+}
+
+void PanelLink::finishExchange()
+{
     const qint64 roundTrip = m_handedOver.elapsed();
     QByteArray reply = readAll();
     account(reply.size(), protocol::kReplyThreshold, roundTrip);
-    m_owing = m_owed > 0 ? message : QByteArray();
+    m_owing = m_owed > 0 ? m_message : QByteArray();
     // With only the late reply in, it stands for this frame's: the same question.
-    if (late > 0 && reply.size() > late) {
+    if (m_late > 0 && reply.size() > m_late) {
         if (m_log)
             m_log->event(QStringLiteral("THE FIRST %1 CHARACTERS ANSWER THE SAME FRAME SENT BEFORE")
-                             .arg(late));
-        reply.remove(0, late);
+                             .arg(m_late));
+        reply.remove(0, m_late);
     }
     if (m_log && reply.size() < protocol::kReplyThreshold && isOpen())
         m_log->event(QStringLiteral("NO WHOLE REPLY WITHIN %1 MS").arg(roundTrip));
-    return reply;
+    m_reply = reply;
+    endStep();
 }
 
-bool PanelLink::handshake()
+void PanelLink::finishHandshake()
 {
-    const QByteArray attention(1, protocol::kAttention);
-    settle(); // what an earlier command on the open port is still owed
-    QElapsedTimer sinceFirst;
-    int sent = 0;
-    qsizetype dropped = 0; // parts of answers that came after their wait
-    while (sent < kMaxAttentionBytes) {
-        dropped += send(attention);
-        restartTimer();
-        m_handedOver.start();
-        if (++sent == 1)
-            sinceFirst.start();
-        wait(protocol::kReplyThreshold);
-        if (m_aborted || !isOpen())
-            return false;
-        if (m_port->bytesAvailable() >= protocol::kReplyThreshold)
-            break;
-    }
     // The acknowledgement counts when it was complete by the end of its wait.
     const bool inTime = isOpen() && m_port->bytesAvailable() >= protocol::kReplyThreshold;
     // Every attention byte is answered: those after the first one answered still
     // owe their acknowledgements, which are let in and discarded before the first
     // frame. The time since the first byte is the longest the round trip can be.
-    const qint64 roundTrip = sinceFirst.elapsed();
+    const qint64 roundTrip = m_since.elapsed();
     const QByteArray reply = readAll();
-    account(reply.size() + dropped, sent * protocol::kReplyThreshold, roundTrip);
-    m_owing = m_owed > 0 ? attention : QByteArray();
-    return protocol::isAcknowledgement(reply) && inTime;
+    account(reply.size() + m_dropped, m_attentionSent * protocol::kReplyThreshold, roundTrip);
+    m_owing = m_owed > 0 ? QByteArray(1, protocol::kAttention) : QByteArray();
+    m_answered = protocol::isAcknowledgement(reply) && inTime;
+    endStep();
 }
 
 // The device has gone (adapter unplugged) or the connection is lost: the port
@@ -373,6 +511,6 @@ void PanelLink::onPortLost(const QString &why)
     m_lost = true;
     if (m_log)
         m_log->event(QStringLiteral("LOST %1: %2").arg(m_portName, why));
-    if (m_loop)
-        m_loop->quit();
+    if (m_phase != Phase::Idle && m_phase != Phase::Connecting)
+        phaseEnded();
 }

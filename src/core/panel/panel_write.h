@@ -8,11 +8,9 @@
 #include <cstdint>
 #include <functional>
 
-class PanelLink;
-
-// Programming a whole panel as the window's write command does it: the handshake,
-// then every cell written and read back, stopping at the first that fails. Shared
-// by --write-panel and the programming station, so both send the same bytes.
+// The result of programming a whole panel (the handshake, then every cell written
+// and read back, stopping at the first that fails; panel/panel_transfer.h), as the
+// window, --write-panel and the programming station tell it.
 namespace panelwrite {
 
 struct Result {
@@ -32,10 +30,5 @@ struct Result {
     // The item of the failed cell ("SW8"), empty when no cell failed.
     QString failedItem() const;
 };
-
-// Writes `codes` (each 0..160) into the panel; `onCell` (may be empty) hears of every cell's
-// transaction as it ends. The port must be open; it is left open.
-Result writeCodes(PanelLink &link, const assignment::Codes &codes,
-                  const std::function<void(int address, const cellwalk::Cell &cell)> &onCell = {});
 
 } // namespace panelwrite

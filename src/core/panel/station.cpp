@@ -10,6 +10,15 @@ Station::Station(QObject *parent) : QObject(parent)
 {
     m_next.setSingleShot(true);
     connect(&m_next, &QTimer::timeout, this, &Station::tryPort);
+    connect(&m_transfer, &PanelTransfer::finished, this, &Station::onTransferDone);
+    connect(&m_transfer, &PanelTransfer::writeStarted, this,
+            [this] { emit progress(m_panel.number, 1); });
+    connect(&m_transfer, &PanelTransfer::cellDone, this,
+            [this](int address, const cellwalk::Cell &cell, bool writing) {
+                if (writing && cell.result == cellwalk::CellResult::Ok &&
+                    address + 2 <= memory_map::kCellCount)
+                    emit progress(m_panel.number, address + 2);
+            });
 }
 
 Station::~Station() { m_link.closePort(); }
@@ -33,11 +42,22 @@ void Station::stop()
         return;
     m_stopRequested = true;
     if (m_state == State::Writing)
-        return; // finished and reported first; programPanel() then ends the run
+        return; // finished and reported first; panelWritten() then ends the run
     if (m_probing) {
-        m_link.abort(); // the try ends at once; tryPort() then ends the run
+        m_transfer.abort(); // the try ends at once; onTransferDone() then ends the run
         return;
     }
+    m_next.stop();
+    finish();
+}
+
+void Station::abandon()
+{
+    if (!isRunning())
+        return;
+    m_stopRequested = true;
+    if (m_transfer.isRunning())
+        return m_transfer.abort(); // its end ends the run
     m_next.stop();
     finish();
 }
@@ -58,8 +78,9 @@ void Station::scheduleTry()
 }
 
 // The designed handshake on the port, opened for it and closed again.
-Station::Presence Station::probe()
+void Station::tryPort()
 {
+    m_sinceTry.start();
 #ifdef Q_OS_UNIX
     // An adapter not plugged in yet, or just pulled: nothing to open. (Also keeps
     // the link from listing the machine's ports every second.) A device server's
@@ -70,33 +91,38 @@ Station::Presence Station::probe()
         emit portMissing(missing);
     }
     if (missing)
-        return Presence::NoPort;
+        return onPresence(Presence::NoPort);
 #endif
     m_link.setPortName(m_port);
     // Stopping ends the try at once, also while a network connection is being made.
-    m_probing = true;
-    const bool opened = m_link.openPort();
-    const bool answered = opened && m_link.handshake();
+    m_probing = m_transfer.startProbe();
+    if (!m_probing)
+        scheduleTry();
+}
+
+void Station::onTransferDone()
+{
+    if (m_state == State::Writing)
+        return panelWritten();
+    if (!m_probing)
+        return;
     m_probing = false;
-    if (!opened) {
+    if (!m_transfer.opened()) {
         if (!m_stopRequested && m_link.openFailure() != m_lastProblem) {
             m_lastProblem = m_link.openFailure();
             emit portProblem(m_lastProblem);
         }
-        return Presence::PortError;
+        return onPresence(Presence::PortError);
     }
     if (m_lastProblem) {
         m_lastProblem.reset();
         emit portProblem(std::nullopt); // it opens again
     }
-    m_link.closePort();
-    return answered ? Presence::Answered : Presence::Silent;
+    onPresence(m_transfer.answered() ? Presence::Answered : Presence::Silent);
 }
 
-void Station::tryPort()
+void Station::onPresence(Presence presence)
 {
-    m_sinceTry.start();
-    const Presence presence = probe();
     if (m_stopRequested)
         return finish();
 
@@ -117,36 +143,45 @@ void Station::tryPort()
 
 void Station::programPanel(int number)
 {
+    m_panel = StationPanel();
+    m_panel.number = number;
+    m_panel.started = QDateTime::currentDateTime();
+    m_panel.port = m_port;
+    m_panel.fileName = m_fileName;
+    m_panel.codesSha = codesSha256(m_codes);
+    m_panelClock.start();
     setState(State::Writing);
     emit progress(number, 0);
-    StationPanel panel;
-    panel.number = number;
-    panel.started = QDateTime::currentDateTime();
-    panel.port = m_port;
-    panel.fileName = m_fileName;
-    panel.codesSha = codesSha256(m_codes);
-    QElapsedTimer clock;
-    clock.start();
 
     m_link.setPortName(m_port);
-    std::optional<backup::Kept> kept;
-    if (!m_link.openPort()) {
-        panel.openFailure = m_link.openFailure();
-        panel.statusText = portfailure::english(*panel.openFailure);
-    } else if (backupPanel && !(kept = backupPanel(m_link))->ok()) {
-        // With --backup the panel's cells are read and kept first, on the open port;
-        // a panel whose backup fails is not written.
-        panel.backupFailure = kept;
-        panel.statusText = backup::english(*kept);
-    } else {
-        // Exactly what --write-panel sends.
+    // With --backup the panel's cells are read and kept first, on the open port;
+    // a panel whose backup fails is not written. Exactly what --write-panel sends.
+    m_kept.reset();
+    if (backupPanel)
+        m_transfer.setBackup([this](const cellwalk::PanelRead &read) {
+            m_kept = backupPanel(read, m_port);
+            return m_kept->ok() ? QString() : backup::english(*m_kept);
+        });
+    else
+        m_transfer.setBackup({});
+    if (!m_transfer.startWrite(m_codes))
+        return panelWritten();
+    if (!backupPanel)
         emit progress(number, 1);
-        const panelwrite::Result result =
-            panelwrite::writeCodes(m_link, m_codes, [&](int address, const cellwalk::Cell &cell) {
-                if (cell.result == cellwalk::CellResult::Ok &&
-                    address + 2 <= memory_map::kCellCount)
-                    emit progress(number, address + 2);
-            });
+}
+
+void Station::panelWritten()
+{
+    StationPanel panel = m_panel;
+    if (!m_transfer.opened()) {
+        panel.openFailure = m_link.openFailure();
+        if (panel.openFailure)
+            panel.statusText = portfailure::english(*panel.openFailure);
+    } else if (!m_transfer.backupFailure().isEmpty()) {
+        panel.backupFailure = m_kept;
+        panel.statusText = m_transfer.backupFailure();
+    } else {
+        const panelwrite::Result &result = m_transfer.writeResult();
         panel.programmed = result.programmed();
         panel.ending = result.ending();
         panel.statusText = cellwalk::endingText(*panel.ending);
@@ -155,7 +190,7 @@ void Station::programPanel(int number)
             panel.cellText = cellwalk::cellText(result.failedCell);
     }
     m_link.closePort();
-    panel.durationMs = clock.elapsed();
+    panel.durationMs = m_panelClock.elapsed();
 
     ++(panel.programmed ? m_programmed : m_failed);
     emit panelDone(panel);
@@ -171,6 +206,7 @@ void Station::programPanel(int number)
 void Station::finish()
 {
     m_next.stop();
+    m_transfer.abort();
     m_link.closePort();
     setState(State::Idle);
     emit finished();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/panel_link.h"
+#include "panel/panel_transfer.h"
 #include "panel/panel_write.h"
 #include "panel/station_report.h"
 
@@ -39,11 +40,11 @@ private:
 // is gone (no acknowledgement twice in a row, or the port disappears) before it
 // waits for the next one, so a panel left connected is programmed only once.
 //
-// Widget-free and driven by its own timer: between tries it returns to the event
-// loop, and every try or write waits in the link's event loop, so the window (or
-// the command line's signal handling) stays responsive throughout. StationGang
-// runs one per port, each in a thread of its own, and counts, limits and reports
-// their panels, for --station and the window's station dialog.
+// Widget-free and driven by its own timer and its transfer's signals: nothing
+// waits inside a call, so the window (or the command line's signal handling)
+// stays responsive throughout, and several stations run side by side in one
+// thread. StationGang runs one per port and counts, limits and reports their
+// panels, for --station and the window's station dialog.
 class Station : public QObject
 {
     Q_OBJECT
@@ -73,15 +74,19 @@ public:
     void setNumbers(PanelNumbers *numbers) { m_numbers = numbers; }
     QString port() const { return m_port; }
 
-    // Called for each panel before it is written, with the link open on the panel's
-    // port: reads the panel and keeps what it holds (--backup). A backup that is
-    // not ok fails the panel without writing it. Empty by default: no backup.
-    std::function<backup::Kept(PanelLink &link)> backupPanel;
+    // Called for each panel before it is written, with what the panel held as read
+    // on `port` (--backup), to keep it. A backup that is not ok fails the panel
+    // without writing it. Empty by default: no backup.
+    std::function<backup::Kept(const cellwalk::PanelRead &read, const QString &port)> backupPanel;
 
     void start();
     // Ends the run: at once while waiting; after the panel in progress has been
     // written and reported while writing.
     void stop();
+
+    // Ends the run at once: a panel being written is failed where it stands (its
+    // port closed) and reported.
+    void abandon();
 
     State state() const { return m_state; }
     bool isRunning() const { return m_state != State::Idle; }
@@ -109,11 +114,17 @@ private:
     void setState(State state);
     void scheduleTry();
     void tryPort();
-    Presence probe();
+    void onPresence(Presence presence);
+    void onTransferDone();
     void programPanel(int number);
+    void panelWritten();
     void finish();
 
     PanelLink m_link;
+    PanelTransfer m_transfer{m_link}; // the probes and the writes
+    std::optional<backup::Kept> m_kept; // what the backup of the panel being written kept
+    StationPanel m_panel;             // the panel being written
+    QElapsedTimer m_panelClock;
     QTimer m_next; // the next try
     QElapsedTimer m_sinceTry;
 

@@ -4,68 +4,28 @@
 #include "panel/port_choice.h"
 #include "panel/traffic_log.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
-#include <QThread>
 
 #include <algorithm>
-#include <mutex>
 
-// One slot's thread. Its station is made in the thread, so that the station's
-// link, port and timers belong to it, runs in the thread's event loop, and is
-// destroyed there when it has finished; the thread then ends.
-class StationGang::SlotThread : public QThread
+StationGang::StationGang(QObject *parent) : QObject(parent)
 {
-public:
-    // Sets up the station (its settings and connections) in the thread, before it starts.
-    explicit SlotThread(std::function<void(Station &)> setUp) : m_setUp(std::move(setUp)) {}
-
-    // From any thread: asks the station to stop, also before it exists.
-    void requestStop()
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stopRequested = true;
-        if (m_station)
-            QMetaObject::invokeMethod(m_station, &Station::stop, Qt::QueuedConnection);
-    }
-
-protected:
-    void run() override
-    {
-        Station station;
-        m_setUp(station);
-        QObject::connect(&station, &Station::finished, [this] { quit(); });
-        bool stopRequested = false;
-        {
-            const std::lock_guard lock(m_mutex);
-            m_station = &station;
-            stopRequested = m_stopRequested;
-        }
-        station.start();
-        if (stopRequested)
-            station.stop();
-        if (station.isRunning())
-            exec();
-        const std::lock_guard lock(m_mutex);
-        m_station = nullptr; // requests posted before this die with the station
-    }
-
-private:
-    const std::function<void(Station &)> m_setUp;
-    std::mutex m_mutex;
-    Station *m_station = nullptr;
-    bool m_stopRequested = false;
-};
-
-StationGang::StationGang(QObject *parent) : QObject(parent) {}
+    m_finished.setSingleShot(true);
+    m_finished.setInterval(0);
+    connect(&m_finished, &QTimer::timeout, this, &StationGang::finished);
+}
 
 StationGang::~StationGang()
 {
-    join();
-    // What the slots sent before they ended still counts: the rows of the panels
-    // they finished go into the report.
-    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    // The slots end here, each panel in progress failed and reported; nothing is
+    // told of them afterwards.
+    m_stopping = true;
+    for (const std::unique_ptr<Station> &station : m_stations)
+        station->abandon();
+    for (const std::unique_ptr<Station> &station : m_stations)
+        station->disconnect(this);
+    m_stations.clear();
 }
 
 QString StationGang::slotName(const QString &port)
@@ -94,7 +54,7 @@ void StationGang::start()
 {
     if (isRunning() || m_ports.isEmpty())
         return;
-    join(); // the threads of the last run, all finished
+    m_stations.clear(); // the last run's, all finished
     m_slots.clear();
     m_slotLogs.clear();
     m_stopping = false;
@@ -112,18 +72,17 @@ void StationGang::start()
             m_slotLogs.push_back(std::make_unique<TrafficLog>(*m_log, slot.name));
     }
     for (int i = 0; i < int(m_slots.size()); ++i) {
-        auto thread = std::make_unique<SlotThread>([this, i](Station &s) { setUp(i, s); });
-        connect(thread.get(), &QThread::finished, this, [this, i] { onSlotFinished(i); });
-        m_threads.push_back(std::move(thread));
+        m_stations.push_back(std::make_unique<Station>());
+        setUp(i, *m_stations.back());
+        connect(m_stations.back().get(), &Station::finished, this,
+                [this, i] { onSlotFinished(i); });
     }
-    for (const auto &thread : m_threads)
-        thread->start();
     for (int i = 0; i < int(m_slots.size()); ++i)
         emit slotChanged(i);
+    for (int i = 0; i < int(m_stations.size()) && !m_stopping; ++i)
+        m_stations[size_t(i)]->start();
 }
 
-// Runs in slot `index`'s thread: the gang's members read here are not changed
-// while the slot runs; the station's signals reach the gang queued.
 void StationGang::setUp(int index, Station &station)
 {
     station.setPort(m_ports[index]);
@@ -164,18 +123,9 @@ void StationGang::stop()
         if (!m_slots[size_t(i)].running || m_slots[size_t(i)].stopping)
             continue;
         m_slots[size_t(i)].stopping = true;
-        m_threads[size_t(i)]->requestStop();
         emit slotChanged(i);
+        m_stations[size_t(i)]->stop();
     }
-}
-
-void StationGang::join()
-{
-    for (const auto &thread : m_threads)
-        thread->requestStop();
-    for (const auto &thread : m_threads)
-        thread->wait();
-    m_threads.clear();
 }
 
 bool StationGang::isRunning() const
@@ -231,7 +181,6 @@ void StationGang::onPanel(int index, const StationPanel &panel)
     slot.last = panel;
     // A panel answered on this port (it was programmed, or a cell failed after the
     // handshake): the next run starts on it, as after any other panel command.
-    // Remembered here, in the thread that owns the settings, not in the slots.
     if (panel.programmed || !panel.failedItem.isEmpty())
         portchoice::rememberPort(panel.port);
     if (m_report) {
@@ -254,5 +203,5 @@ void StationGang::onSlotFinished(int index)
     slot.panel = slot.cell = 0;
     emit slotChanged(index);
     if (!isRunning())
-        emit finished();
+        m_finished.start();
 }

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -13,21 +14,18 @@
 #include <utility>
 #include <vector>
 
-class PanelLink;
 class TrafficLog;
 
 // The programming station on several ports at once, one slot per port. Each slot
-// is a Station of its own, with its own link, port and timers, created and run in
-// a thread of its own: its waits are nested event loops, which cannot run side by
-// side in one thread, and one slow or failing port never holds up another.
+// is a Station of its own, with its own link, port and timers; all of them run in
+// the gang's thread, side by side, since none waits inside a call: one slow or
+// failing port never holds up another.
 //
-// The gang lives in the thread that made it (the main thread) and hears of each
-// slot's states and panels as queued signals. It keeps what every slot shows,
-// counts the panels per slot and over all, ends the run after `count` panels over
-// all slots, and writes the report's rows itself, from its own thread only, so no
-// row is torn by another slot's. Stopping lets every slot finish and report the
-// panel it is writing. Widget-free: used by --station and the window's station
-// dialog, with one port as with eight.
+// The gang keeps what every slot shows, counts the panels per slot and over all,
+// ends the run after `count` panels over all slots, and writes the report's rows
+// itself. Stopping lets every slot finish and report the panel it is writing.
+// Widget-free: used by --station and the window's station dialog, with one port
+// as with eight.
 class StationGang : public QObject
 {
     Q_OBJECT
@@ -49,8 +47,9 @@ public:
     };
 
     explicit StationGang(QObject *parent = nullptr);
-    // Stops every slot and waits for them: panels being written are finished, and
-    // their report rows written (the report must outlive the gang).
+    // Ends every slot at once: a panel being written is failed where it stands,
+    // its port closed, and its report row written (the report must outlive the
+    // gang).
     ~StationGang() override;
 
     // A slot's mark: the device's base name ("ttyUSB1"), or HOST:PORT of a network
@@ -68,8 +67,9 @@ public:
     // The traffic of every slot goes into `log`; with several slots each line is
     // marked with its slot. nullptr: no log.
     void setTrafficLog(TrafficLog *log) { m_log = log; }
-    // As Station::backupPanel; called in the slots' threads, side by side.
-    void setBackup(std::function<backup::Kept(PanelLink &link)> backup)
+    // As Station::backupPanel.
+    void setBackup(
+        std::function<backup::Kept(const cellwalk::PanelRead &read, const QString &port)> backup)
     {
         m_backup = std::move(backup);
     }
@@ -100,16 +100,15 @@ signals:
     void portProblem(int slot, const std::optional<portfailure::OpenFailure> &failure);
     // A panel is done; its report row has been written.
     void panelDone(int slot, const StationPanel &panel);
+    // Every slot has ended; told from the event loop, never from within the call
+    // (stop(), say) that ended the last one.
     void finished();
 
 private:
-    class SlotThread;
-
     void onState(int index, Station::State state);
     void onPanel(int index, const StationPanel &panel);
     void onSlotFinished(int index);
     void setUp(int index, Station &station);
-    void join();
 
     QStringList m_ports;
     assignment::Codes m_codes{};
@@ -117,12 +116,13 @@ private:
     int m_count = 0;
     StationReport *m_report = nullptr;
     TrafficLog *m_log = nullptr;
-    std::function<backup::Kept(PanelLink &link)> m_backup;
+    std::function<backup::Kept(const cellwalk::PanelRead &, const QString &)> m_backup;
 
     std::vector<Slot> m_slots;
-    std::vector<std::unique_ptr<SlotThread>> m_threads;
+    std::vector<std::unique_ptr<Station>> m_stations;
     std::vector<std::unique_ptr<TrafficLog>> m_slotLogs; // marked, with several slots
     std::unique_ptr<PanelNumbers> m_numbers;
     bool m_stopping = false;
     ReportProblem m_reportError;
+    QTimer m_finished; // tells finished() from the event loop, after the call that ended the run
 };

@@ -5,10 +5,12 @@
 #include "files/qcf_file.h"
 #include "panel/memory_map.h"
 #include "panel/panel_link.h"
+#include "panel/panel_transfer.h"
 #include "panel/port_address.h"
 #include "panel/traffic_log.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QThread>
 
 #include <algorithm>
@@ -54,6 +56,17 @@ class WorkThread : public QThread
 {
 public:
     explicit WorkThread(std::function<void()> work) : m_work(std::move(work)) {}
+
+    // Runs an event loop in the calling thread (a worker's, or the command line's
+    // for a restore) until `transfer`, started in it, has finished. A loop of its
+    // own: ending the thread's loop would also end the caller's next one at once.
+    static void runUntilFinished(PanelTransfer &transfer)
+    {
+        QEventLoop loop;
+        QObject::connect(&transfer, &PanelTransfer::finished, &loop, &QEventLoop::quit);
+        if (transfer.isRunning())
+            loop.exec();
+    }
 
 protected:
     void run() override { m_work(); }
@@ -177,17 +190,20 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
     PanelLink link;
     link.setPortName(port);
     link.setTrafficLog(log);
-    if (!link.openPort()) {
+    PanelTransfer transfer(link);
+    QObject::connect(&transfer, &PanelTransfer::cellDone, [&](int n, const cellwalk::Cell &, bool) {
+        if (onCell)
+            onCell(n + 1);
+    });
+    transfer.startRead();
+    WorkThread::runUntilFinished(transfer);
+    if (!transfer.opened()) {
         result.verdict = Verdict::Unreachable;
         result.openFailure = link.openFailure();
         result.time = QDateTime::currentDateTime();
         return result;
     }
-    const cellwalk::PanelRead read = cellwalk::readPanel(link, [&](int n, const cellwalk::Cell &) {
-        if (onCell)
-            onCell(n + 1);
-    });
-    link.closePort();
+    const cellwalk::PanelRead read = transfer.panelRead();
     result.time = QDateTime::currentDateTime();
     if (read.outcome != cellwalk::Outcome::Done) {
         result.verdict = Verdict::Unreachable;
@@ -425,39 +441,44 @@ restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLo
     PanelLink link;
     link.setPortName(port);
     link.setTrafficLog(log);
-    if (!link.openPort()) {
+    PanelTransfer transfer(link);
+    // What the panel holds, read and kept before anything is written: as a backup,
+    // as --write-panel --backup keeps it, and in the panel's history.
+    transfer.setBackup([&](const cellwalk::PanelRead &read) {
+        if (read.outcome != cellwalk::Outcome::Done)
+            return QStringLiteral(
+                       "THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
+                .arg(cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, link)));
+        qcf::Configuration held = *file.config;
+        for (int i = 0; i < assignment::kItemCount; ++i)
+            held.codes[i] = read.codes[memory_map::addressOf(i)];
+        const backup::Saved saved = backup::save(held, backup::kBeforeWrite, link.portName());
+        if (saved.failure.failed())
+            return backup::english(saved.failure) + QStringLiteral(", NOTHING WAS WRITTEN");
+        result.backup = saved.path;
+        const Keeping keeping = keepInHistory(inventory, panel.panel, held);
+        result.keptCopy = keeping.path;
+        result.historyProblem = keeping.problem;
+        return QString();
+    });
+    QObject::connect(&transfer, &PanelTransfer::cellDone,
+                     [&](int n, const cellwalk::Cell &cell, bool writing) {
+                         if (writing && onCell)
+                             onCell(n, cell);
+                     });
+    transfer.startWrite(codes);
+    WorkThread::runUntilFinished(transfer);
+    if (!transfer.opened()) {
         result.openFailure = link.openFailure();
         result.statusText =
             (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
         return result;
     }
-    // What the panel holds, read and kept before anything is written: as a backup,
-    // as --write-panel --backup keeps it, and in the panel's history.
-    const cellwalk::PanelRead read = cellwalk::readPanel(link);
-    if (read.outcome != cellwalk::Outcome::Done) {
-        link.closePort();
-        result.statusText =
-            QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
-                .arg(cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, link)));
+    if (!transfer.backupFailure().isEmpty()) {
+        result.statusText = transfer.backupFailure();
         return result;
     }
-    qcf::Configuration held = *file.config;
-    for (int i = 0; i < assignment::kItemCount; ++i)
-        held.codes[i] = read.codes[memory_map::addressOf(i)];
-    const backup::Saved saved = backup::save(held, backup::kBeforeWrite, link.portName());
-    if (saved.failure.failed()) {
-        link.closePort();
-        result.statusText =
-            backup::english(saved.failure) + QStringLiteral(", NOTHING WAS WRITTEN");
-        return result;
-    }
-    result.backup = saved.path;
-    const Keeping keeping = keepInHistory(inventory, panel.panel, held);
-    result.keptCopy = keeping.path;
-    result.historyProblem = keeping.problem;
-
-    const panelwrite::Result written = panelwrite::writeCodes(link, codes, onCell);
-    link.closePort();
+    const panelwrite::Result &written = transfer.writeResult();
     result.programmed = written.programmed();
     result.statusText = written.statusText();
     result.ending = written.ending();
