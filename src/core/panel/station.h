@@ -121,9 +121,9 @@ private:
     void finish();
 
     PanelLink m_link;
-    PanelTransfer m_transfer{m_link}; // the probes and the writes
+    PanelTransfer m_transfer{m_link};   // the probes and the writes
     std::optional<backup::Kept> m_kept; // what the backup of the panel being written kept
-    StationPanel m_panel;             // the panel being written
+    StationPanel m_panel;               // the panel being written
     QElapsedTimer m_panelClock;
     QTimer m_next; // the next try
     QElapsedTimer m_sinceTry;
