@@ -37,17 +37,20 @@ struct Figures {
     double perHour() const { return wall > 0 ? programmed * 3600.0 / wall : 0; }
 };
 
-// Programs `panelsPerSlot` panels on each of `slotCount` simulated panels at once.
-Figures runStation(const QString &file, int slotCount, int panelsPerSlot)
+// Programs `panelsPerSlot` panels on each of `slotCount` simulated panels at once,
+// connected and disconnected on `schedule` (empty: always connected).
+Figures runStation(const QString &file, int slotCount, int panelsPerSlot,
+                   const QString &schedule = kSchedule)
 {
     std::vector<std::unique_ptr<QProcess>> sims;
     QStringList args{QStringLiteral("--station"), file};
     for (int i = 0; i < slotCount; ++i) {
         auto sim = std::make_unique<QProcess>();
         sim->setStandardErrorFile(QProcess::nullDevice());
-        sim->start(QStringLiteral(PANEL_SIM_PATH),
-                   {QStringLiteral("--log"), QStringLiteral("/dev/null"),
-                    QStringLiteral("--connect-schedule"), kSchedule});
+        QStringList simArgs{QStringLiteral("--log"), QStringLiteral("/dev/null")};
+        if (!schedule.isEmpty())
+            simArgs << QStringLiteral("--connect-schedule") << schedule;
+        sim->start(QStringLiteral(PANEL_SIM_PATH), simArgs);
         if (!sim->waitForStarted(5000) || !sim->waitForReadyRead(5000)) {
             std::fprintf(stderr, "bench: panel-sim did not start\n");
             return {};
@@ -108,5 +111,21 @@ int main(int argc, char *argv[])
     if (one.perHour() > 0)
         std::printf("4 slots against 1: %.2fx the panels per hour\n",
                     four.perHour() / one.perHour());
+
+    // Eight panels, always connected, written at once by the station's slots, all in
+    // one thread, against one panel alone: the time from start to the last panel
+    // written, and the processor time per panel.
+    std::printf("\none panel against eight written at once (one thread)\n");
+    std::printf("%-6s %11s %8s %14s\n", "panels", "programmed", "wall s", "cpu/wall/panel");
+    Figures single;
+    for (const int slotCount : {1, 8}) {
+        const Figures f = runStation(file, slotCount, 1, QString());
+        std::printf("%-6d %11d %8.2f %13.2f%%\n", slotCount, f.programmed, f.wall,
+                    100.0 * f.cpu / f.wall / slotCount);
+        if (slotCount == 1)
+            single = f;
+        else if (single.wall > 0)
+            std::printf("8 panels against 1: %.2fx the time\n", f.wall / single.wall);
+    }
     return 0;
 }
