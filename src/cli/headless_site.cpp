@@ -119,12 +119,27 @@ int restore(const CommandLine &cl, QTextStream &out, QTextStream &err, TrafficLo
 
     if (!port.isEmpty())
         out << statustext::english(statustext::Status::ReadingBeforeWrite) << Qt::endl;
-    const site::RestoreResult result =
-        site::restorePanel(inventory, row, port, log, [&](int address, const cellwalk::Cell &cell) {
-            out << cellLine(address, cell.hasValue ? std::optional(cell.value) : std::nullopt,
-                            cellwalk::cellText(cell.result))
+    // The restore runs in this thread's event loop until it has ended.
+    site::Restore restore(inventory, row);
+    restore.setPort(cl.port);
+    restore.setTrafficLog(log);
+    QObject::connect(
+        &restore, &site::Restore::cellWritten, [&](int cell, const cellwalk::Cell &written) {
+            out << cellLine(cell - 1,
+                            written.hasValue ? std::optional(written.value) : std::nullopt,
+                            cellwalk::cellText(written.result))
                 << Qt::endl;
         });
+    site::RestoreResult result;
+    QEventLoop loop;
+    QObject::connect(&restore, &site::Restore::finished, &loop,
+                     [&](const site::RestoreResult &ended) {
+                         result = ended;
+                         loop.quit();
+                     });
+    restore.start();
+    if (restore.isRunning())
+        loop.exec();
     if (!result.problem.isEmpty()) {
         err << kProgram << result.problem << Qt::endl;
         return kUnusable;

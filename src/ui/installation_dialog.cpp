@@ -72,8 +72,9 @@ InstallationDialog::InstallationDialog(site::Inventory inventory, QWidget *paren
 
 InstallationDialog::~InstallationDialog()
 {
-    // Closed with the window while panels are read: the audit and the restore let
-    // them end as they go, with nothing left here to show them on.
+    // Destroyed with the window while panels are read (the window waits for them
+    // when it is closed, so only when the program ends otherwise): the audit ends
+    // its reads, the restore its write, and nothing is shown here any more.
     if (m_audit)
         m_audit->disconnect(this);
     if (m_restore)

@@ -66,7 +66,7 @@ MainWindow::MainWindow(QWidget *parent)
 // focus changes nor the undo stack's last signals.
 MainWindow::~MainWindow()
 {
-    // An installation still being audited lets its reads end while the window's
+    // An installation still being audited ends its reads while the window's
     // traffic log, which they write to, is still there.
     delete m_installation;
     disconnect(qApp, nullptr, this, nullptr);
@@ -427,10 +427,25 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_form->maybeSaveChanges()) {
+    // Asked once: the second close, once the installation has ended, closes.
+    if (!m_closingAfterInstallation && !m_form->maybeSaveChanges()) {
         event->ignore(); // cancelled: everything stays, a running transfer included
         return;
     }
     m_form->stopTransfer();
+    // An installation that reads panels or restores one lets them end first, as
+    // closing the dialog itself does: a panel is never left half written. The
+    // window stays until the dialog has closed, then closes.
+    if (m_installation && m_installation->isBusy()) {
+        if (!m_closingAfterInstallation) {
+            m_closingAfterInstallation = true;
+            connect(m_installation, &QDialog::finished, this, &QWidget::close,
+                    Qt::QueuedConnection);
+        }
+        m_installation->close();
+        event->ignore();
+        return;
+    }
+    m_closingAfterInstallation = false;
     event->accept();
 }

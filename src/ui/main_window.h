@@ -62,6 +62,8 @@ private:
     Form1 *m_form;
     QScrollArea *m_scroll;
     QPointer<InstallationDialog> m_installation;
+    // Closing waits for the installation's reads or restore in progress to end.
+    bool m_closingAfterInstallation = false;
     bool m_fitOnShow = false; // fitToScreen() before the first show: check it once shown
     struct Actions {
         QAction *open, *openInstallation, *save, *compareFile, *exportCsv, *print, *exportPdf,

@@ -10,9 +10,12 @@
 
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QThread>
 
 #include <sys/stat.h>
 
@@ -28,6 +31,7 @@ private slots:
     void folderNamesStayApartAndInside();
     void historyKeepsEveryChangeAndNothingElse();
     void siteAuditedAtOnceThenRestored();
+    void panelsReadSideBySideInOneThread();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
@@ -307,6 +311,73 @@ void TestSite::siteAuditedAtOnceThenRestored()
              qPrintable(out));
     QCOMPARE(run({"--restore", inventory, "--panel", "Nobody"}), headless::kUnusable);
     QVERIFY(err.contains("NO PANEL NAMED \"Nobody\""));
+}
+
+// Two panels read at the same time, every signal in the test's own thread; then an
+// audit destroyed while it reads: its ports are closed and nothing more is told.
+void TestSite::panelsReadSideBySideInOneThread()
+{
+    const QString site = dir.filePath("one-thread");
+    QDir().mkpath(site + "/simA");
+    QDir().mkpath(site + "/simB");
+    SimulatedPanel simA(site + "/simA"), simB(site + "/simB");
+    const QByteArray held = "23 160 160 160 160 160 160 160 160 160 160 160 160 160 160 160 "
+                            "160 160 160 160 151";
+    const QString portA = simA.start({}, held), portB = simB.start({});
+    QVERIFY(!portA.isEmpty() && !portB.isEmpty());
+    QTcpServer silent; // accepts, never answers
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    write("one-thread/standard.qcf", kStandardFile);
+    const QString path = write(
+        "one-thread/site.csv",
+        QStringLiteral("panel,port,file\nA,%1,standard.qcf\nB,%2,standard.qcf\nC,%3,standard.qcf\n")
+            .arg(portA, portB, QStringLiteral("tcp://127.0.0.1:%1").arg(silent.serverPort()))
+            .toUtf8());
+    const site::Inventory inventory = *site::readInventory(path).inventory;
+
+    auto audit = std::make_unique<site::Audit>(inventory);
+    audit->setRows({0, 1});
+    QThread *const here = QThread::currentThread();
+    QStringList events;
+    bool inThisThread = true;
+    connect(audit.get(), &site::Audit::panelStarted, this, [&](int row) {
+        inThisThread = inThisThread && QThread::currentThread() == here;
+        events << QStringLiteral("start %1").arg(row);
+    });
+    connect(audit.get(), &site::Audit::cellRead, this,
+            [&](int, int) { inThisThread = inThisThread && QThread::currentThread() == here; });
+    QList<site::PanelResult> results;
+    connect(audit.get(), &site::Audit::panelFinished, this, [&](const site::PanelResult &r) {
+        inThisThread = inThisThread && QThread::currentThread() == here;
+        events << QStringLiteral("end %1").arg(r.row);
+        results << r;
+    });
+    audit->start();
+    QTRY_VERIFY_WITH_TIMEOUT(!audit->isRunning(), 30000);
+    QVERIFY(inThisThread);
+    QCOMPARE(events.mid(0, 2), QStringList({"start 0", "start 1"})); // both before either ends
+    QCOMPARE(results.size(), 2);
+    for (const site::PanelResult &r : results)
+        QCOMPARE(r.verdict, r.row == 0 ? site::Verdict::Holds : site::Verdict::Differs);
+    QCOMPARE(site::keptCopies(inventory, "B").size(), 1);
+
+    // Destroyed while panel A is read and C's device server has just been reached
+    // (its handshake, unanswered, would take six pauses to fail).
+    audit = std::make_unique<site::Audit>(inventory);
+    audit->setRows({0, 2});
+    int told = 0;
+    connect(audit.get(), &site::Audit::panelFinished, this, [&] { ++told; });
+    audit->start();
+    QTRY_VERIFY_WITH_TIMEOUT(silent.hasPendingConnections(), 10000);
+    QTcpSocket *line = silent.nextPendingConnection();
+    audit.reset();
+    QTRY_COMPARE(line->state(), QAbstractSocket::UnconnectedState);
+    QTest::qWait(200); // what was on its way to A has come
+    const qsizetype frames = simA.frames("RX").size();
+    QTest::qWait(400); // longer than a pause: nothing more goes to A, nothing is told
+    QCOMPARE(simA.frames("RX").size(), frames);
+    QCOMPARE(told, 0);
+    QCOMPARE(site::keptCopies(inventory, "A").size(), 1);
 }
 
 QTEST_MAIN(TestSite)

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -82,6 +83,7 @@ private slots:
     void stationButtonsInReachWithEightSlots();
     void auditShowsEachPanel();
     void restoreAsksNamingPanelPortAndFile();
+    void windowClosedDuringRestoreWaitsForIt();
     void refusedInventorySaysWhere();
 };
 
@@ -238,6 +240,37 @@ void TestInstallation::restoreAsksNamingPanelPortAndFile()
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 30000);
     QCOMPARE(dialog.table()->item(1, InstallationDialog::Result)->text(),
              QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"));
+    QList<int> expected;
+    for (const QByteArray &v : kFileCells.split(' '))
+        expected << v.toInt();
+    QCOMPARE(sim.cells(), expected);
+}
+
+// The window closed while its installation restores a panel stays until the
+// panel is written, then closes with the dialog.
+void TestInstallation::windowClosedDuringRestoreWaitsForIt()
+{
+    SimulatedPanel sim(folder("closing"));
+    const QString port = sim.start({}, kOtherCells);
+    QVERIFY(!port.isEmpty());
+    const QString inventory =
+        writeInventory("closing.csv", {"Studio 5;Floor 5;" + port + ";standard.qcf"});
+    MainWindow window;
+    discardUnsavedEdits(window.form());
+    window.show();
+    QVERIFY(window.openInstallation(inventory));
+    QPointer<InstallationDialog> dialog = window.installationDialog();
+    dialog->askQuestion = [](const QString &, QMessageBox::StandardButtons) {
+        return QMessageBox::Yes;
+    };
+    dialog->selectRows({0});
+    dialog->restoreSelected();
+    QVERIFY(dialog->isBusy());
+
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible() && dialog->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 30000);
+    QTRY_VERIFY(!dialog);
     QList<int> expected;
     for (const QByteArray &v : kFileCells.split(' '))
         expected << v.toInt();

@@ -10,8 +10,6 @@
 #include "panel/traffic_log.h"
 
 #include <QDir>
-#include <QEventLoop>
-#include <QThread>
 
 #include <algorithm>
 
@@ -50,30 +48,6 @@ qcf::Configuration nameOnly(const QString &panel)
 }
 
 } // namespace
-
-// A thread that runs one piece of work and ends.
-class WorkThread : public QThread
-{
-public:
-    explicit WorkThread(std::function<void()> work) : m_work(std::move(work)) {}
-
-    // Runs an event loop in the calling thread (a worker's, or the command line's
-    // for a restore) until `transfer`, started in it, has finished. A loop of its
-    // own: ending the thread's loop would also end the caller's next one at once.
-    static void runUntilFinished(PanelTransfer &transfer)
-    {
-        QEventLoop loop;
-        QObject::connect(&transfer, &PanelTransfer::finished, &loop, &QEventLoop::quit);
-        if (transfer.isRunning())
-            loop.exec();
-    }
-
-protected:
-    void run() override { m_work(); }
-
-private:
-    std::function<void()> m_work;
-};
 
 QString resultLine(const Inventory &inventory, const PanelResult &result)
 {
@@ -175,36 +149,23 @@ QString Counts::line() const
     return text;
 }
 
-PanelResult auditPanel(const Inventory &inventory, int row, const QString &port, TrafficLog *log,
-                       const std::function<void(int cell)> &onCell)
+namespace {
+
+// The audit of panel `row` once its read on `link` has ended: compared with its
+// file and kept in its history.
+PanelResult readResult(const Inventory &inventory, int row, const PanelLink &link,
+                       const PanelTransfer &transfer)
 {
     const InventoryRow &panel = inventory.rows[row];
     PanelResult result;
     result.row = row;
-    if (port.isEmpty()) {
-        result.verdict = Verdict::NoPort;
-        result.time = QDateTime::currentDateTime();
-        return result;
-    }
-
-    PanelLink link;
-    link.setPortName(port);
-    link.setTrafficLog(log);
-    PanelTransfer transfer(link);
-    QObject::connect(&transfer, &PanelTransfer::cellDone, [&](int n, const cellwalk::Cell &, bool) {
-        if (onCell)
-            onCell(n + 1);
-    });
-    transfer.startRead();
-    WorkThread::runUntilFinished(transfer);
+    result.time = QDateTime::currentDateTime();
     if (!transfer.opened()) {
         result.verdict = Verdict::Unreachable;
         result.openFailure = link.openFailure();
-        result.time = QDateTime::currentDateTime();
         return result;
     }
-    const cellwalk::PanelRead read = transfer.panelRead();
-    result.time = QDateTime::currentDateTime();
+    const cellwalk::PanelRead &read = transfer.panelRead();
     if (read.outcome != cellwalk::Outcome::Done) {
         result.verdict = Verdict::Unreachable;
         result.ending = cellwalk::ending(read.outcome, std::nullopt, link);
@@ -240,6 +201,8 @@ PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
     return result;
 }
 
+} // namespace
+
 QStringList AuditReport::columns()
 {
     return {QStringLiteral("time"),
@@ -274,14 +237,15 @@ QStringList AuditReport::fields(const Inventory &inventory, const PanelResult &r
             reason};
 }
 
-// One panel being audited in a thread of its own: the link's waits are nested
-// event loops, which cannot run side by side in one thread.
+// One panel being read: its transfer on a link of its own, both driven by the
+// audit's thread beside the other panels' (members destroyed in reverse order:
+// the transfer, which closes the port, before its link, the link before its log).
 struct Audit::Job {
     int row = -1;
     QString portKey;
-    PanelResult result;
     std::unique_ptr<TrafficLog> log; // marked with the panel's name
-    std::unique_ptr<WorkThread> thread;
+    std::unique_ptr<PanelLink> link;
+    std::unique_ptr<PanelTransfer> transfer;
 };
 
 Audit::Audit(Inventory inventory, QObject *parent)
@@ -290,10 +254,9 @@ Audit::Audit(Inventory inventory, QObject *parent)
 
 Audit::~Audit()
 {
-    // The reads in progress end (and keep their history); nothing more is reported.
+    // The reads in progress end here, untold: their transfers close their ports.
     m_queue.clear();
-    for (const auto &job : m_active)
-        job->thread->wait();
+    m_active.clear();
 }
 
 QString Audit::portOf(int row) const
@@ -361,28 +324,38 @@ void Audit::schedule()
             continue;
         }
         m_queue.removeAt(i);
-        auto job = std::make_unique<Job>();
-        job->row = row;
-        job->portKey = key;
-        if (m_log)
-            job->log = std::make_unique<TrafficLog>(*m_log, m_inventory.rows[row].panel);
-        Job *j = job.get();
-        job->thread = std::make_unique<WorkThread>([this, j, port] {
-            j->result = auditPanel(m_inventory, j->row, port, j->log.get(), [this, j](int cell) {
-                QMetaObject::invokeMethod(
-                    this, [this, row = j->row, cell] { emit cellRead(row, cell); },
-                    Qt::QueuedConnection);
-            });
-        });
-        connect(job->thread.get(), &QThread::finished, this, [this, j] { onJobFinished(j); });
-        m_active.push_back(std::move(job));
-        emit panelStarted(row);
-        j->thread->start();
+        startJob(row, port, key);
     }
     if (m_active.empty() && (m_queue.isEmpty() || m_stopping)) {
         m_running = false;
         emit finished();
     }
+}
+
+void Audit::startJob(int row, const QString &port, const QString &portKey)
+{
+    auto job = std::make_unique<Job>();
+    Job *j = job.get();
+    j->row = row;
+    j->portKey = portKey;
+    if (m_log)
+        j->log = std::make_unique<TrafficLog>(*m_log, m_inventory.rows[row].panel);
+    j->link = std::make_unique<PanelLink>();
+    j->link->setPortName(port);
+    j->link->setTrafficLog(j->log.get());
+    j->transfer = std::make_unique<PanelTransfer>(*j->link);
+    connect(j->transfer.get(), &PanelTransfer::cellDone, this,
+            [this, row](int address, const cellwalk::Cell &, bool) {
+                emit cellRead(row, address + 1);
+            });
+    // The rest of the panel's audit, and the transfer's end, once its finished()
+    // has returned.
+    connect(
+        j->transfer.get(), &PanelTransfer::finished, this, [this, j] { onJobFinished(j); },
+        Qt::QueuedConnection);
+    m_active.push_back(std::move(job));
+    emit panelStarted(row);
+    j->transfer->startRead();
 }
 
 void Audit::onJobFinished(Job *job)
@@ -393,137 +366,130 @@ void Audit::onJobFinished(Job *job)
         return;
     std::unique_ptr<Job> done = std::move(*it);
     m_active.erase(it);
-    done->thread->wait();
-    emit panelFinished(done->result);
+    const PanelResult result = readResult(m_inventory, done->row, *done->link, *done->transfer);
+    done.reset();
+    emit panelFinished(result);
     schedule();
 }
 
-RestoreResult
-restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLog *log,
-             const std::function<void(int address, const cellwalk::Cell &cell)> &onCell)
+Restore::Restore(Inventory inventory, int row, QObject *parent)
+    : QObject(parent), m_inventory(std::move(inventory)), m_row(row)
+{}
+
+// The transfer goes before its link; the write it runs, if any, ends where it is.
+Restore::~Restore() { m_transfer.reset(); }
+
+QString Restore::refusal(const QString &port, assignment::Codes &codes)
 {
-    const InventoryRow &panel = inventory.rows[row];
-    RestoreResult result;
-    if (port.isEmpty()) {
-        result.problem = QStringLiteral("NO PORT: THE INVENTORY GIVES \"%1\" NO PORT")
-                             .arg(shownName(panel.panel));
-        result.statusText = result.problem;
-        return result;
-    }
+    const InventoryRow &panel = m_inventory.rows[m_row];
+    if (port.isEmpty())
+        return QStringLiteral("NO PORT: THE INVENTORY GIVES \"%1\" NO PORT")
+            .arg(shownName(panel.panel));
     const qcf::LoadedFile file =
         panel.filePath.isEmpty()
             ? qcf::LoadedFile{std::nullopt, files::FileProblem::said(
                                                 QStringLiteral("THE INVENTORY NAMES NO FILE"))}
             : qcf::loadFile(panel.filePath);
     if (!file.config) {
-        result.problem = QStringLiteral("NO FILE: ") + files::english(file.problem);
-        if (!panel.filePath.isEmpty())
-            result.problem =
-                QStringLiteral("NO FILE: %1: %2")
-                    .arg(QDir::toNativeSeparators(panel.filePath), files::english(file.problem));
-        result.statusText = result.problem;
-        return result;
+        if (panel.filePath.isEmpty())
+            return QStringLiteral("NO FILE: ") + files::english(file.problem);
+        return QStringLiteral("NO FILE: %1: %2")
+            .arg(QDir::toNativeSeparators(panel.filePath), files::english(file.problem));
     }
-    const assignment::Codes codes = fileCodes(*file.config);
+    codes = fileCodes(*file.config);
     for (int i = 0; i < assignment::kItemCount; ++i)
         if (codes[i] < 0) {
             const bool sw = assignment::item(i).kind == assignment::ItemKind::Switch;
-            result.problem =
-                QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
-                    .arg(QDir::toNativeSeparators(panel.filePath), assignment::item(i).name())
-                    .arg(qcf::codeField(i))
-                    .arg(sw ? statustext::english(statustext::Status::IncompleteSwitches)
-                            : statustext::english(statustext::Status::IncompleteLeds));
-            result.statusText = result.problem;
-            return result;
+            return QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
+                .arg(QDir::toNativeSeparators(panel.filePath), assignment::item(i).name())
+                .arg(qcf::codeField(i))
+                .arg(sw ? statustext::english(statustext::Status::IncompleteSwitches)
+                        : statustext::english(statustext::Status::IncompleteLeds));
         }
-
-    PanelLink link;
-    link.setPortName(port);
-    link.setTrafficLog(log);
-    PanelTransfer transfer(link);
-    // What the panel holds, read and kept before anything is written: as a backup,
-    // as --write-panel --backup keeps it, and in the panel's history.
-    transfer.setBackup([&](const cellwalk::PanelRead &read) {
-        if (read.outcome != cellwalk::Outcome::Done)
-            return QStringLiteral(
-                       "THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
-                .arg(cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, link)));
-        qcf::Configuration held = *file.config;
-        for (int i = 0; i < assignment::kItemCount; ++i)
-            held.codes[i] = read.codes[memory_map::addressOf(i)];
-        const backup::Saved saved = backup::save(held, backup::kBeforeWrite, link.portName());
-        if (saved.failure.failed())
-            return backup::english(saved.failure) + QStringLiteral(", NOTHING WAS WRITTEN");
-        result.backup = saved.path;
-        const Keeping keeping = keepInHistory(inventory, panel.panel, held);
-        result.keptCopy = keeping.path;
-        result.historyProblem = keeping.problem;
-        return QString();
-    });
-    QObject::connect(&transfer, &PanelTransfer::cellDone,
-                     [&](int n, const cellwalk::Cell &cell, bool writing) {
-                         if (writing && onCell)
-                             onCell(n, cell);
-                     });
-    transfer.startWrite(codes);
-    WorkThread::runUntilFinished(transfer);
-    if (!transfer.opened()) {
-        result.openFailure = link.openFailure();
-        result.statusText =
-            (link.openFailure() ? portfailure::english(*link.openFailure()) : QString());
-        return result;
-    }
-    if (!transfer.backupFailure().isEmpty()) {
-        result.statusText = transfer.backupFailure();
-        return result;
-    }
-    const panelwrite::Result &written = transfer.writeResult();
-    result.programmed = written.programmed();
-    result.statusText = written.statusText();
-    result.ending = written.ending();
-    return result;
-}
-
-class Restore::Thread : public WorkThread
-{
-public:
-    using WorkThread::WorkThread;
-    RestoreResult result;
-};
-
-Restore::Restore(Inventory inventory, int row, QObject *parent)
-    : QObject(parent), m_inventory(std::move(inventory)), m_row(row)
-{}
-
-Restore::~Restore()
-{
-    // A write in progress is finished: a panel is never left half written.
-    if (m_thread)
-        m_thread->wait();
+    m_file = file.config;
+    return QString();
 }
 
 void Restore::start()
 {
-    if (isRunning() || m_row < 0 || m_row >= m_inventory.rows.size())
+    if (m_running || m_row < 0 || m_row >= m_inventory.rows.size())
         return;
-    if (m_thread)
-        m_thread->wait();
+    m_running = true;
+    m_result = {};
+    m_file.reset();
     const QString port = m_port.isEmpty() ? m_inventory.rows[m_row].port : m_port;
-    m_thread = std::make_unique<Thread>([this, port] {
-        m_thread->result = restorePanel(
-            m_inventory, m_row, port, m_log, [this](int address, const cellwalk::Cell &) {
-                QMetaObject::invokeMethod(
-                    this, [this, address] { emit cellWritten(address + 1); }, Qt::QueuedConnection);
+    assignment::Codes codes{};
+    if (const QString why = refusal(port, codes); !why.isEmpty()) {
+        m_result.problem = why;
+        m_result.statusText = why;
+        // Told from the event loop, as the end of a write is.
+        QMetaObject::invokeMethod(
+            this, [this] { end(); }, Qt::QueuedConnection);
+        return;
+    }
+
+    m_transfer.reset();
+    m_link = std::make_unique<PanelLink>();
+    m_link->setPortName(port);
+    m_link->setTrafficLog(m_log);
+    m_transfer = std::make_unique<PanelTransfer>(*m_link);
+    // What the panel holds, read and kept before anything is written: as a backup,
+    // as --write-panel --backup keeps it, and in the panel's history.
+    m_transfer->setBackup([this](const cellwalk::PanelRead &read) { return keepBackup(read); });
+    connect(m_transfer.get(), &PanelTransfer::cellDone, this,
+            [this](int address, const cellwalk::Cell &cell, bool writing) {
+                if (writing)
+                    emit cellWritten(address + 1, cell);
             });
-    });
-    connect(m_thread.get(), &QThread::finished, this, [this] {
-        m_thread->wait();
-        emit finished(m_thread->result);
-    });
-    m_thread->start();
+    connect(m_transfer.get(), &PanelTransfer::finished, this, &Restore::onTransferFinished,
+            Qt::QueuedConnection);
+    m_transfer->startWrite(codes);
 }
 
-bool Restore::isRunning() const { return m_thread && !m_thread->isFinished(); }
+QString Restore::keepBackup(const cellwalk::PanelRead &read)
+{
+    if (read.outcome != cellwalk::Outcome::Done)
+        return QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
+            .arg(cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, *m_link)));
+    qcf::Configuration held = *m_file;
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        held.codes[i] = read.codes[memory_map::addressOf(i)];
+    const backup::Saved saved = backup::save(held, backup::kBeforeWrite, m_link->portName());
+    if (saved.failure.failed())
+        return backup::english(saved.failure) + QStringLiteral(", NOTHING WAS WRITTEN");
+    m_result.backup = saved.path;
+    const Keeping keeping = keepInHistory(m_inventory, m_inventory.rows[m_row].panel, held);
+    m_result.keptCopy = keeping.path;
+    m_result.historyProblem = keeping.problem;
+    return QString();
+}
+
+void Restore::onTransferFinished()
+{
+    if (!m_transfer || m_transfer->isRunning())
+        return;
+    RestoreResult &result = m_result;
+    if (!m_transfer->opened()) {
+        result.openFailure = m_link->openFailure();
+        result.statusText =
+            m_link->openFailure() ? portfailure::english(*m_link->openFailure()) : QString();
+    } else if (!m_transfer->backupFailure().isEmpty()) {
+        result.statusText = m_transfer->backupFailure();
+    } else {
+        const panelwrite::Result &written = m_transfer->writeResult();
+        result.programmed = written.programmed();
+        result.statusText = written.statusText();
+        result.ending = written.ending();
+    }
+    m_transfer.reset();
+    m_link.reset();
+    end();
+}
+
+void Restore::end()
+{
+    m_running = false;
+    emit finished(m_result);
+}
 
 } // namespace site

@@ -18,6 +18,8 @@
 #include <optional>
 #include <vector>
 
+class PanelLink;
+class PanelTransfer;
 class TrafficLog;
 
 // An installation: every panel of a site in one inventory (a CSV file a person
@@ -125,13 +127,6 @@ struct Counts {
     QString line() const;
 };
 
-// The audit of one panel from start to end, in the calling thread: its file read,
-// the panel read on `port` (confirmed reads) with `onCell` told of each cell read
-// (1 to 21), compared, and kept in its history. Used by Audit in a thread per
-// panel; `log` (may be null) must be safe to use from that thread.
-PanelResult auditPanel(const Inventory &inventory, int row, const QString &port,
-                       TrafficLog *log = nullptr, const std::function<void(int cell)> &onCell = {});
-
 // The audit's report: one row per panel audited, appended whole as the station's
 // report is: time, panel, location, port, file, result, differing_items,
 // codes_sha256, reason.
@@ -149,14 +144,18 @@ public:
 
 // Audits the panels of an inventory: reads every panel that has a port (confirmed
 // reads, as --read-panel does), several on different ports at once, compares each
-// with its file and keeps what it holds in its history. Lives in the thread that
-// made it and reports by signals in that thread; the window stays responsive.
+// with its file and keeps what it holds in its history. Every read is a transfer
+// of its own on a link of its own, all of them driven by the event loop of the
+// thread that made the audit, which reports by signals in that thread; nothing
+// waits, so the window stays responsive.
 class Audit : public QObject
 {
     Q_OBJECT
 public:
     explicit Audit(Inventory inventory, QObject *parent = nullptr);
-    // Stops and lets the reads in progress end before it is gone.
+    // An audit destroyed while it reads ends its reads at once: their ports are
+    // closed and those panels are not reported. To let them end, stop() and wait
+    // for finished() first.
     ~Audit() override;
 
     const Inventory &inventory() const { return m_inventory; }
@@ -194,6 +193,7 @@ private:
 
     struct Job;
     void schedule();
+    void startJob(int row, const QString &port, const QString &portKey);
     void onJobFinished(Job *job);
     QString portOf(int row) const;
     QList<int> m_queue; // rows still to start, in order
@@ -251,37 +251,48 @@ struct RestoreResult {
     std::optional<cellwalk::Ending> ending;
 };
 
-// The restore of inventory row `row` on `port`, in the calling thread; `onCell`
-// hears of every cell's write as it ends.
-RestoreResult
-restorePanel(const Inventory &inventory, int row, const QString &port, TrafficLog *log = nullptr,
-             const std::function<void(int address, const cellwalk::Cell &cell)> &onCell = {});
-
 // Writes the file of inventory row `row` into its panel, as --write-panel with
-// --backup does, keeping what the panel held in its history first. Reports as the
-// audit does; the window stays responsive.
+// --backup does, keeping what the panel held in its history first: one transfer
+// that reads the panel, keeps what it read, then writes on the port opened once.
+// Driven by the event loop of the thread that made it and reporting as the audit
+// does; nothing waits, so the window stays responsive.
 class Restore : public QObject
 {
     Q_OBJECT
 public:
     Restore(Inventory inventory, int row, QObject *parent = nullptr);
+    // A restore destroyed while it writes ends the write at once and leaves the
+    // panel half written: let it finish (finished()) before destroying it.
     ~Restore() override;
     void setPort(const QString &port) { m_port = port; } // a panel without a permanent port
     void setTrafficLog(TrafficLog *log) { m_log = log; }
+    // Starts; finished() follows from the event loop, also when nothing can be
+    // written (no port, no file).
     void start();
-    bool isRunning() const;
+    bool isRunning() const { return m_running; }
 
 signals:
-    void cellWritten(int cell); // 1 to 21
+    // Cell `cell` (1 to 21) has been written and verified, or failed as `written` says.
+    void cellWritten(int cell, const cellwalk::Cell &written);
     void finished(const site::RestoreResult &result);
 
 private:
+    // Why the row's file cannot be written (no port, no file, an incomplete item),
+    // else empty; `codes` is then what to write.
+    QString refusal(const QString &port, assignment::Codes &codes);
+    QString keepBackup(const cellwalk::PanelRead &read);
+    void onTransferFinished();
+    void end();
+
     Inventory m_inventory;
     int m_row = -1;
     QString m_port;
     TrafficLog *m_log = nullptr;
-    class Thread;
-    std::unique_ptr<Thread> m_thread;
+    bool m_running = false;
+    std::optional<qcf::Configuration> m_file; // the row's file, once read
+    RestoreResult m_result;
+    std::unique_ptr<PanelLink> m_link;
+    std::unique_ptr<PanelTransfer> m_transfer; // runs on m_link
 };
 
 } // namespace site
