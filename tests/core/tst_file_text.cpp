@@ -334,10 +334,11 @@ void TestFileText::failuresAreValuesWithTheirEnglish()
                  "IT IS A FOLDER, NOT A " + kinds[v]);
 
     const QString backup = "/b/2026-12-08 14.03.22 read ttyUSB0.qcf";
+    const QString shown = QDir::toNativeSeparators(backup); // "\\b\\…" on Windows
     const QStringList backups = {
-        "", "THE BACKUP FOLDER " + backup + " CANNOT BE CREATED",
-        "THE BACKUP " + backup + " COULD NOT BE SAVED: WRITE FAILED",
-        "THE BACKUP " + backup +
+        "", "THE BACKUP FOLDER " + shown + " CANNOT BE CREATED",
+        "THE BACKUP " + shown + " COULD NOT BE SAVED: WRITE FAILED",
+        "THE BACKUP " + shown +
             " IS NOT IN THE BACKUP FOLDER AFTER SAVING IT: THE FOLDER CANNOT BE TRUSTED"};
     QCOMPARE(int(backup::kLastFailureKind) + 1, backups.size());
     for (int v = 0; v < backups.size(); ++v)
@@ -355,8 +356,9 @@ void TestFileText::failuresAreValuesWithTheirEnglish()
 
     // The system's words in capitals, as the log's line says them.
     QCOMPARE(english(TrafficLogFailure{"/tmp/t.log", FileProblem::said("No space left")}),
-             QStringLiteral("THE TRAFFIC LOG /tmp/t.log COULD NOT BE WRITTEN (NO SPACE LEFT); "
-                            "THE PANEL COMMAND WENT ON WITHOUT IT"));
+             QStringLiteral("THE TRAFFIC LOG %1 COULD NOT BE WRITTEN (NO SPACE LEFT); "
+                            "THE PANEL COMMAND WENT ON WITHOUT IT")
+                 .arg(QDir::toNativeSeparators("/tmp/t.log")));
 
     const QStringList reports = {
         "",
