@@ -4,6 +4,7 @@
 // per panel being read; and an inventory of 200 rows whose panels all refuse the
 // connection. Prints figures; asserts nothing.
 
+#include "bench_support.h"
 #include "files/qcf_file.h"
 
 #include <QCoreApplication>
@@ -14,17 +15,9 @@
 
 #include <cstdio>
 #include <memory>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
-
-double childCpuSeconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_CHILDREN, &u);
-    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
 
 struct Run {
     double wall = 0; // s
@@ -65,18 +58,14 @@ int main(int argc, char *argv[])
     QByteArray inventory = "panel,port,file\n";
     for (int i = 0; i < panels; ++i) {
         auto sim = std::make_unique<QProcess>();
-        sim->setStandardErrorFile(QProcess::nullDevice());
-        sim->start(QStringLiteral(PANEL_SIM_PATH),
-                   {QStringLiteral("--tcp"), QStringLiteral("0"), QStringLiteral("--log"),
-                    QStringLiteral("/dev/null"), QStringLiteral("--exit-with-parent")});
-        if (!sim->waitForStarted(5000) || !sim->waitForReadyRead(5000)) {
+        const QString address = startSimulatedPanel(
+            *sim, {QStringLiteral("--tcp"), QStringLiteral("0"), QStringLiteral("--log"),
+                   QStringLiteral("/dev/null"), QStringLiteral("--exit-with-parent")});
+        if (address.isEmpty()) {
             std::fprintf(stderr, "bench: panel-sim did not start\n");
             return 1;
         }
-        inventory += QStringLiteral("Panel %1,%2,bench.qcf\n")
-                         .arg(i + 1)
-                         .arg(QString::fromLocal8Bit(sim->readLine()).trimmed())
-                         .toUtf8();
+        inventory += QStringLiteral("Panel %1,%2,bench.qcf\n").arg(i + 1).arg(address).toUtf8();
         sims.push_back(std::move(sim));
     }
     QFile site(dir.filePath(QStringLiteral("site.csv")));

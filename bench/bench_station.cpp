@@ -3,6 +3,7 @@
 // with four would: panels per hour for both, their ratio, and the station's CPU
 // time against the wall time. Prints figures; asserts nothing.
 
+#include "bench_support.h"
 #include "files/qcf_file.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,6 @@
 
 #include <cstdio>
 #include <memory>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -21,13 +21,6 @@ namespace {
 // Each panel stays connected 5 s (the station finds it within a second and writes
 // it in 2.3 s) and is away 3 s (the station notices within two tries).
 const QString kSchedule = QStringLiteral("on:5000,off:3000");
-
-double childCpuSeconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_CHILDREN, &u);
-    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
 
 struct Figures {
     int panels = 0;
@@ -46,16 +39,15 @@ Figures runStation(const QString &file, int slotCount, int panelsPerSlot,
     QStringList args{QStringLiteral("--station"), file};
     for (int i = 0; i < slotCount; ++i) {
         auto sim = std::make_unique<QProcess>();
-        sim->setStandardErrorFile(QProcess::nullDevice());
         QStringList simArgs{QStringLiteral("--log"), QStringLiteral("/dev/null")};
         if (!schedule.isEmpty())
             simArgs << QStringLiteral("--connect-schedule") << schedule;
-        sim->start(QStringLiteral(PANEL_SIM_PATH), simArgs);
-        if (!sim->waitForStarted(5000) || !sim->waitForReadyRead(5000)) {
+        const QString port = startSimulatedPanel(*sim, simArgs);
+        if (port.isEmpty()) {
             std::fprintf(stderr, "bench: panel-sim did not start\n");
             return {};
         }
-        args << QStringLiteral("--port") << QString::fromLocal8Bit(sim->readLine()).trimmed();
+        args << QStringLiteral("--port") << port;
         sims.push_back(std::move(sim));
     }
     const int count = slotCount * panelsPerSlot;
