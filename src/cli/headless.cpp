@@ -105,19 +105,10 @@ private:
         if (!loaded.config)
             return fail(kUnusable,
                         QStringLiteral("%1: %2").arg(m_cl.file, files::english(loaded.problem)));
-        for (int i = 0; i < assignment::kItemCount; ++i) {
-            const std::int16_t c = loaded.config->codes[i];
-            if (c == -1) {
-                const bool sw = assignment::item(i).kind == assignment::ItemKind::Switch;
-                return fail(kUnusable,
-                            QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
-                                .arg(m_cl.file, assignment::item(i).name())
-                                .arg(qcf::codeField(i))
-                                .arg(statustext::english(sw ? statustext::Status::IncompleteSwitches
-                                                            : statustext::Status::IncompleteLeds)));
-            }
-            codes[i] = std::min(c, assignment::kUnassigned);
-        }
+        if (const int item = qcf::incompleteItem(*loaded.config); item >= 0)
+            return fail(kUnusable, qcf::incompleteItemText(m_cl.file, item));
+        for (int i = 0; i < assignment::kItemCount; ++i)
+            codes[i] = std::min(loaded.config->codes[i], assignment::kUnassigned);
         if (file)
             *file = loaded.config;
         return kDone;

@@ -1,5 +1,8 @@
 #include "qcf_file.h"
 
+#include "config/assignment.h"
+#include "config/status_texts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -137,6 +140,24 @@ FileProblem replaceFile(const QString &path, const QByteArray &bytes, FileKind k
     if (!file.commit())
         return FileProblem::said(file.errorString());
     return {};
+}
+
+int incompleteItem(const Configuration &config)
+{
+    for (int i = 0; i < assignment::kItemCount; ++i)
+        if (config.codes[i] == -1)
+            return i;
+    return -1;
+}
+
+QString incompleteItemText(const QString &file, int item)
+{
+    const bool isSwitch = assignment::item(item).kind == assignment::ItemKind::Switch;
+    return QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
+        .arg(file, assignment::item(item).name())
+        .arg(codeField(item))
+        .arg(statustext::english(isSwitch ? statustext::Status::IncompleteSwitches
+                                          : statustext::Status::IncompleteLeds));
 }
 
 } // namespace qcf

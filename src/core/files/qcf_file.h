@@ -48,4 +48,12 @@ files::FileProblem replaceFile(const QString &path, const QByteArray &bytes, fil
 // The file-field number (1-based) that holds the code of item i (0..20).
 inline int codeField(int item) { return item == kCodes - 1 ? kFieldCount : 2 * item + 3; }
 
+// The first item of `config` without a complete assignment (code -1), which no
+// panel can be written with; -1 when every item has one.
+int incompleteItem(const Configuration &config);
+// Why the file `file` (as the caller names it) cannot be written into a panel:
+// "a.qcf: SW3 HAS NO CHANNEL (CODE -1 IN FIELD 7): DATA MUST BE ENTERED (CLICKED)
+// FOR ALL SWITCHES BEFORE WRITING DATA".
+QString incompleteItemText(const QString &file, int item);
+
 } // namespace qcf

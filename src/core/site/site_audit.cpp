@@ -38,6 +38,15 @@ assignment::Codes fileCodes(const qcf::Configuration &config)
     return codes;
 }
 
+// The file of an inventory row, or why there is none.
+qcf::LoadedFile loadRowFile(const InventoryRow &row)
+{
+    if (row.filePath.isEmpty())
+        return {std::nullopt,
+                files::FileProblem::said(QStringLiteral("THE INVENTORY NAMES NO FILE"))};
+    return qcf::loadFile(row.filePath);
+}
+
 // What a panel without a file is kept as: its name from the inventory, no
 // designations.
 qcf::Configuration nameOnly(const QString &panel)
@@ -176,11 +185,7 @@ PanelResult readResult(const Inventory &inventory, int row, const PanelLink &lin
         held[i] = read.codes[memory_map::addressOf(i)];
     result.panelCodes = held;
 
-    const qcf::LoadedFile file =
-        panel.filePath.isEmpty()
-            ? qcf::LoadedFile{std::nullopt, files::FileProblem::said(
-                                                QStringLiteral("THE INVENTORY NAMES NO FILE"))}
-            : qcf::loadFile(panel.filePath);
+    const qcf::LoadedFile file = loadRowFile(panel);
     qcf::Configuration kept = file.config ? *file.config : nameOnly(panel.panel);
     kept.codes = held;
     const Keeping keeping = keepInHistory(inventory, panel.panel, kept, result.time);
@@ -385,27 +390,16 @@ QString Restore::refusal(const QString &port, assignment::Codes &codes)
     if (port.isEmpty())
         return QStringLiteral("NO PORT: THE INVENTORY GIVES \"%1\" NO PORT")
             .arg(shownName(panel.panel));
-    const qcf::LoadedFile file =
-        panel.filePath.isEmpty()
-            ? qcf::LoadedFile{std::nullopt, files::FileProblem::said(
-                                                QStringLiteral("THE INVENTORY NAMES NO FILE"))}
-            : qcf::loadFile(panel.filePath);
+    const qcf::LoadedFile file = loadRowFile(panel);
     if (!file.config) {
         if (panel.filePath.isEmpty())
             return QStringLiteral("NO FILE: ") + files::english(file.problem);
         return QStringLiteral("NO FILE: %1: %2")
             .arg(QDir::toNativeSeparators(panel.filePath), files::english(file.problem));
     }
+    if (const int item = qcf::incompleteItem(*file.config); item >= 0)
+        return qcf::incompleteItemText(QDir::toNativeSeparators(panel.filePath), item);
     codes = fileCodes(*file.config);
-    for (int i = 0; i < assignment::kItemCount; ++i)
-        if (codes[i] < 0) {
-            const bool sw = assignment::item(i).kind == assignment::ItemKind::Switch;
-            return QStringLiteral("%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
-                .arg(QDir::toNativeSeparators(panel.filePath), assignment::item(i).name())
-                .arg(qcf::codeField(i))
-                .arg(sw ? statustext::english(statustext::Status::IncompleteSwitches)
-                        : statustext::english(statustext::Status::IncompleteLeds));
-        }
     m_file = file.config;
     return QString();
 }
