@@ -37,8 +37,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent), UserDialogs(this)
                                  pushReplacement(m_model->state(), after, m_boxesShown, text);
                              }});
     m_panel = std::make_unique<PanelCommands>(PanelCommands::Window{
-        this, &m_activity, m_link, m_transfer, m_status.get(), m_port.get(), m_marks, m_model,
-        m_undo, this, [this](statustext::Status ledText) { return collectOrSay(ledText); },
+        this, m_link, m_transfer, m_status.get(), m_port.get(), m_marks, m_model, m_undo, this,
+        [this](statustext::Status ledText) { return collectOrSay(ledText); },
         [this](const assignment::Codes &codes) { return configuration(codes); },
         [this] { return configurationFile(); }});
     // The controls show the model from the start.
@@ -50,8 +50,16 @@ Form1::Form1(QWidget *parent) : QWidget(parent), UserDialogs(this)
     connect(m_undo, &QUndoStack::indexChanged, this, &Form1::configurationChanged);
     connect(m_undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit modifiedChanged(!clean); });
-    connect(&m_activity, &PanelActivity::busyChanged, this,
-            [this](bool busy) { setCommandsEnabled(!busy); });
+    // The buttons and menus follow the transfer: a command runs from the moment
+    // it opens the port until it has closed it.
+    connect(m_transfer, &PanelTransfer::stateChanged, this, [this] {
+        const bool busy = isBusy();
+        if (busy == m_busyShown)
+            return;
+        m_busyShown = busy;
+        setCommandsEnabled(!busy);
+        emit busyChanged(busy);
+    });
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget *, QWidget *now) { setCurrentItem(now); });
     // What the first frame does not need waits until it is on the screen.
@@ -69,8 +77,11 @@ Form1::~Form1()
     disconnect(qApp, nullptr, this, nullptr);
     m_undo->disconnect(this);
     m_model->disconnect(this);
+    m_transfer->disconnect(this);
     delete std::exchange(m_transfer, nullptr); // before the link it runs on
 }
+
+bool Form1::isBusy() const { return m_transfer && m_transfer->isRunning(); }
 
 QLineEdit *Form1::designationBox(int item) const
 {

@@ -6,7 +6,6 @@
 #include "file_commands.h"
 #include "item_commands.h"
 #include "panel/cell_walk.h"
-#include "panel/panel_activity.h"
 #include "panel_commands.h"
 #include "port_chooser.h"
 #include "status_box.h"
@@ -49,9 +48,9 @@ public:
     PanelLink &link() { return *m_link; }
     ConfigurationModel &model() { return m_configuration; }
     QUndoStack *undoStack() { return &m_undoStack; }
-    // Says when a panel command runs; the commands that must wait follow it.
-    PanelActivity &activity() { return m_activity; }
-    bool isBusy() const { return m_activity.isBusy(); }
+    // Whether a panel command runs: the window's transfer is under way. The
+    // commands that must wait follow busyChanged().
+    bool isBusy() const;
 
     // The file name the dialog last returned; both file commands propose it.
     QString lastFileName() const { return m_files->lastFileName(); }
@@ -114,6 +113,8 @@ public:
 signals:
     void modifiedChanged(bool modified);
     void currentItemChanged(int item);
+    // A panel command has begun or ended (the transfer's state).
+    void busyChanged(bool busy);
 
 public slots:
     void Option1_Click();
@@ -186,18 +187,19 @@ private:
     // form1_panel.cpp
     std::optional<assignment::Codes> collectOrSay(statustext::Status ledText);
     void setCommandsEnabled(bool enabled);
+    void readEnded(bool opened, const ConfigurationState &before,
+                   const BoxesShownCommand::Shown &boxesBefore);
 
     QListWidget *list(int n) const { return m_lists.at(n); }
     QLineEdit *designationBox(int item) const;
 
     ConfigRecord rec;
-    // The configuration, its undo steps and the panel activity die before the
+    // The configuration and its undo steps die before the
     // controls do, so that nothing reaches them from a control being destroyed.
     ConfigurationModel m_configuration;
     ConfigurationModel *const m_model = &m_configuration;
     QUndoStack m_undoStack;
     QUndoStack *const m_undo = &m_undoStack;
-    PanelActivity m_activity;
 
     std::array<QListWidget *, 43> m_lists{};   // List1..List42 at their numbers
     std::array<QLineEdit *, 23> m_textBoxes{}; // Text2..Text22 at their numbers
@@ -213,6 +215,7 @@ private:
     std::array<QPushButton *, 4> m_commandButtons{};
     PanelLink *m_link = nullptr;
     PanelTransfer *m_transfer = nullptr; // on m_link; destroyed before it
+    bool m_busyShown = false;            // the buttons show a command running
     ItemMarks *m_marks = nullptr;
     std::unique_ptr<StatusBox> m_status; // Text1
     std::unique_ptr<PortChooser> m_port; // Label15, Combo1

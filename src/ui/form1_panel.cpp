@@ -40,47 +40,50 @@ void Form1::setCommandsEnabled(bool enabled)
 }
 
 // The panel's cells show in the lists as they come; the whole read is one undo
-// step.
+// step, pushed when the read has ended.
 void Form1::READ_CONFIG_Click()
 {
     if (isBusy() || !maybeSaveChanges())
         return;
-    const PanelCommands::Running running(*m_panel);
     const ConfigurationState before = m_model->state();
     const BoxesShownCommand::Shown boxesBefore = m_boxesShown;
+    QObject *command = m_panel->runTransfer(
+        [](PanelTransfer &t) { return t.startRead(); },
+        [this, before, boxesBefore](bool opened) { readEnded(opened, before, boxesBefore); });
+    if (!command)
+        return;
     m_panel->setLastBackup(QString());
-
     m_status->setTone(kRunning);
     m_status->setText(translation::describe(Status::StartingRead));
     m_status->show();
     configurationChanged();
     m_model->setPanelName(QString());
+    connect(m_transfer, &PanelTransfer::cellDone, command,
+            [this](int n, const cellwalk::Cell &cell, bool) {
+                m_status->showCell(cell, false);
+                const int i = memory_map::itemAt(n);
+                ConfigurationState state = m_model->state();
+                // A cell that failed its read is not shown: its value means nothing.
+                if (cell.result == cellwalk::CellResult::Ok)
+                    LoadItem(state, i, cell.value);
+                // The panel keeps no designations.
+                if (designationBox(i))
+                    state.items[i].designation.clear();
+                m_model->setItem(i, state.items[i]);
+                if (designationBox(i))
+                    showDesignationBox(i, false);
+            });
+}
 
+void Form1::readEnded(bool opened, const ConfigurationState &before,
+                      const BoxesShownCommand::Shown &boxesBefore)
+{
     cellwalk::PanelRead read;
-    const QMetaObject::Connection cells = connect(m_transfer, &PanelTransfer::cellDone, this,
-                                                  [this](int n, const cellwalk::Cell &cell, bool) {
-                                                      m_status->showCell(cell, false);
-                                                      const int i = memory_map::itemAt(n);
-                                                      ConfigurationState state = m_model->state();
-                                                      // A cell that failed its read is not shown:
-                                                      // its value means nothing.
-                                                      if (cell.result == cellwalk::CellResult::Ok)
-                                                          LoadItem(state, i, cell.value);
-                                                      // The panel keeps no designations.
-                                                      if (designationBox(i))
-                                                          state.items[i].designation.clear();
-                                                      m_model->setItem(i, state.items[i]);
-                                                      if (designationBox(i))
-                                                          showDesignationBox(i, false);
-                                                  });
-    const bool opened = m_panel->runTransfer([](PanelTransfer &t) { return t.startRead(); });
-    disconnect(cells);
     if (opened) {
         read = m_transfer->panelRead();
         cellwalk::rememberPortIfAnswered(*m_link, read.outcome);
         m_status->showOutcome(read.outcome, Status::ReadSuccessful, *m_link);
     }
-
     rec.config_flag = 1;
     ShowSwitchView();
     rec.config_flag = 0;

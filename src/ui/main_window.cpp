@@ -71,7 +71,6 @@ MainWindow::~MainWindow()
     delete m_installation;
     disconnect(qApp, nullptr, this, nullptr);
     m_form->undoStack()->disconnect(this);
-    m_form->activity().disconnect(this);
     m_form->disconnect(this);
 }
 
@@ -164,8 +163,8 @@ void MainWindow::buildActions()
     connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
 
     // The stack enables undo and redo as it changes; while a panel command runs
-    // they wait with the commands that follow its activity.
-    connect(&f->activity(), &PanelActivity::busyChanged, this, &MainWindow::updateActions);
+    // they wait with the commands that follow the transfer.
+    connect(f, &Form1::busyChanged, this, &MainWindow::updateActions);
     connect(f, &Form1::currentItemChanged, this, &MainWindow::updateActions);
     connect(f->undoStack(), &QUndoStack::canUndoChanged, this, &MainWindow::updateActions);
     connect(f->undoStack(), &QUndoStack::canRedoChanged, this, &MainWindow::updateActions);

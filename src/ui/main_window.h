@@ -50,7 +50,7 @@ protected:
 
 private:
     // Each menu item runs exactly what its button runs; the commands that must
-    // wait for a panel command follow the form's activity.
+    // wait for a panel command follow the transfer (Form1::busyChanged).
     void buildActions();
     void buildMenus();
     void buildLanguageMenu(QMenu *help);

@@ -15,33 +15,60 @@
 #include "translation.h"
 #include "user_dialogs.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QUndoStack>
 #include <QWidget>
 
 using namespace statustext;
 
-// While a panel command runs, the commands that would open the port again wait
-// (they follow the window's activity); the lists stay usable. The keyboard focus
-// waits on the window meanwhile: left on a disabled button, Qt would pass it on to
-// the next control, an assignment list, where the next key press would change a
-// selection. A traffic log that could not be written is told after the command.
-PanelCommands::Running::Running(PanelCommands &commands)
-    : m_commands(commands), m_focus(commands.m_window.window->focusWidget()),
-      m_running(std::in_place, *commands.m_window.activity)
+PanelCommands::PanelCommands(Window window) : m_window(std::move(window))
 {
-    if (m_focus)
-        m_commands.m_window.window->setFocus();
+    QObject::connect(m_window.transfer, &PanelTransfer::finished, m_window.window,
+                     [this] { transferFinished(); });
 }
 
-PanelCommands::Running::~Running()
+PanelCommands::~PanelCommands() = default;
+
+bool PanelCommands::isRunning() const { return m_window.transfer->isRunning(); }
+
+QObject *PanelCommands::runTransfer(const std::function<bool(PanelTransfer &)> &start,
+                                    std::function<void(bool opened)> then)
 {
-    m_running.reset();
-    QWidget *window = m_commands.m_window.window;
+    if (isRunning())
+        return nullptr;             // refused below too; the port of the running one stays
+    m_window.port->readPortsOnce(); // a command that comes before the drop-down is filled
+    m_window.link->setPortName(m_window.port->selectedPort());
+    QWidget *window = m_window.window;
+    m_focus = window->focusWidget();
+    m_command = std::make_unique<QObject>();
+    m_then = std::move(then);
+    if (m_focus)
+        window->setFocus();
+    if (!start(*m_window.transfer)) {
+        m_then = {};
+        m_command.reset();
+        return nullptr;
+    }
+    return m_command.get();
+}
+
+// The transfer has ended: the command shows its end, then the focus returns to
+// where it was and a traffic log that failed is told.
+void PanelCommands::transferFinished()
+{
+    if (!m_command)
+        return; // not one of the window's commands
+    const bool opened = m_window.transfer->opened();
+    if (!opened)
+        m_window.status->failToOpen(*m_window.link);
+    if (const std::function<void(bool)> then = std::exchange(m_then, {}))
+        then(opened);
+    m_command.reset();
+    QWidget *window = m_window.window;
     if (m_focus && window->focusWidget() == window && m_focus->isEnabled() && m_focus->isVisible())
         m_focus->setFocus();
-    m_commands.reportLogFailure();
+    m_focus = nullptr;
+    reportLogFailure();
 }
 
 // A traffic log that could not be written is told once, after the command, which
@@ -53,20 +80,6 @@ void PanelCommands::reportLogFailure()
         return;
     if (const std::optional<TrafficLogFailure> failure = log->takeFailure())
         m_window.dialogs->showMessageBox(translation::describe(*failure), true);
-}
-
-bool PanelCommands::runTransfer(const std::function<bool(PanelTransfer &)> &start)
-{
-    m_window.port->readPortsOnce(); // a command that comes before the drop-down is filled
-    m_window.link->setPortName(m_window.port->selectedPort());
-    QEventLoop loop;
-    QObject::connect(m_window.transfer, &PanelTransfer::finished, &loop, &QEventLoop::quit);
-    if (start(*m_window.transfer) && m_window.transfer->isRunning())
-        loop.exec();
-    if (m_window.transfer->opened())
-        return true;
-    m_window.status->failToOpen(*m_window.link);
-    return false;
 }
 
 bool PanelCommands::backupBeforeWrite() const { return settings::backupBeforeWrite(); }
@@ -89,20 +102,26 @@ QString PanelCommands::keepBackup(const cellwalk::PanelRead &read)
         const QString question = tr("THE PANEL COULD NOT BE READ FOR A BACKUP (%1).\n\nWRITE THE "
                                     "CONFIGURATION WITHOUT A BACKUP OF WHAT THE PANEL HOLDS?")
                                      .arg(why);
-        if (m_window.dialogs->ask(question, QMessageBox::Yes | QMessageBox::No) !=
-                QMessageBox::Yes ||
-            m_window.transfer->isAborted())
-            return why;
-    } else {
-        const backup::Kept kept =
-            backup::keep(read, m_window.configuration({}), m_window.link->portName());
-        if (kept.saved.failure.failed()) {
-            m_window.status->fail(
-                tr("%1 - NOTHING WAS WRITTEN").arg(translation::describe(kept.saved.failure)));
-            return backup::english(kept.saved.failure);
-        }
-        m_lastBackup = kept.saved.path;
+        m_window.transfer->deferDecision();
+        m_window.dialogs->askLater(question, QMessageBox::Yes | QMessageBox::No, m_command.get(),
+                                   [this, why](QMessageBox::StandardButton answer) {
+                                       if (answer != QMessageBox::Yes)
+                                           return m_window.transfer->resumeWrite(why);
+                                       m_window.status->setTone(kRunning);
+                                       m_window.status->setText(
+                                           translation::describe(Status::StartingWrite));
+                                       m_window.transfer->resumeWrite(QString());
+                                   });
+        return QString();
     }
+    const backup::Kept kept =
+        backup::keep(read, m_window.configuration({}), m_window.link->portName());
+    if (kept.saved.failure.failed()) {
+        m_window.status->fail(
+            tr("%1 - NOTHING WAS WRITTEN").arg(translation::describe(kept.saved.failure)));
+        return backup::english(kept.saved.failure);
+    }
+    m_lastBackup = kept.saved.path;
     m_window.status->setTone(kRunning);
     m_window.status->setText(translation::describe(Status::StartingWrite));
     return QString();
@@ -110,51 +129,53 @@ QString PanelCommands::keepBackup(const cellwalk::PanelRead &read)
 
 void PanelCommands::write()
 {
-    if (m_window.activity->isBusy())
+    if (isRunning())
         return;
-    const Running running(*this);
     m_lastBackup.clear();
-
-    m_window.status->setTone(kRunning);
-    m_window.status->show();
-    m_window.status->setText(translation::describe(Status::StartingWrite));
-
     const std::optional<assignment::Codes> codes = m_window.collect(Status::IncompleteLeds);
     if (!codes)
-        return; // nothing is sent
-
+        return; // the collect step has said why; nothing is sent
     PanelTransfer &transfer = *m_window.transfer;
     if (backupBeforeWrite())
         transfer.setBackup([this](const cellwalk::PanelRead &read) { return keepBackup(read); });
     else
         transfer.setBackup({});
-    const QMetaObject::Connection reading =
-        QObject::connect(&transfer, &PanelTransfer::stateChanged, [this](PanelTransfer::State s) {
+    QObject *command = runTransfer([&](PanelTransfer &t) { return t.startWrite(*codes); },
+                                   [this](bool opened) { writeEnded(opened); });
+    if (!command)
+        return;
+    m_window.status->setTone(kRunning);
+    m_window.status->show();
+    m_window.status->setText(translation::describe(Status::StartingWrite));
+    m_readingShown = false;
+    QObject::connect(
+        &transfer, &PanelTransfer::stateChanged, command, [this](PanelTransfer::State s) {
             if (s == PanelTransfer::State::Handshake && m_window.transfer->cell() < 0 &&
                 backupBeforeWrite() && !m_readingShown) {
                 m_readingShown = true;
                 m_window.status->setText(translation::describe(Status::ReadingBeforeWrite));
             }
         });
-    const QMetaObject::Connection cells = QObject::connect(
-        &transfer, &PanelTransfer::cellDone, [this](int, const cellwalk::Cell &cell, bool writing) {
-            if (writing)
-                m_window.status->showCell(cell, true);
-        });
-    m_readingShown = false;
-    const bool opened = runTransfer([&](PanelTransfer &t) { return t.startWrite(*codes); });
-    QObject::disconnect(reading);
-    QObject::disconnect(cells);
+    QObject::connect(&transfer, &PanelTransfer::cellDone, command,
+                     [this](int, const cellwalk::Cell &cell, bool writing) {
+                         if (writing)
+                             m_window.status->showCell(cell, true);
+                     });
+}
+
+void PanelCommands::writeEnded(bool opened)
+{
+    PanelTransfer &transfer = *m_window.transfer;
     transfer.setBackup({});
-    if (opened && transfer.backupFailure().isEmpty()) {
-        const panelwrite::Result &result = transfer.writeResult();
-        cellwalk::rememberPortIfAnswered(*m_window.link, result.outcome);
-        // With the port lost, the text says how far the write came.
-        m_window.status->setTone(result.programmed() ? kDone : kFailed);
-        m_window.status->setText(translation::describe(result.ending()));
-        if (result.programmed())
-            m_window.undo->setClean();
-    }
+    if (!opened || !transfer.backupFailure().isEmpty())
+        return;
+    const panelwrite::Result &result = transfer.writeResult();
+    cellwalk::rememberPortIfAnswered(*m_window.link, result.outcome);
+    // With the port lost, the text says how far the write came.
+    m_window.status->setTone(result.programmed() ? kDone : kFailed);
+    m_window.status->setText(translation::describe(result.ending()));
+    if (result.programmed())
+        m_window.undo->setClean();
 }
 
 // Compare with panel: read the panel as the read command does, but only to mark
@@ -162,42 +183,39 @@ void PanelCommands::write()
 // configuration stays as it is; the marks go as soon as it changes.
 void PanelCommands::compare()
 {
-    if (m_window.activity->isBusy())
+    QObject *command = runTransfer(
+        [](PanelTransfer &t) { return t.startRead(); },
+        [this](bool opened) {
+            if (!opened)
+                return;
+            const cellwalk::PanelRead &read = m_window.transfer->panelRead();
+            cellwalk::rememberPortIfAnswered(*m_window.link, read.outcome);
+            m_window.status->showOutcome(read.outcome, std::nullopt, *m_window.link);
+            if (read.outcome != cellwalk::Outcome::Done)
+                return;
+            // The window as it is now: its lists may have been used during the read.
+            assignment::Codes panel{};
+            for (int n = 0; n < memory_map::kCellCount; ++n)
+                panel[memory_map::itemAt(n)] = read.codes[n];
+            const QList<panelcompare::Difference> differences =
+                panelcompare::differences(m_window.model->codes(), panel);
+            QList<int> differing;
+            for (const panelcompare::Difference &d : differences) {
+                m_window.marks->mark(d.item, kPanelDiffers, translation::panelHolds(d.panel));
+                differing << d.item;
+            }
+            m_window.status->setTone(differences.isEmpty() ? kDone : kFailed);
+            m_window.status->setText(translation::compareStatus(differing));
+        });
+    if (!command)
         return;
-    const Running running(*this);
     m_window.marks->clear(kPanelDiffers.id);
-
     m_window.status->setTone(kRunning);
     m_window.status->setText(translation::describe(Status::StartingRead));
     m_window.status->show();
-
-    cellwalk::PanelRead read;
-    const QMetaObject::Connection cells = QObject::connect(
-        m_window.transfer, &PanelTransfer::cellDone,
+    QObject::connect(
+        m_window.transfer, &PanelTransfer::cellDone, command,
         [this](int, const cellwalk::Cell &cell, bool) { m_window.status->showCell(cell, false); });
-    const bool opened = runTransfer([](PanelTransfer &t) { return t.startRead(); });
-    QObject::disconnect(cells);
-    if (opened) {
-        read = m_window.transfer->panelRead();
-        cellwalk::rememberPortIfAnswered(*m_window.link, read.outcome);
-        m_window.status->showOutcome(read.outcome, std::nullopt, *m_window.link);
-    }
-    if (read.outcome != cellwalk::Outcome::Done)
-        return;
-
-    // The window as it is now: its lists may have been used during the read.
-    assignment::Codes panel{};
-    for (int n = 0; n < memory_map::kCellCount; ++n)
-        panel[memory_map::itemAt(n)] = read.codes[n];
-    const QList<panelcompare::Difference> differences =
-        panelcompare::differences(m_window.model->codes(), panel);
-    QList<int> differing;
-    for (const panelcompare::Difference &d : differences) {
-        m_window.marks->mark(d.item, kPanelDiffers, translation::panelHolds(d.panel));
-        differing << d.item;
-    }
-    m_window.status->setTone(differences.isEmpty() ? kDone : kFailed);
-    m_window.status->setText(translation::compareStatus(differing));
 }
 
 // Panel > Programming station: the window's configuration written into panel
@@ -205,7 +223,7 @@ void PanelCommands::compare()
 // ports ticked in the dialog. Refused as a write is refused, with the same texts.
 void PanelCommands::openStation()
 {
-    if (m_window.activity->isBusy())
+    if (isRunning())
         return;
     const std::optional<assignment::Codes> codes = m_window.collect(Status::IncompleteLeds);
     if (!codes)

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QStandardPaths>
 
 QString UserDialogs::fileDialogFolder()
@@ -53,4 +54,34 @@ QMessageBox::StandardButton UserDialogs::ask(const QString &text,
     if (askQuestion)
         return askQuestion(text, buttons);
     return QMessageBox::question(m_owner, QGuiApplication::applicationDisplayName(), text, buttons);
+}
+
+void UserDialogs::askLater(const QString &text, QMessageBox::StandardButtons buttons,
+                           QObject *context,
+                           std::function<void(QMessageBox::StandardButton)> answered)
+{
+    if (askQuestion) {
+        QMetaObject::invokeMethod(
+            context,
+            [this, text, buttons, answered = std::move(answered)] {
+                answered(askQuestion(text, buttons));
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Question, QGuiApplication::applicationDisplayName(),
+                                text, buttons, m_owner);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Closed without a button (Escape) counts as no answer: nothing goes on.
+    QObject::connect(box, &QMessageBox::finished, context, [box, answered = std::move(answered)] {
+        QAbstractButton *clicked = box->clickedButton();
+        answered(clicked ? box->standardButton(clicked) : QMessageBox::NoButton);
+    });
+    // The command that asked has ended: the question goes with it, unanswered.
+    QObject::connect(context, &QObject::destroyed, box, [box] {
+        box->disconnect();
+        box->hide();
+        box->deleteLater();
+    });
+    box->open();
 }

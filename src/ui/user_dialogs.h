@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class QObject;
 class QWidget;
 
 // What the window's commands ask of the user: a file, a message, a question, the
@@ -35,6 +36,11 @@ public:
     // A modal message (failures with a warning icon) and a question.
     void showMessageBox(const QString &text, bool isError);
     QMessageBox::StandardButton ask(const QString &text, QMessageBox::StandardButtons buttons);
+    // The question without waiting for it: `answered` gets the button chosen once the
+    // user has chosen, always after the call has returned, and never once `context`
+    // is gone (which closes the box). The box is modal to the window.
+    void askLater(const QString &text, QMessageBox::StandardButtons buttons, QObject *context,
+                  std::function<void(QMessageBox::StandardButton)> answered);
     QString runFileDialog(const FileDialogRequest &request);
     // The folder both file dialogs start in: that of the last file used,
     // remembered between runs, else the user's documents folder; never the folder

@@ -109,6 +109,7 @@ void TestHeadless::writeSendsWhatTheWindowSends()
         w.findChild<QComboBox *>("Combo1")->setEditText(sim.start({}));
         QVERIFY(w.openFile(file));
         w.WRITE_CONFIG_Click();
+        QVERIFY(commandEnded(w));
         window = sim.frames("RX");
         QCOMPARE(sim.cells(), expectedCells);
     }
@@ -165,6 +166,7 @@ void TestHeadless::readSavesWhatTheWindowSaves()
         Form1 w;
         w.findChild<QComboBox *>("Combo1")->setEditText(sim.start({}, cells));
         w.READ_CONFIG_Click();
+        QVERIFY(commandEnded(w));
         textOf(w, 2)->setText("LONGPANELNAM");
         w.chooseFile = [&](const Form1::FileDialogRequest &) { return dir.filePath("w.qcf"); };
         w.WRITE_FILE_Click();

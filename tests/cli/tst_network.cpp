@@ -290,8 +290,10 @@ void TestNetwork::windowOverTheNetwork()
     w.findChild<QComboBox *>("Combo1")->setEditText(address);
     chooseAll(w);
     w.WRITE_CONFIG_Click();
+    QVERIFY(commandEnded(w));
     QCOMPARE(status(w), QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"));
     w.READ_CONFIG_Click();
+    QVERIFY(commandEnded(w));
     QCOMPARE(status(w), QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL"));
     QCOMPARE(w.record().sw(1).code, expectedCodeOfChooseAll(0));
     QVERIFY(!w.link().isOpen());
@@ -334,12 +336,14 @@ void TestNetwork::failuresBeforeAnythingIsSent()
     auto *combo = w.findChild<QComboBox *>("Combo1");
     combo->setEditText(QStringLiteral("tcp://127.0.0.1:%1").arg(closedPort));
     w.READ_CONFIG_Click();
+    QVERIFY(commandEnded(w));
     QCOMPARE(status(w),
              QStringLiteral("CANNOT CONNECT TO 127.0.0.1:%1: CONNECTION REFUSED").arg(closedPort));
     QCOMPARE(w.findChild<QTextEdit *>("Text1")->palette().color(QPalette::Base), QColor(255, 0, 0));
 
     combo->setEditText(QStringLiteral("rfc2217://[::1]"));
     w.READ_CONFIG_Click();
+    QVERIFY(commandEnded(w));
     QCOMPARE(status(w), QStringLiteral("CANNOT USE rfc2217://[::1] AS THE PANEL'S PORT: NO PORT "
                                        "NUMBER - WRITE TCP://HOST:PORT OR RFC2217://HOST:PORT"));
     QVERIFY(!w.link().isOpen());

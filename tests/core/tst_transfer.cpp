@@ -135,6 +135,7 @@ private slots:
     void confirmedReads();
     void portLostMidCell();
     void abortAndDestroyMidCell();
+    void backupDecisionLater();
     void severalTransfersInOneThread();
 };
 
@@ -313,6 +314,40 @@ void TestTransfer::abortAndDestroyMidCell()
     QTest::qWait(300);
     QCOMPARE(gone.port->frames.size(), before);
     QVERIFY(!gone.link.isBusy());
+}
+
+// A backup read whose keeping leaves the decision to a person: the transfer waits
+// with the port open and nothing sent, then writes on resumeWrite(), or ends
+// without a write on a refusal or an abort.
+void TestTransfer::backupDecisionLater()
+{
+    for (const QString &decision : {QString(), QStringLiteral("NO"), QStringLiteral("abort")}) {
+        Rig rig;
+        rig.transfer->setBackup([&](const cellwalk::PanelRead &read) {
+            if (read.outcome == cellwalk::Outcome::Done)
+                rig.transfer->deferDecision();
+            return QString();
+        });
+        QVERIFY(rig.transfer->startWrite(someCodes()));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.transfer->state(), PanelTransfer::State::Deciding, 10000);
+        const qsizetype sent = rig.port->frames.size();
+        QTest::qWait(150);
+        QCOMPARE(rig.port->frames.size(), sent);
+        QVERIFY(rig.link.isOpen());
+        QVERIFY(rig.transfer->isRunning());
+        if (decision == QLatin1String("abort"))
+            rig.transfer->abort();
+        else
+            rig.transfer->resumeWrite(decision);
+        QVERIFY(rig.run());
+        QVERIFY(!rig.link.isOpen());
+        QCOMPARE(rig.transfer->writeResult().programmed(), decision.isEmpty());
+        QCOMPARE(rig.transfer->backupFailure().isEmpty(), decision.isEmpty());
+        if (decision.isEmpty())
+            QCOMPARE(rig.port->frames.size(), sent + 1 + 2 * 21); // the whole write follows
+        else
+            QCOMPARE(rig.port->frames.size(), sent);
+    }
 }
 
 // Four panels written side by side in this thread: their cells interleave, none

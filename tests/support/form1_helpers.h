@@ -29,6 +29,13 @@ inline void discardUnsavedEdits(Form1 &w)
     };
 }
 
+// A panel command returns at once and ends with the window's transfer: waits for
+// that end, as a user waits for the status box's last word.
+[[nodiscard]] inline bool commandEnded(Form1 &w, int timeoutMs = 120000)
+{
+    return QTest::qWaitFor([&w] { return !w.isBusy(); }, timeoutMs);
+}
+
 // Clicks entry `index` of a list with the mouse (scrolling it into view first).
 inline void clickEntry(QListWidget *list, int index)
 {

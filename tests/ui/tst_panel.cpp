@@ -100,6 +100,7 @@ QString TestPanel::startSim(const QStringList &args, const QByteArray &cells)
 
 void TestPanel::expectEndState(const QString &text, const QColor &color)
 {
+    QVERIFY(commandEnded(*w));
     QCOMPARE(status(), text);
     QCOMPARE(statusColor(), color);
     QVERIFY(!w->link().isOpen());
@@ -174,6 +175,7 @@ void TestPanel::silentPanel()
     QElapsedTimer t;
     t.start();
     w->WRITE_CONFIG_Click();
+    QVERIFY(commandEnded(*w));
     const qint64 elapsed = t.elapsed();
     expectEndState(QStringLiteral("COMMUNICATIONS FAILURE SWITCH PANEL FAILED TO RESPOND"), kRed);
     QCOMPARE(logFrames(QStringLiteral("RX")), QStringList(6, QStringLiteral("41")));
@@ -272,10 +274,12 @@ void TestPanel::noisyLine()
     if (write) {
         chooseAll(*w);
         w->WRITE_CONFIG_Click();
+        QVERIFY(commandEnded(*w));
     } else {
         for (int i = 0; i < 21; ++i)
             choose(*w, i, 16, 9);
         w->READ_CONFIG_Click();
+        QVERIFY(commandEnded(*w));
     }
     if (!succeeds) {
         expectEndState(QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"), kRed);
@@ -363,11 +367,13 @@ void TestPanel::portThatCannotBeOpened()
     w->findChild<QComboBox *>("Combo1")->setEditText(dir->filePath(QStringLiteral("no-such-port")));
     chooseAll(*w);
     w->WRITE_CONFIG_Click();
+    QVERIFY(commandEnded(*w));
     QVERIFY2(status().startsWith(QStringLiteral("CANNOT OPEN SERIAL PORT ") +
                                  dir->filePath(QStringLiteral("no-such-port"))),
              qPrintable(status()));
     expectEndState(status(), kRed);
     w->READ_CONFIG_Click();
+    QVERIFY(commandEnded(*w));
     QVERIFY(status().startsWith(QStringLiteral("CANNOT OPEN SERIAL PORT")));
     expectEndState(status(), kRed);
 
@@ -392,6 +398,7 @@ void TestPanel::startingPortAroundFirstFrame()
 
     Form1 early; // never shown: the command reads the ports itself
     early.READ_CONFIG_Click();
+    QVERIFY(commandEnded(early));
     const QString text = early.findChild<QTextEdit *>("Text1")->toPlainText();
     QVERIFY2(text.startsWith(QStringLiteral("CANNOT OPEN SERIAL PORT ") + remembered),
              qPrintable(text));
@@ -416,6 +423,7 @@ void TestPanel::deviceVanishingDuringTransfer()
     t.start();
     const QString device = w->findChild<QComboBox *>("Combo1")->currentText();
     w->WRITE_CONFIG_Click();
+    QVERIFY(commandEnded(*w));
     // Which port was lost, and how far the write came.
     expectEndState(QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA - SERIAL PORT %1 "
                                   "LOST - 5 OF 21 CELLS WRITTEN")
@@ -424,6 +432,7 @@ void TestPanel::deviceVanishingDuringTransfer()
     QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
     // The next command reports the missing device and does not hang either.
     w->READ_CONFIG_Click();
+    QVERIFY(commandEnded(*w));
     QCOMPARE(statusColor(), kRed);
     QVERIFY(!w->link().isOpen());
 }
@@ -444,6 +453,7 @@ void TestPanel::commandsLockedWhileRunning()
         choose(*w, 0, 0);
     });
     w->WRITE_CONFIG_Click();
+    QVERIFY(commandEnded(*w));
     QVERIFY(busyDuring);
     QVERIFY(disabledDuring);
     QVERIFY(portDisabledDuring);
@@ -478,6 +488,7 @@ void TestPanel::closingWindowStopsTransfer()
     QElapsedTimer t;
     t.start();
     w->WRITE_CONFIG_Click();
+    QVERIFY(commandEnded(*w));
     // Sooner than the pauses of a whole write, and with frames left unsent.
     QVERIFY2(t.elapsed() < 2200, qPrintable(QString::number(t.elapsed())));
     QVERIFY(!w->link().isOpen());

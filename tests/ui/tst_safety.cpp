@@ -2,10 +2,11 @@
 // the panel simulator: the question before unsaved edits are lost, undo of a read,
 // and the backup of the panel before a write.
 
-#include "main_window.h"
 #include "files/panel_backup.h"
 #include "files/qcf_file.h"
 #include "form1_helpers.h"
+#include "main_window.h"
+#include "panel/panel_link.h"
 #include "simulated_panel.h"
 
 #include <QCloseEvent>
@@ -31,6 +32,7 @@ private slots:
     void undoAfterReadRestoresTheWindow();
     void writeKeepsWhatThePanelHeldFirst();
     void failedBackupReadWritesNothing();
+    void windowDestroyedMidCommand();
     void smallScreenScrollsToTheFocus();
 
 private:
@@ -115,6 +117,7 @@ void TestSafety::undoAfterReadRestoresTheWindow()
     const QByteArray typed = "PUMP";
     answer = QMessageBox::Discard;
     form().READ_CONFIG_Click();
+    QVERIFY(commandEnded(form()));
     QCOMPARE(status(), QStringLiteral("SWITCH PANEL DATA READ SUCCESSFUL"));
     QCOMPARE(questions.size(), 1); // unsaved edits were there
     QVERIFY(!window->isWindowModified());
@@ -148,6 +151,7 @@ void TestSafety::writeKeepsWhatThePanelHeldFirst()
     chooseAll(form());
     textOf(form(), 3)->setText("HORN");
     form().WRITE_CONFIG_Click();
+    QVERIFY(commandEnded(form()));
     QCOMPARE(status(), QStringLiteral("SWITCH PANEL HAS BEEN PROGRAMMED"));
     QVERIFY(!window->isWindowModified());
 
@@ -183,6 +187,7 @@ void TestSafety::failedBackupReadWritesNothing()
     chooseAll(form());
     answer = QMessageBox::No;
     form().WRITE_CONFIG_Click();
+    QVERIFY(commandEnded(form()));
     QCOMPARE(questions.size(), 1);
     QVERIFY(questions[0].startsWith("THE PANEL COULD NOT BE READ FOR A BACKUP"));
     QCOMPARE(status(), QStringLiteral("COMMUNICATIONS FAILURE-BAD SWITCH PANEL DATA"));
@@ -196,6 +201,37 @@ void TestSafety::failedBackupReadWritesNothing()
     }());
     QVERIFY(QDir(backup::folder()).entryList({"*.qcf"}, QDir::Files).isEmpty());
     QVERIFY(window->isWindowModified());
+}
+
+// The window destroyed while its write waits for the question after a failed
+// backup read (the box open, the port open), or in the middle of a cell: the port
+// closes, nothing more is sent and nothing of the window is touched afterwards.
+void TestSafety::windowDestroyedMidCommand()
+{
+    for (const bool atQuestion : {true, false}) {
+        startSim(atQuestion ? QStringList{"--mute-from", "7"} : QStringList{}, kPanelCells);
+        chooseAll(form());
+        form().askQuestion = {}; // a real question box
+        form().WRITE_CONFIG_Click();
+        if (atQuestion) {
+            QTRY_VERIFY_WITH_TIMEOUT(window->findChild<QMessageBox *>() &&
+                                         window->findChild<QMessageBox *>()->isVisible(),
+                                     20000);
+            QVERIFY(form().link().isOpen());
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(sim->frames("RX").size() > 10, 20000);
+        }
+        QVERIFY(form().isBusy());
+        discardUnsavedEdits(form());
+        delete std::exchange(window, new MainWindow);
+        const QStringList frames = sim->frames("RX");
+        QTest::qWait(400);
+        QCOMPARE(sim->frames("RX"), frames);
+        if (atQuestion)
+            for (const QString &frame : frames)
+                QVERIFY2(!frame.startsWith("53"), qPrintable(frame)); // no write frame
+        delete std::exchange(sim, nullptr);
+    }
 }
 
 // On an 800 x 480 screen the window fits, and Tab reaches the port chooser by

@@ -4,6 +4,8 @@
 #include "panel/panel_link.h"
 #include "panel/protocol.h"
 
+#include <utility>
+
 PanelTransfer::PanelTransfer(PanelLink &link, QObject *parent) : QObject(parent), m_link(link)
 {
     connect(&m_link, &PanelLink::stepDone, this, &PanelTransfer::onStepDone);
@@ -55,6 +57,10 @@ void PanelTransfer::abort()
         m_link.abort();
         return;
     }
+    if (m_state == State::Deciding) {
+        m_link.abort();
+        return afterKeep(QString());
+    }
     // The step running ends at once, untold, with the port closed; the walk ends
     // where it stands.
     m_link.abort();
@@ -82,6 +88,7 @@ void PanelTransfer::onStepDone()
 {
     switch (m_state) {
     case State::Idle:
+    case State::Deciding:
     case State::Finished:
         return;
     case State::Opening:
@@ -198,8 +205,23 @@ void PanelTransfer::walkEnded(cellwalk::Outcome outcome)
     // The backup read before a write: kept (whatever its outcome, `keep` says
     // whether the write may go on), then the write on the same port.
     m_keeping = true;
-    m_backupFailure = m_keep(m_read);
+    m_deferred = false;
+    const QString why = m_keep(m_read);
     m_keeping = false;
+    if (std::exchange(m_deferred, false) && !m_aborted)
+        return setState(State::Deciding);
+    afterKeep(why);
+}
+
+void PanelTransfer::resumeWrite(const QString &why)
+{
+    if (m_state == State::Deciding)
+        afterKeep(why);
+}
+
+void PanelTransfer::afterKeep(const QString &why)
+{
+    m_backupFailure = why;
     if (!m_backupFailure.isEmpty() || m_aborted) {
         if (m_backupFailure.isEmpty())
             m_backupFailure = cellwalk::outcomeText(cellwalk::Outcome::CellFailed);

@@ -34,6 +34,7 @@ public:
         ReadBack,   // the read-back that verifies the value written
         ReadFrame,  // read frames until two consecutive replies agree
         LastPause,  // the pause after the last cell
+        Deciding,   // the backup read is over; the write waits for resumeWrite()
         Finished,   // ended; the port is closed
     };
     Q_ENUM(State)
@@ -61,6 +62,11 @@ public:
     {
         m_keep = std::move(keep);
     }
+    // Called from within `keep` when the decision is a person's and comes later:
+    // the transfer then waits in Deciding, the port open, until resumeWrite()
+    // says whether the write goes on (an empty `why`) or not, or abort() ends it.
+    void deferDecision() { m_deferred = m_keeping; }
+    void resumeWrite(const QString &why);
 
     // Ends the transfer at once, finished() told from within the call: the port
     // closed, the walk running failed (a walk whose cells were all verified stays
@@ -103,6 +109,8 @@ private:
     void cellEnded(const cellwalk::Cell &cell);
     // The walk running (the read or the write) has ended with `outcome`.
     void walkEnded(cellwalk::Outcome outcome);
+    // The backup has been kept, or not (`why`): the write begins or the transfer ends.
+    void afterKeep(const QString &why);
     void finish();
 
     PanelLink &m_link;
@@ -111,6 +119,7 @@ private:
     bool m_writing = false; // the walk running is the write (else a read)
     bool m_aborted = false;
     bool m_keeping = false; // in the backup's `keep`
+    bool m_deferred = false; // `keep` left the decision for later
     bool m_opened = false;
     bool m_answered = false;
     int m_cell = -1;
