@@ -48,7 +48,6 @@ public:
     QByteArray readAll() override { return std::exchange(m_held, {}); }
     qint64 bytesToWrite() const override { return 0; }
     QByteArray dropInput() override { return readAll(); }
-    void takeInWaiting() override {}
     std::optional<portfailure::Loss> loss() const override { return m_loss; }
     void giveUp(portfailure::Reason) override {}
 

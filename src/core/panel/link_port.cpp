@@ -65,8 +65,6 @@ QByteArray SerialLinkPort::dropInput()
     return read;
 }
 
-void SerialLinkPort::takeInWaiting() { m_port->waitForReadyRead(0); }
-
 void SerialLinkPort::onError(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)

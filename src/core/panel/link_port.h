@@ -39,8 +39,6 @@ public:
     virtual qint64 bytesToWrite() const = 0;
     // Drops everything received so far; returns what of it had been read in.
     virtual QByteArray dropInput() = 0;
-    // Takes in, without blocking, what the device already holds.
-    virtual void takeInWaiting() = 0;
 
     // Once lost: the port and the cause, for the end of a command's failure
     // text: "SERIAL PORT /dev/ttyUSB0 LOST", "CONNECTION TO 10.0.0.7:4001 LOST:
@@ -81,7 +79,6 @@ public:
     void write(const QByteArray &bytes) override;
     qint64 bytesToWrite() const override { return m_port->bytesToWrite(); }
     QByteArray dropInput() override;
-    void takeInWaiting() override;
     std::optional<portfailure::Loss> loss() const override { return m_loss; }
     void giveUp(portfailure::Reason reason) override;
 

@@ -203,7 +203,7 @@ void NetworkLinkPort::lose(const portfailure::Why &reason)
 
 void NetworkLinkPort::onError(QAbstractSocket::SocketError error)
 {
-    // A wait for more bytes that ended without them (takeInWaiting) is no failure.
+    // A time-out is no failure of the connection (nothing here waits for one).
     if (error == QAbstractSocket::SocketTimeoutError || !m_socket)
         return;
     // Qt reports a reset connection as closed by the server: the system tells
@@ -235,12 +235,8 @@ qint64 NetworkLinkPort::bytesToWrite() const { return m_socket ? m_socket->bytes
 
 QByteArray NetworkLinkPort::dropInput()
 {
-    takeInWaiting(); // as a serial port's input is cleared down to the driver
+    // Only what has been read in is dropped: the link lets the line fall quiet
+    // before a new message, so what the system may still hold is a late reply to
+    // the very message sent again, which answers it as well.
     return readAll();
-}
-
-void NetworkLinkPort::takeInWaiting()
-{
-    if (m_open)
-        m_socket->waitForReadyRead(0);
 }

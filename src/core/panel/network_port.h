@@ -36,7 +36,6 @@ public:
     void write(const QByteArray &bytes) override;
     qint64 bytesToWrite() const override;
     QByteArray dropInput() override;
-    void takeInWaiting() override;
     std::optional<portfailure::Loss> loss() const override { return m_loss; }
     bool isNetwork() const override { return true; }
     void giveUp(portfailure::Reason reason) override;

@@ -39,13 +39,18 @@ std::unique_ptr<LinkPort> portFor(const QString &name)
 PanelLink::PanelLink(QObject *parent)
     : QObject(parent), m_timer(new QTimer(this)), m_portName(portplatform::firstPort()),
       m_replyDeadline(new QTimer(this)), m_quiet(new QTimer(this)), m_limit(new QTimer(this)),
-      m_done(new QTimer(this))
+      m_done(new QTimer(this)), m_takeIn(new QTimer(this))
 {
-    for (QTimer *timer : {m_replyDeadline, m_quiet, m_limit, m_done}) {
+    for (QTimer *timer : {m_replyDeadline, m_quiet, m_limit, m_done, m_takeIn}) {
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
     }
     m_done->setInterval(0);
+    m_takeIn->setInterval(0);
+    connect(m_takeIn, &QTimer::timeout, this, [this] {
+        if (m_phase == Phase::Waiting && !m_lengthened)
+            phaseEnded();
+    });
     // Disabled, 500 ms until the first wait sets it to 100 ms; precise, since the
     // pauses are timed to the protocol.
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -103,6 +108,7 @@ void PanelLink::endStep()
     m_replyDeadline->stop();
     m_quiet->stop();
     m_limit->stop();
+    m_takeIn->stop();
     m_done->start();
 }
 
@@ -112,6 +118,7 @@ void PanelLink::phaseEnded()
     m_replyDeadline->stop();
     m_quiet->stop();
     m_limit->stop();
+    m_takeIn->stop();
     switch (phase) {
     case Phase::Idle:
         return;
@@ -361,9 +368,11 @@ void PanelLink::onTick()
     if (m_phase != Phase::Waiting || m_lengthened)
         return;
     // Characters the device already holds arrived before the end, even when a
-    // busy machine delivers the timer first: take them in without blocking.
+    // busy machine delivers the timer first: the wait ends after one more pass
+    // of the event loop, in which the port's notifier takes them in (a reply
+    // that completes there ends it at once).
     if (m_threshold > 0 && isOpen() && m_port->bytesAvailable() < m_threshold)
-        m_port->takeInWaiting();
+        return m_takeIn->start();
     if (m_phase == Phase::Waiting)
         phaseEnded();
 }

@@ -164,6 +164,7 @@ private:
     QTimer *m_quiet;             // the line silent long enough while settling
     QTimer *m_limit;             // the longest a settle or a send may take
     QTimer *m_done;              // tells stepDone() from the event loop
+    QTimer *m_takeIn;            // a reply wait's end after one more pass of the loop
     QElapsedTimer m_handedOver;  // since the last bytes were handed to the device
     QElapsedTimer m_since;       // since settling began / the first attention byte
     qint64 m_owed = 0;           // characters still owed by earlier messages
