@@ -130,6 +130,9 @@ int restore(const CommandLine &cl, QTextStream &out, QTextStream &err, TrafficLo
                             cellwalk::cellText(written.result))
                 << Qt::endl;
         });
+    // Ctrl+C or SIGTERM ends the write at once, the port closed, as --write-panel's.
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::received, &restore, &site::Restore::abort);
     site::RestoreResult result;
     QEventLoop loop;
     QObject::connect(&restore, &site::Restore::finished, &loop,

@@ -16,7 +16,9 @@
 #include <QTest>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
 
+#include <csignal>
 #include <sys/stat.h>
 
 class TestSite : public QObject
@@ -311,6 +313,13 @@ void TestSite::siteAuditedAtOnceThenRestored()
              qPrintable(out));
     QCOMPARE(run({"--restore", inventory, "--panel", "Nobody"}), headless::kUnusable);
     QVERIFY(err.contains("NO PANEL NAMED \"Nobody\""));
+
+    // Ctrl+C in the middle of a restore ends it at once: a failure, never a success.
+    const int framesBefore = int(simB.frames("RX").size());
+    QTimer::singleShot(1500, [] { ::raise(SIGINT); });
+    QCOMPARE(run({"--restore", inventory, "--panel", "Studio B"}), headless::kPanelFailed);
+    QVERIFY2(!out.contains("PROGRAMMED"), qPrintable(out));
+    QVERIFY(simB.frames("RX").size() - framesBefore < 1 + 42 + 1 + 42);
 }
 
 // Two panels read at the same time, every signal in the test's own thread; then an

@@ -440,6 +440,12 @@ void Restore::start()
     m_transfer->startWrite(codes);
 }
 
+void Restore::abort()
+{
+    if (m_transfer && m_transfer->isRunning())
+        m_transfer->abort();
+}
+
 QString Restore::keepBackup(const cellwalk::PanelRead &read)
 {
     if (read.outcome != cellwalk::Outcome::Done)

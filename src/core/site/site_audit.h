@@ -269,6 +269,10 @@ public:
     // Starts; finished() follows from the event loop, also when nothing can be
     // written (no port, no file).
     void start();
+    // Ends the restore at once (Ctrl+C on the command line): the port closed, the
+    // panel as far as it was written, the result a failure unless every cell had
+    // been verified; finished() follows from the event loop.
+    void abort();
     bool isRunning() const { return m_running; }
 
 signals:
