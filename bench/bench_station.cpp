@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -107,17 +108,24 @@ int main(int argc, char *argv[])
     // Eight panels, always connected, written at once by the station's slots, all in
     // one thread, against one panel alone: the time from start to the last panel
     // written, and the processor time per panel.
-    std::printf("\none panel against eight written at once (one thread)\n");
-    std::printf("%-6s %11s %8s %14s\n", "panels", "programmed", "wall s", "cpu/wall/panel");
-    Figures single;
-    for (const int slotCount : {1, 8}) {
-        const Figures f = runStation(file, slotCount, 1, QString());
-        std::printf("%-6d %11d %8.2f %13.2f%%\n", slotCount, f.programmed, f.wall,
-                    100.0 * f.cpu / f.wall / slotCount);
-        if (slotCount == 1)
-            single = f;
-        else if (single.wall > 0)
-            std::printf("8 panels against 1: %.2fx the time\n", f.wall / single.wall);
+    // Then the same beside two busy processes.
+    for (const bool loaded : {false, true}) {
+        std::optional<BusyLoad> load;
+        if (loaded)
+            load.emplace();
+        std::printf("\none panel against eight written at once (one thread)%s\n",
+                    loaded ? ", beside two busy processes" : "");
+        std::printf("%-6s %11s %8s %14s\n", "panels", "programmed", "wall s", "cpu/wall/panel");
+        Figures single;
+        for (const int slotCount : {1, 8}) {
+            const Figures f = runStation(file, slotCount, 1, QString());
+            std::printf("%-6d %11d %8.2f %13.2f%%\n", slotCount, f.programmed, f.wall,
+                        100.0 * f.cpu / f.wall / slotCount);
+            if (slotCount == 1)
+                single = f;
+            else if (single.wall > 0)
+                std::printf("8 panels against 1: %.2fx the time\n", f.wall / single.wall);
+        }
     }
     return 0;
 }

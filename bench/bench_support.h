@@ -18,6 +18,31 @@ inline double childCpuSeconds()
     return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
+// Two processes that keep two cores busy while it lives: a loaded machine, on
+// which a pause may only grow longer, never shorter.
+class BusyLoad
+{
+public:
+    BusyLoad()
+    {
+        for (QProcess &p : m_busy)
+            p.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+    }
+    ~BusyLoad()
+    {
+        for (QProcess &p : m_busy) {
+            p.kill();
+            p.waitForFinished(3000);
+        }
+    }
+    BusyLoad(const BusyLoad &) = delete;
+    BusyLoad &operator=(const BusyLoad &) = delete;
+
+private:
+    QProcess m_busy[2];
+};
+
 // Starts panel-sim with `args` in `sim` (its errors discarded); returns the device or
 // address it serves the panel on, empty when it did not start.
 inline QString startSimulatedPanel(QProcess &sim, const QStringList &args)
