@@ -23,9 +23,10 @@ class TrafficLog;
 // port shows its slot's state, its last panel's result on green or red and its
 // counters; large counters add up all slots. The report file is remembered
 // between runs. START and STOP act on all slots. Closing the dialog stops them,
-// after the panels in progress when panels are being written. The slots run in
-// threads of their own, so the window stays responsive throughout. Everything but
-// the state line and the buttons scrolls on a screen too small for the dialog.
+// after the panels in progress when panels are being written. The slots' transfers
+// run in the window's thread without waiting inside a call, so the window stays
+// responsive throughout. Everything but the state line and the buttons scrolls on
+// a screen too small for the dialog.
 class StationDialog : public QDialog
 {
     Q_OBJECT
