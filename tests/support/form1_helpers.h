@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 
 inline QListWidget *listOf(Form1 &w, int n)
@@ -30,10 +31,15 @@ inline void discardUnsavedEdits(Form1 &w)
 }
 
 // A panel command returns at once and ends with the window's transfer: waits for
-// that end, as a user waits for the status box's last word.
+// that end, as a user waits for the status box's last word. The wait is an event
+// loop that sleeps nowhere (QTest::qWaitFor would hold the link's timers and
+// replies back by its naps between passes).
 [[nodiscard]] inline bool commandEnded(Form1 &w, int timeoutMs = 120000)
 {
-    return QTest::qWaitFor([&w] { return !w.isBusy(); }, timeoutMs);
+    if (!w.isBusy())
+        return true;
+    QSignalSpy ended(&w, &Form1::busyChanged);
+    return ended.wait(timeoutMs) && !w.isBusy();
 }
 
 // Clicks entry `index` of a list with the mouse (scrolling it into view first).
