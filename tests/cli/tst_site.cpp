@@ -102,7 +102,7 @@ void TestSite::inventoryRefused()
     QFETCH(QString, text);
     QCOMPARE(read.problem.line, line);
     QCOMPARE(read.problem.column, column);
-    QVERIFY2(read.problem.text.contains(text), qPrintable(read.problem.text));
+    QVERIFY2(site::english(read.problem).contains(text), qPrintable(site::english(read.problem)));
 }
 
 // A German spreadsheet's export: semicolons, a byte-order mark, quoted fields,
@@ -122,7 +122,7 @@ void TestSite::inventoryAccepted()
                                              ";;;;\r\n"
                                              "/abs/b.qcf;Regie;;/dev/ttyUSB7;\r\n");
     const site::InventoryRead read = site::readInventory(good);
-    QVERIFY2(read.inventory, qPrintable(read.problem.text));
+    QVERIFY2(read.inventory, qPrintable(site::english(read.problem)));
     const site::Inventory &inv = *read.inventory;
     QCOMPARE(inv.rows.size(), 2);
     QCOMPARE(inv.rows[0].panel, QStringLiteral("Studio; 3"));
@@ -201,7 +201,7 @@ void TestSite::historyKeepsEveryChangeAndNothingElse()
     const QDateTime t = QDateTime::fromString("2026-12-08 14.03.22", "yyyy-MM-dd HH.mm.ss");
 
     const site::Keeping first = site::keepInHistory(inv, "P", config, t);
-    QVERIFY(first.added && first.problem.isEmpty());
+    QVERIFY(first.added && !first.problem.failed());
     QVERIFY(first.path.endsWith("/history/P/2026-12-08 14.03.22.qcf"));
     QVERIFY(!site::keepInHistory(inv, "P", config, t.addSecs(60)).added); // unchanged
     config.codes[4] = 23;
@@ -221,7 +221,8 @@ void TestSite::historyKeepsEveryChangeAndNothingElse()
     other.folder = dir.filePath("linked");
     QDir().mkpath(other.folder + "/elsewhere");
     QVERIFY(QFile::link(other.folder + "/elsewhere", other.folder + "/history"));
-    QVERIFY(site::keepInHistory(other, "P", config).problem.contains("SYMBOLIC LINK"));
+    QVERIFY(
+        site::english(site::keepInHistory(other, "P", config).problem).contains("SYMBOLIC LINK"));
     QVERIFY(QDir(other.folder + "/elsewhere").isEmpty());
 }
 
