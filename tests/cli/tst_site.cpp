@@ -86,7 +86,13 @@ void TestSite::inventoryRefused_data()
                                     << "THE ROW HAS 2 FIELDS, THE HEADER 3";
     QTest::newRow("bad address") << QByteArray("panel,port,file\nA,tcp://h,a\n") << 2 << 2
                                  << "NO PORT NUMBER";
-    QTest::newRow("quote not closed") << QByteArray("panel,file\nA,\"a.qcf\n") << 2 << 2 << "";
+    QTest::newRow("quote not closed") << QByteArray("panel,file\nA,\"a.qcf\n") << 2 << 2
+                                      << "A QUOTE OPENED ON LINE 2 IS NEVER CLOSED";
+    QTest::newRow("text after quote") << QByteArray("panel,file\n\"A\"x,a.qcf\n") << 2 << 1
+                                      << "TEXT AFTER THE CLOSING QUOTE OF A FIELD";
+    QTest::newRow("blank lines only") << QByteArray("\r\n\n") << 1 << 0
+                                      << "THE INVENTORY IS EMPTY: ITS FIRST LINE NAMES THE "
+                                         "COLUMNS panel, location, port AND file";
     QTest::newRow("binary") << QByteArray("panel,file\nA,\0\x01\x02", 16) << 2 << 0
                             << "NOT A TEXT FILE";
 }
@@ -314,6 +320,11 @@ void TestSite::siteAuditedAtOnceThenRestored()
              qPrintable(out));
     QCOMPARE(run({"--restore", inventory, "--panel", "Nobody"}), headless::kUnusable);
     QVERIFY(err.contains("NO PANEL NAMED \"Nobody\""));
+    // A panel whose file cannot be read is refused before its port is opened.
+    const qsizetype framesD = simD.frames("RX").size();
+    QCOMPARE(run({"--restore", inventory, "--panel", "../Studio D"}), headless::kUnusable);
+    QVERIFY2(err.contains("NO FILE: " + site + "/files/missing.qcf: "), qPrintable(err));
+    QCOMPARE(simD.frames("RX").size(), framesD);
 
     // Ctrl+C in the middle of a restore ends it at once: a failure, never a success.
     const int framesBefore = int(simB.frames("RX").size());
