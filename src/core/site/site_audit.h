@@ -328,7 +328,7 @@ struct RestoreProblem {
 };
 inline constexpr RestoreProblem::Kind kLastRestoreProblem = RestoreProblem::Kind::BackupNotSaved;
 
-// "NO PORT: THE INVENTORY GIVES \"Studio 3\" NO PORT", "NO FILE: /site/a.qcf: ...",
+// "NO PORT: THE INVENTORY GIVES "Studio 3" NO PORT", "NO FILE: /site/a.qcf: ...",
 // "THE PANEL COULD NOT BE READ FOR A BACKUP (...), NOTHING WAS WRITTEN", ...;
 // empty for none.
 QString english(const RestoreProblem &problem);
