@@ -750,6 +750,16 @@ WAS DAS PANEL JETZT ENTHÄLT, WIRD ZUVOR IN SEINEM VERLAUF AUFBEWAHRT.</translat
         <source>&lt;p&gt;&lt;b&gt;Assign&lt;/b&gt; each switch, LED and the backlighting a module (A to P) and a channel (1 to 10), or N/A, in the two views; type a designation for each switch and LED and a panel name.&lt;/p&gt;&lt;p&gt;&lt;b&gt;WRITE CONFIGURATION TO SWITCH PANEL&lt;/b&gt; programs the panel on the serial port chosen under it (or behind the device server typed there, tcp://HOST:PORT or rfc2217://HOST:PORT) and reads every cell back. Before it writes, it keeps what the panel held in the backup folder (Panel &amp;gt; Back up the panel before writing); Panel &amp;gt; Restore a backup… opens one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;READ CONFIGURATION FROM SWITCH PANEL&lt;/b&gt; shows what a panel holds. &lt;b&gt;SAVE&lt;/b&gt; and &lt;b&gt;OPEN CONFIGURATION FILE&lt;/b&gt; keep configurations in .qcf files. Edit &amp;gt; Undo takes back any change, an open or a read included; Edit also copies, pastes, swaps and clears items. Panel &amp;gt; Compare with panel outlines every item the panel holds otherwise, File &amp;gt; Compare with file… every item a file holds otherwise; File &amp;gt; Export as spreadsheet… writes a CSV file to edit in a spreadsheet and bring back with &lt;tt&gt;--import-csv&lt;/tt&gt;; File &amp;gt; Print configuration sheet… documents a panel; Panel &amp;gt; Programming station… programs panel after panel. File &amp;gt; Open installation… audits every panel of a site&apos;s inventory (a CSV file with the columns panel, location, port and file) against its file, keeps what each panel held in its history, and restores a panel by name.&lt;/p&gt;&lt;p&gt;Backups: %1&lt;br&gt;The whole manual: &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Ordnen&lt;/b&gt; Sie in den beiden Ansichten jedem Taster, jeder LED und der Beleuchtung ein Modul (A bis P) und einen Kanal (1 bis 10) oder N/A zu; geben Sie jedem Taster und jeder LED eine Bezeichnung und dem Panel einen Namen.&lt;/p&gt;&lt;p&gt;&lt;b&gt;KONFIGURATION INS PANEL SCHREIBEN&lt;/b&gt; programmiert das Panel an der darunter gewählten seriellen Schnittstelle (oder hinter dem dort eingegebenen Geräteserver, tcp://HOST:PORT oder rfc2217://HOST:PORT) und liest jede Zelle zurück. Vor dem Schreiben wird der Panelinhalt im Sicherungsordner aufbewahrt (Panel &amp;gt; Panel vor dem Schreiben sichern); Panel &amp;gt; Sicherung wiederherstellen… öffnet eine Sicherung.&lt;/p&gt;&lt;p&gt;&lt;b&gt;KONFIGURATION AUS DEM PANEL LESEN&lt;/b&gt; zeigt, was ein Panel enthält. &lt;b&gt;KONFIGURATION SPEICHERN&lt;/b&gt; und &lt;b&gt;ÖFFNEN&lt;/b&gt; bewahren Konfigurationen in .qcf-Dateien auf. Bearbeiten &amp;gt; Rückgängig nimmt jede Änderung zurück, auch ein Öffnen oder Lesen; Bearbeiten kopiert, fügt ein, tauscht und leert auch Elemente. Panel &amp;gt; Mit dem Panel vergleichen umrandet jedes Element, das im Panel anders gespeichert ist, Datei &amp;gt; Mit Datei vergleichen… jedes, das eine Datei anders enthält; Datei &amp;gt; Als Tabelle exportieren… schreibt eine CSV-Datei, die in einer Tabellenkalkulation bearbeitet und mit &lt;tt&gt;--import-csv&lt;/tt&gt; zurückgeholt wird; Datei &amp;gt; Konfigurationsblatt drucken… dokumentiert ein Panel; Panel &amp;gt; Programmierstation… programmiert ein Panel nach dem anderen. Datei &amp;gt; Installation öffnen… prüft jedes Panel des Inventars einer Anlage (einer CSV-Datei mit den Spalten panel, location, port und file) gegen seine Datei, bewahrt in seinem Verlauf auf, was jedes Panel enthielt, und stellt ein Panel über seinen Namen wieder her.&lt;/p&gt;&lt;p&gt;Sicherungen: %1&lt;br&gt;Das ganze Handbuch (englisch): &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>THE INVENTORY CANNOT BE USED:
+%1
+
+%2</source>
+        <translation>DAS INVENTAR KANN NICHT VERWENDET WERDEN:
+%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>StationDialog</name>
@@ -1308,6 +1318,110 @@ WAS DAS PANEL JETZT ENTHÄLT, WIRD ZUVOR IN SEINEM VERLAUF AUFBEWAHRT.</translat
     <message>
         <source>THE INVENTORY NAMES NO FILE</source>
         <translation>DAS INVENTAR NENNT KEINE DATEI</translation>
+    </message>
+    <message>
+        <source>THE FILE DOES NOT EXIST</source>
+        <translation>DIE DATEI EXISTIERT NICHT</translation>
+    </message>
+    <message>
+        <source>IT IS A FOLDER, NOT AN INVENTORY</source>
+        <translation>ES IST EIN ORDNER, KEIN INVENTAR</translation>
+    </message>
+    <message>
+        <source>IT IS A DEVICE, PIPE OR SOCKET, NOT AN INVENTORY</source>
+        <translation>ES IST EIN GERÄT, EINE PIPE ODER EIN SOCKET, KEIN INVENTAR</translation>
+    </message>
+    <message>
+        <source>THE FILE IS LARGER THAN %1 MIB, TOO LARGE FOR AN INVENTORY</source>
+        <translation>DIE DATEI IST GRÖSSER ALS %1 MIB, ZU GROSS FÜR EIN INVENTAR</translation>
+    </message>
+    <message>
+        <source>IT IS NOT A TEXT FILE (IT HOLDS A NUL BYTE), NOT AN INVENTORY</source>
+        <translation>ES IST KEINE TEXTDATEI (SIE ENTHÄLT EIN NUL-BYTE), KEIN INVENTAR</translation>
+    </message>
+    <message>
+        <source>A QUOTE OPENED ON LINE %1 IS NEVER CLOSED</source>
+        <translation>EIN IN ZEILE %1 GEÖFFNETES ANFÜHRUNGSZEICHEN WIRD NIE GESCHLOSSEN</translation>
+    </message>
+    <message>
+        <source>TEXT AFTER THE CLOSING QUOTE OF A FIELD</source>
+        <translation>TEXT NACH DEM SCHLIESSENDEN ANFÜHRUNGSZEICHEN EINES FELDES</translation>
+    </message>
+    <message>
+        <source>THE INVENTORY IS EMPTY: ITS FIRST LINE NAMES THE COLUMNS panel, location, port AND file</source>
+        <translation>DAS INVENTAR IST LEER: SEINE ERSTE ZEILE NENNT DIE SPALTEN panel, location, port UND file</translation>
+    </message>
+    <message>
+        <source>THE COLUMN %1 IS NAMED TWICE (ALSO COLUMN %2)</source>
+        <translation>DIE SPALTE %1 WIRD ZWEIMAL GENANNT (AUCH SPALTE %2)</translation>
+    </message>
+    <message>
+        <source>NO COLUMN NAMED %1: THE FIRST LINE NAMES THE COLUMNS panel, location, port AND file</source>
+        <translation>KEINE SPALTE NAMENS %1: DIE ERSTE ZEILE NENNT DIE SPALTEN panel, location, port UND file</translation>
+    </message>
+    <message>
+        <source>THE ROW HAS %1 FIELDS, THE HEADER %2</source>
+        <translation>DIE ZEILE HAT %1 FELDER, DIE KOPFZEILE %2</translation>
+    </message>
+    <message>
+        <source>THE PANEL NAME IS EMPTY</source>
+        <translation>DER PANELNAME IST LEER</translation>
+    </message>
+    <message>
+        <source>THE PANEL NAME &quot;%1&quot; IS ALSO ON LINE %2 (NAMES ARE COMPARED WITHOUT REGARD TO CASE)</source>
+        <translation>DER PANELNAME &quot;%1&quot; STEHT AUCH IN ZEILE %2 (NAMEN WERDEN OHNE RÜCKSICHT AUF GROSS- UND KLEINSCHREIBUNG VERGLICHEN)</translation>
+    </message>
+    <message>
+        <source>THE PORT %1 IS ALSO THE PORT OF &quot;%2&quot; ON LINE %3</source>
+        <translation>DIE SCHNITTSTELLE %1 IST AUCH DIE SCHNITTSTELLE VON &quot;%2&quot; IN ZEILE %3</translation>
+    </message>
+    <message>
+        <source>THE PORT %1 IS THE PORT %2 OF &quot;%3&quot; ON LINE %4</source>
+        <translation>DIE SCHNITTSTELLE %1 IST DIE SCHNITTSTELLE %2 VON &quot;%3&quot; IN ZEILE %4</translation>
+    </message>
+    <message>
+        <source>%1 IS A SYMBOLIC LINK; HISTORY IS KEPT ONLY IN A FOLDER OF ITS OWN</source>
+        <translation>%1 IST EIN SYMBOLISCHER LINK; DER VERLAUF WIRD NUR IN EINEM EIGENEN ORDNER AUFBEWAHRT</translation>
+    </message>
+    <message>
+        <source>%1 IS NOT A FOLDER</source>
+        <translation>%1 IST KEIN ORDNER</translation>
+    </message>
+    <message>
+        <source>THE HISTORY FOLDER %1 CANNOT BE CREATED</source>
+        <translation>DER VERLAUFSORDNER %1 KANN NICHT ANGELEGT WERDEN</translation>
+    </message>
+    <message>
+        <source>THE HISTORY FOLDER %1 CANNOT BE WRITTEN: %2</source>
+        <translation>IN DEN VERLAUFSORDNER %1 KANN NICHT GESCHRIEBEN WERDEN: %2</translation>
+    </message>
+    <message>
+        <source>A COPY COULD NOT BE WRITTEN IN %1: %2</source>
+        <translation>IN %1 KONNTE KEINE KOPIE GESCHRIEBEN WERDEN: %2</translation>
+    </message>
+    <message>
+        <source>THE COPY %1 COULD NOT BE MADE: %2</source>
+        <translation>DIE KOPIE %1 KONNTE NICHT ANGELEGT WERDEN: %2</translation>
+    </message>
+    <message>
+        <source>TOO MANY COPIES IN %1 FOR ONE SECOND</source>
+        <translation>ZU VIELE KOPIEN IN %1 FÜR EINE SEKUNDE</translation>
+    </message>
+    <message>
+        <source>NO PORT: THE INVENTORY GIVES &quot;%1&quot; NO PORT</source>
+        <translation>KEINE SCHNITTSTELLE: DAS INVENTAR GIBT &quot;%1&quot; KEINE SCHNITTSTELLE</translation>
+    </message>
+    <message>
+        <source>NO FILE: THE INVENTORY NAMES NO FILE</source>
+        <translation>KEINE DATEI: DAS INVENTAR NENNT KEINE DATEI</translation>
+    </message>
+    <message>
+        <source>NO FILE: %1: %2</source>
+        <translation>KEINE DATEI: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4</source>
+        <translation>%1: %2 HAT KEINEN KANAL (CODE -1 IN FELD %3): %4</translation>
     </message>
 </context>
 </TS>

@@ -750,6 +750,16 @@ CE QUE LE PANNEAU CONTIENT MAINTENANT EST D’ABORD GARDÉ DANS SON HISTORIQUE.<
         <source>&lt;p&gt;&lt;b&gt;Assign&lt;/b&gt; each switch, LED and the backlighting a module (A to P) and a channel (1 to 10), or N/A, in the two views; type a designation for each switch and LED and a panel name.&lt;/p&gt;&lt;p&gt;&lt;b&gt;WRITE CONFIGURATION TO SWITCH PANEL&lt;/b&gt; programs the panel on the serial port chosen under it (or behind the device server typed there, tcp://HOST:PORT or rfc2217://HOST:PORT) and reads every cell back. Before it writes, it keeps what the panel held in the backup folder (Panel &amp;gt; Back up the panel before writing); Panel &amp;gt; Restore a backup… opens one.&lt;/p&gt;&lt;p&gt;&lt;b&gt;READ CONFIGURATION FROM SWITCH PANEL&lt;/b&gt; shows what a panel holds. &lt;b&gt;SAVE&lt;/b&gt; and &lt;b&gt;OPEN CONFIGURATION FILE&lt;/b&gt; keep configurations in .qcf files. Edit &amp;gt; Undo takes back any change, an open or a read included; Edit also copies, pastes, swaps and clears items. Panel &amp;gt; Compare with panel outlines every item the panel holds otherwise, File &amp;gt; Compare with file… every item a file holds otherwise; File &amp;gt; Export as spreadsheet… writes a CSV file to edit in a spreadsheet and bring back with &lt;tt&gt;--import-csv&lt;/tt&gt;; File &amp;gt; Print configuration sheet… documents a panel; Panel &amp;gt; Programming station… programs panel after panel. File &amp;gt; Open installation… audits every panel of a site&apos;s inventory (a CSV file with the columns panel, location, port and file) against its file, keeps what each panel held in its history, and restores a panel by name.&lt;/p&gt;&lt;p&gt;Backups: %1&lt;br&gt;The whole manual: &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Affectez&lt;/b&gt; à chaque bouton, à chaque LED et à l’éclairage un module (A à P) et un canal (1 à 10), ou N/A, dans les deux vues ; saisissez une désignation pour chaque bouton et chaque LED et un nom de panneau.&lt;/p&gt;&lt;p&gt;&lt;b&gt;ÉCRIRE LA CONFIGURATION DANS LE PANNEAU&lt;/b&gt; programme le panneau sur le port série choisi en dessous (ou derrière le serveur de ports saisi là, tcp://HÔTE:PORT ou rfc2217://HÔTE:PORT) et relit chaque cellule. Avant d’écrire, le contenu du panneau est gardé dans le dossier des sauvegardes (Panneau &amp;gt; Sauvegarder le panneau avant l’écriture) ; Panneau &amp;gt; Restaurer une sauvegarde… en ouvre une.&lt;/p&gt;&lt;p&gt;&lt;b&gt;LIRE LA CONFIGURATION DU PANNEAU&lt;/b&gt; montre ce que contient un panneau. &lt;b&gt;ENREGISTRER&lt;/b&gt; et &lt;b&gt;OUVRIR LE FICHIER DE CONFIGURATION&lt;/b&gt; gardent les configurations dans des fichiers .qcf. Édition &amp;gt; Annuler défait toute modification, y compris une ouverture ou une lecture ; Édition copie, colle, échange et efface aussi des éléments. Panneau &amp;gt; Comparer avec le panneau entoure chaque élément que le panneau contient autrement, Fichier &amp;gt; Comparer avec un fichier… chaque élément qu’un fichier contient autrement ; Fichier &amp;gt; Exporter en tableur… écrit un fichier CSV à modifier dans un tableur et à reprendre avec &lt;tt&gt;--import-csv&lt;/tt&gt; ; Fichier &amp;gt; Imprimer la fiche de configuration… documente un panneau ; Panneau &amp;gt; Station de programmation… programme panneau après panneau. Fichier &amp;gt; Ouvrir une installation… audite chaque panneau de l’inventaire d’un site (un fichier CSV aux colonnes panel, location, port et file) par rapport à son fichier, garde dans son historique ce que chaque panneau contenait, et restaure un panneau par son nom.&lt;/p&gt;&lt;p&gt;Sauvegardes : %1&lt;br&gt;Le manuel complet (en anglais) : &lt;tt&gt;man switchpanel-config&lt;/tt&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>THE INVENTORY CANNOT BE USED:
+%1
+
+%2</source>
+        <translation>L’INVENTAIRE NE PEUT PAS ÊTRE UTILISÉ :
+%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>StationDialog</name>
@@ -1308,6 +1318,110 @@ CE QUE LE PANNEAU CONTIENT MAINTENANT EST D’ABORD GARDÉ DANS SON HISTORIQUE.<
     <message>
         <source>THE INVENTORY NAMES NO FILE</source>
         <translation>L’INVENTAIRE NE NOMME AUCUN FICHIER</translation>
+    </message>
+    <message>
+        <source>THE FILE DOES NOT EXIST</source>
+        <translation>LE FICHIER N’EXISTE PAS</translation>
+    </message>
+    <message>
+        <source>IT IS A FOLDER, NOT AN INVENTORY</source>
+        <translation>C’EST UN DOSSIER, PAS UN INVENTAIRE</translation>
+    </message>
+    <message>
+        <source>IT IS A DEVICE, PIPE OR SOCKET, NOT AN INVENTORY</source>
+        <translation>C’EST UN PÉRIPHÉRIQUE, UN TUBE OU UNE SOCKET, PAS UN INVENTAIRE</translation>
+    </message>
+    <message>
+        <source>THE FILE IS LARGER THAN %1 MIB, TOO LARGE FOR AN INVENTORY</source>
+        <translation>LE FICHIER DÉPASSE %1 MIO, TROP GRAND POUR UN INVENTAIRE</translation>
+    </message>
+    <message>
+        <source>IT IS NOT A TEXT FILE (IT HOLDS A NUL BYTE), NOT AN INVENTORY</source>
+        <translation>CE N’EST PAS UN FICHIER TEXTE (IL CONTIENT UN OCTET NUL), PAS UN INVENTAIRE</translation>
+    </message>
+    <message>
+        <source>A QUOTE OPENED ON LINE %1 IS NEVER CLOSED</source>
+        <translation>UN GUILLEMET OUVERT À LA LIGNE %1 N’EST JAMAIS FERMÉ</translation>
+    </message>
+    <message>
+        <source>TEXT AFTER THE CLOSING QUOTE OF A FIELD</source>
+        <translation>DU TEXTE APRÈS LE GUILLEMET FERMANT D’UN CHAMP</translation>
+    </message>
+    <message>
+        <source>THE INVENTORY IS EMPTY: ITS FIRST LINE NAMES THE COLUMNS panel, location, port AND file</source>
+        <translation>L’INVENTAIRE EST VIDE : SA PREMIÈRE LIGNE NOMME LES COLONNES panel, location, port ET file</translation>
+    </message>
+    <message>
+        <source>THE COLUMN %1 IS NAMED TWICE (ALSO COLUMN %2)</source>
+        <translation>LA COLONNE %1 EST NOMMÉE DEUX FOIS (AUSSI COLONNE %2)</translation>
+    </message>
+    <message>
+        <source>NO COLUMN NAMED %1: THE FIRST LINE NAMES THE COLUMNS panel, location, port AND file</source>
+        <translation>AUCUNE COLONNE NOMMÉE %1 : LA PREMIÈRE LIGNE NOMME LES COLONNES panel, location, port ET file</translation>
+    </message>
+    <message>
+        <source>THE ROW HAS %1 FIELDS, THE HEADER %2</source>
+        <translation>LA LIGNE A %1 CHAMPS, L’EN-TÊTE %2</translation>
+    </message>
+    <message>
+        <source>THE PANEL NAME IS EMPTY</source>
+        <translation>LE NOM DU PANNEAU EST VIDE</translation>
+    </message>
+    <message>
+        <source>THE PANEL NAME &quot;%1&quot; IS ALSO ON LINE %2 (NAMES ARE COMPARED WITHOUT REGARD TO CASE)</source>
+        <translation>LE NOM DU PANNEAU &quot;%1&quot; EST AUSSI À LA LIGNE %2 (LES NOMS SONT COMPARÉS SANS TENIR COMPTE DE LA CASSE)</translation>
+    </message>
+    <message>
+        <source>THE PORT %1 IS ALSO THE PORT OF &quot;%2&quot; ON LINE %3</source>
+        <translation>LE PORT %1 EST AUSSI LE PORT DE &quot;%2&quot; À LA LIGNE %3</translation>
+    </message>
+    <message>
+        <source>THE PORT %1 IS THE PORT %2 OF &quot;%3&quot; ON LINE %4</source>
+        <translation>LE PORT %1 EST LE PORT %2 DE &quot;%3&quot; À LA LIGNE %4</translation>
+    </message>
+    <message>
+        <source>%1 IS A SYMBOLIC LINK; HISTORY IS KEPT ONLY IN A FOLDER OF ITS OWN</source>
+        <translation>%1 EST UN LIEN SYMBOLIQUE ; L’HISTORIQUE N’EST GARDÉ QUE DANS UN DOSSIER À LUI</translation>
+    </message>
+    <message>
+        <source>%1 IS NOT A FOLDER</source>
+        <translation>%1 N’EST PAS UN DOSSIER</translation>
+    </message>
+    <message>
+        <source>THE HISTORY FOLDER %1 CANNOT BE CREATED</source>
+        <translation>LE DOSSIER D’HISTORIQUE %1 NE PEUT PAS ÊTRE CRÉÉ</translation>
+    </message>
+    <message>
+        <source>THE HISTORY FOLDER %1 CANNOT BE WRITTEN: %2</source>
+        <translation>LE DOSSIER D’HISTORIQUE %1 NE PEUT PAS ÊTRE ÉCRIT : %2</translation>
+    </message>
+    <message>
+        <source>A COPY COULD NOT BE WRITTEN IN %1: %2</source>
+        <translation>UNE COPIE N’A PAS PU ÊTRE ÉCRITE DANS %1 : %2</translation>
+    </message>
+    <message>
+        <source>THE COPY %1 COULD NOT BE MADE: %2</source>
+        <translation>LA COPIE %1 N’A PAS PU ÊTRE CRÉÉE : %2</translation>
+    </message>
+    <message>
+        <source>TOO MANY COPIES IN %1 FOR ONE SECOND</source>
+        <translation>TROP DE COPIES DANS %1 POUR UNE MÊME SECONDE</translation>
+    </message>
+    <message>
+        <source>NO PORT: THE INVENTORY GIVES &quot;%1&quot; NO PORT</source>
+        <translation>PAS DE PORT : L’INVENTAIRE NE DONNE AUCUN PORT À &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>NO FILE: THE INVENTORY NAMES NO FILE</source>
+        <translation>PAS DE FICHIER : L’INVENTAIRE NE NOMME AUCUN FICHIER</translation>
+    </message>
+    <message>
+        <source>NO FILE: %1: %2</source>
+        <translation>PAS DE FICHIER : %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4</source>
+        <translation>%1 : %2 N’A PAS DE CANAL (CODE -1 DANS LE CHAMP %3) : %4</translation>
     </message>
 </context>
 </TS>

@@ -70,9 +70,9 @@ int audit(const CommandLine &cl, QTextStream &out, QTextStream &err, TrafficLog 
     QObject::connect(&audit, &site::Audit::panelFinished, [&](const site::PanelResult &result) {
         counts.add(result);
         out << site::resultLine(inventory, result) << Qt::endl;
-        if (!result.historyProblem.isEmpty())
+        if (result.historyProblem.failed())
             out << QStringLiteral("[%1] HISTORY NOT KEPT: %2")
-                       .arg(inventory.rows[result.row].panel, result.historyProblem)
+                       .arg(inventory.rows[result.row].panel, english(result.historyProblem))
                 << Qt::endl;
         if (report.isOpen() && reportError.isEmpty()) {
             reportError = report.append(inventory, result);
@@ -143,22 +143,22 @@ int restore(const CommandLine &cl, QTextStream &out, QTextStream &err, TrafficLo
     restore.start();
     if (restore.isRunning())
         loop.exec();
-    if (!result.problem.isEmpty()) {
-        err << kProgram << result.problem << Qt::endl;
+    if (result.problem.refused()) {
+        err << kProgram << english(result.problem) << Qt::endl;
         return kUnusable;
     }
     if (!result.backup.isEmpty())
         err << kProgram << "backup of the panel: " << result.backup << Qt::endl;
     if (!result.keptCopy.isEmpty())
         err << kProgram << "in its history: " << result.keptCopy << Qt::endl;
-    if (!result.historyProblem.isEmpty())
+    if (result.historyProblem.failed())
         out << QStringLiteral("[%1] HISTORY NOT KEPT: %2")
-                   .arg(inventory.rows[row].panel, result.historyProblem)
+                   .arg(inventory.rows[row].panel, english(result.historyProblem))
             << Qt::endl;
     out << result.statusText << Qt::endl;
     if (!result.programmed)
         return kPanelFailed;
-    return result.historyProblem.isEmpty() ? kDone : kPanelFailed;
+    return result.historyProblem.failed() ? kPanelFailed : kDone;
 }
 
 } // namespace headless

@@ -292,9 +292,10 @@ void InstallationDialog::onPanelFinished(const site::PanelResult &result)
         ground = kNoPortGround;
         break;
     }
-    if (!result.historyProblem.isEmpty()) {
+    if (result.historyProblem.failed()) {
         ++m_counts.historyNotKept;
-        text += QStringLiteral(" - ") + tr("HISTORY NOT KEPT: %1").arg(result.historyProblem);
+        text += QStringLiteral(" - ") +
+                tr("HISTORY NOT KEPT: %1").arg(translation::describe(result.historyProblem));
     }
     showRowState(row, text, ground);
     setCell(row, Time,
@@ -372,12 +373,13 @@ void InstallationDialog::restoreSelected()
 void InstallationDialog::onRestoreFinished(const site::RestoreResult &result)
 {
     const int row = m_restoreRow;
-    QString text = !result.problem.isEmpty() ? result.problem
-                   : result.ending           ? translation::describe(*result.ending)
-                   : result.openFailure      ? translation::describe(*result.openFailure)
-                                             : result.statusText;
-    if (!result.historyProblem.isEmpty())
-        text += QStringLiteral(" - ") + tr("HISTORY NOT KEPT: %1").arg(result.historyProblem);
+    QString text = result.problem.failed() ? translation::describe(result.problem)
+                   : result.ending         ? translation::describe(*result.ending)
+                   : result.openFailure    ? translation::describe(*result.openFailure)
+                                           : result.statusText;
+    if (result.historyProblem.failed())
+        text += QStringLiteral(" - ") +
+                tr("HISTORY NOT KEPT: %1").arg(translation::describe(result.historyProblem));
     showRowState(row, text,
                  statusColour(result.programmed ? statustext::kDone : statustext::kFailed));
     setCell(row, Time, QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));

@@ -301,11 +301,15 @@ bool MainWindow::openInstallation(const QString &path)
     const site::InventoryRead read = site::readInventory(path);
     if (!read.inventory) {
         const site::InventoryProblem &p = read.problem;
+        const QString shown = QDir::toNativeSeparators(path);
+        const QString why = translation::describe(p);
+        // A problem of the whole file (it is missing, a folder, too large) has no line.
         const QString where = p.column > 0 ? tr("LINE %1, COLUMN %2").arg(p.line).arg(p.column)
                                            : tr("LINE %1").arg(p.line);
-        m_form->showMessageBox(tr("THE INVENTORY CANNOT BE USED:\n%1\n\n%2: %3")
-                                   .arg(QDir::toNativeSeparators(path), where, p.text),
-                               true);
+        m_form->showMessageBox(
+            p.line > 0 ? tr("THE INVENTORY CANNOT BE USED:\n%1\n\n%2: %3").arg(shown, where, why)
+                       : tr("THE INVENTORY CANNOT BE USED:\n%1\n\n%2").arg(shown, why),
+            true);
         return false;
     }
     if (m_installation && m_installation->isBusy())

@@ -2,6 +2,7 @@
 
 #include "config/assignment.h"
 #include "config/panel_compare.h"
+#include "files/qcf_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -390,6 +391,148 @@ QString auditReason(const site::PanelResult &result)
     if (result.verdict == site::Verdict::NoFile)
         return QCoreApplication::translate("statustext", "THE INVENTORY NAMES NO FILE");
     return QString();
+}
+
+QString describe(const site::InventoryProblem &problem)
+{
+    using Kind = site::InventoryProblem::Kind;
+    switch (problem.kind) {
+    case Kind::None:
+        return QString();
+    case Kind::Missing:
+        return QCoreApplication::translate("statustext", "THE FILE DOES NOT EXIST");
+    case Kind::IsFolder:
+        return QCoreApplication::translate("statustext", "IT IS A FOLDER, NOT AN INVENTORY");
+    case Kind::IsDevice:
+        return QCoreApplication::translate("statustext",
+                                           "IT IS A DEVICE, PIPE OR SOCKET, NOT AN INVENTORY");
+    case Kind::TooLarge:
+        return QCoreApplication::translate("statustext",
+                                           "THE FILE IS LARGER THAN %1 MIB, TOO LARGE FOR AN "
+                                           "INVENTORY")
+            .arg(problem.number);
+    case Kind::NotText:
+        return QCoreApplication::translate(
+            "statustext", "IT IS NOT A TEXT FILE (IT HOLDS A NUL BYTE), NOT AN INVENTORY");
+    case Kind::QuoteNotClosed:
+        return QCoreApplication::translate("statustext",
+                                           "A QUOTE OPENED ON LINE %1 IS NEVER CLOSED")
+            .arg(problem.number);
+    case Kind::TextAfterQuote:
+        return QCoreApplication::translate("statustext", "TEXT AFTER THE CLOSING QUOTE OF A FIELD");
+    case Kind::Empty:
+        return QCoreApplication::translate("statustext",
+                                           "THE INVENTORY IS EMPTY: ITS FIRST LINE NAMES THE "
+                                           "COLUMNS panel, location, port AND file");
+    case Kind::ColumnTwice:
+        return QCoreApplication::translate("statustext",
+                                           "THE COLUMN %1 IS NAMED TWICE (ALSO COLUMN %2)")
+            .arg(problem.name)
+            .arg(problem.number);
+    case Kind::ColumnMissing:
+        return QCoreApplication::translate("statustext",
+                                           "NO COLUMN NAMED %1: THE FIRST LINE NAMES THE COLUMNS "
+                                           "panel, location, port AND file")
+            .arg(problem.name);
+    case Kind::FieldCount:
+        return QCoreApplication::translate("statustext", "THE ROW HAS %1 FIELDS, THE HEADER %2")
+            .arg(problem.number)
+            .arg(problem.other);
+    case Kind::NameEmpty:
+        return QCoreApplication::translate("statustext", "THE PANEL NAME IS EMPTY");
+    case Kind::NameTwice:
+        return QCoreApplication::translate("statustext",
+                                           "THE PANEL NAME \"%1\" IS ALSO ON LINE %2 (NAMES ARE "
+                                           "COMPARED WITHOUT REGARD TO CASE)")
+            .arg(problem.name)
+            .arg(problem.number);
+    case Kind::BadAddress:
+        return problem.address ? describe(*problem.address) : QString();
+    case Kind::PortTwice:
+        return QCoreApplication::translate("statustext",
+                                           "THE PORT %1 IS ALSO THE PORT OF \"%2\" ON LINE %3")
+            .arg(problem.port, problem.name)
+            .arg(problem.number);
+    case Kind::SamePort:
+        return QCoreApplication::translate("statustext",
+                                           "THE PORT %1 IS THE PORT %2 OF \"%3\" ON LINE %4")
+            .arg(problem.port, problem.otherPort, problem.name)
+            .arg(problem.number);
+    case Kind::Unreadable: // the system's words
+        break;
+    }
+    return site::english(problem);
+}
+
+QString describe(const site::HistoryProblem &problem)
+{
+    using Kind = site::HistoryProblem::Kind;
+    const QString path = QDir::toNativeSeparators(problem.path);
+    switch (problem.kind) {
+    case Kind::None:
+        return QString();
+    case Kind::SymbolicLink:
+        return QCoreApplication::translate(
+                   "statustext",
+                   "%1 IS A SYMBOLIC LINK; HISTORY IS KEPT ONLY IN A FOLDER OF ITS OWN")
+            .arg(path);
+    case Kind::NotAFolder:
+        return QCoreApplication::translate("statustext", "%1 IS NOT A FOLDER").arg(path);
+    case Kind::FolderNotCreated:
+        return QCoreApplication::translate("statustext", "THE HISTORY FOLDER %1 CANNOT BE CREATED")
+            .arg(path);
+    case Kind::FolderNotWritable:
+        return QCoreApplication::translate("statustext",
+                                           "THE HISTORY FOLDER %1 CANNOT BE WRITTEN: %2")
+            .arg(path, problem.text);
+    case Kind::CopyNotWritten:
+        return QCoreApplication::translate("statustext", "A COPY COULD NOT BE WRITTEN IN %1: %2")
+            .arg(path, problem.text);
+    case Kind::CopyNotMade:
+        return QCoreApplication::translate("statustext", "THE COPY %1 COULD NOT BE MADE: %2")
+            .arg(path, problem.text);
+    case Kind::TooManyCopies:
+        return QCoreApplication::translate("statustext", "TOO MANY COPIES IN %1 FOR ONE SECOND")
+            .arg(path);
+    }
+    return site::english(problem);
+}
+
+QString describe(const site::RestoreProblem &problem)
+{
+    using Kind = site::RestoreProblem::Kind;
+    const QString path = QDir::toNativeSeparators(problem.path);
+    switch (problem.kind) {
+    case Kind::None:
+        return QString();
+    case Kind::NoPort:
+        return QCoreApplication::translate("statustext",
+                                           "NO PORT: THE INVENTORY GIVES \"%1\" NO PORT")
+            .arg(problem.panel);
+    case Kind::NoFileNamed:
+        return QCoreApplication::translate("statustext", "NO FILE: THE INVENTORY NAMES NO FILE");
+    case Kind::NoFile:
+        return QCoreApplication::translate("statustext", "NO FILE: %1: %2")
+            .arg(path, describe(problem.file));
+    case Kind::IncompleteItem: {
+        const bool isSwitch = assignment::item(problem.item).kind == assignment::ItemKind::Switch;
+        return QCoreApplication::translate("statustext",
+                                           "%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4")
+            .arg(path, assignment::item(problem.item).name())
+            .arg(qcf::codeField(problem.item))
+            .arg(describe(isSwitch ? statustext::Status::IncompleteSwitches
+                                   : statustext::Status::IncompleteLeds));
+    }
+    case Kind::BackupNotRead:
+        return QCoreApplication::translate(
+                   "statustext",
+                   "THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
+            .arg(problem.ending ? describe(*problem.ending) : QString());
+    case Kind::BackupNotSaved:
+        return QCoreApplication::translate("statustext", "%1, NOTHING WAS WRITTEN")
+            .arg(describe(problem.backup));
+    }
+    return site::english(problem);
 }
 
 QString tornRowCut(qint64 bytes)

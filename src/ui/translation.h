@@ -62,6 +62,11 @@ QString describe(const ReportProblem &problem);
 // Why an audited panel was unreachable or has no file: its port's failure, its
 // read's ending, or its file's problem after the file's name.
 QString auditReason(const site::PanelResult &result);
+// Why an inventory is refused (without where), a panel's history not kept, a
+// restore refused or stopped before writing.
+QString describe(const site::InventoryProblem &problem);
+QString describe(const site::HistoryProblem &problem);
+QString describe(const site::RestoreProblem &problem);
 // What opening a report cut off its torn last row (RowReport::bytesCut).
 QString tornRowCut(qint64 bytes);
 

@@ -86,7 +86,13 @@ void TestSite::inventoryRefused_data()
                                     << "THE ROW HAS 2 FIELDS, THE HEADER 3";
     QTest::newRow("bad address") << QByteArray("panel,port,file\nA,tcp://h,a\n") << 2 << 2
                                  << "NO PORT NUMBER";
-    QTest::newRow("quote not closed") << QByteArray("panel,file\nA,\"a.qcf\n") << 2 << 2 << "";
+    QTest::newRow("quote not closed") << QByteArray("panel,file\nA,\"a.qcf\n") << 2 << 2
+                                      << "A QUOTE OPENED ON LINE 2 IS NEVER CLOSED";
+    QTest::newRow("text after quote") << QByteArray("panel,file\n\"A\"x,a.qcf\n") << 2 << 1
+                                      << "TEXT AFTER THE CLOSING QUOTE OF A FIELD";
+    QTest::newRow("blank lines only") << QByteArray("\r\n\n") << 1 << 0
+                                      << "THE INVENTORY IS EMPTY: ITS FIRST LINE NAMES THE "
+                                         "COLUMNS panel, location, port AND file";
     QTest::newRow("binary") << QByteArray("panel,file\nA,\0\x01\x02", 16) << 2 << 0
                             << "NOT A TEXT FILE";
 }
@@ -102,7 +108,7 @@ void TestSite::inventoryRefused()
     QFETCH(QString, text);
     QCOMPARE(read.problem.line, line);
     QCOMPARE(read.problem.column, column);
-    QVERIFY2(read.problem.text.contains(text), qPrintable(read.problem.text));
+    QVERIFY2(site::english(read.problem).contains(text), qPrintable(site::english(read.problem)));
 }
 
 // A German spreadsheet's export: semicolons, a byte-order mark, quoted fields,
@@ -122,7 +128,7 @@ void TestSite::inventoryAccepted()
                                              ";;;;\r\n"
                                              "/abs/b.qcf;Regie;;/dev/ttyUSB7;\r\n");
     const site::InventoryRead read = site::readInventory(good);
-    QVERIFY2(read.inventory, qPrintable(read.problem.text));
+    QVERIFY2(read.inventory, qPrintable(site::english(read.problem)));
     const site::Inventory &inv = *read.inventory;
     QCOMPARE(inv.rows.size(), 2);
     QCOMPARE(inv.rows[0].panel, QStringLiteral("Studio; 3"));
@@ -201,7 +207,7 @@ void TestSite::historyKeepsEveryChangeAndNothingElse()
     const QDateTime t = QDateTime::fromString("2026-12-08 14.03.22", "yyyy-MM-dd HH.mm.ss");
 
     const site::Keeping first = site::keepInHistory(inv, "P", config, t);
-    QVERIFY(first.added && first.problem.isEmpty());
+    QVERIFY(first.added && !first.problem.failed());
     QVERIFY(first.path.endsWith("/history/P/2026-12-08 14.03.22.qcf"));
     QVERIFY(!site::keepInHistory(inv, "P", config, t.addSecs(60)).added); // unchanged
     config.codes[4] = 23;
@@ -221,7 +227,8 @@ void TestSite::historyKeepsEveryChangeAndNothingElse()
     other.folder = dir.filePath("linked");
     QDir().mkpath(other.folder + "/elsewhere");
     QVERIFY(QFile::link(other.folder + "/elsewhere", other.folder + "/history"));
-    QVERIFY(site::keepInHistory(other, "P", config).problem.contains("SYMBOLIC LINK"));
+    QVERIFY(
+        site::english(site::keepInHistory(other, "P", config).problem).contains("SYMBOLIC LINK"));
     QVERIFY(QDir(other.folder + "/elsewhere").isEmpty());
 }
 
@@ -313,6 +320,11 @@ void TestSite::siteAuditedAtOnceThenRestored()
              qPrintable(out));
     QCOMPARE(run({"--restore", inventory, "--panel", "Nobody"}), headless::kUnusable);
     QVERIFY(err.contains("NO PANEL NAMED \"Nobody\""));
+    // A panel whose file cannot be read is refused before its port is opened.
+    const qsizetype framesD = simD.frames("RX").size();
+    QCOMPARE(run({"--restore", inventory, "--panel", "../Studio D"}), headless::kUnusable);
+    QVERIFY2(err.contains("NO FILE: " + site + "/files/missing.qcf: "), qPrintable(err));
+    QCOMPARE(simD.frames("RX").size(), framesD);
 
     // Ctrl+C in the middle of a restore ends it at once: a failure, never a success.
     const int framesBefore = int(simB.frames("RX").size());

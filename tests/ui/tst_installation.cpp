@@ -277,7 +277,8 @@ void TestInstallation::windowClosedDuringRestoreWaitsForIt()
     QCOMPARE(sim.cells(), expected);
 }
 
-// A refused inventory is said with its file, line and column; no dialog opens.
+// A refused inventory is said with its file, line and column (a missing one
+// with none); no dialog opens.
 void TestInstallation::refusedInventorySaysWhere()
 {
     const QString inventory =
@@ -291,8 +292,14 @@ void TestInstallation::refusedInventorySaysWhere()
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].startsWith("THE INVENTORY CANNOT BE USED:\n" + inventory +
                                     "\n\nLINE 3, "
-                                    "COLUMN 1: "),
+                                    "COLUMN 1: THE PANEL NAME IS EMPTY"),
              qPrintable(messages[0]));
+    // A problem of the whole file names no line.
+    const QString missing = dir.filePath("missing.csv");
+    QVERIFY(!window.openInstallation(missing));
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages[1],
+             "THE INVENTORY CANNOT BE USED:\n" + missing + "\n\nTHE FILE DOES NOT EXIST");
 }
 
 QTEST_MAIN(TestInstallation)

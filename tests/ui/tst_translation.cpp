@@ -249,6 +249,40 @@ private slots:
             check(translation::describe(problem), english(problem),
                   problem.kind == ReportProblem::Kind::NotRegular);
         }
+        // The installation's refusals and problems; the system's words and an
+        // unusable address (as the port's failure says it) stay as they are given.
+        for (int v = 1; v <= int(site::kLastInventoryProblem); ++v) {
+            site::InventoryProblem problem(3, 2, site::InventoryProblem::Kind(v));
+            problem.name = QStringLiteral("Studio 3");
+            problem.port = QStringLiteral("/dev/ttyUSB1");
+            problem.otherPort = QStringLiteral("/dev/serial/by-id/usb-1");
+            problem.number = 2;
+            problem.other = 4;
+            problem.text = QStringLiteral("PERMISSION DENIED");
+            problem.address = address;
+            check(translation::describe(problem), site::english(problem),
+                  problem.kind != site::InventoryProblem::Kind::Unreadable &&
+                      problem.kind != site::InventoryProblem::Kind::BadAddress);
+        }
+        for (int v = 1; v <= int(site::kLastHistoryProblem); ++v) {
+            const site::HistoryProblem problem{site::HistoryProblem::Kind(v),
+                                               QStringLiteral("/site/history/P"),
+                                               QStringLiteral("NO SPACE LEFT ON DEVICE")};
+            check(translation::describe(problem), site::english(problem), true);
+        }
+        for (int v = 1; v <= int(site::kLastRestoreProblem); ++v) {
+            site::RestoreProblem problem;
+            problem.kind = site::RestoreProblem::Kind(v);
+            problem.panel = QStringLiteral("Studio 3");
+            problem.path = QStringLiteral("/site/a.qcf");
+            problem.file = FileProblem(FileProblem::Kind::TooLarge);
+            problem.ending = cellwalk::Ending{};
+            problem.backup = {backup::Failure::Kind::FolderNotCreated, QStringLiteral("/b"), {}};
+            for (int item : {2, assignment::kItemCount - 1}) { // a switch, the backlighting
+                problem.item = item;
+                check(translation::describe(problem), site::english(problem), true);
+            }
+        }
         StationReport torn;
         QTemporaryDir dir;
         QFile file(dir.filePath(QStringLiteral("report.csv")));

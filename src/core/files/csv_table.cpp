@@ -62,7 +62,8 @@ Table read(QByteArrayView bytes)
         ++pos;
         ++line;
     };
-    auto fail = [&](const QString &why, int recordLine, int field) {
+    auto fail = [&](Table::Error kind, const QString &why, int recordLine, int field) {
+        table.errorKind = kind;
         table.error = why;
         table.errorLine = recordLine;
         table.errorField = field;
@@ -82,10 +83,13 @@ Table read(QByteArrayView bytes)
                 const int opened = line;
                 ++pos;
                 for (;;) {
-                    if (pos >= end)
+                    if (pos >= end) {
+                        table.quoteLine = opened;
                         return fail(
+                            Table::Error::QuoteNotClosed,
                             QStringLiteral("A QUOTE OPENED ON LINE %1 IS NEVER CLOSED").arg(opened),
                             record.line, int(record.fields.size()) + 1);
+                    }
                     if (text[pos] == quote) {
                         if (pos + 1 < end && text[pos + 1] == quote) {
                             value += quote;
@@ -106,7 +110,8 @@ Table read(QByteArrayView bytes)
                     value += text[pos++];
                 }
                 if (pos < end && text[pos] != sep && !isLineEnd(text[pos]))
-                    return fail(QStringLiteral("TEXT AFTER THE CLOSING QUOTE OF A FIELD"), line,
+                    return fail(Table::Error::TextAfterQuote,
+                                QStringLiteral("TEXT AFTER THE CLOSING QUOTE OF A FIELD"), line,
                                 int(record.fields.size()) + 1);
             } else {
                 const qsizetype start = pos;

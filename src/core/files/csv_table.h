@@ -26,6 +26,11 @@ struct Table {
     QString error;
     int errorLine = 0;
     int errorField = 0;
+    // The same as a value: which of the two, and the line the quote never closed
+    // was opened on.
+    enum class Error { None, QuoteNotClosed, TextAfterQuote };
+    Error errorKind = Error::None;
+    int quoteLine = 0;
 };
 
 // Reads `bytes`. The text is UTF-8 when it starts with the byte-order mark or is

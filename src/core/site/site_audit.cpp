@@ -138,7 +138,7 @@ void Counts::add(const PanelResult &result)
         ++noPort;
         break;
     }
-    if (!result.historyProblem.isEmpty())
+    if (result.historyProblem.failed())
         ++historyNotKept;
 }
 
@@ -228,9 +228,9 @@ QStringList AuditReport::fields(const Inventory &inventory, const PanelResult &r
     for (const panelcompare::Difference &d : result.differences)
         items << assignment::item(d.item).name();
     QString reason = reasonText(result);
-    if (!result.historyProblem.isEmpty())
+    if (result.historyProblem.failed())
         reason += (reason.isEmpty() ? QString() : QStringLiteral("; ")) +
-                  QStringLiteral("HISTORY NOT KEPT: ") + result.historyProblem;
+                  QStringLiteral("HISTORY NOT KEPT: ") + english(result.historyProblem);
     return {isoLocalTime(result.time),
             row.panel,
             row.location,
@@ -384,24 +384,59 @@ Restore::Restore(Inventory inventory, int row, QObject *parent)
 // The transfer goes before its link; the write it runs, if any, ends where it is.
 Restore::~Restore() { m_transfer.reset(); }
 
-QString Restore::refusal(const QString &port, assignment::Codes &codes)
+QString english(const RestoreProblem &problem)
 {
-    const InventoryRow &panel = m_inventory.rows[m_row];
-    if (port.isEmpty())
-        return QStringLiteral("NO PORT: THE INVENTORY GIVES \"%1\" NO PORT")
-            .arg(shownName(panel.panel));
-    const qcf::LoadedFile file = loadRowFile(panel);
-    if (!file.config) {
-        if (panel.filePath.isEmpty())
-            return QStringLiteral("NO FILE: ") + files::english(file.problem);
-        return QStringLiteral("NO FILE: %1: %2")
-            .arg(QDir::toNativeSeparators(panel.filePath), files::english(file.problem));
+    using Kind = RestoreProblem::Kind;
+    const QString path = QDir::toNativeSeparators(problem.path);
+    switch (problem.kind) {
+    case Kind::None:
+        return QString();
+    case Kind::NoPort:
+        return QStringLiteral("NO PORT: THE INVENTORY GIVES \"%1\" NO PORT").arg(problem.panel);
+    case Kind::NoFileNamed:
+        return QStringLiteral("NO FILE: THE INVENTORY NAMES NO FILE");
+    case Kind::NoFile:
+        return QStringLiteral("NO FILE: %1: %2").arg(path, files::english(problem.file));
+    case Kind::IncompleteItem:
+        return qcf::incompleteItemText(path, problem.item);
+    case Kind::BackupNotRead:
+        return QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
+            .arg(problem.ending ? cellwalk::endingText(*problem.ending) : QString());
+    case Kind::BackupNotSaved:
+        return backup::english(problem.backup) + QStringLiteral(", NOTHING WAS WRITTEN");
     }
-    if (const int item = qcf::incompleteItem(*file.config); item >= 0)
-        return qcf::incompleteItemText(QDir::toNativeSeparators(panel.filePath), item);
+    return QString();
+}
+
+RestoreProblem Restore::refusal(const QString &port, assignment::Codes &codes)
+{
+    using Kind = RestoreProblem::Kind;
+    const InventoryRow &panel = m_inventory.rows[m_row];
+    RestoreProblem problem;
+    if (port.isEmpty()) {
+        problem.kind = Kind::NoPort;
+        problem.panel = shownName(panel.panel);
+        return problem;
+    }
+    if (panel.filePath.isEmpty()) {
+        problem.kind = Kind::NoFileNamed;
+        return problem;
+    }
+    const qcf::LoadedFile file = qcf::loadFile(panel.filePath);
+    problem.path = panel.filePath;
+    if (!file.config) {
+        problem.kind = Kind::NoFile;
+        problem.file = file.problem;
+        return problem;
+    }
+    if (const int item = qcf::incompleteItem(*file.config); item >= 0) {
+        problem.kind = Kind::IncompleteItem;
+        problem.item = item;
+        return problem;
+    }
     codes = fileCodes(*file.config);
     m_file = file.config;
-    return QString();
+    return {};
 }
 
 void Restore::start()
@@ -413,9 +448,9 @@ void Restore::start()
     m_file.reset();
     const QString port = m_port.isEmpty() ? m_inventory.rows[m_row].port : m_port;
     assignment::Codes codes{};
-    if (const QString why = refusal(port, codes); !why.isEmpty()) {
+    if (const RestoreProblem why = refusal(port, codes); why.failed()) {
         m_result.problem = why;
-        m_result.statusText = why;
+        m_result.statusText = english(why);
         // Told from the event loop, as the end of a write is.
         QMetaObject::invokeMethod(
             this, [this] { end(); }, Qt::QueuedConnection);
@@ -446,17 +481,24 @@ void Restore::abort()
         m_transfer->abort();
 }
 
+// Keeps what the panel held before the write; the transfer is told why not in
+// English, the result keeps the same as a value.
 QString Restore::keepBackup(const cellwalk::PanelRead &read)
 {
-    if (read.outcome != cellwalk::Outcome::Done)
-        return QStringLiteral("THE PANEL COULD NOT BE READ FOR A BACKUP (%1), NOTHING WAS WRITTEN")
-            .arg(cellwalk::endingText(cellwalk::ending(read.outcome, std::nullopt, *m_link)));
+    if (read.outcome != cellwalk::Outcome::Done) {
+        m_result.problem.kind = RestoreProblem::Kind::BackupNotRead;
+        m_result.problem.ending = cellwalk::ending(read.outcome, std::nullopt, *m_link);
+        return english(m_result.problem);
+    }
     qcf::Configuration held = *m_file;
     for (int i = 0; i < assignment::kItemCount; ++i)
         held.codes[i] = read.codes[memory_map::addressOf(i)];
     const backup::Saved saved = backup::save(held, backup::kBeforeWrite, m_link->portName());
-    if (saved.failure.failed())
-        return backup::english(saved.failure) + QStringLiteral(", NOTHING WAS WRITTEN");
+    if (saved.failure.failed()) {
+        m_result.problem.kind = RestoreProblem::Kind::BackupNotSaved;
+        m_result.problem.backup = saved.failure;
+        return english(m_result.problem);
+    }
     m_result.backup = saved.path;
     const Keeping keeping = keepInHistory(m_inventory, m_inventory.rows[m_row].panel, held);
     m_result.keptCopy = keeping.path;

@@ -3,6 +3,7 @@
 #include "config/assignment.h"
 #include "config/panel_compare.h"
 #include "files/file_problem.h"
+#include "files/panel_backup.h"
 #include "files/qcf_format.h"
 #include "panel/cell_walk.h"
 #include "panel/port_failure.h"
@@ -47,14 +48,53 @@ struct Inventory {
     int rowOf(const QString &panel) const;
 };
 
-// Why an inventory is refused: the line (and column, 0 when the whole line or
-// file) where the problem is, and what it is. Nothing is done with a refused
-// inventory.
+// Why an inventory is refused, as a value: the line (and column, 0 when the
+// whole line or file) where the problem is, what it is, and the names and
+// numbers it concerns. Nothing is done with a refused inventory. english() gives
+// the text the command line prints; the window makes its own from the value.
 struct InventoryProblem {
+    enum class Kind {
+        None,
+        Missing,        // "THE FILE DOES NOT EXIST"
+        IsFolder,       // "IT IS A FOLDER, NOT AN INVENTORY"
+        IsDevice,       // "IT IS A DEVICE, PIPE OR SOCKET, NOT AN INVENTORY"
+        TooLarge,       // larger than `number` MiB
+        Unreadable,     // `text`: the system's words, in capitals
+        NotText,        // "IT IS NOT A TEXT FILE (IT HOLDS A NUL BYTE), NOT AN INVENTORY"
+        QuoteNotClosed, // a quote opened on line `number` is never closed
+        TextAfterQuote, // "TEXT AFTER THE CLOSING QUOTE OF A FIELD"
+        Empty,          // no line at all
+        ColumnTwice,    // the column `name` is named twice, also in column `number`
+        ColumnMissing,  // no column named `name` (panel or file)
+        FieldCount,     // the row has `number` fields, the header `other`
+        NameEmpty,      // "THE PANEL NAME IS EMPTY"
+        NameTwice,      // the panel name `name` is also on line `number`
+        BadAddress,     // the network address `port` cannot be used: `address`
+        PortTwice,      // the port `port` is also the port of `name` on line `number`
+        SamePort,       // the port `port` is the port `otherPort` of `name` on line `number`
+    };
+
+    InventoryProblem() = default;
+    InventoryProblem(int line, int column, Kind kind) : line(line), column(column), kind(kind) {}
+
     int line = 0;
     int column = 0;
-    QString text;
+    Kind kind = Kind::None;
+    QString name;      // a column's name, or a panel's as the inventory writes it
+    QString port;      // BadAddress, PortTwice, SamePort: this row's port
+    QString otherPort; // SamePort: the earlier row's port, as it writes it
+    int number = 0;    // a size, a line, a column or a field count, as the kind says
+    int other = 0;     // FieldCount: the header's fields
+    QString text;      // Unreadable
+    std::optional<portfailure::OpenFailure> address; // BadAddress
+
+    bool failed() const { return kind != Kind::None; }
 };
+inline constexpr InventoryProblem::Kind kLastInventoryProblem = InventoryProblem::Kind::SamePort;
+
+// "THE PANEL NAME IS EMPTY", "THE ROW HAS 3 FIELDS, THE HEADER 2", ...: what is
+// wrong, without where; empty for none.
+QString english(const InventoryProblem &problem);
 
 // Reads the inventory at `path`: its header row names the columns `panel`,
 // `location`, `port` and `file` (in any order, any case; others are left alone);
@@ -78,6 +118,29 @@ QString portIdentity(const QString &port);
 // it is 0).
 QString problemText(const QString &path, const InventoryProblem &problem);
 
+// Why a panel's history could not be kept, as a value.
+struct HistoryProblem {
+    enum class Kind {
+        None,
+        SymbolicLink,      // `path` is a symbolic link: history is kept only in a folder of its own
+        NotAFolder,        // `path` is not a folder
+        FolderNotCreated,  // the history folder `path` cannot be created
+        FolderNotWritable, // nothing can be written in the history folder `path`: `text`
+        CopyNotWritten,    // a copy could not be written in `path`: `text`
+        CopyNotMade,       // the copy `path` could not be given its name: `text`
+        TooManyCopies,     // `path` has no name left for another copy of one second
+    };
+    Kind kind = Kind::None;
+    QString path; // the folder, or the copy's file
+    QString text; // the system's words, in capitals
+    bool failed() const { return kind != Kind::None; }
+    bool operator==(const HistoryProblem &) const = default;
+};
+inline constexpr HistoryProblem::Kind kLastHistoryProblem = HistoryProblem::Kind::TooManyCopies;
+
+// "/site/history IS NOT A FOLDER", ...; empty for none.
+QString english(const HistoryProblem &problem);
+
 // How the audit of one panel ended.
 enum class Verdict {
     Holds,       // the panel holds its file's configuration
@@ -100,8 +163,8 @@ struct PanelResult {
     QString filePath;
     QList<panelcompare::Difference> differences; // Differs: the items, file against panel
     std::optional<assignment::Codes> panelCodes; // what the panel holds, when it was read
-    QString keptCopy;       // the copy written into its history; empty when unchanged or not read
-    QString historyProblem; // why its history could not be kept, else empty
+    QString keptCopy; // the copy written into its history; empty when unchanged or not read
+    HistoryProblem historyProblem; // why its history could not be kept
 };
 
 // The line an audit prints for a panel as it ends: "[Studio 3] HOLDS ITS
@@ -227,7 +290,7 @@ QString safeFolderName(const QString &panel);
 struct Keeping {
     QString path;       // the copy that holds these codes now: new, or the last one when unchanged
     bool added = false; // a new copy was written
-    QString problem;    // why the history could not be kept, else empty
+    HistoryProblem problem; // why the history could not be kept
 };
 // Keeps `config` (what `panel` holds, with its file's designations) in its history
 // unless the newest copy kept there holds the same codes. A new copy never replaces
@@ -238,14 +301,46 @@ Keeping keepInHistory(const Inventory &inventory, const QString &panel,
                       const qcf::Configuration &config,
                       const QDateTime &when = QDateTime::currentDateTime());
 
+// Why a restore wrote nothing, as a value: refused before the port was opened
+// (no port, no file, an item without a complete assignment), or the backup made
+// first failed.
+struct RestoreProblem {
+    enum class Kind {
+        None,
+        NoPort,         // the inventory gives `panel` no port
+        NoFileNamed,    // the inventory names no file
+        NoFile,         // the file `path` cannot be read: `file`
+        IncompleteItem, // item `item` of the file `path` has no channel
+        BackupNotRead,  // the panel could not be read for the backup: `ending`
+        BackupNotSaved, // the backup could not be kept: `backup`
+    };
+    Kind kind = Kind::None;
+    QString panel;                          // NoPort, as a line shows it
+    QString path;                           // NoFile, IncompleteItem
+    files::FileProblem file;                // NoFile
+    int item = -1;                          // IncompleteItem
+    std::optional<cellwalk::Ending> ending; // BackupNotRead
+    backup::Failure backup;                 // BackupNotSaved
+
+    bool failed() const { return kind != Kind::None; }
+    // Refused before anything was done (the port never opened).
+    bool refused() const { return failed() && kind < Kind::BackupNotRead; }
+};
+inline constexpr RestoreProblem::Kind kLastRestoreProblem = RestoreProblem::Kind::BackupNotSaved;
+
+// "NO PORT: THE INVENTORY GIVES "Studio 3" NO PORT", "NO FILE: /site/a.qcf: ...",
+// "THE PANEL COULD NOT BE READ FOR A BACKUP (...), NOTHING WAS WRITTEN", ...;
+// empty for none.
+QString english(const RestoreProblem &problem);
+
 // How a restore ended.
 struct RestoreResult {
     bool programmed = false; // every cell written and verified
     QString statusText;      // as --write-panel ends: "SWITCH PANEL HAS BEEN PROGRAMMED" or why not
     QString keptCopy;        // what the panel held, kept in its history first
-    QString problem;         // a refusal before anything was written (no file, no port), else empty
+    RestoreProblem problem;  // why nothing was written: a refusal, or the backup's failure
     QString backup;          // the dated backup made before the write, as --backup keeps it
-    QString historyProblem;  // why what the panel held could not be kept in its history
+    HistoryProblem historyProblem; // why what the panel held could not be kept in its history
     // As values, for the window: the port's failure, or how the write ended.
     std::optional<portfailure::OpenFailure> openFailure;
     std::optional<cellwalk::Ending> ending;
@@ -282,8 +377,8 @@ signals:
 
 private:
     // Why the row's file cannot be written (no port, no file, an incomplete item),
-    // else empty; `codes` is then what to write.
-    QString refusal(const QString &port, assignment::Codes &codes);
+    // else none; `codes` is then what to write.
+    RestoreProblem refusal(const QString &port, assignment::Codes &codes);
     QString keepBackup(const cellwalk::PanelRead &read);
     void onTransferFinished();
     void end();

@@ -46,17 +46,23 @@ bool isReservedName(const QString &name)
     return reserved.match(base).hasMatch();
 }
 
+using HistoryKind = HistoryProblem::Kind;
+
+Keeping notKept(HistoryKind kind, const QString &path, const QString &text = QString())
+{
+    return {QString(), false, {kind, path, text}};
+}
+
 // Why `path` cannot hold history: a symbolic link (it could lead anywhere) or
-// something that is not a folder. Empty when it is a folder or not there yet.
-QString folderProblem(const QString &path)
+// something that is not a folder. None when it is a folder or not there yet.
+HistoryProblem folderProblem(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isSymLink())
-        return QStringLiteral("%1 IS A SYMBOLIC LINK; HISTORY IS KEPT ONLY IN A FOLDER OF ITS OWN")
-            .arg(QDir::toNativeSeparators(path));
+        return {HistoryKind::SymbolicLink, path, QString()};
     if (info.exists() && !info.isDir())
-        return QStringLiteral("%1 IS NOT A FOLDER").arg(QDir::toNativeSeparators(path));
-    return QString();
+        return {HistoryKind::NotAFolder, path, QString()};
+    return {};
 }
 
 // Writes `bytes` as a new file in `dir` named after `when`, never replacing one:
@@ -65,18 +71,14 @@ Keeping writeCopy(const QString &dir, const QByteArray &bytes, const QDateTime &
 {
     QTemporaryFile file(dir + QStringLiteral("/.keeping-XXXXXX"));
     if (!file.open())
-        return {QString(), false,
-                QStringLiteral("THE HISTORY FOLDER %1 CANNOT BE WRITTEN: %2")
-                    .arg(QDir::toNativeSeparators(dir), file.errorString().toUpper())};
+        return notKept(HistoryKind::FolderNotWritable, dir, file.errorString().toUpper());
     QString why;
     if (file.write(bytes) != bytes.size() || !file.flush())
         why = file.errorString().toUpper();
     else
         why = fileplatform::syncToDisk(file);
     if (!why.isEmpty())
-        return {QString(), false,
-                QStringLiteral("A COPY COULD NOT BE WRITTEN IN %1: %2")
-                    .arg(QDir::toNativeSeparators(dir), why)};
+        return notKept(HistoryKind::CopyNotWritten, dir, why);
     const QString stamp = when.toString(kTimeFormat);
     for (int n = 1; n < 1000; ++n) {
         const QString name =
@@ -87,19 +89,41 @@ Keeping writeCopy(const QString &dir, const QByteArray &bytes, const QDateTime &
         // A rename never replaces a file: a name taken meanwhile is passed by.
         if (file.rename(path)) {
             file.setAutoRemove(false);
-            return {path, true, QString()};
+            return {path, true, {}};
         }
         if (!QFileInfo::exists(path))
-            return {QString(), false,
-                    QStringLiteral("THE COPY %1 COULD NOT BE MADE: %2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString().toUpper())};
+            return notKept(HistoryKind::CopyNotMade, path, file.errorString().toUpper());
     }
-    return {
-        QString(), false,
-        QStringLiteral("TOO MANY COPIES IN %1 FOR ONE SECOND").arg(QDir::toNativeSeparators(dir))};
+    return notKept(HistoryKind::TooManyCopies, dir);
 }
 
 } // namespace
+
+QString english(const HistoryProblem &problem)
+{
+    const QString path = QDir::toNativeSeparators(problem.path);
+    switch (problem.kind) {
+    case HistoryKind::None:
+        return QString();
+    case HistoryKind::SymbolicLink:
+        return QStringLiteral("%1 IS A SYMBOLIC LINK; HISTORY IS KEPT ONLY IN A FOLDER OF ITS OWN")
+            .arg(path);
+    case HistoryKind::NotAFolder:
+        return QStringLiteral("%1 IS NOT A FOLDER").arg(path);
+    case HistoryKind::FolderNotCreated:
+        return QStringLiteral("THE HISTORY FOLDER %1 CANNOT BE CREATED").arg(path);
+    case HistoryKind::FolderNotWritable:
+        return QStringLiteral("THE HISTORY FOLDER %1 CANNOT BE WRITTEN: %2")
+            .arg(path, problem.text);
+    case HistoryKind::CopyNotWritten:
+        return QStringLiteral("A COPY COULD NOT BE WRITTEN IN %1: %2").arg(path, problem.text);
+    case HistoryKind::CopyNotMade:
+        return QStringLiteral("THE COPY %1 COULD NOT BE MADE: %2").arg(path, problem.text);
+    case HistoryKind::TooManyCopies:
+        return QStringLiteral("TOO MANY COPIES IN %1 FOR ONE SECOND").arg(path);
+    }
+    return QString();
+}
 
 QString safeFolderName(const QString &panel)
 {
@@ -185,22 +209,20 @@ Keeping keepInHistory(const Inventory &inventory, const QString &panel,
     const QString root = inventory.folder + QStringLiteral("/history");
     const QString dir = historyFolder(inventory, panel);
     for (const QString &path : {root, dir})
-        if (const QString why = folderProblem(path); !why.isEmpty())
+        if (const HistoryProblem why = folderProblem(path); why.failed())
             return {QString(), false, why};
     if (!QDir().mkpath(dir))
-        return {QString(), false,
-                QStringLiteral("THE HISTORY FOLDER %1 CANNOT BE CREATED")
-                    .arg(QDir::toNativeSeparators(dir))};
+        return notKept(HistoryKind::FolderNotCreated, dir);
     // Made just now through a link put in its place meanwhile: nothing is written there.
     for (const QString &path : {root, dir})
-        if (const QString why = folderProblem(path); !why.isEmpty())
+        if (const HistoryProblem why = folderProblem(path); why.failed())
             return {QString(), false, why};
 
     const QList<KeptCopy> copies = keptCopies(inventory, panel);
     if (!copies.isEmpty()) {
         const qcf::LoadedFile last = qcf::loadFile(copies.first().path);
         if (last.config && last.config->codes == config.codes)
-            return {copies.first().path, false, QString()};
+            return {copies.first().path, false, {}};
     }
     return writeCopy(dir, qcf::format(config), when);
 }

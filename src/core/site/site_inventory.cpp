@@ -13,50 +13,49 @@ namespace site {
 
 namespace {
 
+using Refusal = InventoryProblem::Kind;
+
 const QString kWhat = QStringLiteral("AN INVENTORY");
 
-InventoryRead refused(int line, int column, const QString &text)
+InventoryRead refused(const InventoryProblem &problem) { return {std::nullopt, problem}; }
+
+InventoryProblem unreadable(const QFile &file)
 {
-    return {std::nullopt, {line, column, text}};
+    InventoryProblem problem(0, 0, Refusal::Unreadable);
+    problem.text = file.errorString().toUpper();
+    return problem;
 }
 
 // The inventory's bytes, or why they cannot be read: only a regular file is
 // opened (a pipe would block, a device never end), and at most
 // kMaxInventorySize bytes are read.
-std::optional<QByteArray> readBytes(const QString &path, QString &why)
+std::optional<QByteArray> readBytes(const QString &path, InventoryProblem &why)
 {
+    InventoryProblem tooLarge(0, 0, Refusal::TooLarge);
+    tooLarge.number = int(kMaxInventorySize >> 20);
     const QFileInfo info(path);
-    if (!info.exists()) {
-        why = QStringLiteral("THE FILE DOES NOT EXIST");
-        return std::nullopt;
-    }
-    if (info.isDir()) {
-        why = QStringLiteral("IT IS A FOLDER, NOT %1").arg(kWhat);
-        return std::nullopt;
-    }
-    if (!info.isFile()) {
-        why = QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT %1").arg(kWhat);
-        return std::nullopt;
-    }
-    const QString tooLarge = QStringLiteral("THE FILE IS LARGER THAN %1 MIB, TOO LARGE FOR %2")
-                                 .arg(kMaxInventorySize >> 20)
-                                 .arg(kWhat);
-    if (info.size() > kMaxInventorySize) {
+    if (!info.exists())
+        why = {0, 0, Refusal::Missing};
+    else if (info.isDir())
+        why = {0, 0, Refusal::IsFolder};
+    else if (!info.isFile())
+        why = {0, 0, Refusal::IsDevice};
+    else if (info.size() > kMaxInventorySize)
         why = tooLarge;
+    if (why.failed())
         return std::nullopt;
-    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        why = file.errorString().toUpper();
+        why = unreadable(file);
         return std::nullopt;
     }
     if (file.isSequential()) { // replaced by a pipe or a device after the check
-        why = QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT %1").arg(kWhat);
+        why = {0, 0, Refusal::IsDevice};
         return std::nullopt;
     }
     QByteArray bytes = file.read(kMaxInventorySize + 1);
     if (file.error() != QFileDevice::NoError) {
-        why = file.errorString().toUpper();
+        why = unreadable(file);
         return std::nullopt;
     }
     if (bytes.size() > kMaxInventorySize) {
@@ -100,7 +99,66 @@ QString problemText(const QString &path, const InventoryProblem &problem)
         where = problem.column > 0
                     ? QStringLiteral("LINE %1, COLUMN %2: ").arg(problem.line).arg(problem.column)
                     : QStringLiteral("LINE %1: ").arg(problem.line);
-    return QStringLiteral("%1: %2%3").arg(QDir::toNativeSeparators(path), where, problem.text);
+    return QStringLiteral("%1: %2%3").arg(QDir::toNativeSeparators(path), where, english(problem));
+}
+
+QString english(const InventoryProblem &problem)
+{
+    switch (problem.kind) {
+    case Refusal::None:
+        return QString();
+    case Refusal::Missing:
+        return QStringLiteral("THE FILE DOES NOT EXIST");
+    case Refusal::IsFolder:
+        return QStringLiteral("IT IS A FOLDER, NOT %1").arg(kWhat);
+    case Refusal::IsDevice:
+        return QStringLiteral("IT IS A DEVICE, PIPE OR SOCKET, NOT %1").arg(kWhat);
+    case Refusal::TooLarge:
+        return QStringLiteral("THE FILE IS LARGER THAN %1 MIB, TOO LARGE FOR %2")
+            .arg(problem.number)
+            .arg(kWhat);
+    case Refusal::Unreadable:
+        return problem.text;
+    case Refusal::NotText:
+        return QStringLiteral("IT IS NOT A TEXT FILE (IT HOLDS A NUL BYTE), NOT %1").arg(kWhat);
+    case Refusal::QuoteNotClosed:
+        return QStringLiteral("A QUOTE OPENED ON LINE %1 IS NEVER CLOSED").arg(problem.number);
+    case Refusal::TextAfterQuote:
+        return QStringLiteral("TEXT AFTER THE CLOSING QUOTE OF A FIELD");
+    case Refusal::Empty:
+        return QStringLiteral("THE INVENTORY IS EMPTY: ITS FIRST LINE NAMES THE COLUMNS "
+                              "panel, location, port AND file");
+    case Refusal::ColumnTwice:
+        return QStringLiteral("THE COLUMN %1 IS NAMED TWICE (ALSO COLUMN %2)")
+            .arg(problem.name)
+            .arg(problem.number);
+    case Refusal::ColumnMissing:
+        return QStringLiteral("NO COLUMN NAMED %1: THE FIRST LINE NAMES THE COLUMNS "
+                              "panel, location, port AND file")
+            .arg(problem.name);
+    case Refusal::FieldCount:
+        return QStringLiteral("THE ROW HAS %1 FIELDS, THE HEADER %2")
+            .arg(problem.number)
+            .arg(problem.other);
+    case Refusal::NameEmpty:
+        return QStringLiteral("THE PANEL NAME IS EMPTY");
+    case Refusal::NameTwice:
+        return QStringLiteral("THE PANEL NAME \"%1\" IS ALSO ON LINE %2 (NAMES ARE COMPARED "
+                              "WITHOUT REGARD TO CASE)")
+            .arg(problem.name)
+            .arg(problem.number);
+    case Refusal::BadAddress:
+        return problem.address ? portfailure::english(*problem.address) : QString();
+    case Refusal::PortTwice:
+        return QStringLiteral("THE PORT %1 IS ALSO THE PORT OF \"%2\" ON LINE %3")
+            .arg(problem.port, problem.name)
+            .arg(problem.number);
+    case Refusal::SamePort:
+        return QStringLiteral("THE PORT %1 IS THE PORT %2 OF \"%3\" ON LINE %4")
+            .arg(problem.port, problem.otherPort, problem.name)
+            .arg(problem.number);
+    }
+    return QString();
 }
 
 namespace {
@@ -121,20 +179,17 @@ std::optional<Columns> findColumns(const csvtable::Record &header, InventoryProb
             name != QLatin1String("port") && name != QLatin1String("file"))
             continue; // another column, left alone
         if (found.contains(name)) {
-            problem = {header.line, i + 1,
-                       QStringLiteral("THE COLUMN %1 IS NAMED TWICE (ALSO COLUMN %2)")
-                           .arg(name)
-                           .arg(found.value(name) + 1)};
+            problem = {header.line, i + 1, Refusal::ColumnTwice};
+            problem.name = name;
+            problem.number = found.value(name) + 1;
             return std::nullopt;
         }
         found.insert(name, i);
     }
     for (const QString &name : {QStringLiteral("panel"), QStringLiteral("file")})
         if (!found.contains(name)) {
-            problem = {header.line, 0,
-                       QStringLiteral("NO COLUMN NAMED %1: THE FIRST LINE NAMES THE COLUMNS "
-                                      "panel, location, port AND file")
-                           .arg(name)};
+            problem = {header.line, 0, Refusal::ColumnMissing};
+            problem.name = name;
             return std::nullopt;
         }
     return Columns{found.value(QStringLiteral("panel")),
@@ -154,10 +209,9 @@ public:
     bool add(const csvtable::Record &record, QList<InventoryRow> &rows, InventoryProblem &problem)
     {
         if (record.fields.size() != m_columns.count) {
-            problem = {record.line, 0,
-                       QStringLiteral("THE ROW HAS %1 FIELDS, THE HEADER %2")
-                           .arg(record.fields.size())
-                           .arg(m_columns.count)};
+            problem = {record.line, 0, Refusal::FieldCount};
+            problem.number = int(record.fields.size());
+            problem.other = m_columns.count;
             return false;
         }
         InventoryRow row;
@@ -179,17 +233,15 @@ private:
         const int column = m_columns.panel;
         row.panel = record.fields[column].trimmed();
         if (row.panel.isEmpty()) {
-            problem = {record.line, column + 1, QStringLiteral("THE PANEL NAME IS EMPTY")};
+            problem = {record.line, column + 1, Refusal::NameEmpty};
             return false;
         }
         // Two names one folder on a file system that ignores case are one name.
         const QString folded = row.panel.toCaseFolded();
         if (m_lineOfName.contains(folded)) {
-            problem = {record.line, column + 1,
-                       QStringLiteral("THE PANEL NAME \"%1\" IS ALSO ON LINE %2 (NAMES ARE "
-                                      "COMPARED WITHOUT REGARD TO CASE)")
-                           .arg(row.panel)
-                           .arg(m_lineOfName.value(folded))};
+            problem = {record.line, column + 1, Refusal::NameTwice};
+            problem.name = row.panel;
+            problem.number = m_lineOfName.value(folded);
             return false;
         }
         m_lineOfName.insert(folded, record.line);
@@ -205,16 +257,18 @@ private:
         row.port = portplatform::typedName(record.fields[column].trimmed());
         if (const portaddress::Address address = portaddress::parse(row.port);
             address.isNetwork() && !address.isUsable()) {
-            problem = {record.line, column + 1, portaddress::problemText(address)};
+            problem = {record.line, column + 1, Refusal::BadAddress};
+            problem.port = row.port;
+            problem.address = portaddress::openFailure(address);
             return false;
         }
         const QString key = portIdentity(row.port);
         if (const auto other = m_rowOfPort.constFind(key); other != m_rowOfPort.cend()) {
             const InventoryRow &first = rows[*other];
-            problem = {record.line, column + 1,
-                       QStringLiteral("THE PORT %1 IS ALSO THE PORT OF \"%2\" ON LINE %3")
-                           .arg(row.port, first.panel)
-                           .arg(first.line)};
+            problem = {record.line, column + 1, Refusal::PortTwice};
+            problem.port = row.port;
+            problem.name = first.panel;
+            problem.number = first.line;
             return false;
         }
         m_rowOfPort.insert(key, int(rows.size()));
@@ -245,10 +299,11 @@ bool checkSamePorts(const QList<InventoryRow> &rows, int portColumn, InventoryPr
         for (int j = 0; j < k; ++j)
             if (ports[k] == same->first && ports[j] == same->second) {
                 const InventoryRow &earlier = rows[rowOfPortText[j]];
-                problem = {rows[rowOfPortText[k]].line, portColumn + 1,
-                           QStringLiteral("THE PORT %1 IS THE PORT %2 OF \"%3\" ON LINE %4")
-                               .arg(same->first, same->second, earlier.panel)
-                               .arg(earlier.line)};
+                problem = {rows[rowOfPortText[k]].line, portColumn + 1, Refusal::SamePort};
+                problem.port = same->first;
+                problem.otherPort = same->second;
+                problem.name = earlier.panel;
+                problem.number = earlier.line;
                 return false;
             }
     return true;
@@ -258,21 +313,23 @@ bool checkSamePorts(const QList<InventoryRow> &rows, int portColumn, InventoryPr
 
 InventoryRead readInventory(const QString &path)
 {
-    QString why;
+    InventoryProblem why;
     const std::optional<QByteArray> bytes = readBytes(path, why);
     if (!bytes)
-        return refused(0, 0, why);
+        return refused(why);
     if (const qsizetype nul = bytes->indexOf('\0'); nul >= 0)
-        return refused(
-            int(bytes->left(nul).count('\n')) + 1, 0,
-            QStringLiteral("IT IS NOT A TEXT FILE (IT HOLDS A NUL BYTE), NOT %1").arg(kWhat));
+        return refused({int(bytes->left(nul).count('\n')) + 1, 0, Refusal::NotText});
     const csvtable::Table table = csvtable::read(*bytes);
-    if (!table.error.isEmpty())
-        return refused(table.errorLine, table.errorField, table.error);
+    if (table.errorKind != csvtable::Table::Error::None) {
+        InventoryProblem problem(table.errorLine, table.errorField,
+                                 table.errorKind == csvtable::Table::Error::QuoteNotClosed
+                                     ? Refusal::QuoteNotClosed
+                                     : Refusal::TextAfterQuote);
+        problem.number = table.quoteLine;
+        return refused(problem);
+    }
     if (table.records.isEmpty())
-        return refused(1, 0,
-                       QStringLiteral("THE INVENTORY IS EMPTY: ITS FIRST LINE NAMES THE COLUMNS "
-                                      "panel, location, port AND file"));
+        return refused({1, 0, Refusal::Empty});
 
     InventoryProblem problem;
     const std::optional<Columns> columns = findColumns(table.records.first(), problem);
