@@ -95,6 +95,8 @@ int main(int argc, char *argv[])
         }
     }
 
+    // The window appears before its hidden lighting view is built.
+    Form1::setLightingViewBuiltLate(true);
     MainWindow window;
     Form1 &form = window.form();
     form.link().setTrafficLog(cl.log.isEmpty() ? nullptr : &log);
