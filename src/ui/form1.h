@@ -11,7 +11,6 @@
 #include "port_chooser.h"
 #include "status_box.h"
 #include "user_dialogs.h"
-#include "window_fonts.h"
 
 #include <QString>
 #include <QUndoStack>
@@ -164,7 +163,8 @@ private:
     QLabel *buildPicture();
     void buildLabels();
     void sizeLabels();
-    void buildItemControls(int first, int end);
+    void buildItemLists(int first, int end);
+    void buildDesignationBoxes(int first, int end);
     void buildLightingView();
     void buildPanelName();
     void buildViewOptions();
@@ -210,8 +210,6 @@ private:
     static constexpr int kFirstLightingItem = 10; // LED1
     static inline bool s_lightingViewLate = false;
 
-    // Reads the system's fonts while the first controls are built.
-    windowfonts::Preload m_fontPreload;
     ConfigRecord rec;
     // The configuration, its undo steps and the panel activity die before the
     // controls do, so that nothing reaches them from a control being destroyed.

@@ -67,6 +67,11 @@ struct ItemPlaces {
     QRect module, channel, box;
 };
 
+QColor textColor(const assignment::Item &it)
+{
+    return it.kind == assignment::ItemKind::Switch ? kSwitchText : kLightingText;
+}
+
 ItemPlaces itemPlaces(const assignment::Item &it)
 {
     if (it.kind == assignment::ItemKind::Backlighting)
@@ -81,6 +86,7 @@ ItemPlaces itemPlaces(const assignment::Item &it)
 
 void Form1::buildControls()
 {
+    windowfonts::substituteMissingFamilies();
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
@@ -99,7 +105,12 @@ void Form1::buildControls()
     buildLabels();
     // The lighting view is hidden at start: the program's window builds its
     // controls once its first frame is out (buildLightingView).
-    buildItemControls(0, s_lightingViewLate ? kFirstLightingItem : assignment::kItemCount);
+    const int built = s_lightingViewLate ? kFirstLightingItem : assignment::kItemCount;
+    // The lists measure no text until they are shown, and are made while the
+    // system's fonts are read; then the first text is measured, in the boxes.
+    buildItemLists(0, built);
+    windowfonts::ConfigurationRead::wait();
+    buildDesignationBoxes(0, built);
     m_status = std::make_unique<StatusBox>(this);
     buildPanelName();
     buildViewOptions();
@@ -181,11 +192,8 @@ void Form1::sizeLabels()
         l->adjustSize();
 }
 
-// The lists and designation boxes of items `first` to `end` - 1. A designation box
-// measures its text as it is made, so the lists, which measure nothing until they
-// are shown, are made first; each box is then stacked under its item's lists,
-// where it would be had the controls been made item by item.
-void Form1::buildItemControls(int first, int end)
+// The lists of items `first` to `end` - 1.
+void Form1::buildItemLists(int first, int end)
 {
     const QFont listFont = windowfonts::font(Role::Entry);
     auto makeList = [&](int number, const QString &tip, const QRect &place, const QColor &color,
@@ -222,19 +230,21 @@ void Form1::buildItemControls(int first, int end)
         });
         m_lists[number] = l;
     };
-    auto colorOf = [](const assignment::Item &it) {
-        return it.kind == assignment::ItemKind::Switch ? kSwitchText : kLightingText;
-    };
-
     for (int i = first; i < end; ++i) {
         const assignment::Item &it = item(i);
         const ItemPlaces places = itemPlaces(it);
         makeList(it.moduleList, tr("%1 MODULE ASSIGNMENT").arg(it.name()), places.module,
-                 colorOf(it), true);
+                 textColor(it), true);
         makeList(it.channelList, tr("%1 CHANNEL ASSIGNMENT").arg(it.name()), places.channel,
-                 colorOf(it), false);
+                 textColor(it), false);
     }
+}
 
+// The designation boxes of items `first` to `end` - 1, made after their lists: each
+// box is stacked under its item's lists, where it would be had the controls been
+// made item by item.
+void Form1::buildDesignationBoxes(int first, int end)
+{
     const QFont designationFont = windowfonts::font(Role::Window);
     for (int i = first; i < end; ++i) {
         const assignment::Item &it = item(i);
@@ -250,7 +260,7 @@ void Form1::buildItemControls(int first, int end)
         box->setAlignment(Qt::AlignCenter);
         box->setMaxLength(std::numeric_limits<int>::max());
         box->setValidator(new CodePageValidator(box));
-        setTextColor(box, QPalette::Text, colorOf(it));
+        setTextColor(box, QPalette::Text, textColor(it));
         box->setGeometry(itemPlaces(it).box);
         connect(box, &QLineEdit::textChanged, this,
                 [this, n = it.designationBox] { takeTypedText(n); });
@@ -266,7 +276,8 @@ void Form1::buildLightingView()
 {
     if (m_lists[item(kFirstLightingItem).moduleList])
         return;
-    buildItemControls(kFirstLightingItem, assignment::kItemCount);
+    buildItemLists(kFirstLightingItem, assignment::kItemCount);
+    buildDesignationBoxes(kFirstLightingItem, assignment::kItemCount);
     QWidget *next = m_status->widget(); // the first control made after the items
     for (int i = kFirstLightingItem; i < assignment::kItemCount; ++i) {
         const assignment::Item &it = item(i);

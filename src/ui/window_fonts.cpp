@@ -1,11 +1,12 @@
 #include "window_fonts.h"
 
-#include <QFontMetrics>
-#include <QGuiApplication>
-#include <QList>
 #include <QString>
 
-#include <atomic>
+#ifdef SWITCHPANEL_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+
+#include <future>
+#endif
 
 namespace windowfonts {
 
@@ -20,21 +21,13 @@ QFont makeFont(const char *family, qreal points, bool bold, bool underline = fal
     return f;
 }
 
-#ifndef Q_OS_WIN
-// Measuring a font loads it, and with it the system's font list and the fallback
-// families of its family. A font is no object to share between threads: the
-// thread makes its own from the descriptions, the application's font included.
-void measureWindowFonts(const QString &applicationFont)
+#ifdef SWITCHPANEL_FONTCONFIG
+// The reading in progress or done; made and waited for by the program's main
+// thread only.
+std::shared_future<void> &reading()
 {
-    QList<QFont> fonts;
-    // Those of the first frame: the status box is hidden at start.
-    for (Role role : {Role::Window, Role::Entry, Role::Heading, Role::Button})
-        fonts << font(role);
-    QFont menus{QString()};
-    menus.fromString(applicationFont);
-    fonts << menus;
-    for (const QFont &f : std::as_const(fonts))
-        QFontMetrics(f).height();
+    static std::shared_future<void> r;
+    return r;
 }
 #endif
 
@@ -52,8 +45,7 @@ QFont font(Role role)
     case Role::Button:
         return makeFont("Arial", 9.75, true);
     case Role::Status: {
-        // Its weight is the window's: not set here.
-        QFont f(QStringLiteral("Arial"));
+        QFont f(QStringLiteral("Arial")); // its weight is not set here
         f.setPointSizeF(8.25);
         return f;
     }
@@ -63,30 +55,27 @@ QFont font(Role role)
 
 void substituteMissingFamilies()
 {
-    // Once: the preload's thread may be reading them when another window is built.
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
-        return true;
-    }();
-    Q_UNUSED(substituted);
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
-Preload::Preload()
+ConfigurationRead::ConfigurationRead()
 {
-    substituteMissingFamilies();
-#ifndef Q_OS_WIN
-    static std::atomic<bool> started{false};
-    if (!started.exchange(true))
-        m_thread = std::thread(measureWindowFonts, QGuiApplication::font().toString());
+#ifdef SWITCHPANEL_FONTCONFIG
+    // FcInit loads the configuration once per process; Qt's call finds it loaded.
+    if (!reading().valid())
+        reading() = std::async(std::launch::async, [] { FcInit(); }).share();
 #endif
 }
 
-Preload::~Preload()
+ConfigurationRead::~ConfigurationRead() { wait(); }
+
+void ConfigurationRead::wait()
 {
-    if (m_thread.joinable())
-        m_thread.join();
+#ifdef SWITCHPANEL_FONTCONFIG
+    if (reading().valid())
+        reading().wait();
+#endif
 }
 
 } // namespace windowfonts

@@ -2,8 +2,6 @@
 
 #include <QFont>
 
-#include <thread>
-
 // The fonts of the window's controls, made in one place from the designed
 // families and sizes.
 namespace windowfonts {
@@ -22,25 +20,23 @@ QFont font(Role role);
 // before any of the window's fonts is looked up.
 void substituteMissingFamilies();
 
-// Reads the system's fonts and matches the window's families against them on
-// another thread while the window's own thread builds the controls that need no
-// font (the assignment lists), so that the first control that measures text finds
-// most of the work done: Qt keeps the font list and each family's fallbacks for
-// every thread, only the faces a thread loads stay its own. Once per process: the
-// first window's preload is the one that helps. The thread is joined on
-// destruction. Does nothing on Windows, whose font database is quick and where a
-// thread that ends while the program runs misbehaved under Wine
-// (picture_decoder.h).
-class Preload
+// Reading the system's font configuration is most of what the window's first
+// frame waits for beyond building its controls. The program starts it on another
+// thread before the application object exists (where Qt reads fonts through
+// fontconfig); Qt's own reading, when the window first measures text, then finds
+// it done. Elsewhere, or without fontconfig at build time, this does nothing.
+class ConfigurationRead
 {
 public:
-    Preload(); // substitutes the missing families first
-    ~Preload();
-    Preload(const Preload &) = delete;
-    Preload &operator=(const Preload &) = delete;
+    ConfigurationRead();
+    ~ConfigurationRead(); // waits for the reading to end
+    ConfigurationRead(const ConfigurationRead &) = delete;
+    ConfigurationRead &operator=(const ConfigurationRead &) = delete;
 
-private:
-    std::thread m_thread;
+    // Waits for a reading started in this thread, if any, to end. Called before
+    // the first text is measured, so that Qt does not read the configuration a
+    // second time beside it.
+    static void wait();
 };
 
 } // namespace windowfonts
