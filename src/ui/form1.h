@@ -11,6 +11,7 @@
 #include "port_chooser.h"
 #include "status_box.h"
 #include "user_dialogs.h"
+#include "window_fonts.h"
 
 #include <QString>
 #include <QUndoStack>
@@ -210,6 +211,8 @@ private:
     static constexpr int kFirstLightingItem = 10; // LED1
     static inline bool s_lightingViewLate = false;
 
+    // Qt's list of the system's fonts, read while the first controls are built.
+    windowfonts::FontListRead m_fontList;
     ConfigRecord rec;
     // The configuration, its undo steps and the panel activity die before the
     // controls do, so that nothing reaches them from a control being destroyed.

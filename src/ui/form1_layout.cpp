@@ -109,7 +109,7 @@ void Form1::buildControls()
     // The lists measure no text until they are shown, and are made while the
     // system's fonts are read; then the first text is measured, in the boxes.
     buildItemLists(0, built);
-    windowfonts::ConfigurationRead::wait();
+    m_fontList.wait();
     buildDesignationBoxes(0, built);
     m_status = std::make_unique<StatusBox>(this);
     buildPanelName();

@@ -1,11 +1,13 @@
 #include "window_fonts.h"
 
+#include <QFontDatabase>
 #include <QString>
+#include <QStringList>
+
+#include <future>
 
 #ifdef SWITCHPANEL_FONTCONFIG
 #include <fontconfig/fontconfig.h>
-
-#include <future>
 #endif
 
 namespace windowfonts {
@@ -21,15 +23,13 @@ QFont makeFont(const char *family, qreal points, bool bold, bool underline = fal
     return f;
 }
 
-#ifdef SWITCHPANEL_FONTCONFIG
-// The reading in progress or done; made and waited for by the program's main
-// thread only.
+// The reading of the font configuration in progress or done, if the program
+// started one; made by the program's main thread, and copied there.
 std::shared_future<void> &reading()
 {
     static std::shared_future<void> r;
     return r;
 }
-#endif
 
 } // namespace
 
@@ -68,14 +68,29 @@ ConfigurationRead::ConfigurationRead()
 #endif
 }
 
-ConfigurationRead::~ConfigurationRead() { wait(); }
-
-void ConfigurationRead::wait()
+ConfigurationRead::~ConfigurationRead()
 {
-#ifdef SWITCHPANEL_FONTCONFIG
     if (reading().valid())
         reading().wait();
+}
+
+FontListRead::FontListRead()
+{
+#ifndef Q_OS_WIN
+    m_thread = std::thread([configuration = reading()] {
+        if (configuration.valid())
+            configuration.wait();
+        QFontDatabase::families();
+    });
 #endif
+}
+
+FontListRead::~FontListRead() { wait(); }
+
+void FontListRead::wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 } // namespace windowfonts

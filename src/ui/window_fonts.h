@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+#include <thread>
+
 // The fonts of the window's controls, made in one place from the designed
 // families and sizes.
 namespace windowfonts {
@@ -23,8 +25,8 @@ void substituteMissingFamilies();
 // Reading the system's font configuration is most of what the window's first
 // frame waits for beyond building its controls. The program starts it on another
 // thread before the application object exists (where Qt reads fonts through
-// fontconfig); Qt's own reading, when the window first measures text, then finds
-// it done. Elsewhere, or without fontconfig at build time, this does nothing.
+// fontconfig); Qt's own reading then finds it done. Elsewhere, or without
+// fontconfig at build time, this does nothing.
 class ConfigurationRead
 {
 public:
@@ -32,11 +34,27 @@ public:
     ~ConfigurationRead(); // waits for the reading to end
     ConfigurationRead(const ConfigurationRead &) = delete;
     ConfigurationRead &operator=(const ConfigurationRead &) = delete;
+};
 
-    // Waits for a reading started in this thread, if any, to end. Called before
-    // the first text is measured, so that Qt does not read the configuration a
-    // second time beside it.
-    static void wait();
+// Qt's list of the system's fonts, read on another thread (after the reading of
+// the configuration above, when the program started one) while the window builds
+// the controls that measure no text. wait() before the first text is measured:
+// Qt would otherwise read the list, and the configuration, a second time beside
+// it. Joined on destruction at the latest. On Windows, whose font list is quick to
+// read and where a thread that ends while the program runs misbehaved under Wine
+// (picture_decoder.h), the list is read where it is first needed.
+class FontListRead
+{
+public:
+    FontListRead();
+    ~FontListRead();
+    FontListRead(const FontListRead &) = delete;
+    FontListRead &operator=(const FontListRead &) = delete;
+
+    void wait();
+
+private:
+    std::thread m_thread;
 };
 
 } // namespace windowfonts
