@@ -164,7 +164,7 @@ private:
     QLabel *buildPicture();
     void buildLabels();
     void sizeLabels();
-    void buildItemLists(int first, int end);
+    void buildItemLists(int first, int end, QWidget *next = nullptr);
     void buildDesignationBoxes(int first, int end);
     void buildLightingView();
     void buildPanelName();

@@ -192,13 +192,15 @@ void Form1::sizeLabels()
         l->adjustSize();
 }
 
-// The lists of items `first` to `end` - 1.
-void Form1::buildItemLists(int first, int end)
+// The lists of items `first` to `end` - 1, stacked under `next` when given.
+void Form1::buildItemLists(int first, int end, QWidget *next)
 {
     const QFont listFont = windowfonts::font(Role::Entry);
     auto makeList = [&](int number, const QString &tip, const QRect &place, const QColor &color,
                         bool module) {
         auto *l = new AssignmentList(this);
+        if (next)
+            l->stackUnder(next); // while it has no place on the window, which then repaints nothing
         name(l, QStringLiteral("List%1").arg(number), tip);
         l->setToolTip(tip);
         l->setAccessibleDescription(tip); // item views do not fall back to the tip
@@ -240,9 +242,10 @@ void Form1::buildItemLists(int first, int end)
     }
 }
 
-// The designation boxes of items `first` to `end` - 1, made after their lists: each
-// box is stacked under its item's lists, where it would be had the controls been
-// made item by item.
+// The designation boxes of items `first` to `end` - 1, made after their lists:
+// each box is stacked under its item's lists, where it would be had the controls
+// been made item by item (before it has its place, so that a window on the screen
+// repaints nothing).
 void Form1::buildDesignationBoxes(int first, int end)
 {
     const QFont designationFont = windowfonts::font(Role::Window);
@@ -276,18 +279,16 @@ void Form1::buildLightingView()
 {
     if (m_lists[item(kFirstLightingItem).moduleList])
         return;
-    buildItemLists(kFirstLightingItem, assignment::kItemCount);
+    // Under the first control made after the items at start.
+    buildItemLists(kFirstLightingItem, assignment::kItemCount, m_status->widget());
     buildDesignationBoxes(kFirstLightingItem, assignment::kItemCount);
-    QWidget *next = m_status->widget(); // the first control made after the items
     for (int i = kFirstLightingItem; i < assignment::kItemCount; ++i) {
         const assignment::Item &it = item(i);
         for (QWidget *w : {static_cast<QWidget *>(m_textBoxes[it.designationBox]),
                            static_cast<QWidget *>(m_lists[it.moduleList]),
                            static_cast<QWidget *>(m_lists[it.channelList])}) {
-            if (w) {
-                w->stackUnder(next);
+            if (w)
                 w->hide();
-            }
         }
         m_marks->addLists(i, {m_lists[it.moduleList], m_lists[it.channelList]});
     }
