@@ -9,6 +9,7 @@
 #include "panel/traffic_log.h"
 #include "parent_console.h"
 #include "translation.h"
+#include "window_fonts.h"
 #include "window_placement.h"
 
 #include <QApplication>
@@ -79,6 +80,8 @@ int main(int argc, char *argv[])
         return headless::run(cl, out, err);
     }
 
+    // The window's fonts are read meanwhile (until the window first measures text).
+    windowfonts::ConfigurationRead fonts;
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("switchpanel-config"));
     // The window in the language chosen under Help > Language, else the system's
@@ -95,6 +98,8 @@ int main(int argc, char *argv[])
         }
     }
 
+    // The window appears before its hidden lighting view is built.
+    Form1::setLightingViewBuiltLate(true);
     MainWindow window;
     Form1 &form = window.form();
     form.link().setTrafficLog(cl.log.isEmpty() ? nullptr : &log);

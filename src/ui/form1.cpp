@@ -44,8 +44,10 @@ Form1::Form1(QWidget *parent) : QWidget(parent), UserDialogs(this)
     // The controls show the model from the start.
     connect(m_model, &ConfigurationModel::itemChanged, this, &Form1::showModelItem);
     connect(m_model, &ConfigurationModel::panelNameChanged, this, &Form1::showModelPanelName);
-    for (int i = 0; i < assignment::kItemCount; ++i)
-        showModelItem(i);
+    for (int i = 0; i < assignment::kItemCount; ++i) {
+        if (m_lists[assignment::item(i).moduleList]) // else shown once built
+            showModelItem(i);
+    }
     Form_Load();
     connect(m_undo, &QUndoStack::indexChanged, this, &Form1::configurationChanged);
     connect(m_undo, &QUndoStack::cleanChanged, this,
@@ -64,6 +66,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent), UserDialogs(this)
             [this](QWidget *, QWidget *now) { setCurrentItem(now); });
     // What the first frame does not need waits until it is on the screen.
     afterFirstFrame(this, [this] {
+        buildLightingView();
         window()->setWindowIcon(appIcon());
         m_port->readPortsOnce();
     });
@@ -83,16 +86,18 @@ Form1::~Form1()
 
 bool Form1::isBusy() const { return m_transfer && m_transfer->isRunning(); }
 
-QLineEdit *Form1::designationBox(int item) const
+QLineEdit *Form1::designationBox(int item)
 {
     const int box = assignment::item(item).designationBox;
+    if (box && !m_textBoxes.at(box))
+        buildLightingView();
     return box ? m_textBoxes.at(box) : nullptr;
 }
 
 configsheet::Sheet Form1::sheet() const { return m_files->sheet(); }
 
 // Closing the window during a panel command stops the transfer and closes the
-// port; the command then returns on its own.
+// port; the command then ends as the transfer tells it.
 void Form1::stopTransfer()
 {
     if (m_transfer->isRunning())

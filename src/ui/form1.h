@@ -10,6 +10,7 @@
 #include "port_chooser.h"
 #include "status_box.h"
 #include "user_dialogs.h"
+#include "window_fonts.h"
 
 #include <QString>
 #include <QUndoStack>
@@ -43,6 +44,12 @@ class Form1 : public QWidget, public UserDialogs
 public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
+
+    // Whether windows made from now on build the controls of the lighting view,
+    // hidden at start, only once their first frame is on the screen (or when one
+    // of them is needed before), so that they appear sooner. The program's window
+    // does; otherwise a window has every control once it is made.
+    static void setLightingViewBuiltLate(bool late) { s_lightingViewLate = late; }
 
     ConfigRecord &record() { return rec; }
     PanelLink &link() { return *m_link; }
@@ -157,11 +164,15 @@ private:
     void buildControls();
     QLabel *buildPicture();
     void buildLabels();
-    void buildItemControls();
+    void sizeLabels();
+    void buildItemLists(int first, int end, QWidget *next = nullptr);
+    void buildDesignationBoxes(int first, int end);
+    void buildLightingView();
     void buildPanelName();
     void buildViewOptions();
     void buildCommandButtons();
-    void buildFocusOrder();
+    QList<QWidget *> focusOrder() const;
+    void applyFocusOrder();
     void buildItemMarks();
     // form1_views.cpp
     void Form_Load();
@@ -190,9 +201,21 @@ private:
     void readEnded(bool opened, const ConfigurationState &before,
                    const BoxesShownCommand::Shown &boxesBefore);
 
-    QListWidget *list(int n) const { return m_lists.at(n); }
-    QLineEdit *designationBox(int item) const;
+    // An item's controls; those of the lighting view are built when first asked
+    // for (m_lists and m_textBoxes hold null until then).
+    QListWidget *list(int n)
+    {
+        if (!m_lists.at(n))
+            buildLightingView();
+        return m_lists.at(n);
+    }
+    QLineEdit *designationBox(int item);
 
+    static constexpr int kFirstLightingItem = 10; // LED1
+    static inline bool s_lightingViewLate = false;
+
+    // Qt's list of the system's fonts, read while the first controls are built.
+    windowfonts::FontListRead m_fontList;
     ConfigRecord rec;
     // The configuration and its undo steps die before the
     // controls do, so that nothing reaches them from a control being destroyed.
@@ -203,6 +226,7 @@ private:
 
     std::array<QListWidget *, 43> m_lists{};   // List1..List42 at their numbers
     std::array<QLineEdit *, 23> m_textBoxes{}; // Text2..Text22 at their numbers
+    QLabel *m_heading = nullptr;               // Label1, sized once the fonts are read
     std::array<QLabel *, 10> m_positionLabels{};
     // Whether each item's designation box shows in its view (the view's, not the
     // configuration's): a read hides them until the item's channel is chosen or its

@@ -15,6 +15,7 @@
 #include "picture_decoder.h"
 #include "shapes.h"
 #include "twips.h"
+#include "window_fonts.h"
 #include "wrapping_buttons.h"
 
 #include <QComboBox>
@@ -27,6 +28,7 @@
 #include <QTimer>
 
 using assignment::item;
+using windowfonts::Role;
 
 namespace {
 
@@ -34,15 +36,6 @@ const QColor kSwitchText(0, 128, 0);
 const QColor kLightingText(192, 0, 0);
 const QColor kHeadingText(0, 0, 255);
 const QColor kMarkerOutline(128, 255, 255);
-
-QFont makeFont(const char *family, qreal points, bool bold, bool underline = false)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    f.setUnderline(underline);
-    return f;
-}
 
 void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
 {
@@ -69,19 +62,36 @@ QLabel *label(QWidget *parent, const QString &objectName, const QString &caption
     return l;
 }
 
+// Where an item's lists and designation box go (the backlighting has no box).
+struct ItemPlaces {
+    QRect module, channel, box;
+};
+
+QColor textColor(const assignment::Item &it)
+{
+    return it.kind == assignment::ItemKind::Switch ? kSwitchText : kLightingText;
+}
+
+ItemPlaces itemPlaces(const assignment::Item &it)
+{
+    if (it.kind == assignment::ItemKind::Backlighting)
+        return {twipsRect(panelgeometry::kBacklightingModule),
+                twipsRect(panelgeometry::kBacklightingChannel), QRect()};
+    const int p = it.number - 1;
+    return {twipsRect(panelgeometry::moduleList(p)), twipsRect(panelgeometry::channelList(p)),
+            twipsRect(panelgeometry::designationBox(p))};
+}
+
 } // namespace
 
 void Form1::buildControls()
 {
-    // Fonts the desktop may lack fall back to metric-compatible ones.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-
+    windowfonts::substituteMissingFamilies();
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("TRV QLM 10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"));
     setFixedSize(twips(9210), twips(8895));
-    setFont(makeFont("MS Sans Serif", 8.25, true));
+    setFont(windowfonts::font(Role::Window));
     // The design's colours, and the system colours it names, belong to the
     // standard light scheme; under a dark desktop theme its blue, green and
     // dark-red texts would stand on dark grounds. The window keeps the light
@@ -93,7 +103,14 @@ void Form1::buildControls()
     QLabel *image = buildPicture();
     PictureDecoder picture(image->devicePixelRatioF());
     buildLabels();
-    buildItemControls();
+    // The lighting view is hidden at start: the program's window builds its
+    // controls once its first frame is out (buildLightingView).
+    const int built = s_lightingViewLate ? kFirstLightingItem : assignment::kItemCount;
+    // The lists measure no text until they are shown, and are made while the
+    // system's fonts are read; then the first text is measured, in the boxes.
+    buildItemLists(0, built);
+    m_fontList.wait();
+    buildDesignationBoxes(0, built);
     m_status = std::make_unique<StatusBox>(this);
     buildPanelName();
     buildViewOptions();
@@ -106,7 +123,9 @@ void Form1::buildControls()
 
     new FocusRing(this);
 
-    buildFocusOrder();
+    applyFocusOrder();
+    focusOrder().first()->setFocus(); // the first control of the order takes the focus
+    sizeLabels();
     image->setPixmap(QPixmap::fromImage(picture.take()));
 }
 
@@ -135,11 +154,11 @@ void Form1::buildLabels()
     QLabel *heading = label(this, QStringLiteral("Label1"),
                             tr("TRV 6/10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"),
                             twipsRect(1680, 240, 5865, 660));
-    heading->setFont(makeFont("Arial", 14.25, true, true));
+    heading->setFont(windowfonts::font(Role::Heading));
     setTextColor(heading, QPalette::WindowText, kHeadingText);
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     heading->setWordWrap(true);
-    heading->resize(heading->width(), heading->heightForWidth(heading->width()));
+    m_heading = heading;
 
     QLabel *panelNameCaption =
         label(this, QStringLiteral("Label6"), tr("PANEL NAME"), twipsRect(6360, 1440, 1695, 255));
@@ -156,7 +175,6 @@ void Form1::buildLabels()
             this, QStringLiteral("Label%1").arg(positionLabelNumbers[p]), item(p).name(),
             QRect(twipsPoint(panelgeometry::labelLeft(p), panelgeometry::labelTop(p)), QSize()));
         setTextColor(l, QPalette::WindowText, highlightedText);
-        l->adjustSize();
         m_positionLabels[p] = l;
     }
     m_backlightingLabel = label(this, QStringLiteral("Label14"), tr("BACKLIGHTING"),
@@ -165,13 +183,24 @@ void Form1::buildLabels()
     setTextColor(m_backlightingLabel, QPalette::WindowText, highlightedText);
 }
 
-// The 42 assignment lists and 20 designation boxes, item by item.
-void Form1::buildItemControls()
+// The heading and the position labels take the size of their texts, which needs
+// their fonts.
+void Form1::sizeLabels()
 {
-    const QFont listFont = makeFont("MS Sans Serif", 8.25, false);
+    m_heading->resize(m_heading->width(), m_heading->heightForWidth(m_heading->width()));
+    for (QLabel *l : m_positionLabels)
+        l->adjustSize();
+}
+
+// The lists of items `first` to `end` - 1, stacked under `next` when given.
+void Form1::buildItemLists(int first, int end, QWidget *next)
+{
+    const QFont listFont = windowfonts::font(Role::Entry);
     auto makeList = [&](int number, const QString &tip, const QRect &place, const QColor &color,
                         bool module) {
         auto *l = new AssignmentList(this);
+        if (next)
+            l->stackUnder(next); // while it has no place on the window, which then repaints nothing
         name(l, QStringLiteral("List%1").arg(number), tip);
         l->setToolTip(tip);
         l->setAccessibleDescription(tip); // item views do not fall back to the tip
@@ -203,39 +232,69 @@ void Form1::buildItemControls()
         });
         m_lists[number] = l;
     };
-
-    const QFont designationFont = makeFont("MS Sans Serif", 8.25, true);
-    for (int i = 0; i < assignment::kItemCount; ++i) {
+    for (int i = first; i < end; ++i) {
         const assignment::Item &it = item(i);
-        const QColor color = it.kind == assignment::ItemKind::Switch ? kSwitchText : kLightingText;
-        QRect moduleRect, channelRect;
-        if (it.kind == assignment::ItemKind::Backlighting) {
-            moduleRect = twipsRect(panelgeometry::kBacklightingModule);
-            channelRect = twipsRect(panelgeometry::kBacklightingChannel);
-        } else {
-            const int p = it.number - 1;
-            moduleRect = twipsRect(panelgeometry::moduleList(p));
-            channelRect = twipsRect(panelgeometry::channelList(p));
-
-            // The box shows the model's designation once the window is built.
-            auto *box = new QLineEdit(this);
-            const QString tip = tr("ENTER %1 FUNCTION").arg(it.name());
-            name(box, QStringLiteral("Text%1").arg(it.designationBox), tip);
-            box->setToolTip(tip);
-            box->setFont(designationFont);
-            box->setAlignment(Qt::AlignCenter);
-            box->setMaxLength(std::numeric_limits<int>::max());
-            box->setValidator(new CodePageValidator(box));
-            setTextColor(box, QPalette::Text, color);
-            box->setGeometry(twipsRect(panelgeometry::designationBox(p)));
-            connect(box, &QLineEdit::textChanged, this,
-                    [this, n = it.designationBox] { takeTypedText(n); });
-            m_textBoxes[it.designationBox] = box;
-        }
-        makeList(it.moduleList, tr("%1 MODULE ASSIGNMENT").arg(it.name()), moduleRect, color, true);
-        makeList(it.channelList, tr("%1 CHANNEL ASSIGNMENT").arg(it.name()), channelRect, color,
-                 false);
+        const ItemPlaces places = itemPlaces(it);
+        makeList(it.moduleList, tr("%1 MODULE ASSIGNMENT").arg(it.name()), places.module,
+                 textColor(it), true);
+        makeList(it.channelList, tr("%1 CHANNEL ASSIGNMENT").arg(it.name()), places.channel,
+                 textColor(it), false);
     }
+}
+
+// The designation boxes of items `first` to `end` - 1, made after their lists:
+// each box is stacked under its item's lists, where it would be had the controls
+// been made item by item (before it has its place, so that a window on the screen
+// repaints nothing).
+void Form1::buildDesignationBoxes(int first, int end)
+{
+    const QFont designationFont = windowfonts::font(Role::Window);
+    for (int i = first; i < end; ++i) {
+        const assignment::Item &it = item(i);
+        if (!it.designationBox)
+            continue;
+        // The box shows the model's designation once the window is built.
+        auto *box = new QLineEdit(this);
+        box->stackUnder(m_lists[it.moduleList]);
+        const QString tip = tr("ENTER %1 FUNCTION").arg(it.name());
+        name(box, QStringLiteral("Text%1").arg(it.designationBox), tip);
+        box->setToolTip(tip);
+        box->setFont(designationFont);
+        box->setAlignment(Qt::AlignCenter);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setValidator(new CodePageValidator(box));
+        setTextColor(box, QPalette::Text, textColor(it));
+        box->setGeometry(itemPlaces(it).box);
+        connect(box, &QLineEdit::textChanged, this,
+                [this, n = it.designationBox] { takeTypedText(n); });
+        m_textBoxes[it.designationBox] = box;
+    }
+}
+
+// The controls of the lighting view, built after the window's first frame (or
+// when one of them is first needed) as they would have been with the others: in
+// the stacking order and the focus order, hidden as the switch view leaves them,
+// showing the model, markable.
+void Form1::buildLightingView()
+{
+    if (m_lists[item(kFirstLightingItem).moduleList])
+        return;
+    // Under the first control made after the items at start.
+    buildItemLists(kFirstLightingItem, assignment::kItemCount, m_status->widget());
+    buildDesignationBoxes(kFirstLightingItem, assignment::kItemCount);
+    for (int i = kFirstLightingItem; i < assignment::kItemCount; ++i) {
+        const assignment::Item &it = item(i);
+        for (QWidget *w : {static_cast<QWidget *>(m_textBoxes[it.designationBox]),
+                           static_cast<QWidget *>(m_lists[it.moduleList]),
+                           static_cast<QWidget *>(m_lists[it.channelList])}) {
+            if (w)
+                w->hide();
+        }
+        m_marks->addLists(i, {m_lists[it.moduleList], m_lists[it.channelList]});
+    }
+    applyFocusOrder();
+    for (int i = kFirstLightingItem; i < assignment::kItemCount; ++i)
+        showModelItem(i);
 }
 
 // The panel name box.
@@ -244,7 +303,7 @@ void Form1::buildPanelName()
     auto *panelName = new QLineEdit(this);
     name(panelName, QStringLiteral("Text2"), tr("PANEL NAME"));
     panelName->setToolTip(tr("ENTER IDENTITY FOR FILE NAME"));
-    panelName->setFont(makeFont("MS Sans Serif", 8.25, false));
+    panelName->setFont(windowfonts::font(Role::Entry));
     panelName->setAlignment(Qt::AlignCenter);
     panelName->setMaxLength(qcf::kPanelNameLength);
     panelName->setValidator(new CodePageValidator(panelName));
@@ -288,7 +347,7 @@ void Form1::buildCommandButtons()
         {"WRITE_CONFIG", QT_TR_NOOP("WRITE CONFIGURATION TO SWITCH PANEL"),
          QT_TR_NOOP("LEFT CLICK TO SAVE CONFIG IN SWITCH PANEL"), 6720, &Form1::WRITE_CONFIG_Click},
     };
-    const QFont buttonFont = makeFont("Arial", 9.75, true);
+    const QFont buttonFont = windowfonts::font(Role::Button);
     for (int b = 0; b < 4; ++b) {
         const QString caption = tr(buttons[b].caption);
         auto *button = new WrappingPushButton(caption, this);
@@ -301,26 +360,33 @@ void Form1::buildCommandButtons()
     }
 }
 
-// The keyboard focus order; the first control takes the focus.
-void Form1::buildFocusOrder()
+// The keyboard focus order; the first control takes the focus at start. Controls
+// not built yet are left out.
+QList<QWidget *> Form1::focusOrder() const
 {
     QList<QWidget *> order = {m_commandButtons[3], m_commandButtons[0], m_commandButtons[1]};
     for (int n : {2, 4, 8, 10, 12, 14, 6, 16, 18, 20, 1, 11, 9, 7, 5, 3, 13, 19, 17, 15})
-        order << list(n);
+        order << m_lists[n];
     order << m_status->widget();
     for (int n = 2; n <= 12; ++n)
         order << m_textBoxes[n];
     order << m_option1 << m_option2;
     for (int n = 13; n <= 22; ++n)
         order << m_textBoxes[n];
-    order << list(21) << list(22) << m_commandButtons[2] << list(24) << list(23) << list(26)
-          << list(25);
+    order << m_lists[21] << m_lists[22] << m_commandButtons[2] << m_lists[24] << m_lists[23]
+          << m_lists[26] << m_lists[25];
     for (int n = 27; n <= 42; ++n)
-        order << list(n);
+        order << m_lists[n];
     order << m_port->comboBox();
+    order.removeAll(nullptr);
+    return order;
+}
+
+void Form1::applyFocusOrder()
+{
+    const QList<QWidget *> order = focusOrder();
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
-    order.first()->setFocus();
 }
 
 // Each item is markable around the place of its designation box and its two
@@ -329,11 +395,13 @@ void Form1::buildItemMarks()
 {
     m_marks = new ItemMarks(this);
     for (int i = 0; i < assignment::kItemCount; ++i) {
-        QListWidget *module = list(item(i).moduleList);
-        QListWidget *channel = list(item(i).channelList);
-        QRect place = module->geometry() | channel->geometry();
-        if (QLineEdit *box = designationBox(i))
-            place |= box->geometry();
-        m_marks->addItem(i, {module, channel}, place);
+        const ItemPlaces places = itemPlaces(item(i));
+        QRect place = places.module | places.channel;
+        if (places.box.isValid())
+            place |= places.box;
+        QList<QWidget *> lists;
+        if (m_lists[item(i).moduleList])
+            lists = {m_lists[item(i).moduleList], m_lists[item(i).channelList]};
+        m_marks->addItem(i, lists, place); // the lighting view's lists may come later
     }
 }

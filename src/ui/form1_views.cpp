@@ -49,12 +49,17 @@ void Form1::ShowSwitchView()
         if (rec.config_flag == 0)
             m_boxesShown[i] = true;
     }
-    for (int i = 10; i < 20; ++i)
-        designationBox(i)->hide();
+    // The lighting view's controls are hidden, those not built yet included.
+    for (int i = 10; i < 20; ++i) {
+        if (QLineEdit *box = m_textBoxes[item(i).designationBox])
+            box->hide();
+    }
     for (int i = 0; i < 10; ++i)
         showItemLists(i);
-    for (int n = 21; n <= 42; ++n)
-        list(n)->hide();
+    for (int n = 21; n <= 42; ++n) {
+        if (m_lists[n])
+            m_lists[n]->hide();
+    }
     for (int p = 0; p < 10; ++p) {
         m_positionLabels[p]->setText(item(p).name());
         m_positionLabels[p]->adjustSize();
@@ -97,8 +102,9 @@ void Form1::setCurrentItem(QWidget *focus)
         return;
     int current = -1;
     for (int i = 0; i < assignment::kItemCount; ++i) {
-        if (focus == list(item(i).moduleList) || focus == list(item(i).channelList) ||
-            focus == designationBox(i))
+        const assignment::Item &it = item(i);
+        if (focus == m_lists[it.moduleList] || focus == m_lists[it.channelList] ||
+            (it.designationBox && focus == m_textBoxes[it.designationBox]))
             current = i;
     }
     if (current == m_currentItem)

@@ -51,14 +51,24 @@ ItemMarks::ItemMarks(QWidget *window) : QObject(window), m_window(window) {}
 void ItemMarks::addItem(int item, const QList<QWidget *> &lists, const QRect &place)
 {
     Entry &e = m_items[item];
+    e.ring = new MarkRing(place, m_window);
+    e.ring->setObjectName(QStringLiteral("Mark%1").arg(item));
+    addLists(item, lists);
+}
+
+void ItemMarks::addLists(int item, const QList<QWidget *> &lists)
+{
+    Entry &e = m_items[item];
+    if (lists.isEmpty())
+        return;
+    if (e.lists.isEmpty())
+        lists.first()->installEventFilter(this);
     for (QWidget *w : lists) {
         e.lists << w;
         e.tips << w->toolTip();
     }
-    e.ring = new MarkRing(place, m_window);
-    e.ring->setObjectName(QStringLiteral("Mark%1").arg(item));
-    if (!lists.isEmpty())
-        lists.first()->installEventFilter(this);
+    if (!e.marks.isEmpty())
+        update(item);
 }
 
 void ItemMarks::mark(int item, const MarkKind &kind, const QString &text)

@@ -66,6 +66,9 @@ public:
     // now are the start of them), the outline goes around `place` (window
     // coordinates) and shows while the first of `lists` does.
     void addItem(int item, const QList<QWidget *> &lists, const QRect &place);
+    // Adds lists to an item made markable without them (built later): they carry
+    // its marks from now on, those it has already included.
+    void addLists(int item, const QList<QWidget *> &lists);
 
     // Sets item's mark of `kind`, replacing one of the same kind.
     void mark(int item, const MarkKind &kind, const QString &text);

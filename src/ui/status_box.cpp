@@ -3,6 +3,7 @@
 #include "status_colour.h"
 #include "translation.h"
 #include "twips.h"
+#include "window_fonts.h"
 
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -12,9 +13,7 @@ StatusBox::StatusBox(QWidget *parent) : m_box(new QTextEdit(parent))
 {
     m_box->setObjectName(QStringLiteral("Text1"));
     m_box->setAccessibleName(tr("STATUS"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    m_box->setFont(font);
+    m_box->setFont(windowfonts::font(windowfonts::Role::Status));
     m_box->setReadOnly(true);
     m_box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

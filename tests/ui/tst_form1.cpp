@@ -13,6 +13,7 @@
 #include <QFocusFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -51,6 +52,8 @@ private slots:
     void fittedWindowShowsTheWholeClientArea();
     void marksOfSeveralKinds();
     void pictureAt96DpiIsTheScaledPicture();
+    void lightingViewBuiltLateIsAsBuiltAtOnce();
+    void lightingViewBuiltLateWhenNeededFirst();
 
     void switchModuleChannelAndNotAssigned();
     void backlightingChannelShowsNoBox();
@@ -472,6 +475,91 @@ void TestForm1::pictureAt96DpiIsTheScaledPicture()
     }
     if (w->devicePixelRatioF() == 1.0)
         QCOMPARE(w->findChild<QLabel *>("Image1")->pixmap().size(), place);
+}
+
+namespace {
+
+// What a window shows and tells of its controls, in their stacking order, and its
+// keyboard focus order.
+QStringList describeControls(Form1 &form)
+{
+    QStringList lines;
+    for (QObject *child : form.children()) {
+        auto *c = qobject_cast<QWidget *>(child);
+        if (!c || qobject_cast<QFocusFrame *>(c)) // the focus ring follows the active window
+            continue;
+        QString selection;
+        if (auto *list = qobject_cast<QListWidget *>(c))
+            selection = QString::number(selectedIndex(list));
+        if (auto *box = qobject_cast<QLineEdit *>(c))
+            selection = box->text();
+        const QRect g = c->geometry();
+        lines << QStringLiteral("%1 %2 %3,%4 %5x%6 hidden %7 %8 | %9 | %10 | %11 %12 %13")
+                     .arg(c->objectName(), QString::fromLatin1(c->metaObject()->className()))
+                     .arg(g.x())
+                     .arg(g.y())
+                     .arg(g.width())
+                     .arg(g.height())
+                     .arg(c->isHidden())
+                     .arg(selection, c->toolTip(), c->accessibleName(), c->accessibleDescription(),
+                          c->font().key(), c->palette().color(QPalette::Text).name());
+    }
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
+    for (int i = 0; i < window->childCount(); ++i)
+        lines << QStringLiteral("accessible ") + window->child(i)->text(QAccessible::Name);
+    for (QWidget *x = form.nextInFocusChain(); x != &form; x = x->nextInFocusChain()) {
+        if (x->focusPolicy() & Qt::TabFocus)
+            lines << QStringLiteral("tab ") + x->objectName();
+    }
+    return lines;
+}
+
+} // namespace
+
+// The program's window builds its lighting view after the first frame: then it
+// shows and tells exactly what a window built at once does, and a mark set before
+// reaches the lists.
+void TestForm1::lightingViewBuiltLateIsAsBuiltAtOnce()
+{
+    Form1::setLightingViewBuiltLate(true);
+    Form1 late;
+    Form1::setLightingViewBuiltLate(false);
+    discardUnsavedEdits(late);
+    QVERIFY(!listOf(late, 21) && !textOf(late, 13) && listOf(late, 20));
+    late.itemMarks().mark(15, kPanelDiffers, QStringLiteral("PANEL HOLDS C 4"));
+    w->itemMarks().mark(15, kPanelDiffers, QStringLiteral("PANEL HOLDS C 4"));
+    late.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&late));
+    QTRY_VERIFY(listOf(late, 42));
+    QCOMPARE(describeControls(late), describeControls(*w));
+    QCOMPARE(listOf(late, 31)->toolTip(),
+             QStringLiteral("LED6 MODULE ASSIGNMENT, PANEL HOLDS C 4"));
+    for (Form1 *f : {&late, w})
+        f->findChild<QRadioButton *>("Option2")->click();
+    QCOMPARE(describeControls(late), describeControls(*w));
+}
+
+// Before its first frame, a window that builds its lighting view late builds it
+// as soon as it is needed: by a change of the configuration, or by the view shown.
+void TestForm1::lightingViewBuiltLateWhenNeededFirst()
+{
+    Form1::setLightingViewBuiltLate(true);
+    Form1 changed, viewed;
+    Form1::setLightingViewBuiltLate(false);
+    for (Form1 *f : {&changed, w}) {
+        discardUnsavedEdits(*f);
+        ConfigurationState state = f->model().state();
+        state.items[12].module = 3;
+        state.items[12].channel = 4;
+        state.items[12].designation = QStringLiteral("BEACON");
+        f->model().setState(state);
+    }
+    QCOMPARE(selectedIndex(listOf(changed, 25)), 3);
+    QCOMPARE(textOf(changed, 15)->text(), QStringLiteral("BEACON"));
+    QCOMPARE(describeControls(changed), describeControls(*w));
+    viewed.ShowLightingView();
+    QVERIFY(!listOf(viewed, 41)->isHidden() && !textOf(viewed, 22)->isHidden());
+    QVERIFY(listOf(viewed, 1)->isHidden());
 }
 
 void TestForm1::switchModuleChannelAndNotAssigned()
