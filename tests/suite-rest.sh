@@ -16,7 +16,8 @@ for n in "$@"; do
     [[ $n != *:* ]] || by_tag[${n%%:*}]=1
 done
 
-tags=$("$suite" -datatags 2>/dev/null) || { echo "suite-rest: $suite -datatags failed" >&2; exit 1; }
+tags=$("$suite" -datatags 2>/dev/null) ||
+    { echo "suite-rest: $suite -datatags failed" >&2; exit 1; }
 while read -r _ function tag; do
     if [ -n "${by_tag[$function]:-}" ] && [ -z "${named[$function:$tag]:-}" ]; then
         echo "suite-rest: $function:$tag is in no CTest entry of $(basename "$suite")" >&2
@@ -24,7 +25,8 @@ while read -r _ function tag; do
     fi
 done <<<"$tags"
 
-functions=$("$suite" -functions 2>/dev/null) || { echo "suite-rest: $suite -functions failed" >&2; exit 1; }
+functions=$("$suite" -functions 2>/dev/null) ||
+    { echo "suite-rest: $suite -functions failed" >&2; exit 1; }
 rest=()
 while read -r function; do
     function=${function%()}
