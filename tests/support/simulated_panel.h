@@ -3,6 +3,7 @@
 // The panel simulator as the test suites use it: started on a pseudo-terminal in a
 // folder of its own, with its traffic log and its cell dump read back.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -28,6 +29,15 @@ public:
         m_process.waitForFinished(3000);
     }
 
+    // The simulator: PANEL_SIM as CTest sets it, else this build's beside the suites.
+    static QString program()
+    {
+        const QString set = qEnvironmentVariable("PANEL_SIM");
+        return !set.isEmpty() ? set
+                              : QCoreApplication::applicationDirPath() +
+                                    QStringLiteral("/../tools/panel-sim/panel-sim");
+    }
+
     // Starts the simulator with fault switches `args` and start values `cells` (all
     // 160 when empty); returns the device to open, empty on failure.
     QString start(const QStringList &args, const QByteArray &cells = {})
@@ -42,7 +52,7 @@ public:
             all << QStringLiteral("--cells") << f.fileName();
         }
         m_process.setStandardErrorFile(QProcess::nullDevice());
-        m_process.start(QStringLiteral(PANEL_SIM_PATH), all + args);
+        m_process.start(program(), all + args);
         if (!m_process.waitForStarted(5000))
             return QString();
         QElapsedTimer t;
