@@ -162,7 +162,6 @@ protected:
 private:
     // form1_layout.cpp
     void buildControls();
-    QLabel *buildPicture();
     void buildLabels();
     void sizeLabels();
     void buildItemLists(int first, int end, QWidget *next = nullptr);

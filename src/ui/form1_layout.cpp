@@ -1,19 +1,18 @@
-// The window's controls: names, texts, tips, fonts, colours, places, stacking and
-// focus order, and the fixed entries of the 42 assignment lists.
+// The window's controls built and connected, in their stacking and focus order;
+// what each one is (name, tip, font, colour, place) comes from ClientControls.
 
 #include "accessibility.h"
 #include "assignment_list.h"
+#include "client_controls.h"
 #include "code_page_validator.h"
 #include "config/assignment.h"
 #include "focus_ring.h"
 #include "form1.h"
 #include "item_marks.h"
 #include "light_scheme.h"
-#include "list_selection.h"
 #include "panel/panel_link.h"
 #include "panel/panel_transfer.h"
 #include "picture_decoder.h"
-#include "shapes.h"
 #include "twips.h"
 #include "window_fonts.h"
 #include "wrapping_buttons.h"
@@ -25,64 +24,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 using assignment::item;
 using windowfonts::Role;
 
-namespace {
-
-const QColor kSwitchText(0, 128, 0);
-const QColor kLightingText(192, 0, 0);
-const QColor kHeadingText(0, 0, 255);
-const QColor kMarkerOutline(128, 255, 255);
-
-void setTextColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
-{
-    QPalette pal = w->palette();
-    pal.setColor(role, color);
-    w->setPalette(pal);
-}
-
-// Object names are for the program and its tests. Assistive technology reads
-// what the window shows: a label its caption, a button its caption, a control
-// the name given here, and as description the tip (Qt's own fallback).
-void name(QWidget *w, const QString &objectName, const QString &accessible = {})
-{
-    w->setObjectName(objectName);
-    w->setAccessibleName(accessible);
-}
-
-QLabel *label(QWidget *parent, const QString &objectName, const QString &caption,
-              const QRect &place)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(objectName);
-    l->setGeometry(place);
-    return l;
-}
-
-// Where an item's lists and designation box go (the backlighting has no box).
-struct ItemPlaces {
-    QRect module, channel, box;
-};
-
-QColor textColor(const assignment::Item &it)
-{
-    return it.kind == assignment::ItemKind::Switch ? kSwitchText : kLightingText;
-}
-
-ItemPlaces itemPlaces(const assignment::Item &it)
-{
-    if (it.kind == assignment::ItemKind::Backlighting)
-        return {twipsRect(panelgeometry::kBacklightingModule),
-                twipsRect(panelgeometry::kBacklightingChannel), QRect()};
-    const int p = it.number - 1;
-    return {twipsRect(panelgeometry::moduleList(p)), twipsRect(panelgeometry::channelList(p)),
-            twipsRect(panelgeometry::designationBox(p))};
-}
-
-} // namespace
+using C = ClientControls;
 
 void Form1::buildControls()
 {
@@ -100,7 +46,7 @@ void Form1::buildControls()
 
     // Stacking follows creation order: the picture at the bottom, then labels,
     // lines and the marker, then every interactive control.
-    QLabel *image = buildPicture();
+    QLabel *image = C::picture(this);
     PictureDecoder picture(image->devicePixelRatioF());
     buildLabels();
     // The lighting view is hidden at start: the program's window builds its
@@ -129,58 +75,42 @@ void Form1::buildControls()
     image->setPixmap(QPixmap::fromImage(picture.take()));
 }
 
-QLabel *Form1::buildPicture()
-{
-    auto *image = new QLabel(this);
-    name(image, QStringLiteral("Image1"), tr("SWITCH PANEL PICTURE"));
-    image->setScaledContents(true);
-    image->setGeometry(twipsRect(panelgeometry::kPlate));
-
-    auto *shape = new RectangleShape(twipsRect(panelgeometry::kHeaderMarker), kMarkerOutline, this);
-    name(shape, QStringLiteral("Shape1"), tr("PROGRAMMING HEADER MARKER"));
-    auto *line1 = new LineShape(twipsPoint(1320, 7680), twipsPoint(1320, 8760), this);
-    name(line1, QStringLiteral("Line1"));
-    auto *line2 = new LineShape(twipsPoint(1680, 8760), twipsPoint(1320, 8760), this);
-    name(line2, QStringLiteral("Line2"));
-
-    return image;
-}
-
 // The heading, the captions and the labels of the ten positions.
 void Form1::buildLabels()
 {
     const QColor highlightedText = palette().color(QPalette::HighlightedText);
     const QColor buttonText = palette().color(QPalette::ButtonText);
-    QLabel *heading = label(this, QStringLiteral("Label1"),
-                            tr("TRV 6/10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"),
-                            twipsRect(1680, 240, 5865, 660));
+    QLabel *heading = C::label(this, QStringLiteral("Label1"),
+                               tr("TRV 6/10 BUTTON SWITCH PANEL CONFIGURATION PROGRAM"),
+                               twipsRect(1680, 240, 5865, 660));
     heading->setFont(windowfonts::font(Role::Heading));
-    setTextColor(heading, QPalette::WindowText, kHeadingText);
+    C::setTextColor(heading, QPalette::WindowText, C::kHeadingText);
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     heading->setWordWrap(true);
     m_heading = heading;
 
-    QLabel *panelNameCaption =
-        label(this, QStringLiteral("Label6"), tr("PANEL NAME"), twipsRect(6360, 1440, 1695, 255));
+    QLabel *panelNameCaption = C::label(this, QStringLiteral("Label6"), tr("PANEL NAME"),
+                                        twipsRect(6360, 1440, 1695, 255));
     panelNameCaption->setAlignment(Qt::AlignCenter);
-    setTextColor(panelNameCaption, QPalette::WindowText, buttonText);
+    C::setTextColor(panelNameCaption, QPalette::WindowText, buttonText);
 
-    QLabel *markerCaption = label(this, QStringLiteral("Label7"), tr("PROGRAMMING HEADER LOCATION"),
-                                  twipsRect(1800, 8640, 4575, 375));
-    setTextColor(markerCaption, QPalette::WindowText, buttonText);
+    QLabel *markerCaption =
+        C::label(this, QStringLiteral("Label7"), tr("PROGRAMMING HEADER LOCATION"),
+                 twipsRect(1800, 8640, 4575, 375));
+    C::setTextColor(markerCaption, QPalette::WindowText, buttonText);
 
     static const int positionLabelNumbers[10] = {2, 3, 4, 5, 8, 9, 10, 11, 12, 13};
     for (int p = 0; p < 10; ++p) {
-        QLabel *l = label(
+        QLabel *l = C::label(
             this, QStringLiteral("Label%1").arg(positionLabelNumbers[p]), item(p).name(),
             QRect(twipsPoint(panelgeometry::labelLeft(p), panelgeometry::labelTop(p)), QSize()));
-        setTextColor(l, QPalette::WindowText, highlightedText);
+        C::setTextColor(l, QPalette::WindowText, highlightedText);
         m_positionLabels[p] = l;
     }
-    m_backlightingLabel = label(this, QStringLiteral("Label14"), tr("BACKLIGHTING"),
-                                twipsRect(2040, 8040, 1455, 255));
+    m_backlightingLabel = C::label(this, QStringLiteral("Label14"), tr("BACKLIGHTING"),
+                                   twipsRect(2040, 8040, 1455, 255));
     m_backlightingLabel->setAlignment(Qt::AlignCenter);
-    setTextColor(m_backlightingLabel, QPalette::WindowText, highlightedText);
+    C::setTextColor(m_backlightingLabel, QPalette::WindowText, highlightedText);
 }
 
 // The heading and the position labels take the size of their texts, which needs
@@ -196,49 +126,20 @@ void Form1::sizeLabels()
 void Form1::buildItemLists(int first, int end, QWidget *next)
 {
     const QFont listFont = windowfonts::font(Role::Entry);
-    auto makeList = [&](int number, const QString &tip, const QRect &place, const QColor &color,
-                        bool module) {
-        auto *l = new AssignmentList(this);
-        if (next)
-            l->stackUnder(next); // while it has no place on the window, which then repaints nothing
-        name(l, QStringLiteral("List%1").arg(number), tip);
-        l->setToolTip(tip);
-        l->setAccessibleDescription(tip); // item views do not fall back to the tip
-        l->setFont(listFont);
-        setTextColor(l, QPalette::Text, color);
-        l->setSelectionMode(QAbstractItemView::SingleSelection);
-        l->setUniformItemSizes(true);
-        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        l->setGeometry(place);
-        // Three entries fill the visible height (the third clipped by at most a
-        // pixel, so that no sliver of a fourth shows); the rest scroll.
-        const int rowHeight = (place.height() - 2 * l->frameWidth() + 2) / 3;
-        const int entries = module ? assignment::kModuleEntries : assignment::kChannelEntries;
-        for (int i = 0; i < entries; ++i) {
-            auto *entry = new QListWidgetItem(module ? assignment::moduleEntryText(i)
-                                                     : assignment::channelEntryText(i));
-            entry->setData(Qt::UserRole, module ? int(assignment::moduleEntryNumber(i))
-                                                : int(assignment::channelEntryNumber(i)));
-            entry->setSizeHint(QSize(0, rowHeight));
-            l->addItem(entry);
-        }
-        connect(l, &QListWidget::itemSelectionChanged, this, [this, number] {
-            const bool boxShown = m_boxesShown[assignment::itemOfList(number)];
-            if (assignment::isModuleList(number))
-                ModuleList_Click(number);
-            else
-                ChannelList_Click(number);
-            takeListChoice(number, boxShown);
-        });
-        m_lists[number] = l;
-    };
     for (int i = first; i < end; ++i) {
-        const assignment::Item &it = item(i);
-        const ItemPlaces places = itemPlaces(it);
-        makeList(it.moduleList, tr("%1 MODULE ASSIGNMENT").arg(it.name()), places.module,
-                 textColor(it), true);
-        makeList(it.channelList, tr("%1 CHANNEL ASSIGNMENT").arg(it.name()), places.channel,
-                 textColor(it), false);
+        for (const bool module : {true, false}) {
+            const int number = module ? item(i).moduleList : item(i).channelList;
+            AssignmentList *l = C::itemList(this, item(i), module, listFont, next);
+            connect(l, &QListWidget::itemSelectionChanged, this, [this, number] {
+                const bool boxShown = m_boxesShown[assignment::itemOfList(number)];
+                if (assignment::isModuleList(number))
+                    ModuleList_Click(number);
+                else
+                    ChannelList_Click(number);
+                takeListChoice(number, boxShown);
+            });
+            m_lists[number] = l;
+        }
     }
 }
 
@@ -254,17 +155,7 @@ void Form1::buildDesignationBoxes(int first, int end)
         if (!it.designationBox)
             continue;
         // The box shows the model's designation once the window is built.
-        auto *box = new QLineEdit(this);
-        box->stackUnder(m_lists[it.moduleList]);
-        const QString tip = tr("ENTER %1 FUNCTION").arg(it.name());
-        name(box, QStringLiteral("Text%1").arg(it.designationBox), tip);
-        box->setToolTip(tip);
-        box->setFont(designationFont);
-        box->setAlignment(Qt::AlignCenter);
-        box->setMaxLength(std::numeric_limits<int>::max());
-        box->setValidator(new CodePageValidator(box));
-        setTextColor(box, QPalette::Text, textColor(it));
-        box->setGeometry(itemPlaces(it).box);
+        QLineEdit *box = C::designationBox(this, it, designationFont, m_lists[it.moduleList]);
         connect(box, &QLineEdit::textChanged, this,
                 [this, n = it.designationBox] { takeTypedText(n); });
         m_textBoxes[it.designationBox] = box;
@@ -301,7 +192,7 @@ void Form1::buildLightingView()
 void Form1::buildPanelName()
 {
     auto *panelName = new QLineEdit(this);
-    name(panelName, QStringLiteral("Text2"), tr("PANEL NAME"));
+    C::name(panelName, QStringLiteral("Text2"), tr("PANEL NAME"));
     panelName->setToolTip(tr("ENTER IDENTITY FOR FILE NAME"));
     panelName->setFont(windowfonts::font(Role::Entry));
     panelName->setAlignment(Qt::AlignCenter);
@@ -317,13 +208,13 @@ void Form1::buildPanelName()
 void Form1::buildViewOptions()
 {
     m_option1 = new WrappingRadioButton(tr("SWITCH CHANNEL ASSIGNMENTS"), this);
-    name(m_option1, QStringLiteral("Option1"));
-    setTextColor(m_option1, QPalette::WindowText, kSwitchText);
+    C::name(m_option1, QStringLiteral("Option1"));
+    C::setTextColor(m_option1, QPalette::WindowText, C::kSwitchText);
     m_option1->setGeometry(twipsRect(6000, 2280, 2415, 495));
     m_option1->setChecked(true);
     m_option2 = new WrappingRadioButton(tr("LIGHTING CHANNEL ASSIGNMENTS"), this);
-    name(m_option2, QStringLiteral("Option2"));
-    setTextColor(m_option2, QPalette::WindowText, kLightingText);
+    C::name(m_option2, QStringLiteral("Option2"));
+    C::setTextColor(m_option2, QPalette::WindowText, C::kLightingText);
     m_option2->setGeometry(twipsRect(6000, 2760, 2415, 495));
     connect(m_option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(m_option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
@@ -351,7 +242,7 @@ void Form1::buildCommandButtons()
     for (int b = 0; b < 4; ++b) {
         const QString caption = tr(buttons[b].caption);
         auto *button = new WrappingPushButton(caption, this);
-        name(button, QString::fromLatin1(buttons[b].name));
+        C::name(button, QString::fromLatin1(buttons[b].name));
         button->setToolTip(tr(buttons[b].tip));
         button->setFont(buttonFont);
         button->setGeometry(twipsRect(6000, buttons[b].top, 2415, 855));
@@ -395,7 +286,7 @@ void Form1::buildItemMarks()
 {
     m_marks = new ItemMarks(this);
     for (int i = 0; i < assignment::kItemCount; ++i) {
-        const ItemPlaces places = itemPlaces(item(i));
+        const C::ItemPlaces places = C::itemPlaces(item(i));
         QRect place = places.module | places.channel;
         if (places.box.isValid())
             place |= places.box;
