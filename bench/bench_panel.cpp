@@ -51,17 +51,14 @@ long peakKiBOf(qint64 pid)
     return 0;
 }
 
-// Starts the simulator with `args`; the device or address it plays the panel on.
+// Starts the simulator with `args`, ended with this process, its messages not logged;
+// the device or address it plays the panel on.
 QString startSim(QProcess &sim, const QStringList &args)
 {
-    sim.setStandardErrorFile(QProcess::nullDevice());
-    sim.start(QStringLiteral(PANEL_SIM_PATH),
-              QStringList{QStringLiteral("--exit-with-parent"), QStringLiteral("--log"),
-                          QStringLiteral("/dev/null")} +
-                  args);
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000))
-        return QString();
-    return QString::fromLocal8Bit(sim.readLine()).trimmed();
+    return startSimulatedPanel(sim,
+                               QStringList{QStringLiteral("--exit-with-parent"),
+                                           QStringLiteral("--log"), QStringLiteral("/dev/null")} +
+                                   args);
 }
 
 } // namespace

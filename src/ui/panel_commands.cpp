@@ -107,9 +107,7 @@ QString PanelCommands::keepBackup(const cellwalk::PanelRead &read)
                                    [this, why](QMessageBox::StandardButton answer) {
                                        if (answer != QMessageBox::Yes)
                                            return m_window.transfer->resumeWrite(why);
-                                       m_window.status->setTone(kRunning);
-                                       m_window.status->setText(
-                                           translation::describe(Status::StartingWrite));
+                                       sayStartingWrite();
                                        m_window.transfer->resumeWrite(QString());
                                    });
         return QString();
@@ -122,9 +120,14 @@ QString PanelCommands::keepBackup(const cellwalk::PanelRead &read)
         return backup::english(kept.saved.failure);
     }
     m_lastBackup = kept.saved.path;
+    sayStartingWrite();
+    return QString();
+}
+
+void PanelCommands::sayStartingWrite()
+{
     m_window.status->setTone(kRunning);
     m_window.status->setText(translation::describe(Status::StartingWrite));
-    return QString();
 }
 
 void PanelCommands::write()
@@ -144,9 +147,8 @@ void PanelCommands::write()
                                    [this](bool opened) { writeEnded(opened); });
     if (!command)
         return;
-    m_window.status->setTone(kRunning);
     m_window.status->show();
-    m_window.status->setText(translation::describe(Status::StartingWrite));
+    sayStartingWrite();
     m_readingShown = false;
     QObject::connect(
         &transfer, &PanelTransfer::stateChanged, command, [this](PanelTransfer::State s) {

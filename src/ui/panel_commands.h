@@ -84,6 +84,7 @@ private:
     // or nothing. A failed read leaves the decision to the user, asked without
     // waiting: the transfer waits for it with the port open.
     QString keepBackup(const cellwalk::PanelRead &read);
+    void sayStartingWrite(); // the status box's running text of the write
     void writeEnded(bool opened);
 
     Window m_window;
