@@ -1423,5 +1423,97 @@ WAS DAS PANEL JETZT ENTHÄLT, WIRD ZUVOR IN SEINEM VERLAUF AUFBEWAHRT.</translat
         <source>%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4</source>
         <translation>%1: %2 HAT KEINEN KANAL (CODE -1 IN FELD %3): %4</translation>
     </message>
+    <message>
+        <source>CONNECTION REFUSED</source>
+        <translation>VERBINDUNG ABGELEHNT</translation>
+    </message>
+    <message>
+        <source>HOST NOT FOUND</source>
+        <translation>HOST NICHT GEFUNDEN</translation>
+    </message>
+    <message>
+        <source>NO ANSWER WITHIN %1 SECONDS</source>
+        <translation>KEINE ANTWORT INNERHALB VON %1 SEKUNDEN</translation>
+    </message>
+    <message>
+        <source>THE CONNECTION WAS CLOSED</source>
+        <translation>DIE VERBINDUNG WURDE GESCHLOSSEN</translation>
+    </message>
+    <message>
+        <source>NO RFC 2217 ANSWER WITHIN %1 SECONDS - IN RAW TCP MODE USE TCP://</source>
+        <translation>KEINE RFC-2217-ANTWORT INNERHALB VON %1 SEKUNDEN - IM REINEN TCP-MODUS TCP:// VERWENDEN</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER FLOODED THE CONNECTION WITH %1 KIB OF OPTION TRAFFIC</source>
+        <translation>DER GERÄTESERVER HAT DIE VERBINDUNG MIT %1 KIB OPTIONSVERKEHR ÜBERFLUTET</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER SENT MORE THAN %1 KIB THAT NO PANEL SENDS</source>
+        <translation>DER GERÄTESERVER HAT MEHR ALS %1 KIB GESENDET, DIE KEIN PANEL SENDET</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER DOES NOT OFFER RFC 2217 (COM PORT CONTROL) - IN RAW TCP MODE USE TCP://</source>
+        <translation>DER GERÄTESERVER BIETET KEIN RFC 2217 (COM PORT CONTROL) AN - IM REINEN TCP-MODUS TCP:// VERWENDEN</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER DID NOT SET 9600 BAUD, 8 DATA BITS, NO PARITY, 1 STOP BIT</source>
+        <translation>DER GERÄTESERVER HAT 9600 BAUD, 8 DATENBITS, KEINE PARITÄT, 1 STOPPBIT NICHT EINGESTELLT</translation>
+    </message>
+    <message>
+        <source>NO SUCH PORT - A USB ADAPTER MUST BE PLUGGED IN AND ITS DRIVER INSTALLED</source>
+        <translation>SCHNITTSTELLE NICHT VORHANDEN - EIN USB-ADAPTER MUSS EINGESTECKT UND SEIN TREIBER INSTALLIERT SEIN</translation>
+    </message>
+    <message>
+        <source>NO PORT OF THE KIND %1</source>
+        <translation>KEINE SCHNITTSTELLE DER ART %1</translation>
+    </message>
+    <message>
+        <source>NO HOST</source>
+        <translation>KEIN HOST</translation>
+    </message>
+    <message>
+        <source>%1 IS NOT AN IPV6 ADDRESS</source>
+        <translation>%1 IST KEINE IPV6-ADRESSE</translation>
+    </message>
+    <message>
+        <source>%1 IS NOT AN IPV4 ADDRESS</source>
+        <translation>%1 IST KEINE IPV4-ADRESSE</translation>
+    </message>
+    <message>
+        <source>%1 IS NOT A HOST NAME</source>
+        <translation>%1 IST KEIN HOSTNAME</translation>
+    </message>
+    <message>
+        <source>NO PORT NUMBER</source>
+        <translation>KEINE PORTNUMMER</translation>
+    </message>
+    <message>
+        <source>UNEXPECTED %1 AFTER THE HOST</source>
+        <translation>UNERWARTETES %1 NACH DEM HOST</translation>
+    </message>
+    <message>
+        <source>UNEXPECTED %1 AFTER THE PORT NUMBER</source>
+        <translation>UNERWARTETES %1 NACH DER PORTNUMMER</translation>
+    </message>
+    <message>
+        <source>%1 IS NOT A PORT NUMBER FROM 1 TO 65535</source>
+        <translation>%1 IST KEINE PORTNUMMER VON 1 BIS 65535</translation>
+    </message>
+    <message>
+        <source>NO &quot;]&quot; AFTER THE IPV6 ADDRESS</source>
+        <translation>KEIN &quot;]&quot; NACH DER IPV6-ADRESSE</translation>
+    </message>
+    <message>
+        <source>AN IPV6 ADDRESS GOES IN BRACKETS, E.G. [FE80::1]:4001</source>
+        <translation>EINE IPV6-ADRESSE STEHT IN ECKIGEN KLAMMERN, Z. B. [FE80::1]:4001</translation>
+    </message>
+    <message>
+        <source>CANNOT USE %1 AS THE PANEL&apos;S PORT: %2 - WRITE TCP://HOST:PORT OR RFC2217://HOST:PORT</source>
+        <translation>%1 IST ALS SCHNITTSTELLE DES PANELS NICHT VERWENDBAR: %2 - TCP://HOST:PORT ODER RFC2217://HOST:PORT SCHREIBEN</translation>
+    </message>
+    <message>
+        <source>CANNOT CONNECT TO %1: %2</source>
+        <translation>KEINE VERBINDUNG ZU %1 MÖGLICH: %2</translation>
+    </message>
 </context>
 </TS>

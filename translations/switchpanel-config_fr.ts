@@ -1423,5 +1423,97 @@ CE QUE LE PANNEAU CONTIENT MAINTENANT EST D’ABORD GARDÉ DANS SON HISTORIQUE.<
         <source>%1: %2 HAS NO CHANNEL (CODE -1 IN FIELD %3): %4</source>
         <translation>%1 : %2 N’A PAS DE CANAL (CODE -1 DANS LE CHAMP %3) : %4</translation>
     </message>
+    <message>
+        <source>CONNECTION REFUSED</source>
+        <translation>CONNEXION REFUSÉE</translation>
+    </message>
+    <message>
+        <source>HOST NOT FOUND</source>
+        <translation>HÔTE INTROUVABLE</translation>
+    </message>
+    <message>
+        <source>NO ANSWER WITHIN %1 SECONDS</source>
+        <translation>AUCUNE RÉPONSE EN %1 SECONDES</translation>
+    </message>
+    <message>
+        <source>THE CONNECTION WAS CLOSED</source>
+        <translation>LA CONNEXION A ÉTÉ FERMÉE</translation>
+    </message>
+    <message>
+        <source>NO RFC 2217 ANSWER WITHIN %1 SECONDS - IN RAW TCP MODE USE TCP://</source>
+        <translation>AUCUNE RÉPONSE RFC 2217 EN %1 SECONDES - EN MODE TCP BRUT, UTILISER TCP://</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER FLOODED THE CONNECTION WITH %1 KIB OF OPTION TRAFFIC</source>
+        <translation>LE SERVEUR DE PÉRIPHÉRIQUES A INONDÉ LA CONNEXION DE %1 KIO DE TRAFIC D&apos;OPTIONS</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER SENT MORE THAN %1 KIB THAT NO PANEL SENDS</source>
+        <translation>LE SERVEUR DE PÉRIPHÉRIQUES A ENVOYÉ PLUS DE %1 KIO QU&apos;AUCUN PANNEAU N&apos;ENVOIE</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER DOES NOT OFFER RFC 2217 (COM PORT CONTROL) - IN RAW TCP MODE USE TCP://</source>
+        <translation>LE SERVEUR DE PÉRIPHÉRIQUES N&apos;OFFRE PAS RFC 2217 (COM PORT CONTROL) - EN MODE TCP BRUT, UTILISER TCP://</translation>
+    </message>
+    <message>
+        <source>THE DEVICE SERVER DID NOT SET 9600 BAUD, 8 DATA BITS, NO PARITY, 1 STOP BIT</source>
+        <translation>LE SERVEUR DE PÉRIPHÉRIQUES N&apos;A PAS RÉGLÉ 9600 BAUDS, 8 BITS DE DONNÉES, SANS PARITÉ, 1 BIT D&apos;ARRÊT</translation>
+    </message>
+    <message>
+        <source>NO SUCH PORT - A USB ADAPTER MUST BE PLUGGED IN AND ITS DRIVER INSTALLED</source>
+        <translation>PORT INEXISTANT - UN ADAPTATEUR USB DOIT ÊTRE BRANCHÉ ET SON PILOTE INSTALLÉ</translation>
+    </message>
+    <message>
+        <source>NO PORT OF THE KIND %1</source>
+        <translation>AUCUN PORT DU TYPE %1</translation>
+    </message>
+    <message>
+        <source>NO HOST</source>
+        <translation>AUCUN HÔTE</translation>
+    </message>
+    <message>
+        <source>%1 IS NOT AN IPV6 ADDRESS</source>
+        <translation>%1 N&apos;EST PAS UNE ADRESSE IPV6</translation>
+    </message>
+    <message>
+        <source>%1 IS NOT AN IPV4 ADDRESS</source>
+        <translation>%1 N&apos;EST PAS UNE ADRESSE IPV4</translation>
+    </message>
+    <message>
+        <source>%1 IS NOT A HOST NAME</source>
+        <translation>%1 N&apos;EST PAS UN NOM D&apos;HÔTE</translation>
+    </message>
+    <message>
+        <source>NO PORT NUMBER</source>
+        <translation>AUCUN NUMÉRO DE PORT</translation>
+    </message>
+    <message>
+        <source>UNEXPECTED %1 AFTER THE HOST</source>
+        <translation>%1 INATTENDU APRÈS L&apos;HÔTE</translation>
+    </message>
+    <message>
+        <source>UNEXPECTED %1 AFTER THE PORT NUMBER</source>
+        <translation>%1 INATTENDU APRÈS LE NUMÉRO DE PORT</translation>
+    </message>
+    <message>
+        <source>%1 IS NOT A PORT NUMBER FROM 1 TO 65535</source>
+        <translation>%1 N&apos;EST PAS UN NUMÉRO DE PORT DE 1 À 65535</translation>
+    </message>
+    <message>
+        <source>NO &quot;]&quot; AFTER THE IPV6 ADDRESS</source>
+        <translation>AUCUN &quot;]&quot; APRÈS L&apos;ADRESSE IPV6</translation>
+    </message>
+    <message>
+        <source>AN IPV6 ADDRESS GOES IN BRACKETS, E.G. [FE80::1]:4001</source>
+        <translation>UNE ADRESSE IPV6 S&apos;ÉCRIT ENTRE CROCHETS, P. EX. [FE80::1]:4001</translation>
+    </message>
+    <message>
+        <source>CANNOT USE %1 AS THE PANEL&apos;S PORT: %2 - WRITE TCP://HOST:PORT OR RFC2217://HOST:PORT</source>
+        <translation>IMPOSSIBLE D&apos;UTILISER %1 COMME PORT DU PANNEAU : %2 - ÉCRIRE TCP://HÔTE:PORT OU RFC2217://HÔTE:PORT</translation>
+    </message>
+    <message>
+        <source>CANNOT CONNECT TO %1: %2</source>
+        <translation>IMPOSSIBLE DE SE CONNECTER À %1 : %2</translation>
+    </message>
 </context>
 </TS>

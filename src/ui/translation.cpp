@@ -153,16 +153,39 @@ QString describe(const portfailure::Why &why)
         return QCoreApplication::translate("statustext", "THE DEVICE SERVER STOPPED READING");
     case Reason::PortStoppedSending:
         return QCoreApplication::translate("statustext", "THE PORT STOPPED SENDING");
-    // Not translated yet: the failures to connect to a device server, and what
-    // only a faulty one does.
     case Reason::ConnectionRefused:
+        return QCoreApplication::translate("statustext", "CONNECTION REFUSED");
     case Reason::HostNotFound:
+        return QCoreApplication::translate("statustext", "HOST NOT FOUND");
     case Reason::NoAnswer:
+        return QCoreApplication::translate("statustext", "NO ANSWER WITHIN %1 SECONDS")
+            .arg(why.number);
     case Reason::Closed:
+        return QCoreApplication::translate("statustext", "THE CONNECTION WAS CLOSED");
     case Reason::NoTelnetAnswer:
+        return QCoreApplication::translate(
+                   "statustext",
+                   "NO RFC 2217 ANSWER WITHIN %1 SECONDS - IN RAW TCP MODE USE TCP://")
+            .arg(why.number);
     case Reason::OptionFlood:
+        return QCoreApplication::translate(
+                   "statustext",
+                   "THE DEVICE SERVER FLOODED THE CONNECTION WITH %1 KIB OF OPTION TRAFFIC")
+            .arg(why.number);
     case Reason::TooMuchData:
-    case Reason::Described:
+        return QCoreApplication::translate(
+                   "statustext", "THE DEVICE SERVER SENT MORE THAN %1 KIB THAT NO PANEL SENDS")
+            .arg(why.number);
+    case Reason::NoComPortControl:
+        return QCoreApplication::translate(
+            "statustext",
+            "THE DEVICE SERVER DOES NOT OFFER RFC 2217 (COM PORT CONTROL) - IN RAW TCP MODE USE "
+            "TCP://");
+    case Reason::SettingsRefused:
+        return QCoreApplication::translate(
+            "statustext",
+            "THE DEVICE SERVER DID NOT SET 9600 BAUD, 8 DATA BITS, NO PARITY, 1 STOP BIT");
+    case Reason::Described: // the system's or the device server's words
         break;
     }
     return portfailure::english(why);
@@ -189,11 +212,51 @@ QString describe(const portfailure::DeviceCause &cause)
                    "GROUP THE USER IS IN WITH A UDEV RULE (GROUP \"dialout\", MODE 0660), OR ASK "
                    "AN ADMINISTRATOR")
             .arg(cause.name);
-    case Cause::NoSuchPort: // Windows only, not translated yet
-    case Cause::Described:  // the system's words
+    case Cause::NoSuchPort:
+        return QCoreApplication::translate(
+            "statustext",
+            "NO SUCH PORT - A USB ADAPTER MUST BE PLUGGED IN AND ITS DRIVER INSTALLED");
+    case Cause::Described: // the system's words
         break;
     }
     return portfailure::english(cause);
+}
+
+QString describe(const portfailure::AddressProblem &problem)
+{
+    using Kind = portfailure::AddressProblem::Kind;
+    // The part of the address in quotation marks, as the English text has it.
+    const QString part = QStringLiteral("\"%1\"").arg(problem.part); // untranslated
+    switch (problem.kind) {
+    case Kind::None:
+        break;
+    case Kind::UnknownScheme:
+        return QCoreApplication::translate("statustext", "NO PORT OF THE KIND %1").arg(part);
+    case Kind::NoHost:
+        return QCoreApplication::translate("statustext", "NO HOST");
+    case Kind::NotIpv6:
+        return QCoreApplication::translate("statustext", "%1 IS NOT AN IPV6 ADDRESS").arg(part);
+    case Kind::NotIpv4:
+        return QCoreApplication::translate("statustext", "%1 IS NOT AN IPV4 ADDRESS").arg(part);
+    case Kind::NotHostName:
+        return QCoreApplication::translate("statustext", "%1 IS NOT A HOST NAME").arg(part);
+    case Kind::NoPortNumber:
+        return QCoreApplication::translate("statustext", "NO PORT NUMBER");
+    case Kind::UnexpectedAfterHost:
+        return QCoreApplication::translate("statustext", "UNEXPECTED %1 AFTER THE HOST").arg(part);
+    case Kind::UnexpectedAfterPort:
+        return QCoreApplication::translate("statustext", "UNEXPECTED %1 AFTER THE PORT NUMBER")
+            .arg(part);
+    case Kind::NotPortNumber:
+        return QCoreApplication::translate("statustext", "%1 IS NOT A PORT NUMBER FROM 1 TO 65535")
+            .arg(part);
+    case Kind::NoClosingBracket:
+        return QCoreApplication::translate("statustext", "NO \"]\" AFTER THE IPV6 ADDRESS");
+    case Kind::Ipv6NotBracketed:
+        return QCoreApplication::translate("statustext",
+                                           "AN IPV6 ADDRESS GOES IN BRACKETS, E.G. [FE80::1]:4001");
+    }
+    return portfailure::english(problem);
 }
 
 QString describe(const portfailure::OpenFailure &failure)
@@ -209,9 +272,14 @@ QString describe(const portfailure::OpenFailure &failure)
         return QCoreApplication::translate("statustext", "%1 - PORTS FOUND: %2")
             .arg(text, failure.portsFound.join(QStringLiteral(", ")));
     }
-    case Kind::Address:    // not translated yet
-    case Kind::Connection: // not translated yet
-        break;
+    case Kind::Address:
+        return QCoreApplication::translate(
+                   "statustext", "CANNOT USE %1 AS THE PANEL'S PORT: %2 - WRITE TCP://HOST:PORT OR "
+                                 "RFC2217://HOST:PORT")
+            .arg(failure.port, describe(failure.problem));
+    case Kind::Connection:
+        return QCoreApplication::translate("statustext", "CANNOT CONNECT TO %1: %2")
+            .arg(failure.port, describe(failure.why));
     }
     return portfailure::english(failure);
 }

@@ -49,6 +49,7 @@ QString describe(cellwalk::Outcome outcome);
 QString describe(const cellwalk::Ending &ending);
 QString describe(const portfailure::Why &why);
 QString describe(const portfailure::DeviceCause &cause);
+QString describe(const portfailure::AddressProblem &problem);
 QString describe(const portfailure::OpenFailure &failure);
 QString describe(const portfailure::Loss &loss);
 

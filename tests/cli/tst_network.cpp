@@ -158,11 +158,12 @@ void TestNetwork::addresses()
         QCOMPARE(a.isNetwork() ? a.hostAndPort() : QString(), hostAndPort);
         return;
     }
-    QVERIFY2(a.problem.contains(hostAndPort), qPrintable(a.problem));
+    const QString problem = portfailure::english(a.problem);
+    QVERIFY2(problem.contains(hostAndPort), qPrintable(problem));
     // Refused before anything is sent, naming the address as typed and what is wrong.
     const CommandLine cl = parseCommandLine({"switchpanel-config", "--port", text});
     QCOMPARE(cl.mode, CommandLine::Mode::Error);
-    QVERIFY2(cl.message.contains(text.trimmed() + " AS THE PANEL'S PORT: " + a.problem),
+    QVERIFY2(cl.message.contains(text.trimmed() + " AS THE PANEL'S PORT: " + problem),
              qPrintable(cl.message));
 }
 
@@ -233,12 +234,12 @@ void TestNetwork::rfc2217Refusals()
     rfc2217::Client refused;
     refused.receive(QByteArray::fromHex("fffe2c"));
     QCOMPARE(refused.state(), rfc2217::Client::State::Refused);
-    QVERIFY(refused.problem().contains("DOES NOT OFFER RFC 2217"));
+    QVERIFY(portfailure::english(*refused.problem()).contains("DOES NOT OFFER RFC 2217"));
 
     rfc2217::Client other; // the server keeps 19200 baud
     other.receive(QByteArray::fromHex("fffd2cfffa2c6500004b00fff0"));
     QCOMPARE(other.state(), rfc2217::Client::State::SettingsRefused);
-    QVERIFY(other.problem().contains("DID NOT SET 9600 BAUD"));
+    QVERIFY(portfailure::english(*other.problem()).contains("DID NOT SET 9600 BAUD"));
 }
 
 void TestNetwork::throughSer2net_data()

@@ -150,6 +150,8 @@ void TestPortChoice::englishTexts()
         "THE DEVICE SERVER SENT MORE THAN 5 KIB THAT NO PANEL SENDS",
         "THE DEVICE SERVER STOPPED READING",
         "THE PORT STOPPED SENDING",
+        "THE DEVICE SERVER DOES NOT OFFER RFC 2217 (COM PORT CONTROL) - IN RAW TCP MODE USE TCP://",
+        "THE DEVICE SERVER DID NOT SET 9600 BAUD, 8 DATA BITS, NO PARITY, 1 STOP BIT",
         "NETWORK UNREACHABLE"};
     QCOMPARE(int(kLastReason) + 1, reasons.size());
     for (int v = 0; v < reasons.size(); ++v)
@@ -167,10 +169,25 @@ void TestPortChoice::englishTexts()
     for (int v = 0; v < causes.size(); ++v)
         QCOMPARE(english(DeviceCause{Cause(v), "uucp"}), causes[v]);
 
+    const QStringList addressProblems = {"",
+                                         "NO PORT OF THE KIND \"x\"",
+                                         "NO HOST",
+                                         "\"x\" IS NOT AN IPV6 ADDRESS",
+                                         "\"x\" IS NOT AN IPV4 ADDRESS",
+                                         "\"x\" IS NOT A HOST NAME",
+                                         "NO PORT NUMBER",
+                                         "UNEXPECTED \"x\" AFTER THE HOST",
+                                         "UNEXPECTED \"x\" AFTER THE PORT NUMBER",
+                                         "\"x\" IS NOT A PORT NUMBER FROM 1 TO 65535",
+                                         "NO \"]\" AFTER THE IPV6 ADDRESS",
+                                         "AN IPV6 ADDRESS GOES IN BRACKETS, E.G. [FE80::1]:4001"};
+    QCOMPARE(int(AddressProblem::kLastKind) + 1, addressProblems.size());
+    for (int v = 0; v < addressProblems.size(); ++v)
+        QCOMPARE(english(AddressProblem(AddressProblem::Kind(v), "x")), addressProblems[v]);
     OpenFailure address;
     address.kind = OpenFailure::Kind::Address;
     address.port = "tcp://10.0.0.7";
-    address.problem = "NO PORT NUMBER";
+    address.problem = AddressProblem::Kind::NoPortNumber;
     QCOMPARE(english(address), QStringLiteral("CANNOT USE tcp://10.0.0.7 AS THE PANEL'S PORT: NO "
                                               "PORT NUMBER - WRITE TCP://HOST:PORT OR "
                                               "RFC2217://HOST:PORT"));

@@ -125,8 +125,8 @@ std::optional<portfailure::Why> NetworkLinkPort::connectProblem(bool timedOut) c
         return timedOut ? reasonOf(QAbstractSocket::SocketTimeoutError, QString())
                         : portfailure::Why{Reason::Closed};
     if (m_telnet && m_telnet->state() != rfc2217::Client::State::Ready) {
-        if (!m_telnet->problem().isEmpty())
-            return portfailure::Why{Reason::Described, 0, m_telnet->problem()};
+        if (const std::optional<Reason> refused = m_telnet->problem())
+            return portfailure::Why{*refused};
         return portfailure::Why{Reason::NoTelnetAnswer, kConnectTimeoutMs / 1000};
     }
     return std::nullopt;

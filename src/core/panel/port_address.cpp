@@ -60,68 +60,66 @@ bool isHostName(QString host)
                        [](const QString &l) { return label.match(l).hasMatch(); });
 }
 
-QString quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+using Problem = portfailure::AddressProblem;
 
-// What is wrong with HOST, empty when nothing is.
-QString hostProblem(const QString &host, bool bracketed)
+// What is wrong with HOST, none when nothing is.
+Problem hostProblem(const QString &host, bool bracketed)
 {
     if (host.isEmpty())
-        return QStringLiteral("NO HOST");
+        return Problem::Kind::NoHost;
     if (bracketed) {
         const QHostAddress address(host);
         if (address.protocol() != QAbstractSocket::IPv6Protocol)
-            return quoted(host) + QStringLiteral(" IS NOT AN IPV6 ADDRESS");
-        return QString();
+            return {Problem::Kind::NotIpv6, host};
+        return {};
     }
     const bool numeric = std::all_of(host.begin(), host.end(),
                                      [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); });
     if (numeric)
-        return isIpv4(host) ? QString() : quoted(host) + QStringLiteral(" IS NOT AN IPV4 ADDRESS");
-    return isHostName(host) ? QString() : quoted(host) + QStringLiteral(" IS NOT A HOST NAME");
+        return isIpv4(host) ? Problem() : Problem(Problem::Kind::NotIpv4, host);
+    return isHostName(host) ? Problem() : Problem(Problem::Kind::NotHostName, host);
 }
 
-// Reads ":PORT" (or nothing) after the host into `address`; what is wrong, else empty.
-QString readPort(QStringView rest, Address &address)
+// Reads ":PORT" (or nothing) after the host into `address`; what is wrong, if anything.
+Problem readPort(QStringView rest, Address &address)
 {
     if (rest.isEmpty() || rest == u":")
-        return QStringLiteral("NO PORT NUMBER");
+        return Problem::Kind::NoPortNumber;
     if (!rest.startsWith(u':'))
-        return QStringLiteral("UNEXPECTED ") + quoted(rest.toString()) +
-               QStringLiteral(" AFTER THE HOST");
+        return {Problem::Kind::UnexpectedAfterHost, rest.toString()};
     const QStringView number = rest.sliced(1);
     qsizetype digits = 0;
     while (digits < number.size() && number[digits] >= u'0' && number[digits] <= u'9')
         ++digits;
     if (digits > 0 && digits < number.size())
-        return QStringLiteral("UNEXPECTED ") + quoted(number.sliced(digits).toString()) +
-               QStringLiteral(" AFTER THE PORT NUMBER");
+        return {Problem::Kind::UnexpectedAfterPort, number.sliced(digits).toString()};
     bool ok = false;
     const uint port = number.toUInt(&ok);
     if (!ok || port < 1 || port > 65535)
-        return quoted(number.toString()) + QStringLiteral(" IS NOT A PORT NUMBER FROM 1 TO 65535");
+        return {Problem::Kind::NotPortNumber, number.toString()};
     address.port = static_cast<quint16>(port);
-    return QString();
+    return {};
 }
 
-// Reads HOST:PORT into `address`; what is wrong, else empty.
-QString readHostAndPort(const QString &hostAndPort, Address &address)
+// Reads HOST:PORT into `address`; what is wrong, if anything.
+Problem readHostAndPort(const QString &hostAndPort, Address &address)
 {
     if (hostAndPort.startsWith(QLatin1Char('['))) {
         const qsizetype close = hostAndPort.indexOf(QLatin1Char(']'));
         if (close < 0)
-            return QStringLiteral("NO \"]\" AFTER THE IPV6 ADDRESS");
+            return Problem::Kind::NoClosingBracket;
         address.host = hostAndPort.mid(1, close - 1);
-        if (const QString why = hostProblem(address.host, true); !why.isEmpty())
+        if (const Problem why = hostProblem(address.host, true); why.failed())
             return why;
         return readPort(QStringView(hostAndPort).sliced(close + 1), address);
     }
     const qsizetype colons = hostAndPort.count(QLatin1Char(':'));
     if (colons > 1)
-        return QStringLiteral("AN IPV6 ADDRESS GOES IN BRACKETS, E.G. [FE80::1]:4001");
+        return Problem::Kind::Ipv6NotBracketed;
     const qsizetype colon =
         colons == 1 ? hostAndPort.indexOf(QLatin1Char(':')) : hostAndPort.size();
     address.host = hostAndPort.left(colon);
-    if (const QString why = hostProblem(address.host, false); !why.isEmpty())
+    if (const Problem why = hostProblem(address.host, false); why.failed())
         return why;
     return readPort(QStringView(hostAndPort).sliced(colon), address);
 }
@@ -153,11 +151,11 @@ Address parse(const QString &text)
         address.kind = Kind::Rfc2217;
     } else {
         address.kind = Kind::Unsupported;
-        address.problem = QStringLiteral("NO PORT OF THE KIND ") + quoted(scheme.captured(0));
+        address.problem = {Problem::Kind::UnknownScheme, scheme.captured(0)};
         return address;
     }
     address.problem = readHostAndPort(address.text.mid(scheme.capturedLength()), address);
-    if (!address.problem.isEmpty()) {
+    if (address.problem.failed()) {
         address.host.clear();
         address.port = 0;
     }

@@ -30,10 +30,10 @@ struct Address {
     QString text; // as given, without surrounding blanks
     QString host; // a name or an address; an IPv6 address without its brackets
     quint16 port = 0;
-    QString problem; // what is wrong with a network address, in capitals; empty when usable
+    portfailure::AddressProblem problem; // what is wrong with a network address, if anything
 
     bool isNetwork() const { return kind != Kind::SerialDevice; }
-    bool isUsable() const { return problem.isEmpty(); }
+    bool isUsable() const { return !problem.failed(); }
     // "10.0.0.7:4001", "panel-bridge.local:4001", "[fe80::1]:4001"
     QString hostAndPort() const;
 };

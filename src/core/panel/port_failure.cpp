@@ -31,6 +31,12 @@ QString english(const Why &why)
         return QStringLiteral("THE DEVICE SERVER STOPPED READING");
     case Reason::PortStoppedSending:
         return QStringLiteral("THE PORT STOPPED SENDING");
+    case Reason::NoComPortControl:
+        return QStringLiteral("THE DEVICE SERVER DOES NOT OFFER RFC 2217 (COM PORT CONTROL) - IN "
+                              "RAW TCP MODE USE TCP://");
+    case Reason::SettingsRefused:
+        return QStringLiteral("THE DEVICE SERVER DID NOT SET 9600 BAUD, 8 DATA BITS, NO PARITY, 1 "
+                              "STOP BIT");
     case Reason::Described:
         break;
     }
@@ -63,6 +69,39 @@ QString english(const DeviceCause &cause)
     return cause.name;
 }
 
+QString english(const AddressProblem &problem)
+{
+    using Kind = AddressProblem::Kind;
+    const QString part = QLatin1Char('"') + problem.part + QLatin1Char('"');
+    switch (problem.kind) {
+    case Kind::None:
+        break;
+    case Kind::UnknownScheme:
+        return QStringLiteral("NO PORT OF THE KIND ") + part;
+    case Kind::NoHost:
+        return QStringLiteral("NO HOST");
+    case Kind::NotIpv6:
+        return part + QStringLiteral(" IS NOT AN IPV6 ADDRESS");
+    case Kind::NotIpv4:
+        return part + QStringLiteral(" IS NOT AN IPV4 ADDRESS");
+    case Kind::NotHostName:
+        return part + QStringLiteral(" IS NOT A HOST NAME");
+    case Kind::NoPortNumber:
+        return QStringLiteral("NO PORT NUMBER");
+    case Kind::UnexpectedAfterHost:
+        return QStringLiteral("UNEXPECTED ") + part + QStringLiteral(" AFTER THE HOST");
+    case Kind::UnexpectedAfterPort:
+        return QStringLiteral("UNEXPECTED ") + part + QStringLiteral(" AFTER THE PORT NUMBER");
+    case Kind::NotPortNumber:
+        return part + QStringLiteral(" IS NOT A PORT NUMBER FROM 1 TO 65535");
+    case Kind::NoClosingBracket:
+        return QStringLiteral("NO \"]\" AFTER THE IPV6 ADDRESS");
+    case Kind::Ipv6NotBracketed:
+        return QStringLiteral("AN IPV6 ADDRESS GOES IN BRACKETS, E.G. [FE80::1]:4001");
+    }
+    return QString();
+}
+
 QString english(const OpenFailure &failure)
 {
     switch (failure.kind) {
@@ -77,7 +116,7 @@ QString english(const OpenFailure &failure)
     case OpenFailure::Kind::Address:
         return QStringLiteral("CANNOT USE %1 AS THE PANEL'S PORT: %2 - WRITE TCP://HOST:PORT OR "
                               "RFC2217://HOST:PORT")
-            .arg(failure.port, failure.problem);
+            .arg(failure.port, english(failure.problem));
     case OpenFailure::Kind::Connection:
         return QStringLiteral("CANNOT CONNECT TO %1: %2").arg(failure.port, english(failure.why));
     }

@@ -26,6 +26,8 @@ enum class Reason {
     TooMuchData,          // more than <number> KiB of the panel's bytes waiting
     ServerStoppedReading, // "THE DEVICE SERVER STOPPED READING"
     PortStoppedSending,   // "THE PORT STOPPED SENDING"
+    NoComPortControl,     // an RFC 2217 port whose device server does not offer it
+    SettingsRefused,      // an RFC 2217 device server that kept other line settings
     Described,            // `text`: the system's or the device server's words, in capitals
 };
 inline constexpr Reason kLastReason = Reason::Described;
@@ -64,6 +66,35 @@ struct DeviceCause {
 
 QString english(const DeviceCause &cause);
 
+// What is wrong with a network address, as the address is read; `part` is the
+// piece of the address it names, as written.
+struct AddressProblem {
+    enum class Kind {
+        None,
+        UnknownScheme,       // "NO PORT OF THE KIND "<part>""
+        NoHost,              // "NO HOST"
+        NotIpv6,             // ""<part>" IS NOT AN IPV6 ADDRESS"
+        NotIpv4,             // ""<part>" IS NOT AN IPV4 ADDRESS"
+        NotHostName,         // ""<part>" IS NOT A HOST NAME"
+        NoPortNumber,        // "NO PORT NUMBER"
+        UnexpectedAfterHost, // "UNEXPECTED "<part>" AFTER THE HOST"
+        UnexpectedAfterPort, // "UNEXPECTED "<part>" AFTER THE PORT NUMBER"
+        NotPortNumber,       // ""<part>" IS NOT A PORT NUMBER FROM 1 TO 65535"
+        NoClosingBracket,    // "NO "]" AFTER THE IPV6 ADDRESS"
+        Ipv6NotBracketed,    // "AN IPV6 ADDRESS GOES IN BRACKETS, E.G. [FE80::1]:4001"
+    };
+    static constexpr Kind kLastKind = Kind::Ipv6NotBracketed;
+
+    AddressProblem() = default;
+    AddressProblem(Kind kind, QString part = QString()) : kind(kind), part(std::move(part)) {}
+    Kind kind = Kind::None;
+    QString part;
+    bool failed() const { return kind != Kind::None; }
+    bool operator==(const AddressProblem &) const = default;
+};
+
+QString english(const AddressProblem &problem);
+
 // Why a command could not open its port.
 struct OpenFailure {
     enum class Kind {
@@ -75,7 +106,7 @@ struct OpenFailure {
     QString port;           // as the user gave it; a network address as it is shown
     DeviceCause device;     // Device
     QStringList portsFound; // Device: the machine's other serial ports
-    QString problem;        // Address: what is wrong with it, as the address parser says
+    AddressProblem problem; // Address: what is wrong with it
     Why why;                // Connection
     bool operator==(const OpenFailure &) const = default;
 };

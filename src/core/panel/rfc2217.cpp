@@ -228,17 +228,15 @@ void Client::subnegotiation()
         m_state = State::Ready;
 }
 
-QString Client::problem() const
+std::optional<portfailure::Reason> Client::problem() const
 {
     switch (m_state) {
     case State::Refused:
-        return QStringLiteral("THE DEVICE SERVER DOES NOT OFFER RFC 2217 (COM PORT CONTROL) - IN "
-                              "RAW TCP MODE USE TCP://");
+        return portfailure::Reason::NoComPortControl;
     case State::SettingsRefused:
-        return QStringLiteral("THE DEVICE SERVER DID NOT SET 9600 BAUD, 8 DATA BITS, NO PARITY, 1 "
-                              "STOP BIT");
+        return portfailure::Reason::SettingsRefused;
     default:
-        return QString();
+        return std::nullopt;
     }
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "panel/port_failure.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // Telnet with the Com Port Control option (RFC 854, 856, 858 and 2217), the
 // client side, for the panel's line behind a device server: the options are
@@ -68,9 +71,8 @@ public:
     State state() const { return m_state; }
     // How many bytes of option traffic (everything but the data) have come in.
     qsizetype optionBytes() const { return m_optionBytes; }
-    // Why the connection cannot be used, in capitals; empty unless Refused or
-    // SettingsRefused.
-    QString problem() const;
+    // Why the connection cannot be used; none unless Refused or SettingsRefused.
+    std::optional<portfailure::Reason> problem() const;
 
 private:
     enum class Parse { Data, Iac, Verb, Sub, SubIac };
