@@ -23,11 +23,18 @@ set(seen "")
 set(copied "")
 while(queue)
     list(POP_FRONT queue file)
-    execute_process(COMMAND ${OBJDUMP} -p "${file}" OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+    # objdump's headings follow the locale ("Nom DLL:" under French): read in C.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C LANGUAGE= ${OBJDUMP} -p "${file}"
+                    OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "${OBJDUMP} cannot read ${file}")
     endif()
     string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+    # Every program and plugin here imports at least Windows' own DLLs: none found
+    # means the listing was not read, and the package would lack Qt.
+    if(NOT imports)
+        message(FATAL_ERROR "no imported DLLs found in ${OBJDUMP} -p ${file}")
+    endif()
     foreach(import IN LISTS imports)
         string(REGEX REPLACE "^DLL Name: " "" name "${import}")
         string(STRIP "${name}" name)
