@@ -225,8 +225,7 @@ QString describe(const portfailure::DeviceCause &cause)
 QString describe(const portfailure::AddressProblem &problem)
 {
     using Kind = portfailure::AddressProblem::Kind;
-    // The part of the address in quotation marks, as the English text has it.
-    const QString part = QStringLiteral("\"%1\"").arg(problem.part); // untranslated
+    const QString part = problem.quotedPart();
     switch (problem.kind) {
     case Kind::None:
         break;

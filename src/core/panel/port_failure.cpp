@@ -72,7 +72,7 @@ QString english(const DeviceCause &cause)
 QString english(const AddressProblem &problem)
 {
     using Kind = AddressProblem::Kind;
-    const QString part = QLatin1Char('"') + problem.part + QLatin1Char('"');
+    const QString part = problem.quotedPart();
     switch (problem.kind) {
     case Kind::None:
         break;

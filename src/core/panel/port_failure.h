@@ -90,6 +90,8 @@ struct AddressProblem {
     Kind kind = Kind::None;
     QString part;
     bool failed() const { return kind != Kind::None; }
+    // `part` in quotation marks, as every language's text names it.
+    QString quotedPart() const { return QLatin1Char('"') + part + QLatin1Char('"'); }
     bool operator==(const AddressProblem &) const = default;
 };
 
