@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextEdit>
 
 using assignment::item;
 using windowfonts::Role;

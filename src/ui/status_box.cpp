@@ -1,5 +1,6 @@
 #include "status_box.h"
 
+#include "panel/panel_link.h"
 #include "status_colour.h"
 #include "translation.h"
 #include "twips.h"
